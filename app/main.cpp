@@ -1,0 +1,69 @@
+#include "app/instanceguard.h"
+#include "app/modules.h"
+#include "app/terminationsignals.h"
+#include "app/ui.h"
+#include "global/object.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QSettings>
+
+#include <cstdio>
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// Without a display the platform layer would abort with a terse message; say what to do instead.
+bool displayMissing()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    InstanceGuard guard(QStringLiteral("Harkel_Vendarion"));
+    if (!guard.tryAcquire())
+        return 0;
+
+#ifdef Q_OS_WIN
+    qDebug().noquote() << QStringLiteral("SetProcessDPIAware: %1")
+                              .arg(SetProcessDPIAware() ? QStringLiteral("true")
+                                                        : QStringLiteral("false"));
+#endif
+    if (displayMissing()) {
+        std::fputs("vendarion: no display found. Start it from a desktop session, or without "
+                   "one under a virtual display: xvfb-run ./vendarion\n",
+                   stderr);
+        return 1;
+    }
+
+    // The window scales itself; the framework's own high-DPI scaling would scale twice.
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qDebug().noquote()
+        << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
+
+    installModules();
+    UI::instance()->setupWindow();
+    closeOnTerminationSignals(UI::instance());
+
+    const int result = app->exec();
+
+    // The window goes before the application object, and the settings written while it closed
+    // reach the disk before the process ends.
+    delete UI::instance();
+    delete global::Object::instance();
+    app.reset();
+    return result;
+}

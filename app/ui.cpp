@@ -1,0 +1,390 @@
+#include "app/ui.h"
+
+#include "app/scaling.h"
+#include "global/object.h"
+
+#include <QClipboard>
+#include <QDebug>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+#include <cmath>
+#include <new>
+
+namespace {
+
+QPointer<UI> s_instance;
+
+const QString WindowGroup = QStringLiteral("window");
+const QString DebugGroup = QStringLiteral("debug");
+const QRect DefaultGeometry(0, 0, ui::DesignWidth, 600);
+
+QVariant readSetting(const QString &group, const QString &key, const QVariant &fallback)
+{
+    return global::Object::instance()->readSetting(group, key, fallback);
+}
+
+void writeSetting(const QString &group, const QString &key, const QVariant &value)
+{
+    global::Object::instance()->writeSetting(group, key, value);
+}
+
+int pixelSizeOfReferenceFont(double scale)
+{
+    return QFontInfo(QFont(QStringLiteral("Arial"), ui::referencePointSize(scale))).pixelSize();
+}
+
+QString glString(QOpenGLContext *context, unsigned int name)
+{
+    if (!context)
+        return QString();
+    const auto text = reinterpret_cast<const char *>(context->functions()->glGetString(name));
+    return text ? QString::fromLatin1(text) : QString();
+}
+
+} // namespace
+
+UI::UI()
+{
+    if (s_instance)
+        throw std::bad_alloc();
+    s_instance = this;
+    // The QML engine must never delete the window the native side also uses.
+    QQmlEngine::setObjectOwnership(this, QQmlEngine::CppOwnership);
+
+    m_scaleOptions
+        = QStringList{QStringLiteral("Auto"), QStringLiteral("100%"), QStringLiteral("125%"),
+                      QStringLiteral("150%"), QStringLiteral("200%"), QStringLiteral("250%"),
+                      QStringLiteral("300%")};
+    m_lastPpp = ppp();
+}
+
+UI::~UI() = default;
+
+UI *UI::instance()
+{
+    if (!s_instance)
+        new UI();
+    return s_instance;
+}
+
+void UI::setupWindow()
+{
+    m_geometryTimer = std::make_unique<QTimer>();
+    connect(this, &UI::scaleChanged, this, &UI::scaleUpdate);
+    connect(this, &QWindow::windowStateChanged, this, &UI::windowStateUpdate);
+    connect(this, &QWindow::xChanged, this, &UI::geometryUpdate);
+    connect(this, &QWindow::yChanged, this, &UI::geometryUpdate);
+    connect(this, &QWindow::widthChanged, this, &UI::geometryUpdate);
+    connect(this, &QWindow::heightChanged, this, &UI::geometryUpdate);
+    connect(m_geometryTimer.get(), &QTimer::timeout, this, &UI::geometryTimeout);
+    // The threaded render loop announces its context from the render thread, where that context
+    // is current: read the strings there, then log and store them on the main thread.
+    connect(
+        this, &QQuickWindow::sceneGraphInitialized, this,
+        [this] {
+            QOpenGLContext *context = QOpenGLContext::currentContext();
+            const QString vendor = glString(context, 0x1F00);
+            const QString renderer = glString(context, 0x1F01);
+            const QString version = glString(context, 0x1F02);
+            QMetaObject::invokeMethod(
+                this, [=] { reportDriver(vendor, renderer, version); },
+                QThread::currentThread() == thread() ? Qt::DirectConnection : Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+
+    QGuiApplication::setFont(QFont(QStringLiteral("Arial"), ui::referencePointSize(m_scale)));
+
+#ifdef Q_OS_WIN
+    rootContext()->setContextProperty(QStringLiteral("platform"), QStringLiteral("win"));
+#elif defined(Q_OS_MACOS)
+    rootContext()->setContextProperty(QStringLiteral("platform"), QStringLiteral("mac"));
+#else
+    rootContext()->setContextProperty(QStringLiteral("platform"), QStringLiteral("linux"));
+#endif
+    // A proper file URL (three slashes, not four, before an absolute Unix path) ending in "/res/".
+    rootContext()->setContextProperty(
+        QStringLiteral("resourcePath"),
+        QUrl::fromLocalFile(global::Object::instance()->resourcePath()).toString());
+
+    setTitle(QStringLiteral("%1 %2 %3")
+                 .arg(QStringLiteral("Harkel"), global::Object::product(),
+                      QString::number(VENDARION_VERSION_MAJOR)));
+    setSource(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
+    setResizeMode(QQuickView::SizeRootObjectToView);
+    setSurfaceType(QSurface::OpenGLSurface);
+    qDebug().noquote() << QStringLiteral("font size: %1 px").arg(referencePixelSize());
+
+    // The stored size is in design pixels: lay it out at the current ppp, so a window on a
+    // high-density screen comes back as large as it was closed.
+    const QRect stored = storedGeometry();
+    setGeometry(stored.x(), stored.y(), qRound(stored.width() * m_lastPpp),
+                qRound(stored.height() * m_lastPpp));
+
+    const int scaleIndex = storedScaleIndex();
+    setScaleIndex(1);
+    setScaleIndex(scaleIndex);
+
+    m_initialising = false;
+    setWindowState(Qt::WindowState(storedWindowState()));
+    if (windowStates() & Qt::WindowMaximized)
+        showMaximized();
+    else
+        show();
+}
+
+double UI::ppp() const
+{
+    return pppForScale(m_scale);
+}
+
+double UI::pppForScale(double scale) const
+{
+    return pixelSizeOfReferenceFont(scale) / ui::ReferencePixelSize;
+}
+
+int UI::referencePixelSize() const
+{
+    return pixelSizeOfReferenceFont(m_scale);
+}
+
+void UI::setScaleIndex(int index)
+{
+    if (index == m_scaleIndex)
+        return;
+    if (index < 0 || index >= m_scaleOptions.size()) {
+        qDebug().noquote() << QStringLiteral("ignoring scale index %1").arg(index);
+        return;
+    }
+    const int oldIndex = m_scaleIndex;
+
+    // The screen the window was last stored on, or the primary one.
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QVector<QRect> available;
+    for (QScreen *s : screens)
+        available.append(s->availableGeometry());
+    const int found = ui::screenIndexAt(storedGeometry().topLeft(), available);
+    if (found >= 0)
+        screen = screens.at(found);
+
+    if (screen) {
+        const double base = baseScaleOf(screen);
+        index = ui::fitScaleIndex(
+            index, screen->availableGeometry().size(), frameMargins(),
+            [&](int i) { return pppForScale(ui::optionScale(m_scaleOptions.at(i), base)); });
+    }
+    m_scaleIndex = index;
+    updateScale(screen);
+
+    writeSetting(WindowGroup, QStringLiteral("scaleIndex"), m_scaleIndex);
+    if (m_scaleIndex != oldIndex)
+        emit scaleChanged(m_scale);
+    emit scaleIndexChanged(m_scaleIndex);
+}
+
+double UI::baseScaleOf(QScreen *screen) const
+{
+    const double dpiRatio
+        = screen ? screen->logicalDotsPerInch() / screen->physicalDotsPerInch() : 1.0;
+    return ui::baseScale(pixelSizeOfReferenceFont(1.0), dpiRatio);
+}
+
+void UI::updateScale(QScreen *screen)
+{
+    m_scale = ui::optionScale(m_scaleOptions.value(m_scaleIndex), baseScaleOf(screen));
+}
+
+int UI::storedWindowState() const
+{
+    bool ok = false;
+    const int state = readSetting(WindowGroup, QStringLiteral("state"), 0).toInt(&ok);
+    switch (state) {
+    case Qt::WindowNoState:
+    case Qt::WindowMinimized:
+    case Qt::WindowMaximized:
+    case Qt::WindowFullScreen:
+        if (ok)
+            return state;
+        break;
+    default:
+        break;
+    }
+    qDebug() << "window: ignoring the stored window state";
+    return Qt::WindowNoState;
+}
+
+int UI::storedScaleIndex() const
+{
+    bool ok = false;
+    const int index = readSetting(WindowGroup, QStringLiteral("scaleIndex"), 0).toInt(&ok);
+    if (ok && index >= 0 && index < m_scaleOptions.size())
+        return index;
+    qDebug() << "window: ignoring the stored scale index";
+    return 0;
+}
+
+int UI::storedMinimumWidth() const
+{
+    return ui::DesignWidth;
+}
+
+int UI::storedMinimumHeight() const
+{
+    return ui::DesignHeight;
+}
+
+QRect UI::storedGeometry() const
+{
+    const QVariant value = readSetting(WindowGroup, QStringLiteral("geometry"), DefaultGeometry);
+    const QRect rect = value.toRect();
+    if (value.userType() == QMetaType::QRect && rect.width() > 0 && rect.height() > 0)
+        return rect;
+    qDebug() << "window: ignoring the stored geometry";
+    return DefaultGeometry;
+}
+
+void UI::scaleUpdate(double)
+{
+    const double newPpp = ppp();
+    setMinimumWidth(int(newPpp * ui::DesignWidth));
+    setMinimumHeight(int(newPpp * ui::DesignHeight));
+    const QRect g = geometry();
+    // Rounded rather than truncated, so switching scales back and forth does not creep.
+    applyGeometry(QRect(g.topLeft(), QSize(qRound(g.width() / m_lastPpp * newPpp),
+                                           qRound(g.height() / m_lastPpp * newPpp))));
+    emit pppChanged(newPpp);
+    m_lastPpp = newPpp;
+}
+
+void UI::applyGeometry(const QRect &rect)
+{
+    if (windowStates() & Qt::WindowMaximized)
+        return;
+    QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary)
+        setGeometry(ui::clampToDesktop(rect, primary->availableVirtualGeometry(), frameMargins()));
+    else
+        setGeometry(rect);
+    const QRect g = geometry();
+    const double currentPpp = ppp();
+    writeSetting(
+        WindowGroup, QStringLiteral("geometry"),
+        QRect(g.left(), g.top(), qRound(g.width() / currentPpp), qRound(g.height() / currentPpp)));
+}
+
+void UI::windowStateUpdate(Qt::WindowState state)
+{
+    if (m_initialising)
+        return;
+    // A minimised window is stored as a normal one, so it never comes back minimised.
+    writeSetting(WindowGroup, QStringLiteral("state"),
+                 state == Qt::WindowMinimized ? int(Qt::WindowNoState) : int(state));
+}
+
+void UI::geometryUpdate(int)
+{
+    const int width = int(this->width() / m_scale);
+    const int height = int(this->height() / m_scale);
+    const bool widthChanged = width != m_unscaledWidth;
+    const bool heightChanged = height != m_unscaledHeight;
+    m_unscaledWidth = width;
+    m_unscaledHeight = height;
+    if (widthChanged)
+        emit unscaledWidthChanged(width);
+    if (heightChanged)
+        emit unscaledHeightChanged(height);
+}
+
+void UI::geometryTimeout()
+{
+    m_geometryTimer->stop();
+}
+
+bool UI::event(QEvent *e)
+{
+    if (e->type() == QEvent::Close) {
+        applyGeometry(geometry());
+    } else if (e->type() == QEvent::MouseButtonPress) {
+        // A click anywhere outside the focused item (a text field, say) takes its focus away.
+        if (QQuickItem *item = activeFocusItem()) {
+            const QRectF area = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+            if (!area.contains(static_cast<QMouseEvent *>(e)->windowPos()))
+                item->setFocus(false);
+        }
+    }
+    return QQuickView::event(e);
+}
+
+void UI::reportDriver(const QString &vendor, const QString &renderer, const QString &version)
+{
+    qDebug().noquote() << QStringLiteral("OpenGL vendor: %1 renderer: %2 version: %3")
+                              .arg(vendor, renderer, version);
+    writeSetting(DebugGroup, QStringLiteral("GLVendor"), vendor);
+    writeSetting(DebugGroup, QStringLiteral("GLRenderer"), renderer);
+    writeSetting(DebugGroup, QStringLiteral("GLVersion"), version);
+    m_rendererText = renderer;
+}
+
+void UI::showMessageBox(const QString &title, const QString &message)
+{
+    QMessageBox::warning(nullptr, title, message, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void UI::hideMessageBox()
+{
+    m_messageBoxTitle.clear();
+    m_messageBoxInfo.clear();
+    m_messageBoxVisible = false;
+    emit messageBoxTitleChanged(m_messageBoxTitle);
+    emit messageBoxInfoChanged(m_messageBoxInfo);
+    emit messageBoxVisibleChanged(m_messageBoxVisible);
+}
+
+QPoint UI::getAbsolutePosition(QQuickItem *item) const
+{
+    if (!item)
+        return QPoint(0, 0);
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height())).topLeft().toPoint();
+}
+
+QDateTime UI::localTime() const
+{
+    return QDateTime::currentDateTime();
+}
+
+QString UI::formatDateTime(const QDateTime &value, const QString &format) const
+{
+    return value.toString(format);
+}
+
+QString UI::formatDegrees(double angle) const
+{
+    return ui::formatDegrees(angle);
+}
+
+bool UI::equalNoCase(const QString &a, const QString &b) const
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+}
+
+QString UI::getClipboardText() const
+{
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+}
+
+int UI::fontSize(int size) const
+{
+    return size;
+}

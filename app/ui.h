@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QDateTime>
+#include <QPointer>
+#include <QQuickView>
+#include <QRect>
+#include <QStringList>
+
+#include <memory>
+
+class QQuickItem;
+class QScreen;
+class QTimer;
+
+// The program's one window and, at the same time, the QML singleton "UI". It owns the interface
+// scale: ppp is the factor by which the scene multiplies every design size.
+class UI : public QQuickView
+{
+    Q_OBJECT
+    Q_PROPERTY(double scale READ scale NOTIFY scaleChanged)
+    Q_PROPERTY(double ppp READ ppp NOTIFY pppChanged)
+    Q_PROPERTY(int scaleIndex READ scaleIndex WRITE setScaleIndex NOTIFY scaleIndexChanged)
+    Q_PROPERTY(QStringList scaleOptions READ scaleOptions NOTIFY scaleOptionsChanged)
+    Q_PROPERTY(int unscaledWidth READ unscaledWidth NOTIFY unscaledWidthChanged)
+    Q_PROPERTY(int unscaledHeight READ unscaledHeight NOTIFY unscaledHeightChanged)
+    Q_PROPERTY(int storedWindowState READ storedWindowState NOTIFY storedWindowStateChanged)
+    Q_PROPERTY(int storedScaleIndex READ storedScaleIndex NOTIFY storedScaleIndexChanged)
+    Q_PROPERTY(int storedMinimumWidth READ storedMinimumWidth NOTIFY storedMinimumWidthChanged)
+    Q_PROPERTY(int storedMinimumHeight READ storedMinimumHeight NOTIFY storedMinimumHeightChanged)
+    Q_PROPERTY(QRect storedGeometry READ storedGeometry NOTIFY storedGeometryChanged)
+    Q_PROPERTY(QString messageBoxTitle READ messageBoxTitle NOTIFY messageBoxTitleChanged)
+    Q_PROPERTY(QString messageBoxInfo READ messageBoxInfo NOTIFY messageBoxInfoChanged)
+    Q_PROPERTY(bool messageBoxVisible READ messageBoxVisible NOTIFY messageBoxVisibleChanged)
+
+public:
+    // Throws std::bad_alloc while another window lives: there is one per process.
+    UI();
+    ~UI() override;
+
+    static UI *instance();
+
+    // Connects the window, loads the root scene, restores geometry, scale and state, and shows it.
+    void setupWindow();
+
+    double scale() const { return m_scale; }
+    double ppp() const;
+    int scaleIndex() const { return m_scaleIndex; }
+    void setScaleIndex(int index);
+    QStringList scaleOptions() const { return m_scaleOptions; }
+    int unscaledWidth() const { return m_unscaledWidth; }
+    int unscaledHeight() const { return m_unscaledHeight; }
+    int storedWindowState() const;
+    int storedScaleIndex() const;
+    int storedMinimumWidth() const;
+    int storedMinimumHeight() const;
+    QRect storedGeometry() const;
+    QString messageBoxTitle() const { return m_messageBoxTitle; }
+    QString messageBoxInfo() const { return m_messageBoxInfo; }
+    bool messageBoxVisible() const { return m_messageBoxVisible; }
+
+    // The pixel size of the reference font at the current scale.
+    int referencePixelSize() const;
+
+    Q_INVOKABLE void showMessageBox(const QString &title, const QString &message);
+    Q_INVOKABLE void hideMessageBox();
+    Q_INVOKABLE QPoint getAbsolutePosition(QQuickItem *item) const;
+    Q_INVOKABLE QDateTime localTime() const;
+    Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const;
+    Q_INVOKABLE QString formatDegrees(double angle) const;
+    Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
+    Q_INVOKABLE QString getClipboardText() const;
+    Q_INVOKABLE int fontSize(int size) const;
+
+signals:
+    void scaleChanged(double scale);
+    void pppChanged(double ppp);
+    void scaleIndexChanged(int scaleIndex);
+    void scaleOptionsChanged(const QStringList &scaleOptions);
+    void geometryChanged(int);
+    void unscaledWidthChanged(int unscaledWidth);
+    void unscaledHeightChanged(int unscaledHeight);
+    void storedWindowStateChanged(int storedWindowState);
+    void storedScaleIndexChanged(int storedScaleIndex);
+    void storedMinimumWidthChanged(int storedMinimumWidth);
+    void storedMinimumHeightChanged(int storedMinimumHeight);
+    void storedGeometryChanged(const QRect &storedGeometry);
+    void messageBoxTitleChanged(const QString &messageBoxTitle);
+    void messageBoxInfoChanged(const QString &messageBoxInfo);
+    void messageBoxVisibleChanged(bool messageBoxVisible);
+
+protected:
+    bool event(QEvent *e) override;
+
+private slots:
+    void scaleUpdate(double);
+    void windowStateUpdate(Qt::WindowState state);
+    void geometryUpdate(int);
+    void geometryTimeout();
+
+private:
+    double baseScaleOf(QScreen *screen) const;
+    void updateScale(QScreen *screen);
+    double pppForScale(double scale) const;
+    void applyGeometry(const QRect &rect);
+    void reportDriver(const QString &vendor, const QString &renderer, const QString &version);
+
+    QString m_rendererText;
+    std::unique_ptr<QTimer> m_geometryTimer;
+    bool m_initialising = true;
+    double m_scale = 1.0;
+    double m_lastPpp = 1.0;
+    QStringList m_scaleOptions;
+    int m_scaleIndex = -1;
+    QString m_messageBoxTitle;
+    QString m_messageBoxInfo;
+    bool m_messageBoxVisible = false;
+    int m_unscaledWidth = 0;
+    int m_unscaledHeight = 0;
+};

@@ -1,0 +1,214 @@
+#include "app/modules.h"
+#include "app/ui.h"
+#include "common/testhome.h"
+#include "global/object.h"
+
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QScreen>
+#include <QSettings>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QStringList s_warnings;
+QtMessageHandler s_previousHandler = nullptr;
+
+void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        s_warnings.append(message);
+    s_previousHandler(type, context, message);
+}
+
+std::unique_ptr<QObject> create(QQmlEngine *engine, const QByteArray &qml)
+{
+    QQmlComponent component(engine);
+    component.setData(qml, QUrl(QStringLiteral("qrc:/test/Probe.qml")));
+    std::unique_ptr<QObject> object(component.create());
+    if (!object)
+        qWarning() << component.errors();
+    return object;
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void sceneLoadsCleanly();
+    void singletonsAreTheNativeObjects();
+    void resourcePathIsAFileUrl();
+    void autoScaleAt96Dpi();
+    void sameScaleIndexDoesNothing();
+    void outOfRangeScaleIndexIsIgnored();
+    void hideMessageBoxAnnouncesInOrder();
+    void utilities();
+    void pressOutsideFocusedItemClearsFocus_data();
+    void pressOutsideFocusedItemClearsFocus();
+    void secondWindowThrows();
+
+private:
+    UI *m_ui = nullptr;
+};
+
+void TestWindow::initTestCase()
+{
+    startWithCleanHome();
+    s_previousHandler = qInstallMessageHandler(collectWarnings);
+    installModules();
+    m_ui = UI::instance();
+    m_ui->setupWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_ui));
+}
+
+void TestWindow::sceneLoadsCleanly()
+{
+    QCOMPARE(m_ui->status(), QQuickView::Ready);
+    QVERIFY(m_ui->rootObject());
+    QCOMPARE(m_ui->title(), QStringLiteral("Harkel Vendarion 3"));
+    QVERIFY2(s_warnings.isEmpty(), qPrintable(s_warnings.join(QLatin1Char('\n'))));
+}
+
+void TestWindow::singletonsAreTheNativeObjects()
+{
+    auto probe = create(m_ui->engine(), "import QtQuick 2.6\n"
+                                        "import UI 1.0\n"
+                                        "import Global 1.0\n"
+                                        "QtObject {\n"
+                                        "    property var ui: UI\n"
+                                        "    property var global: Global\n"
+                                        "    property real ppp: UI.ppp\n"
+                                        "    property string version: Global.version\n"
+                                        "}\n");
+    QVERIFY(probe);
+    QCOMPARE(probe->property("ui").value<QObject *>(), static_cast<QObject *>(m_ui));
+    QCOMPARE(probe->property("global").value<QObject *>(),
+             static_cast<QObject *>(global::Object::instance()));
+    QCOMPARE(probe->property("ppp").toDouble(), m_ui->ppp());
+    QCOMPARE(probe->property("version").toString(), QStringLiteral("3.1.0"));
+    // Dropping every reference from QML must leave the native objects alive.
+    probe.reset();
+    m_ui->engine()->collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(UI::instance(), m_ui);
+    QVERIFY(global::Object::instance()->settings());
+}
+
+void TestWindow::resourcePathIsAFileUrl()
+{
+    const QString url = m_ui->rootContext()->contextProperty("resourcePath").toString();
+    QVERIFY2(url.startsWith(QLatin1String("file:///")), qPrintable(url));
+    QVERIFY2(url.endsWith(QLatin1String("/res/")), qPrintable(url));
+    QCOMPARE(QUrl(url).toLocalFile(), global::Object::instance()->resourcePath());
+}
+
+void TestWindow::autoScaleAt96Dpi()
+{
+    // The test's X server has a 1280 x 800 screen at 96 dpi, and the settings start empty.
+    QCOMPARE(qRound(m_ui->screen()->logicalDotsPerInch()), 96);
+    QCOMPARE(m_ui->scaleIndex(), 0);
+    QCOMPARE(m_ui->scale(), 1.0);
+    QCOMPARE(m_ui->ppp(), 1.0);
+    QCOMPARE(m_ui->referencePixelSize(), 13);
+    QCOMPARE(m_ui->minimumSize(), QSize(1018, 560));
+}
+
+void TestWindow::sameScaleIndexDoesNothing()
+{
+    QSettings *settings = global::Object::instance()->settings();
+    settings->remove(QStringLiteral("window/scaleIndex"));
+    QSignalSpy scaleSpy(m_ui, &UI::scaleChanged);
+    QSignalSpy indexSpy(m_ui, &UI::scaleIndexChanged);
+    m_ui->setScaleIndex(m_ui->scaleIndex());
+    QCOMPARE(scaleSpy.count(), 0);
+    QCOMPARE(indexSpy.count(), 0);
+    QVERIFY(!settings->contains(QStringLiteral("window/scaleIndex")));
+}
+
+void TestWindow::outOfRangeScaleIndexIsIgnored()
+{
+    const int before = m_ui->scaleIndex();
+    QSignalSpy indexSpy(m_ui, &UI::scaleIndexChanged);
+    m_ui->setScaleIndex(m_ui->scaleOptions().size());
+    m_ui->setScaleIndex(-1);
+    QCOMPARE(indexSpy.count(), 0);
+    QCOMPARE(m_ui->scaleIndex(), before);
+}
+
+void TestWindow::hideMessageBoxAnnouncesInOrder()
+{
+    QStringList order;
+    const auto record = [&order](const char *name) { return [&order, name] { order << name; }; };
+    auto a = connect(m_ui, &UI::messageBoxTitleChanged, this, record("title"));
+    auto b = connect(m_ui, &UI::messageBoxInfoChanged, this, record("info"));
+    auto c = connect(m_ui, &UI::messageBoxVisibleChanged, this, record("visible"));
+    m_ui->hideMessageBox();
+    disconnect(a);
+    disconnect(b);
+    disconnect(c);
+    QCOMPARE(order, (QStringList{"title", "info", "visible"}));
+    QVERIFY(m_ui->messageBoxTitle().isEmpty());
+    QVERIFY(!m_ui->messageBoxVisible());
+}
+
+void TestWindow::utilities()
+{
+    QCOMPARE(m_ui->getAbsolutePosition(nullptr), QPoint(0, 0));
+    QCOMPARE(m_ui->fontSize(17), 17);
+    QVERIFY(m_ui->equalNoCase(QStringLiteral("Z\u00FCrich"), QStringLiteral("z\u00DCRICH")));
+    QVERIFY(!m_ui->equalNoCase(QStringLiteral("Zurich"), QStringLiteral("Z\u00FCrich")));
+    const QDateTime moment(QDate(2016, 3, 1), QTime(7, 5));
+    QCOMPARE(m_ui->formatDateTime(moment, QStringLiteral("MM/dd/yyyy hh:mm")),
+             QStringLiteral("03/01/2016 07:05"));
+    QCOMPARE(m_ui->formatDegrees(12.5), QStringLiteral("12\u00B0 30'"));
+
+    QQuickItem *root = m_ui->rootObject();
+    auto item = std::make_unique<QQuickItem>(root);
+    item->setPosition(QPointF(30.4, 40.6));
+    QCOMPARE(m_ui->getAbsolutePosition(item.get()), QPoint(30, 41));
+}
+
+void TestWindow::pressOutsideFocusedItemClearsFocus_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<bool>("keepsFocus");
+
+    QTest::newRow("inside the field") << QPoint(60, 60) << true;
+    QTest::newRow("on its top-left corner") << QPoint(50, 50) << true;
+    QTest::newRow("beside the field") << QPoint(200, 60) << false;
+    QTest::newRow("below the field") << QPoint(60, 300) << false;
+}
+
+void TestWindow::pressOutsideFocusedItemClearsFocus()
+{
+    QFETCH(QPoint, press);
+    QFETCH(bool, keepsFocus);
+
+    auto field = create(m_ui->engine(), "import QtQuick 2.6\n"
+                                        "TextInput { x: 50; y: 50; width: 100; height: 30 }\n");
+    QVERIFY(field);
+    auto *item = qobject_cast<QQuickItem *>(field.get());
+    item->setParentItem(m_ui->rootObject());
+    item->forceActiveFocus();
+    QVERIFY(item->hasActiveFocus());
+    QTest::mousePress(m_ui, Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseRelease(m_ui, Qt::LeftButton, Qt::NoModifier, press);
+    QCOMPARE(item->hasActiveFocus(), keepsFocus);
+}
+
+void TestWindow::secondWindowThrows()
+{
+    QVERIFY_EXCEPTION_THROWN(UI second, std::bad_alloc);
+    QCOMPARE(UI::instance(), m_ui);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
