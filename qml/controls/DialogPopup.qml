@@ -124,7 +124,8 @@ Item {
             anchors.rightMargin: 4 * UI.ppp
             text: Icons.FontAwesome.Times
             font.family: "FontAwesome"
-            font.pixelSize: 30
+            // Deliberately not scaled.
+            font.pixelSize: UI.fontSize(30)
             color: closeMouse.containsMouse ? "white" : "#DDDDDD"
 
             MouseArea {
