@@ -106,17 +106,7 @@ void UI::setupWindow()
 
     QGuiApplication::setFont(QFont(QStringLiteral("Arial"), ui::referencePointSize(m_scale)));
 
-#ifdef Q_OS_WIN
-    rootContext()->setContextProperty(QStringLiteral("platform"), QStringLiteral("win"));
-#elif defined(Q_OS_MACOS)
-    rootContext()->setContextProperty(QStringLiteral("platform"), QStringLiteral("mac"));
-#else
-    rootContext()->setContextProperty(QStringLiteral("platform"), QStringLiteral("linux"));
-#endif
-    // A proper file URL (three slashes, not four, before an absolute Unix path) ending in "/res/".
-    rootContext()->setContextProperty(
-        QStringLiteral("resourcePath"),
-        QUrl::fromLocalFile(global::Object::instance()->resourcePath()).toString());
+    setSceneContext(rootContext());
 
     setTitle(QStringLiteral("%1 %2 %3")
                  .arg(QStringLiteral("Harkel"), global::Object::product(),
@@ -142,6 +132,21 @@ void UI::setupWindow()
         showMaximized();
     else
         show();
+}
+
+void UI::setSceneContext(QQmlContext *context)
+{
+#ifdef Q_OS_WIN
+    context->setContextProperty(QStringLiteral("platform"), QStringLiteral("win"));
+#elif defined(Q_OS_MACOS)
+    context->setContextProperty(QStringLiteral("platform"), QStringLiteral("mac"));
+#else
+    context->setContextProperty(QStringLiteral("platform"), QStringLiteral("linux"));
+#endif
+    // A proper file URL (three slashes, not four, before an absolute Unix path) ending in "/res/".
+    context->setContextProperty(
+        QStringLiteral("resourcePath"),
+        QUrl::fromLocalFile(global::Object::instance()->resourcePath()).toString());
 }
 
 double UI::ppp() const
@@ -387,4 +392,14 @@ QString UI::getClipboardText() const
 int UI::fontSize(int size) const
 {
     return size;
+}
+
+QDateTime UI::addDays(const QDateTime &value, int days) const
+{
+    return value.addDays(days);
+}
+
+QDateTime UI::parseDateTime(const QString &text, const QString &format) const
+{
+    return QDateTime::fromString(text, format);
 }

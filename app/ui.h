@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QQmlContext;
 class QQuickItem;
 class QScreen;
 class QTimer;
@@ -41,6 +42,9 @@ public:
 
     // Connects the window, loads the root scene, restores geometry, scale and state, and shows it.
     void setupWindow();
+    // Gives a scene's context the properties "platform" and "resourcePath". The window's own
+    // scene gets them from setupWindow(); other engines (the QML tests) call this directly.
+    static void setSceneContext(QQmlContext *context);
 
     double scale() const { return m_scale; }
     double ppp() const;
@@ -70,6 +74,10 @@ public:
     Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
     Q_INVOKABLE QString getClipboardText() const;
     Q_INVOKABLE int fontSize(int size) const;
+    // Calendar-day steps and parsing in local time, kept out of JavaScript's Date.
+    Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const;
+    // An invalid date-time (NaN in the scene) when the text does not match the format exactly.
+    Q_INVOKABLE QDateTime parseDateTime(const QString &text, const QString &format) const;
 
 signals:
     void scaleChanged(double scale);

@@ -1,0 +1,33 @@
+import QtQuick 2.6
+import UI 1.0
+
+// The dark push button of the dialogs.
+Rectangle {
+    id: root
+
+    property string text: ""
+
+    signal clicked()
+
+    implicitWidth: label.implicitWidth + 20 * UI.ppp
+    implicitHeight: 25 * UI.ppp
+    color: mouse.pressed ? "#222222" : "#333333"
+
+    Text {
+        id: label
+        anchors.fill: parent
+        text: root.text
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        font.family: "Arial"
+        font.pixelSize: UI.fontSize(18 * UI.ppp)
+        color: root.enabled ? "#CDCDCD" : "#6D6D7D"
+    }
+
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        cursorShape: Qt.PointingHandCursor
+        onClicked: root.clicked()
+    }
+}

@@ -1,0 +1,140 @@
+import QtQuick 2.6
+import QtGraphicalEffects 1.0
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+import "../scripts/Util.js" as Util
+
+// A modal dialog frame over its parent. Callers show it by setting opacity to 1; every way out
+// fades it back to 0.
+Item {
+    id: root
+
+    property string title: ""
+    property real clientWidth: 380 * UI.ppp
+    property real clientHeight: 240 * UI.ppp
+    property var buttons: ["ok", "cancel"]
+    property var buttonsData: ({ "ok": qsTr("Ok"), "cancel": qsTr("Cancel") })
+    default property alias content: contentArea.data
+
+    // Anything but a list of names (a single string, say) gives no buttons rather than an error.
+    readonly property var buttonNames: Util.toList(buttons)
+
+    signal okClicked()
+    signal cancelClicked()
+    signal closed()
+    // Every button, also the ones that are neither "ok" nor "cancel".
+    signal buttonClicked(string name)
+
+    function close() {
+        opacity = 0
+        closed()
+    }
+
+    anchors.fill: parent
+    opacity: 0
+    visible: opacity > 0.01
+
+    Behavior on opacity {
+        NumberAnimation { duration: 200; easing.type: Easing.InOutQuad }
+    }
+
+    // Swallows every click and wheel turn meant for what lies below.
+    MouseArea {
+        id: backdrop
+        anchors.fill: parent
+        onClicked: root.close()
+        onWheel: wheel.accepted = true
+    }
+
+    RectangularGlow {
+        anchors.fill: box
+        glowRadius: 10 * UI.ppp
+        spread: 0.4
+        color: "#222"
+        cornerRadius: 15 * UI.ppp
+    }
+
+    Rectangle {
+        id: box
+        anchors.centerIn: parent
+        width: root.clientWidth
+        height: root.clientHeight
+        color: Colors.Background.DarkGrey
+        radius: 5 * UI.ppp
+
+        // Clicks on the box itself must not reach the backdrop.
+        MouseArea {
+            anchors.fill: parent
+        }
+
+        Text {
+            id: titleText
+            anchors.top: parent.top
+            anchors.topMargin: 20 * UI.ppp
+            anchors.horizontalCenter: parent.horizontalCenter
+            visible: root.title !== ""
+            text: root.title
+            color: "white"
+            font.pixelSize: UI.fontSize(24 * UI.ppp)
+        }
+
+        Item {
+            id: contentArea
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: root.title !== "" ? titleText.bottom : parent.top
+            anchors.bottom: buttonRow.top
+            anchors.margins: 20 * UI.ppp
+        }
+
+        Row {
+            id: buttonRow
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 20 * UI.ppp
+            anchors.horizontalCenter: parent.horizontalCenter
+            height: 40 * UI.ppp
+            spacing: 10 * UI.ppp
+
+            Repeater {
+                model: root.buttonNames
+
+                ButtonBlack {
+                    width: 160 * UI.ppp
+                    height: 40 * UI.ppp
+                    text: root.buttonsData[modelData] !== undefined ? root.buttonsData[modelData]
+                                                                    : modelData
+                    onClicked: {
+                        root.opacity = 0
+                        root.buttonClicked(modelData)
+                        if (modelData === "ok")
+                            root.okClicked()
+                        else if (modelData === "cancel")
+                            root.cancelClicked()
+                    }
+                }
+            }
+        }
+
+        Text {
+            id: closeGlyph
+            anchors.top: parent.top
+            anchors.right: parent.right
+            anchors.topMargin: 4 * UI.ppp
+            anchors.rightMargin: 4 * UI.ppp
+            text: Icons.FontAwesome.Times
+            font.family: "FontAwesome"
+            // Deliberately not scaled.
+            font.pixelSize: UI.fontSize(30)
+            color: closeMouse.containsMouse ? "white" : "#DDDDDD"
+
+            MouseArea {
+                id: closeMouse
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.close()
+            }
+        }
+    }
+}

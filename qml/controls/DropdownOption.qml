@@ -1,0 +1,32 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+
+// One row of a drop-down list.
+Rectangle {
+    id: root
+
+    property string text: ""
+
+    signal clicked()
+
+    color: mouse.containsMouse ? Colors.Background.Light : "transparent"
+
+    Text {
+        anchors.centerIn: parent
+        width: parent.width - 10 * UI.ppp
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
+        text: root.text
+        color: Colors.Label.Grey
+        font.pixelSize: UI.fontSize(12 * UI.ppp)
+    }
+
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onClicked: root.clicked()
+    }
+}

@@ -1,0 +1,111 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+
+// The frame the three input fields share: a label on the left and, on the right, a rounded box
+// holding a placeholder and a one-line text input. The text input's committed text is
+// inputText; the fields decide when to commit.
+Item {
+    id: root
+
+    property string labelText: ""
+    property string placeholder: ""
+    property string inputText: ""
+    // Width of the box in percent of the field's width.
+    property int buttonWidth: 50
+    property color labelColor: Colors.Label.Blue
+    property int labelFontSize: UI.fontSize(16 * UI.ppp)
+    property bool placeholderVisible: input.text === ""
+
+    readonly property alias box: box
+    readonly property alias input: input
+    readonly property alias boxHovered: boxMouse.containsMouse
+    property int boxCursorShape: Qt.IBeamCursor
+
+    // A left click on the box where the text input does not take it.
+    signal boxClicked()
+    // Enter or focus loss ended an edit. Once per edit: the fields drop the focus on Enter,
+    // and the text input would report that focus loss as a second end.
+    signal editFinished()
+
+    property bool finishingEdit: false
+
+    // The text input's text becomes the committed text.
+    function commit() {
+        inputText = input.text
+    }
+
+    implicitWidth: 200 * UI.ppp
+    implicitHeight: 27 * UI.ppp
+
+    Text {
+        anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
+        text: root.labelText
+        color: root.labelColor
+        font.pixelSize: root.labelFontSize
+    }
+
+    Rectangle {
+        id: box
+        anchors.right: parent.right
+        width: root.width * root.buttonWidth / 100
+        height: root.height
+        color: Colors.Background.LightSilver
+        radius: 8 * UI.ppp
+        border.width: 1 * UI.ppp
+        border.color: "#c1c6d1"
+
+        Rectangle {
+            anchors.fill: parent
+            radius: parent.radius
+            color: "black"
+            opacity: boxMouse.containsMouse ? 0.05 : 0
+
+            Behavior on opacity {
+                NumberAnimation { duration: 100; easing.type: Easing.InOutQuad }
+            }
+        }
+
+        // Beneath the text input, so an enabled input keeps its own clicks.
+        MouseArea {
+            id: boxMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            acceptedButtons: Qt.LeftButton
+            cursorShape: root.boxCursorShape
+            onClicked: root.boxClicked()
+        }
+
+        Text {
+            anchors.centerIn: parent
+            width: parent.width - 10 * UI.ppp
+            visible: root.placeholderVisible
+            text: root.placeholder
+            color: Colors.Label.Grey
+            font.pixelSize: UI.fontSize(12 * UI.ppp)
+            horizontalAlignment: Text.AlignHCenter
+            elide: Text.ElideRight
+        }
+
+        TextInput {
+            id: input
+            anchors.centerIn: parent
+            width: parent.width - 10 * UI.ppp
+            color: Colors.Label.Grey
+            selectionColor: Colors.Label.Blue
+            font.pixelSize: UI.fontSize(12 * UI.ppp)
+            horizontalAlignment: TextInput.AlignHCenter
+            verticalAlignment: TextInput.AlignVCenter
+            clip: true
+            selectByMouse: true
+            onEditingFinished: {
+                if (root.finishingEdit)
+                    return
+                root.finishingEdit = true
+                root.editFinished()
+                root.finishingEdit = false
+            }
+        }
+    }
+}

@@ -1,0 +1,227 @@
+import QtQuick 2.6
+import QtQuick.Controls 1.4
+import QtQuick.Controls.Styles 1.4
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+
+// A labelled choice among options from a drop-down list; with isDate, a date field whose
+// drop-down is a month calendar and whose text can be typed.
+InputFrame {
+    id: root
+
+    property var options: []
+    property int selectedIndex: -1
+    property int defaultIndex: 0
+    property bool isDate: false
+    property date inputDate: UI.localTime()
+    property int dropdownMaximumHeight: 160 * UI.ppp
+    property int dropdownItemHeight: 20 * UI.ppp
+
+    readonly property alias dropdown: dropdown
+    readonly property int optionCount: options ? options.length : 0
+
+    signal optionSelected(int index)
+
+    // The text input shows the chosen option; nothing when none is chosen.
+    function showSelected() {
+        if (options && selectedIndex >= 0 && selectedIndex < options.length)
+            input.text = options[selectedIndex]
+        else if (!isDate)
+            input.text = ""
+    }
+
+    function choose(index) {
+        optionSelected(index)
+        selectedIndex = index
+        dropdown.close()
+    }
+
+    // month/day/year; any text that is not such a date stands for now.
+    function dateFromText(text) {
+        var parsed = UI.parseDateTime(text, "M/d/yyyy")
+        return isNaN(parsed.getTime()) ? UI.localTime() : parsed
+    }
+
+    placeholderVisible: selectedIndex === -1 && !input.activeFocus && input.text === ""
+    boxCursorShape: Qt.PointingHandCursor
+    input.enabled: isDate
+
+    onBoxClicked: {
+        dropdown.toggle()
+        if (isDate && dropdown.visible)
+            input.forceActiveFocus()
+    }
+
+    onOptionsChanged: {
+        // Counted here: the optionCount binding may not have caught up yet.
+        var count = options ? options.length : 0
+        // A valid default, or the first option: a stored index may outlive its list.
+        if (selectedIndex < 0 || selectedIndex >= count) {
+            if (count === 0)
+                selectedIndex = -1
+            else
+                selectedIndex = defaultIndex >= 0 && defaultIndex < count ? defaultIndex : 0
+        }
+        // The index may be the same while the text under it changed.
+        showSelected()
+    }
+    onSelectedIndexChanged: showSelected()
+
+    onEditFinished: {
+        if (!isDate)
+            return
+        commit()
+        input.focus = false
+        dropdown.close()
+    }
+
+    onInputDateChanged: {
+        if (!isDate)
+            return
+        inputText = UI.formatDateTime(inputDate, "MM/dd/yyyy")
+        input.text = inputText
+    }
+    onInputTextChanged: {
+        if (!isDate)
+            return
+        var date = dateFromText(inputText)
+        var shown = UI.formatDateTime(inputDate, "MM/dd/yyyy")
+        // Re-reading the text of the day shown would only move the moment to midnight.
+        if (UI.formatDateTime(date, "MM/dd/yyyy") !== shown) {
+            inputDate = date
+            return
+        }
+        input.text = shown
+        if (inputText !== shown)
+            inputText = shown
+    }
+
+    Component.onCompleted: {
+        if (isDate) {
+            inputText = UI.formatDateTime(inputDate, "MM/dd/yyyy")
+            input.text = inputText
+        }
+        showSelected()
+    }
+
+    Connections {
+        target: root.input
+        function onActiveFocusChanged() {
+            if (root.isDate && root.input.activeFocus && !root.dropdown.visible)
+                root.dropdown.open()
+        }
+    }
+
+    Text {
+        anchors.right: root.box.right
+        anchors.rightMargin: 8 * UI.ppp
+        anchors.verticalCenter: root.box.verticalCenter
+        text: Icons.FontAwesome.CaretDown
+        color: Colors.Label.Grey
+        font.family: "FontAwesome"
+        font.pixelSize: UI.fontSize(18 * UI.ppp)
+    }
+
+    DropdownWindow {
+        id: dropdown
+        box: root.box
+        maximumHeight: root.dropdownMaximumHeight
+        itemHeight: root.dropdownItemHeight
+        contentWidth: root.isDate ? calendarLoader.width : root.box.width - 2 * frameBorder
+        contentHeight: root.isDate ? calendarLoader.height : root.optionCount * root.dropdownItemHeight
+
+        Item {
+            width: dropdown.contentWidth
+            height: dropdown.contentHeight
+
+            Column {
+                id: optionList
+                visible: !root.isDate
+                width: root.box.width - 2 * dropdown.frameBorder
+
+                Repeater {
+                    model: root.isDate ? 0 : root.optionCount
+
+                    DropdownOption {
+                        width: optionList.width
+                        height: root.dropdownItemHeight
+                        text: root.options[index]
+                        onClicked: root.choose(index)
+                    }
+                }
+            }
+
+            Loader {
+                id: calendarLoader
+                width: 200 * UI.ppp
+                height: 150 * UI.ppp
+                active: root.isDate
+                sourceComponent: monthCalendar
+            }
+        }
+    }
+
+    Component {
+        id: monthCalendar
+
+        Calendar {
+            selectedDate: root.inputDate
+            frameVisible: false
+            onClicked: {
+                root.inputDate = date
+                root.dropdown.close()
+            }
+
+            style: CalendarStyle {
+                gridVisible: false
+                dayOfWeekDelegate: Item {}
+                // The stock bar's title does not fit 200 pixels; this one fits "September 2026".
+                navigationBar: Rectangle {
+                    implicitHeight: 22 * UI.ppp
+                    color: Colors.Background.Lighter
+
+                    Text {
+                        anchors.centerIn: parent
+                        text: styleData.title
+                        color: "black"
+                        font.pixelSize: UI.fontSize(12 * UI.ppp)
+                    }
+
+                    Repeater {
+                        model: [-1, 1]
+
+                        Text {
+                            anchors.verticalCenter: parent.verticalCenter
+                            x: modelData < 0 ? 8 * UI.ppp : parent.width - width - 8 * UI.ppp
+                            text: modelData < 0 ? Icons.FontAwesome.AngleLeft
+                                                : Icons.FontAwesome.AngleRight
+                            color: Colors.Label.Grey
+                            font.family: "FontAwesome"
+                            font.pixelSize: UI.fontSize(18 * UI.ppp)
+
+                            MouseArea {
+                                anchors.fill: parent
+                                anchors.margins: -4 * UI.ppp
+                                cursorShape: Qt.PointingHandCursor
+                                onClicked: modelData < 0 ? control.showPreviousMonth()
+                                                         : control.showNextMonth()
+                            }
+                        }
+                    }
+                }
+                dayDelegate: Rectangle {
+                    color: styleData.selected ? Colors.Background.LightSilver
+                                              : styleData.visibleMonth ? "white"
+                                                                       : Colors.Background.Lighter
+                    Text {
+                        anchors.centerIn: parent
+                        text: UI.formatDateTime(styleData.date, "d")
+                        color: styleData.visibleMonth ? "black" : Colors.Label.Grey
+                        font.pixelSize: UI.fontSize(11 * UI.ppp)
+                    }
+                }
+            }
+        }
+    }
+}

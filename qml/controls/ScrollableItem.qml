@@ -1,0 +1,33 @@
+import QtQuick 2.6
+import QtQuick.Controls 1.4
+import QtQuick.Controls.Styles 1.4
+import UI 1.0
+
+// A frameless scroll view with a flat, thin bar and no step buttons.
+ScrollView {
+    id: root
+
+    property real thickness: 10 * UI.ppp
+    readonly property bool scrollbarVisible: flickableItem.contentHeight > root.height
+
+    frameVisible: false
+
+    style: ScrollViewStyle {
+        transientScrollBars: false
+        handleOverlap: 10
+        frame: Item {}
+        corner: Item {}
+        incrementControl: Item {}
+        decrementControl: Item {}
+        scrollBarBackground: Rectangle {
+            implicitWidth: root.thickness
+            implicitHeight: root.thickness
+            color: "#dfdfdf"
+        }
+        handle: Rectangle {
+            implicitWidth: styleData.horizontal ? 30 : root.thickness
+            implicitHeight: styleData.horizontal ? root.thickness : 30
+            color: "#d1d7e9"
+        }
+    }
+}

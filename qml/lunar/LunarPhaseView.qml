@@ -1,0 +1,52 @@
+import QtQuick 2.6
+import UI 1.0
+
+// One phase row of the moon panel: a small picture of the phase and the instants of that phase
+// before and after the moment shown. Clicking an instant moves the panel there.
+Item {
+    id: root
+
+    property real phase: 0.5
+    property date prevDate
+    property date nextDate
+    property real spacing: 25 * UI.ppp
+
+    signal clicked(date date)
+
+    implicitHeight: 34 * UI.ppp
+
+    LunarView {
+        id: picture
+        width: root.height
+        height: root.height
+        phase: root.phase
+    }
+
+    Item {
+        x: picture.width + root.spacing
+        y: root.height / 6 - 2 * UI.ppp
+        width: (root.width - x) / 2
+        height: root.height * 2 / 3
+
+        Repeater {
+            model: [root.prevDate, root.nextDate]
+
+            LunarPanelLabel {
+                id: line
+                // Two lines one under the other, the upper one raised a little.
+                y: index === 0 ? -2 * UI.ppp : implicitHeight
+                font.pixelSize: UI.fontSize(12 * UI.ppp)
+                font.underline: lineMouse.containsMouse
+                text: UI.formatDateTime(modelData, "MM/dd/yyyy hh:mm")
+
+                MouseArea {
+                    id: lineMouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: root.clicked(modelData)
+                }
+            }
+        }
+    }
+}

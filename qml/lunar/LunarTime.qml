@@ -1,0 +1,163 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+
+// The moon panel's date-time editor: the moment as editable text, a day back and forward, and
+// the Now switch that follows the clock a minute at a time. It never moves the panel itself:
+// every change is announced through updateTime(), and the panel answers by setting time.
+Item {
+    id: root
+
+    // The moment shown.
+    property date time: UI.localTime()
+    // The moment being edited.
+    property date inputTime: time
+    property alias text: input.text
+    property bool now: false
+    // What the Now switch follows; a test hands in a clock of its own.
+    property var clock: function() { return UI.localTime() }
+
+    readonly property string format: "MM / dd / yyyy hh:mm"
+
+    signal updateTime(date time)
+
+    function showInputTime() {
+        input.text = UI.formatDateTime(inputTime, format)
+    }
+
+    function followClock() {
+        // Whole minutes: the panel recomputes once a minute, not once a second.
+        inputTime = new Date(Math.floor(clock().getTime() / 60000) * 60000)
+        updateTime(inputTime)
+    }
+
+    function stepDays(days) {
+        now = false
+        inputTime = UI.addDays(inputTime, days)
+        updateTime(inputTime)
+    }
+
+    // The text as typed, read back the way it is shown but without the blanks round the
+    // slashes. Text that is no such moment leaves it as it was and is shown again.
+    function commitText() {
+        var parsed = UI.parseDateTime(input.text.replace(/ \/ /g, "/"), "M/d/yyyy h:mm")
+        if (!isNaN(parsed.getTime()))
+            inputTime = parsed
+        showInputTime()
+        updateTime(inputTime)
+    }
+
+    implicitWidth: 258 * UI.ppp
+    implicitHeight: nowRow.height + input.height
+
+    onTimeChanged: {
+        if (time.getTime() !== inputTime.getTime())
+            now = false
+        inputTime = time
+        showInputTime()
+    }
+    onNowChanged: {
+        if (now)
+            followClock()
+    }
+    Component.onCompleted: {
+        showInputTime()
+        now = true
+    }
+
+    Timer {
+        interval: 1000
+        repeat: true
+        running: root.now
+        onTriggered: root.followClock()
+    }
+
+    Item {
+        id: nowRow
+        width: parent.width
+        height: 17 * UI.ppp
+
+        Text {
+            id: nowLabel
+            anchors.right: nowGlyph.left
+            anchors.rightMargin: 10 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Now")
+            color: "white"
+            font.family: "PT Sans, Open Sans, Helvetica"
+            font.pixelSize: UI.fontSize(18 * UI.ppp)
+        }
+
+        Text {
+            id: nowGlyph
+            anchors.right: parent.right
+            anchors.rightMargin: 35 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            text: root.now ? Icons.FontAwesome.CheckSquare : Icons.FontAwesome.Square
+            color: nowMouse.containsMouse ? "#3AC67D" : "#2AB66D"
+            font.family: "FontAwesome"
+            font.pixelSize: UI.fontSize(18 * UI.ppp)
+        }
+
+        MouseArea {
+            id: nowMouse
+            x: nowLabel.x
+            width: nowGlyph.x + nowGlyph.width - nowLabel.x
+            height: parent.height
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: root.now = !root.now
+        }
+    }
+
+    TextInput {
+        id: input
+
+        property bool finishing: false
+
+        anchors.top: nowRow.bottom
+        width: parent.width
+        horizontalAlignment: TextInput.AlignHCenter
+        color: "white"
+        selectionColor: Colors.Label.Pink
+        font.family: "PT Sans, Open Sans, Helvetica"
+        font.pixelSize: UI.fontSize(21 * UI.ppp)
+        selectByMouse: true
+
+        onActiveFocusChanged: root.now = false
+        onEditingFinished: {
+            // Dropping the focus below ends the edit a second time.
+            if (finishing)
+                return
+            finishing = true
+            root.commitText()
+            focus = false
+            finishing = false
+        }
+    }
+
+    Repeater {
+        model: [-1, 1]
+
+        Text {
+            id: arrow
+            anchors.verticalCenter: input.verticalCenter
+            x: modelData < 0 ? 0 : root.width - width
+            text: modelData < 0 ? Icons.FontAwesome.AngleLeft : Icons.FontAwesome.AngleRight
+            color: arrowMouse.containsMouse ? "#F46D88" : Colors.Label.Pink
+            font.family: "FontAwesome"
+            font.pixelSize: UI.fontSize(30 * UI.ppp)
+
+            MouseArea {
+                id: arrowMouse
+                anchors.fill: parent
+                anchors.margins: -5 * UI.ppp
+                acceptedButtons: Qt.LeftButton
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.stepDays(modelData)
+            }
+        }
+    }
+}

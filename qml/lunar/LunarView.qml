@@ -1,0 +1,77 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Lunar.js" as Lunar
+
+// The Moon's picture with the shadow of its phase drawn over it.
+Item {
+    id: root
+
+    // 0 new moon, 0.25 first quarter, 0.5 full moon, 0.75 third quarter.
+    property real phase: 0.5
+    property url source: resourcePath + "images/moon.png"
+
+    implicitWidth: 174 * UI.ppp
+    implicitHeight: 174 * UI.ppp
+
+    // The shadow sweeps to a new phase rather than jumping.
+    Behavior on phase {
+        NumberAnimation { duration: 500; easing.type: Easing.InOutSine }
+    }
+
+    Image {
+        anchors.fill: parent
+        source: root.source
+        fillMode: Image.PreserveAspectFit
+        smooth: true
+        mipmap: true
+    }
+
+    Canvas {
+        id: shadow
+        anchors.fill: parent
+
+        onPaint: {
+            var ctx = getContext("2d")
+            ctx.reset()
+            var r = height / 2
+            var cx = width / 2
+            var cy = height / 2
+            var bounds = Lunar.shadowBounds(root.phase)
+            // A point of a bound at latitude theta; factor -1 is the left limb, +1 the right.
+            function edge(factor, theta) {
+                return Qt.point(cx + factor * r * Math.cos(theta), cy + r * Math.sin(theta))
+            }
+            // Down the left bound from the north pole to the south pole, back up the right one.
+            var steps = 48
+            ctx.beginPath()
+            var start = edge(bounds.left, -Math.PI / 2)
+            ctx.moveTo(start.x, start.y)
+            for (var i = 1; i <= steps; ++i) {
+                var down = edge(bounds.left, -Math.PI / 2 + Math.PI * i / steps)
+                ctx.lineTo(down.x, down.y)
+            }
+            for (var j = steps; j >= 0; --j) {
+                var up = edge(bounds.right, -Math.PI / 2 + Math.PI * j / steps)
+                ctx.lineTo(up.x, up.y)
+            }
+            ctx.closePath()
+            ctx.fillStyle = "#C0000000"
+            ctx.fill()
+
+            if (Lunar.showsRing(root.phase)) {
+                ctx.beginPath()
+                ctx.ellipse(1, 1, width - 2, height - 2)
+                ctx.lineWidth = 2
+                ctx.strokeStyle = "#80d42d88"
+                ctx.stroke()
+            }
+        }
+
+        Connections {
+            target: root
+            function onPhaseChanged() { shadow.requestPaint() }
+        }
+        onWidthChanged: requestPaint()
+        onHeightChanged: requestPaint()
+    }
+}

@@ -1,0 +1,74 @@
+.pragma library
+
+// Phase and sign tables shared by the moon panel, the calendar and the texts page. The names
+// are source texts: show them through qsTranslate("Lunar", ...); data lookups use them as keys.
+
+// Start and end in percent of the lunation; an end of 0 stands for 100.
+var Phases = [
+    { start: 0, end: 1, name: QT_TRANSLATE_NOOP("Lunar", "New Moon") },
+    { start: 1, end: 25, name: QT_TRANSLATE_NOOP("Lunar", "Waxing Crescent") },
+    { start: 25, end: 26, name: QT_TRANSLATE_NOOP("Lunar", "First Quarter") },
+    { start: 26, end: 50, name: QT_TRANSLATE_NOOP("Lunar", "Waxing Gibbous") },
+    { start: 50, end: 51, name: QT_TRANSLATE_NOOP("Lunar", "Full Moon") },
+    { start: 51, end: 75, name: QT_TRANSLATE_NOOP("Lunar", "Waning Gibbous") },
+    { start: 75, end: 76, name: QT_TRANSLATE_NOOP("Lunar", "Third Quarter") },
+    { start: 76, end: 0, name: QT_TRANSLATE_NOOP("Lunar", "Waning Crescent") }
+]
+
+// Indexed by sign number, 0 = Aries. The glyphs need the "Vendarion" font family.
+var Zodiacs = [
+    { name: "Aries", icon: "\u2648", day: QT_TRANSLATE_NOOP("Lunar", "Day of Warmth"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Warmth") },
+    { name: "Taurus", icon: "\u2649", day: QT_TRANSLATE_NOOP("Lunar", "Day of Coldness"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Coldness") },
+    { name: "Gemini", icon: "\u264a", day: QT_TRANSLATE_NOOP("Lunar", "Day of Light"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Light") },
+    { name: "Cancer", icon: "\u264b", day: QT_TRANSLATE_NOOP("Lunar", "Day of Water"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Water") },
+    { name: "Leo", icon: "\u264c", day: QT_TRANSLATE_NOOP("Lunar", "Day of Warmth"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Warmth") },
+    { name: "Virgo", icon: "\u264d", day: QT_TRANSLATE_NOOP("Lunar", "Day of Coldness"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Coldness") },
+    { name: "Libra", icon: "\u264e", day: QT_TRANSLATE_NOOP("Lunar", "Day of Light"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Light") },
+    { name: "Scorpio", icon: "\u264f", day: QT_TRANSLATE_NOOP("Lunar", "Day of Water"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Water") },
+    { name: "Sagittarius", icon: "\u2650", day: QT_TRANSLATE_NOOP("Lunar", "Day of Warmth"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Warmth") },
+    { name: "Capricorn", icon: "\u2651", day: QT_TRANSLATE_NOOP("Lunar", "Day of Coldness"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Coldness") },
+    { name: "Aquarius", icon: "\u2652", day: QT_TRANSLATE_NOOP("Lunar", "Day of Light"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Light") },
+    { name: "Pisces", icon: "\u2653", day: QT_TRANSLATE_NOOP("Lunar", "Day of Water"),
+      dayShort: QT_TRANSLATE_NOOP("Lunar", "Water") }
+]
+
+// The name of the phase band holding phase (0 new moon, 0.5 full moon); "??" outside [0, 1).
+function phaseName(phase) {
+    var p = phase * 100
+    for (var i = 0; i < Phases.length; ++i) {
+        var end = Phases[i].end === 0 ? 100 : Phases[i].end
+        if (Phases[i].start <= p && p < end)
+            return Phases[i].name
+    }
+    return "??"
+}
+
+// The shadow of the moon picture lies between two half-ellipses through the disc's poles. Each
+// bound is a factor of the radius at the equator, -1 the left limb, +1 the right limb; the
+// shadow spans from left to right. Waxing, the shadow's right edge withdraws from the right
+// limb to the left one (lit from the right); waning, its left edge does the same, so the
+// shadow grows from the right limb. Anything outside (0, 1), new moon itself included, is
+// all shadow.
+function shadowBounds(phase) {
+    if (phase > 0 && phase <= 0.5)
+        return { left: -1, right: Math.cos(2 * Math.PI * phase) }
+    if (phase > 0.5 && phase < 1)
+        return { left: Math.cos(2 * Math.PI * (phase - 0.5)), right: 1 }
+    return { left: -1, right: 1 }
+}
+
+// Within half a percent of new moon the disc is almost all shadow: a ring keeps it visible.
+function showsRing(phase) {
+    return Math.abs(phase - 0.5) > 0.495
+}

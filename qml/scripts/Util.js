@@ -1,0 +1,72 @@
+.pragma library
+
+// Arithmetic of the scene kept free of items, so the tests can drive it with plain numbers.
+
+// The item's top-left corner in screen coordinates: its offset inside the scene plus the
+// window's own position. (0, 0) when either is missing.
+function getAbsolutePosition(window, item) {
+    if (!window || !item)
+        return Qt.point(0, 0)
+    var x = 0
+    var y = 0
+    for (var node = item; node; node = node.parent) {
+        x += node.x
+        y += node.y
+    }
+    return Qt.point(x + window.x, y + window.y)
+}
+
+// Screen y of a drop-down list hanging from a box whose top is at originY (screen). It opens
+// below unless it only fits above; when it fits nowhere, below wins, so its top stays in view.
+function dropdownY(originY, windowY, windowHeight, boxHeight, listHeight) {
+    var baseY = originY - windowY
+    var spaceAbove = baseY
+    var spaceBelow = windowHeight - baseY - boxHeight
+    if (listHeight > spaceBelow && listHeight <= spaceAbove)
+        return originY - listHeight
+    return originY + boxHeight
+}
+
+// Sizes of the four strips that cover a window except the rectangle rect (screen coordinates):
+// widths of the left and right strips, heights of the top and bottom ones. A rectangle that
+// sticks out of the window gives 0, not a negative size, on that side.
+function overlayStrips(rect, windowX, windowY, windowWidth, windowHeight) {
+    var left = rect.x - windowX
+    var top = rect.y - windowY
+    return {
+        left: Math.max(0, left),
+        top: Math.max(0, top),
+        right: Math.max(0, windowWidth - (left + rect.width)),
+        bottom: Math.max(0, windowHeight - (top + rect.height))
+    }
+}
+
+// The smallest rectangle holding both.
+function unionRect(a, b) {
+    var x = Math.min(a.x, b.x)
+    var y = Math.min(a.y, b.y)
+    return Qt.rect(x, y, Math.max(a.x + a.width, b.x + b.width) - x,
+                   Math.max(a.y + a.height, b.y + b.height) - y)
+}
+
+// The text's leading decimal number with exactly six decimals; "0.000000" when it has none.
+// Exponents, "Infinity" and hexadecimal are not numbers a user types into a coordinate field.
+function formatNumber(text) {
+    var match = /^\s*[-+]?(\d+\.?\d*|\.\d+)/.exec(String(text))
+    var value = match ? Number(match[0]) : 0
+    var result = value.toFixed(6)
+    // toFixed keeps the sign of a value that rounds to zero ("-0.000000").
+    return Number(result) === 0 ? (0).toFixed(6) : result
+}
+
+// A list-like value (an array or a string list from C++) as a plain array; anything else,
+// a single string included, as an empty one.
+function toList(value) {
+    if (value === null || value === undefined || typeof value === "string"
+            || typeof value.length !== "number")
+        return []
+    var list = []
+    for (var i = 0; i < value.length; ++i)
+        list.push(value[i])
+    return list
+}

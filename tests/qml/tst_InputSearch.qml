@@ -1,0 +1,90 @@
+import QtQuick 2.6
+import QtTest 1.1
+import UI 1.0
+import "qrc:/qml/controls"
+import "qrc:/qml/scripts/Util.js" as Util
+
+TestScene {
+    id: window
+
+    Component {
+        id: searchComponent
+        InputSearch {
+            x: 100
+            y: 50
+            width: 200
+            height: 27
+            inputText: "Paris, France"
+        }
+    }
+
+    SignalSpy { id: searchedSpy; signalName: "searched" }
+    SignalSpy { id: selectedSpy; signalName: "optionSelected" }
+
+    TestCase {
+        name: "InputSearch"
+        when: windowShown
+
+        property var search: null
+
+        function init() {
+            search = createTemporaryObject(searchComponent, window)
+            searchedSpy.target = search
+            searchedSpy.clear()
+            selectedSpy.target = search
+            selectedSpy.clear()
+            compare(search.input.text, "Paris, France")
+            mouseClick(search.box)
+            for (var i = 0, typed = "Bern"; i < typed.length; ++i)
+                keyClick(typed[i])
+        }
+
+        function cleanup() {
+            search.dropdown.hide()
+            window.enableModalOverlay(false)
+        }
+
+        function test_typingSearches() {
+            verify(search.inSearch)
+            compare(searchedSpy.count, 4, "clearing on focus is no search")
+            compare(searchedSpy.signalArguments[3][0], "Bern")
+            verify(search.dropdown.visible)
+            // The box stays clickable: the overlay leaves out the box and the list together,
+            // whichever side the list opened on.
+            var boxY = Util.getAbsolutePosition(UI, search.box).y
+            var list = search.dropdown
+            compare(window.overlay.topSize, Math.min(boxY, list.y) - window.overlay.windowY)
+            compare(window.overlay.bottomSize, window.height
+                    - (Math.max(boxY + search.box.height, list.y + list.height)
+                       - window.overlay.windowY))
+        }
+
+        function test_leavingKeepsTheTypedText_data() {
+            return [{ tag: "Enter", enter: true }, { tag: "focus loss", enter: false }]
+        }
+
+        function test_leavingKeepsTheTypedText(data) {
+            if (data.enter)
+                keyClick(Qt.Key_Return)
+            else
+                search.input.focus = false
+            verify(!search.inSearch)
+            compare(search.inputText, "Bern")
+            verify(!search.dropdown.visible)
+            verify(!window.overlay.active)
+        }
+
+        function test_choosingAnOption() {
+            search.options = ["Berlin", "Bern", "Bernburg"]
+            waitForRendering(search.dropdown.contentItem)
+            mouseClick(search.dropdown.contentItem, 20, 2.5 * search.dropdownItemHeight + 1)
+            compare(selectedSpy.count, 1)
+            compare(selectedSpy.signalArguments[0][0], 2)
+            compare(search.input.text, "Bernburg")
+            verify(!search.inSearch)
+            verify(!search.dropdown.visible)
+            verify(!window.overlay.active)
+            compare(searchedSpy.count, 4, "putting the choice in is no search")
+        }
+    }
+}

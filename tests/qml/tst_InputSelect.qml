@@ -1,0 +1,171 @@
+import QtQuick 2.6
+import QtTest 1.1
+import UI 1.0
+import "qrc:/qml/controls"
+
+TestScene {
+    id: window
+
+    Component {
+        id: selectComponent
+        InputSelect {
+            x: 100
+            y: 50
+            width: 200
+            height: 27
+        }
+    }
+
+    SignalSpy {
+        id: selectedSpy
+        signalName: "optionSelected"
+    }
+
+    TestCase {
+        name: "InputSelect"
+        when: windowShown
+
+        property var select: null
+
+        function init() {
+            select = createTemporaryObject(selectComponent, window)
+            selectedSpy.target = select
+            selectedSpy.clear()
+        }
+
+        function cleanup() {
+            select.dropdown.hide()
+            window.enableModalOverlay(false)
+        }
+
+        // Each step hands in a list or chooses an index, and names the index and text it
+        // must end on.
+        function test_optionsChange_data() {
+            return [
+                { tag: "late options take the default", defaultIndex: 1, steps: [
+                    { options: ["a", "b", "c"], index: 1, text: "b" }] },
+                { tag: "a default beyond the list falls back to the first", defaultIndex: 5,
+                  steps: [{ options: ["a", "b"], index: 0, text: "a" }] },
+                { tag: "a valid choice survives a new list, showing its new text",
+                  defaultIndex: 0, steps: [{ options: ["a", "b"], index: 0, text: "a" },
+                                           { choose: 1, index: 1, text: "b" },
+                                           { options: ["x", "y", "z"], index: 1, text: "y" }] },
+                { tag: "a shorter list drops a choice beyond it", defaultIndex: 1,
+                  steps: [{ options: ["a", "b", "c"], index: 1, text: "b" },
+                          { choose: 2, index: 2, text: "c" },
+                          { options: ["x", "y"], index: 1, text: "y" }] },
+                { tag: "an empty list chooses nothing and clears", defaultIndex: 0,
+                  steps: [{ options: ["a"], index: 0, text: "a" },
+                          { options: [], index: -1, text: "" }] }
+            ]
+        }
+
+        function test_optionsChange(data) {
+            select.defaultIndex = data.defaultIndex
+            compare(select.selectedIndex, -1)
+            verify(select.placeholderVisible)
+            for (var i = 0; i < data.steps.length; ++i) {
+                var step = data.steps[i]
+                if (step.options !== undefined)
+                    select.options = step.options
+                else
+                    select.selectedIndex = step.choose
+                compare(select.selectedIndex, step.index, "step " + i)
+                compare(select.input.text, step.text, "step " + i)
+                compare(select.placeholderVisible, step.index === -1, "step " + i)
+            }
+            compare(selectedSpy.count, 0, "only a click announces a choice")
+            compare(select.inputText, "", "choosing does not commit text")
+        }
+
+        function test_clickOpensAndChoosing() {
+            select.options = ["one", "two", "three"]
+            var dropdown = select.dropdown
+            mouseClick(select, 150, 13)
+            verify(dropdown.visible)
+            compare(window.modalWindow, dropdown)
+            verify(window.overlay.active)
+            // The overlay leaves out the drop-down's own rectangle.
+            compare(window.overlay.leftSize, dropdown.x - UI.x)
+            compare(window.overlay.topSize, dropdown.y - UI.y)
+
+            waitForRendering(dropdown.contentItem)
+            // The third row; rows start below the frame's border.
+            mouseClick(dropdown.contentItem, 20, 2.5 * select.dropdownItemHeight + 1)
+            compare(selectedSpy.count, 1)
+            compare(selectedSpy.signalArguments[0][0], 2)
+            compare(select.selectedIndex, 2)
+            compare(select.input.text, "three")
+            verify(!dropdown.visible)
+            verify(!window.overlay.active)
+        }
+    }
+
+    Component {
+        id: dateComponent
+        InputSelect {
+            x: 100
+            y: 50
+            width: 200
+            height: 27
+            isDate: true
+            inputDate: new Date(2016, 2, 1, 9, 30)
+        }
+    }
+
+    TestCase {
+        name: "InputSelectDate"
+        when: windowShown
+
+        property var picker: null
+
+        function init() {
+            picker = createTemporaryObject(dateComponent, window)
+        }
+
+        function cleanup() {
+            picker.dropdown.hide()
+            window.enableModalOverlay(false)
+        }
+
+        function test_text_data() {
+            return [
+                { tag: "a date", text: "12/24/2017", date: new Date(2017, 11, 24) },
+                { tag: "single digits", text: "7/4/2015", date: new Date(2015, 6, 4) },
+                { tag: "no such day", text: "02/30/2016", date: null },
+                { tag: "day first", text: "24/12/2017", date: null },
+                { tag: "words", text: "tomorrow", date: null }
+            ]
+        }
+
+        function test_text(data) {
+            var before = Date.now()
+            picker.inputText = data.text
+            var date = picker.inputDate
+            if (data.date) {
+                compare(UI.formatDateTime(date, "yyyy-MM-dd"),
+                        UI.formatDateTime(data.date, "yyyy-MM-dd"))
+            } else {
+                // Now: read back between the two clock readings around the change.
+                verify(date.getTime() >= before - 1000 && date.getTime() <= Date.now() + 1000,
+                       "unparsable text stands for now, got " + date)
+            }
+            compare(picker.inputText, UI.formatDateTime(date, "MM/dd/yyyy"))
+            compare(picker.input.text, picker.inputText)
+        }
+
+        function test_typingCommitsOnEnter() {
+            picker.input.forceActiveFocus()
+            verify(picker.dropdown.visible, "focusing the text opens the calendar")
+            picker.input.selectAll()
+            for (var i = 0, typed = "05/17/2019"; i < typed.length; ++i)
+                keyClick(typed[i])
+            compare(picker.inputText, "03/01/2016", "nothing commits while typing")
+            keyClick(Qt.Key_Return)
+            compare(picker.inputText, "05/17/2019")
+            compare(UI.formatDateTime(picker.inputDate, "yyyy-MM-dd"), "2019-05-17")
+            verify(!picker.input.activeFocus)
+            verify(!picker.dropdown.visible)
+        }
+    }
+}

@@ -1,0 +1,70 @@
+import QtQuick 2.6
+import QtTest 1.1
+import "qrc:/qml/lunar"
+
+Rectangle {
+    id: scene
+    width: 300
+    height: 300
+    color: "white"
+
+    Component {
+        id: viewComponent
+        LunarView {
+            x: 50
+            y: 50
+            width: 100
+            height: 100
+            // The picture is not what is tested: the shadow over a white page is.
+            source: ""
+        }
+    }
+
+    TestCase {
+        name: "LunarView"
+        when: windowShown
+
+        // How dark the scene is at a point of the view: 0 white, 1 black.
+        function darkness(image, x, y) {
+            var c = image.pixel(50 + x, 50 + y)
+            return 1 - (c.r + c.g + c.b) / 3
+        }
+
+        // Points on the equator at a quarter radius inside the left and right limbs, and the
+        // ring's pixel at the left limb.
+        function test_shadow_data() {
+            return [
+                { tag: "new moon: all shadow, ring", phase: 0, left: true, right: true,
+                  ring: true },
+                { tag: "first quarter: left half", phase: 0.25, left: true, right: false,
+                  ring: false },
+                { tag: "full moon: none", phase: 0.5, left: false, right: false, ring: false },
+                { tag: "third quarter: right half", phase: 0.75, left: false, right: true,
+                  ring: false },
+                { tag: "0.997: almost all, ring", phase: 0.997, left: true, right: true,
+                  ring: true }
+            ]
+        }
+
+        function test_shadow(data) {
+            var view = createTemporaryObject(viewComponent, scene, { phase: data.phase })
+            // Created at its phase, so there is no sweep to wait for.
+            waitForRendering(view)
+            var image = grabImage(scene)
+            compare(darkness(image, 12, 50) > 0.5, data.left, "left")
+            compare(darkness(image, 88, 50) > 0.5, data.right, "right")
+            // The ring is pink over the shadow: red well above green.
+            var ring = image.pixel(50 + 1, 50 + 50)
+            compare(ring.r - ring.g > 0.1, data.ring, "ring " + ring)
+            // Outside the disc nothing is drawn.
+            compare(darkness(image, 3, 3) < 0.05, true, "corner")
+        }
+
+        function test_phaseSweeps() {
+            var view = createTemporaryObject(viewComponent, scene, { phase: 0.5 })
+            view.phase = 0.25
+            verify(view.phase > 0.25, "the change is animated")
+            tryCompare(view, "phase", 0.25, 1000)
+        }
+    }
+}
