@@ -30,6 +30,18 @@ void log(const QString &line)
     qDebug().noquote() << line;
 }
 
+// Why a reply brought no usable body, or an empty text when it did. A status outside 2xx that Qt
+// lets pass (a redirect without a target, say) carries some page, not the resource asked for.
+QString replyFailure(const QNetworkReply *reply)
+{
+    if (reply->error() != QNetworkReply::NoError)
+        return reply->errorString();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299)
+        return QStringLiteral("HTTP status %1").arg(status);
+    return {};
+}
+
 // The settings file can be edited by hand; a value that is no boolean keeps the checks on.
 bool readFlag(const QVariant &value)
 {
@@ -252,9 +264,9 @@ void Object::onUpdateRequestFinished(QNetworkReply *reply)
     if (m_checkAnswerTooLong) {
         log(QStringLiteral("[update] answer longer than %1 bytes, ignored")
                 .arg(update::MaxAnswerBytes));
-    } else if (reply->error() != QNetworkReply::NoError) {
+    } else if (const QString failure = replyFailure(reply); !failure.isEmpty()) {
         // Not answered: the day's check is tried again at the next start.
-        log(QStringLiteral("[update] check failed: %1").arg(reply->errorString()));
+        log(QStringLiteral("[update] check failed: %1").arg(failure));
         return;
     } else {
         answer = update::parseAnswer(reply->readAll());
@@ -352,8 +364,8 @@ void Object::onUpdateDownloadFinished(QNetworkReply *reply)
 
 QString Object::saveDownload(QNetworkReply *reply)
 {
-    if (reply->error() != QNetworkReply::NoError) {
-        log(QStringLiteral("[update] download failed: %1").arg(reply->errorString()));
+    if (const QString failure = replyFailure(reply); !failure.isEmpty()) {
+        log(QStringLiteral("[update] download failed: %1").arg(failure));
         return {};
     }
     if (!reply->isFinished())

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSslCertificate>
 #include <QTcpServer>
 #include <QUrl>
 
@@ -11,6 +12,7 @@ class QTcpSocket;
 
 // A small HTTP/1.1 responder on 127.0.0.1 for the update tests. Each path answers as its route
 // says (unknown paths with 404), one request per connection, and every request is recorded.
+// It speaks plain http, or https with a certificate made for 127.0.0.1 that only a test trusts.
 class LocalHttpServer : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,10 @@ public:
         QHash<QByteArray, QByteArray> headers; // names in lower case
     };
 
-    bool listen();
+    // The self-signed certificate of the https server, valid for 127.0.0.1 until 2126.
+    static QSslCertificate certificate();
+
+    bool listen(bool tls = false);
     QUrl url(const QString &path) const;
     void route(const QString &path, const Route &route);
     QList<Request> requests() const { return m_requests; }
@@ -44,9 +49,18 @@ public:
     void release();
 
 private:
+    class Listener : public QTcpServer
+    {
+    public:
+        bool tls = false;
+
+    protected:
+        void incomingConnection(qintptr descriptor) override;
+    };
+
     void serve(QTcpSocket *socket, const QByteArray &head);
 
-    QTcpServer m_server;
+    Listener m_server;
     QHash<QString, Route> m_routes;
     QList<Request> m_requests;
     QList<QPair<QPointer<QTcpSocket>, QByteArray>> m_held;

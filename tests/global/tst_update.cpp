@@ -134,6 +134,9 @@ void TestUpdate::answers_data()
     Route missing = body("40000");
     missing.status = 404;
     QTest::newRow("404") << missing << QString() << false;
+    Route multipleChoices = body("40000");
+    multipleChoices.status = 300;
+    QTest::newRow("multiple choices") << multipleChoices << QString() << false;
     QTest::newRow("connection closed") << behaving(Behaviour::CloseAtOnce) << QString() << false;
     QTest::newRow("never answers") << behaving(Behaviour::NeverAnswer) << QString() << false;
 }

@@ -112,6 +112,8 @@ void TestUpdateDownload::download_data()
     unknownLength.behaviour = Behaviour::StallHalfway;
     Route missing = plain;
     missing.status = 404;
+    Route multipleChoices = plain;
+    multipleChoices.status = 300;
     Route empty;
     Route dropped;
     dropped.behaviour = Behaviour::CloseAtOnce;
@@ -127,6 +129,8 @@ void TestUpdateDownload::download_data()
                                       << "[update] download does not match the announced SHA-256 "
                                              + QString::fromLatin1(otherHash);
     QTest::newRow("404") << QByteArray() << missing << "[update] download failed: ";
+    QTest::newRow("multiple choices")
+        << QByteArray() << multipleChoices << "[update] download failed: HTTP status 300";
     QTest::newRow("empty body") << QByteArray() << empty << "[update] download is empty";
     QTest::newRow("connection dropped") << QByteArray() << dropped << "[update] download failed: ";
 }
@@ -244,23 +248,30 @@ void TestUpdateDownload::temporaryNames()
 
 void TestUpdateDownload::trustedAddresses_data()
 {
+    QTest::addColumn<bool>("https");
     QTest::addColumn<bool>("allowLoopbackHttp");
     QTest::addColumn<QString>("redirect"); // Location of the installer URL, empty for none
     QTest::addColumn<bool>("handedOver");
 
+    QTest::newRow("https") << true << false << QString() << true;
+    QTest::newRow("https redirected to http")
+        << true << false << "http://127.0.0.1:%1/real" << false;
     // The stand-in for https is named by the test; without it plain http is refused outright.
-    QTest::newRow("plain http refused") << false << QString() << false;
-    QTest::newRow("redirect to a trusted address") << true << "http://127.0.0.1:%1/real" << true;
-    QTest::newRow("redirect to another scheme") << true << "ftp://127.0.0.1:%1/real" << false;
-    QTest::newRow("redirect to a name") << true << "http://localhost:%1/real" << false;
+    QTest::newRow("plain http refused") << false << false << QString() << false;
+    QTest::newRow("redirect to a trusted address")
+        << false << true << "http://127.0.0.1:%1/real" << true;
+    QTest::newRow("redirect to another scheme")
+        << false << true << "ftp://127.0.0.1:%1/real" << false;
+    QTest::newRow("redirect to a name") << false << true << "http://localhost:%1/real" << false;
 }
 
 void TestUpdateDownload::trustedAddresses()
 {
+    QFETCH(bool, https);
     QFETCH(bool, allowLoopbackHttp);
     QFETCH(QString, redirect);
     QFETCH(bool, handedOver);
-    UpdateRig rig;
+    UpdateRig rig({}, https ? UpdateRig::Scheme::Https : UpdateRig::Scheme::LoopbackHttp);
     global::update::Seam seam;
     seam.allowLoopbackHttp = allowLoopbackHttp;
     seam.transferTimeoutMs = 1500;
@@ -274,14 +285,19 @@ void TestUpdateDownload::trustedAddresses()
     }
     rig.server.route(QStringLiteral("/installer"), route);
 
-    rig.object->update();
+    if (https)
+        announceAndDownload(rig, "," + sha256Hex(m_body)); // the whole way over TLS
+    else
+        rig.object->update();
     QTRY_VERIFY(rig.logged(QStringLiteral("updateFinished(")));
     QTest::qWait(50);
     QCOMPARE(rig.events.last(),
              QStringLiteral("updateFinished(%1)").arg(handedOver ? "true" : "false"));
     QCOMPARE(rig.opened.size(), handedOver ? 1 : 0);
-    QCOMPARE(rig.server.requestCount(QStringLiteral("/installer")), allowLoopbackHttp ? 1 : 0);
-    QCOMPARE(rig.server.requestCount(QStringLiteral("/real")), handedOver ? 1 : 0);
+    QCOMPARE(rig.server.requestCount(QStringLiteral("/installer")),
+             https || allowLoopbackHttp ? 1 : 0);
+    QCOMPARE(rig.server.requestCount(QStringLiteral("/real")),
+             int(handedOver && !redirect.isEmpty()));
     if (!handedOver)
         QCOMPARE(temporaryFolder(), QStringList());
 }

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QNetworkAccessManager>
 #include <QSettings>
+#include <QSslConfiguration>
 #include <QStringList>
 #include <QVariantMap>
 
@@ -16,9 +17,12 @@ class UpdateRig
 public:
     static QDate today() { return QDate(2026, 3, 15); }
 
+    enum class Scheme { LoopbackHttp, Https };
+
     // Writes the given keys of group "global" to an otherwise empty group, then builds the
-    // object, which reads them.
-    explicit UpdateRig(const QVariantMap &settings = {})
+    // object, which reads them. Over https the server's own certificate is the only one trusted,
+    // and plain http is refused as in the program.
+    explicit UpdateRig(const QVariantMap &settings = {}, Scheme scheme = Scheme::LoopbackHttp)
     {
         {
             QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harkel"),
@@ -30,7 +34,13 @@ public:
         }
         s_current = this;
         m_previousHandler = qInstallMessageHandler(&UpdateRig::record);
-        server.listen();
+        const bool https = scheme == Scheme::Https;
+        if (https) {
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            tls.setCaCertificates({LocalHttpServer::certificate()});
+            QSslConfiguration::setDefaultConfiguration(tls);
+        }
+        server.listen(https);
 
         object = new global::Object();
         global::update::Seam seam;
@@ -38,8 +48,8 @@ public:
         seam.checkUrl = server.url(QStringLiteral("/latest"));
         seam.installerUrl = server.url(QStringLiteral("/installer"));
         seam.productPageUrl = QUrl(QStringLiteral("https://product.invalid/vendarion/"));
-        // The local server speaks no TLS.
-        seam.allowLoopbackHttp = true;
+        // The stand-in for https where the local server speaks no TLS.
+        seam.allowLoopbackHttp = !https;
         seam.transferTimeoutMs = 1500;
         seam.today = &UpdateRig::today;
         seam.openUrl = [this](const QUrl &url) { opened.append(url); };
