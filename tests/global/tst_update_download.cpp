@@ -395,7 +395,6 @@ void TestUpdateDownload::otherOptionsOpenTheProductPage_data()
     QTest::addColumn<int>("option");
     QTest::newRow("manual download") << 1;
     QTest::newRow("what's new") << 2;
-    QTest::newRow("unknown option") << -1;
 }
 
 void TestUpdateDownload::otherOptionsOpenTheProductPage()
