@@ -67,8 +67,8 @@ public:
 signals:
     void updatesEnabledChanged(bool value);
     void updateAvailable(QString current, QString latest);
-    // bytesTotal is the reply's total plus one: an unknown total (-1) arrives as 0, and a
-    // finished download stays below 100 % until the installer has been handed over.
+    // bytesTotal is the reply's total plus one: an unknown total (-1) arrives as 0, and the
+    // percentage never reaches 100 before the outcome is known.
     void updateDownloadProgress(qlonglong bytes, qlonglong bytesTotal);
     void updateDownloadFinished();
     void updateFinished(bool success);
