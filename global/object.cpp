@@ -1,18 +1,60 @@
 #include "global/object.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QQmlEngine>
 #include <QSettings>
-#include <QUrl>
 
 #include <new>
+#include <utility>
 
 namespace global {
 
 namespace {
+
 QPointer<Object> s_instance;
+
+const QString GlobalGroup = QStringLiteral("global");
+const QString LastUpdateKey = QStringLiteral("lastUpdate");
+const QString CheckForUpdatesKey = QStringLiteral("checkForUpdates");
+
+void log(const QString &line)
+{
+    qDebug().noquote() << line;
 }
+
+// Why a reply brought no usable body, or an empty text when it did. A status outside 2xx that Qt
+// lets pass (a redirect without a target, say) carries some page, not the resource asked for.
+QString replyFailure(const QNetworkReply *reply)
+{
+    if (reply->error() != QNetworkReply::NoError)
+        return reply->errorString();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status < 200 || status > 299)
+        return QStringLiteral("HTTP status %1").arg(status);
+    return {};
+}
+
+// The settings file can be edited by hand; a value that is no boolean keeps the checks on.
+bool readFlag(const QVariant &value)
+{
+    const QString text = value.toString().trimmed().toLower();
+    if (text == QLatin1String("false") || text == QLatin1String("0"))
+        return false;
+    if (text != QLatin1String("true") && text != QLatin1String("1"))
+        log(QStringLiteral("[update] unreadable setting %1 \"%2\", checking for updates")
+                .arg(CheckForUpdatesKey, value.toString()));
+    return true;
+}
+
+} // namespace
 
 Object::Object()
 {
@@ -24,11 +66,33 @@ Object::Object()
 
     m_settings = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                QStringLiteral("Harkel"), QStringLiteral("Vendarion"), this);
+    m_updateManager = new QNetworkAccessManager(this);
+
+    m_updateUrl = update::defaultCheckUrl();
+    m_installerUrl = update::defaultInstallerUrl();
+    m_productUrl = update::defaultProductPageUrl();
     m_helpUrl = QStringLiteral("https://www.harkel.com/vendarion/help/");
+    m_today = [] { return QDate::currentDate(); };
+    m_openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+
+    const QDate epoch(1970, 1, 1);
+    const QVariant lastUpdate = readSetting(GlobalGroup, LastUpdateKey, epoch);
+    m_lastUpdate = lastUpdate.toDate();
+    if (!m_lastUpdate.isValid()) {
+        log(QStringLiteral("[update] unreadable setting %1 \"%2\", checking again")
+                .arg(LastUpdateKey, lastUpdate.toString()));
+        m_lastUpdate = epoch;
+    }
+    m_updatesEnabled = readFlag(readSetting(GlobalGroup, CheckForUpdatesKey, true));
 }
 
 Object::~Object()
 {
+    // Replies of a manager handed in from outside outlive this object; they must not call back.
+    dropReply(m_checkReply);
+    dropReply(m_downloadReply);
+    if (!m_installerToOpen.isEmpty())
+        QFile::remove(m_installerToOpen);
     if (m_settings)
         m_settings->sync();
 }
@@ -82,7 +146,288 @@ void Object::writeSetting(const QString &group, const QString &key, const QVaria
 
 void Object::showHelp()
 {
-    QDesktopServices::openUrl(QUrl(m_helpUrl));
+    m_openUrl(QUrl(m_helpUrl));
+}
+
+bool Object::updatesEnabled() const
+{
+    return m_updatesEnabled;
+}
+
+void Object::setUpdatesEnabled(bool value)
+{
+    if (value == m_updatesEnabled)
+        return;
+    m_updatesEnabled = value;
+    writeSetting(GlobalGroup, CheckForUpdatesKey, value);
+    emit updatesEnabledChanged(value);
+}
+
+void Object::setUpdateSeamForTesting(const update::Seam &seam)
+{
+    if (seam.manager)
+        m_updateManager = seam.manager;
+    if (!seam.checkUrl.isEmpty())
+        m_updateUrl = seam.checkUrl;
+    if (!seam.installerUrl.isEmpty())
+        m_installerUrl = seam.installerUrl;
+    if (!seam.productPageUrl.isEmpty())
+        m_productUrl = seam.productPageUrl;
+    m_allowLoopbackHttp = seam.allowLoopbackHttp;
+    m_transferTimeoutMs = seam.transferTimeoutMs;
+    if (seam.today)
+        m_today = seam.today;
+    if (seam.openUrl)
+        m_openUrl = seam.openUrl;
+}
+
+QDate Object::today() const
+{
+    return m_today();
+}
+
+void Object::checkForUpdates()
+{
+    if (!m_updatesEnabled) {
+        log(QStringLiteral("updates disabled"));
+        return;
+    }
+    // A second call while the first is out (the scene's start and the user's switch) would only
+    // announce the same version twice.
+    if (m_checkReply)
+        return;
+    const QDate day = today();
+    if (m_lastUpdate == day)
+        return;
+    // A date ahead of today (a clock that was set wrong) would otherwise stop the checks until
+    // that day comes.
+    if (m_lastUpdate > day)
+        log(QStringLiteral("[update] last check dated %1 lies ahead of today, checking again")
+                .arg(m_lastUpdate.toString(Qt::ISODate)));
+    if (!update::isTrustedUrl(m_updateUrl, m_allowLoopbackHttp)) {
+        log(QStringLiteral("[update] refusing to check at %1: not an https address")
+                .arg(m_updateUrl.toString()));
+        return;
+    }
+
+    log(QStringLiteral("[update] checking for updates..."));
+    QNetworkRequest request(m_updateUrl);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Check for updates"));
+    QNetworkReply *reply = sendUpdateRequest(request);
+    if (!reply)
+        return;
+    m_checkReply = reply;
+    m_checkAnswerTooLong = false;
+    // The answer is a few bytes; a server streaming more is cut off rather than buffered.
+    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 bytes, qint64) {
+        if (bytes <= update::MaxAnswerBytes || reply != m_checkReply)
+            return;
+        m_checkAnswerTooLong = true;
+        reply->abort();
+    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply] { onUpdateRequestFinished(reply); });
+}
+
+QNetworkReply *Object::sendUpdateRequest(QNetworkRequest request)
+{
+    if (!m_updateManager)
+        return nullptr;
+    request.setTransferTimeout(m_transferTimeoutMs);
+    // Every hop of a redirect must be as trusted as the address asked first.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
+    request.setMaximumRedirectsAllowed(5);
+    QNetworkReply *reply = m_updateManager->get(request);
+    if (!reply)
+        return nullptr;
+    connect(reply, &QNetworkReply::redirected, this, [this, reply](const QUrl &url) {
+        if (update::isTrustedUrl(url, m_allowLoopbackHttp)) {
+            emit reply->redirectAllowed();
+            return;
+        }
+        log(QStringLiteral("[update] refusing the redirect to %1: not an https address")
+                .arg(url.toString()));
+        reply->abort();
+    });
+    return reply;
+}
+
+void Object::onUpdateRequestFinished(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    if (reply != m_checkReply)
+        return;
+    m_checkReply = nullptr;
+
+    update::Answer answer;
+    if (m_checkAnswerTooLong) {
+        log(QStringLiteral("[update] answer longer than %1 bytes, ignored")
+                .arg(update::MaxAnswerBytes));
+    } else if (const QString failure = replyFailure(reply); !failure.isEmpty()) {
+        // Not answered: the day's check is tried again at the next start.
+        log(QStringLiteral("[update] check failed: %1").arg(failure));
+        return;
+    } else {
+        answer = update::parseAnswer(reply->readAll());
+    }
+
+    // The endpoint answered, even if with nonsense: that is the day's check.
+    m_lastUpdate = today();
+    writeSetting(GlobalGroup, LastUpdateKey, m_lastUpdate);
+    if (!answer.readable) {
+        if (!m_checkAnswerTooLong)
+            log(QStringLiteral("[update] answer does not start with a version code, ignored"));
+        return;
+    }
+    m_expectedSha256 = answer.sha256;
+    if (answer.versionCode <= update::versionCode(version()))
+        return;
+    log(QStringLiteral("[update] new version %1 available").arg(answer.versionCode));
+    emit updateAvailable(version(), update::versionText(answer.versionCode));
+}
+
+void Object::update(int option)
+{
+    if (option == 0)
+        downloadUpdate();
+    else
+        m_openUrl(m_productUrl);
+}
+
+void Object::update()
+{
+    update(0);
+}
+
+void Object::downloadUpdate()
+{
+    if (m_downloadReply || !m_installerToOpen.isEmpty()) {
+        log(QStringLiteral("[update] a download is already running"));
+        return;
+    }
+    log(QStringLiteral("[update] downloading update from %1").arg(m_installerUrl.toString()));
+    QNetworkReply *reply = nullptr;
+    if (update::isTrustedUrl(m_installerUrl, m_allowLoopbackHttp))
+        reply = sendUpdateRequest(QNetworkRequest(m_installerUrl));
+    else
+        log(QStringLiteral("[update] refusing to download from %1: not an https address")
+                .arg(m_installerUrl.toString()));
+    if (!reply) {
+        log(QStringLiteral("[update] failed to create download request"));
+        // The interface waits for an outcome before it offers the update again.
+        emit updateFinished(false);
+        return;
+    }
+    m_downloadReply = reply;
+    connect(reply, &QNetworkReply::downloadProgress, this, &Object::onUpdateDownloadProgress);
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply] { onUpdateDownloadFinished(reply); });
+}
+
+void Object::onUpdateDownloadProgress(qlonglong bytes, qlonglong bytesTotal)
+{
+    if (bytes > update::MaxInstallerBytes && m_downloadReply) {
+        log(QStringLiteral("[update] download larger than %1 bytes, stopped")
+                .arg(update::MaxInstallerBytes));
+        m_downloadReply->abort();
+        return;
+    }
+    emit updateDownloadProgress(bytes, bytesTotal + 1);
+}
+
+void Object::onUpdateDownloadFinished(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    // A cancelled download is over whatever its reply does afterwards.
+    if (reply != m_downloadReply)
+        return;
+    log(QStringLiteral("[update] download finished"));
+    emit updateDownloadFinished();
+    // A slot of that signal may have cancelled it.
+    if (reply != m_downloadReply)
+        return;
+    m_downloadReply = nullptr;
+
+    const QString file = saveDownload(reply);
+    if (file.isEmpty()) {
+        log(QStringLiteral("[update] error installing the update"));
+        emit updateFinished(false);
+        return;
+    }
+    // The interface repaints before the installer takes the screen. The hand-over is queued
+    // rather than run from a nested event loop, so nothing can re-enter this handler, and a
+    // cancel in between still wins.
+    m_installerToOpen = file;
+    QMetaObject::invokeMethod(this, &Object::handOverInstaller, Qt::QueuedConnection);
+}
+
+QString Object::saveDownload(QNetworkReply *reply)
+{
+    if (const QString failure = replyFailure(reply); !failure.isEmpty()) {
+        log(QStringLiteral("[update] download failed: %1").arg(failure));
+        return {};
+    }
+    if (!reply->isFinished())
+        return {};
+    const QByteArray data = reply->readAll();
+    if (data.isEmpty()) {
+        log(QStringLiteral("[update] download is empty"));
+        return {};
+    }
+    if (!m_expectedSha256.isEmpty()
+        && QCryptographicHash::hash(data, QCryptographicHash::Sha256) != m_expectedSha256) {
+        log(QStringLiteral("[update] download does not match the announced SHA-256 %1")
+                .arg(QString::fromLatin1(m_expectedSha256.toHex())));
+        return {};
+    }
+    const QString file = update::writeInstaller(QDir::tempPath(), update::installerSuffix(), data);
+    if (file.isEmpty())
+        log(QStringLiteral("[update] no temporary file could be written in %1")
+                .arg(QDir::tempPath()));
+    return file;
+}
+
+void Object::handOverInstaller()
+{
+    const QString file = std::exchange(m_installerToOpen, QString());
+    if (file.isEmpty())
+        return;
+    m_openUrl(QUrl::fromLocalFile(file));
+    emit updateFinished(true);
+}
+
+void Object::cancelUpdate()
+{
+    emit updateDownloadClosed();
+    bool running = false;
+    if (m_downloadReply) {
+        dropReply(std::exchange(m_downloadReply, nullptr));
+        running = true;
+    }
+    if (!m_installerToOpen.isEmpty()) {
+        QFile::remove(std::exchange(m_installerToOpen, QString()));
+        running = true;
+    }
+    if (!running)
+        return;
+    onUpdateDownloadCanceled();
+    emit updateFinished(false);
+}
+
+void Object::onUpdateDownloadCanceled()
+{
+    log(QStringLiteral("[update] download canceled"));
+    emit updateCanceled();
+}
+
+void Object::dropReply(QNetworkReply *reply)
+{
+    if (!reply)
+        return;
+    disconnect(reply, nullptr, this, nullptr);
+    reply->abort();
+    reply->deleteLater();
 }
 
 } // namespace global

@@ -1,0 +1,143 @@
+#include "global/update.h"
+
+#include <QFile>
+#include <QHostAddress>
+#include <QStringList>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <climits>
+
+namespace global::update {
+
+namespace {
+
+bool isSha256Hex(const QByteArray &text)
+{
+    return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+           });
+}
+
+QString installerName()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("vendarion-setup.exe");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("vendarion.dmg");
+#else
+    // Debian names its architectures differently from the compiler.
+    const QString cpu = QSysInfo::buildCpuArchitecture();
+    QString architecture = cpu;
+    if (cpu == QLatin1String("x86_64"))
+        architecture = QStringLiteral("amd64");
+    else if (cpu == QLatin1String("arm"))
+        architecture = QStringLiteral("armhf");
+    return QStringLiteral("vendarion_%1.deb").arg(architecture);
+#endif
+}
+
+} // namespace
+
+Answer parseAnswer(const QByteArray &body)
+{
+    Answer answer;
+    const QStringList fields = QString::fromUtf8(body).split(QLatin1Char(','));
+    // Servers and editors add line ends and blanks round the fields; they are not part of them.
+    bool ok = false;
+    const int code = fields.first().trimmed().toInt(&ok, 10);
+    if (!ok)
+        return answer;
+    answer.readable = true;
+    answer.versionCode = code;
+    // Text that is no hash (older endpoints put notes here) is left unread, as before.
+    if (fields.size() > 1) {
+        const QByteArray hex = fields.at(1).trimmed().toLatin1();
+        if (isSha256Hex(hex))
+            answer.sha256 = QByteArray::fromHex(hex);
+    }
+    return answer;
+}
+
+int versionCode(const QString &version)
+{
+    const QChar dot = QLatin1Char('.');
+    // The patch is all that follows the second dot, so "3.1.0.4" reads a patch of "0.4", i.e. 0.
+    const qint64 code
+        = (version.section(dot, 0, 0).toLongLong() * 100 + version.section(dot, 1, 1).toLongLong())
+              * 100
+          + version.section(dot, 2).toLongLong();
+    return int(std::clamp<qint64>(code, INT_MIN, INT_MAX));
+}
+
+QString versionText(int code)
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(code / 10000)
+        .arg(code / 100 - (code / 10000) * 100)
+        .arg(code - (code / 100) * 100);
+}
+
+bool isTrustedUrl(const QUrl &url, bool allowLoopbackHttp)
+{
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    if (url.scheme() == QLatin1String("https"))
+        return true;
+    // Only a literal loopback address: a name could resolve anywhere.
+    QHostAddress address;
+    return allowLoopbackHttp && url.scheme() == QLatin1String("http")
+           && address.setAddress(url.host()) && address.isLoopback();
+}
+
+QUrl defaultCheckUrl()
+{
+    return QUrl(QStringLiteral("https://www.harkel.com/vendarion/update/latest"));
+}
+
+QUrl defaultInstallerUrl()
+{
+    return QUrl(QStringLiteral("https://www.harkel.com/vendarion/download/") + installerName());
+}
+
+QUrl defaultProductPageUrl()
+{
+    return QUrl(QStringLiteral("https://www.harkel.com/vendarion/"));
+}
+
+QString installerSuffix()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral(".exe");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral(".dmg");
+#else
+    return QStringLiteral(".deb");
+#endif
+}
+
+QString writeInstaller(const QString &dir, const QString &suffix, const QByteArray &data)
+{
+    for (int n = 0; n < TemporaryNames; ++n) {
+        const QString path
+            = dir + QStringLiteral("/vendarion_update") + QString::number(n) + suffix;
+        // Unlink whatever has the name (a leftover of an earlier download, or a link somebody
+        // planted) and create the file anew. Where the platform refuses, as for a file in use on
+        // Windows or another user's file in a shared folder, the next name is tried.
+        QFile::remove(path);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            continue;
+        const bool written = file.write(data) == data.size() && file.flush();
+        file.close();
+        if (written && file.error() == QFileDevice::NoError)
+            return path;
+        // A short write (a full disk) leaves no half installer behind, and another name would
+        // fare no better.
+        file.remove();
+        return {};
+    }
+    return {};
+}
+
+} // namespace global::update
