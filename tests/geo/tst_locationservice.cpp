@@ -3,6 +3,7 @@
 #include "geo/module.h"
 #include "geo/object.h"
 #include "global/object.h"
+#include "locationtext.h"
 #include "logcapture.h"
 
 #include <QQmlComponent>

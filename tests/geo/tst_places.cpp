@@ -1,5 +1,6 @@
 #include "geo/places.h"
 #include "global/object.h"
+#include "locationtext.h"
 #include "logcapture.h"
 
 #include <QDir>
