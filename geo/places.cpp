@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringMatcher>
 #include <QTextStream>
 
 #include <algorithm>
@@ -347,9 +348,11 @@ QVector<Location> Places::search(const QString &lowerQuery, const Location &curr
         result.append(current);
     const QString currentName = current.name().toLower();
     const QString currentCountry = current.country().toLower();
+    // Prepared once for the whole walk rather than for every name.
+    const QStringMatcher matcher(lowerQuery);
     for (int i = 0; i < m_cities.size() && result.size() < searchLimit; ++i) {
         const QString &key = m_cityKeys.at(i);
-        if (!lowerQuery.isEmpty() && !key.contains(lowerQuery))
+        if (!lowerQuery.isEmpty() && matcher.indexIn(key) < 0)
             continue;
         // The current place is already at the top; its namesakes in its country would only
         // look like the same entry twice.
