@@ -1,10 +1,8 @@
 #include "common/testhome.h"
-#include "geo/locationlist.h"
 #include "geo/module.h"
 #include "geo/object.h"
 #include "global/object.h"
 #include "locationtext.h"
-#include "logcapture.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -20,17 +18,11 @@ using geo::Location;
 namespace {
 
 const QString group = QStringLiteral("location");
-const QStringList keys = {"country", "region", "name", "longitude", "latitude"};
 
-QVariantMap storedSettings()
+void store(const QVariantMap &values)
 {
-    QVariantMap values;
-    for (const QString &key : keys) {
-        const QVariant value = global::Object::instance()->readSetting(group, key);
-        if (value.isValid())
-            values.insert(key, value);
-    }
-    return values;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        global::Object::instance()->writeSetting(group, it.key(), it.value());
 }
 
 QVariantMap settingsOf(const Location &place)
@@ -42,17 +34,25 @@ QVariantMap settingsOf(const Location &place)
             {"latitude", place.latitude()}};
 }
 
-// Settings come back as text from the store: compare them as text.
+// The five keys as the store gives them back, as text.
+QStringList storedTexts()
+{
+    QStringList texts;
+    for (const QString &key : settingsOf(Location()).keys())
+        texts << key + '=' + global::Object::instance()->readSetting(group, key).toString();
+    return texts;
+}
+
 QStringList texts(const QVariantMap &values)
 {
     QStringList list;
     for (auto it = values.cbegin(); it != values.cend(); ++it)
-        list << it.key() + QLatin1Char('=') + it.value().toString();
+        list << it.key() + '=' + it.value().toString();
     return list;
 }
 
-const Location paris("Paris", QString::fromUtf8("Île-de-France"), "France", 2.3488, 48.85341);
-const Location zurich(QString::fromUtf8("Zürich"), "Zurich", "Switzerland", 8.55, 47.36667);
+const Location paris("Paris", "Île-de-France", "France", 2.3488, 48.85341);
+const Location zurich("Zürich", "Zurich", "Switzerland", 8.55, 47.36667);
 
 } // namespace
 
@@ -65,15 +65,8 @@ private slots:
     void init();
     void restore_data();
     void restore();
-    void setLocation_data();
-    void setLocation();
-    void coordinateSetters_data();
-    void coordinateSetters();
-    void searchByName_data();
-    void searchByName();
-    void pickFromSearchResult_data();
-    void pickFromSearchResult();
-    void searchCoords();
+    void changes_data();
+    void changes();
     void destructionWaitsForSearches();
     void declarativeInterface();
 
@@ -81,14 +74,6 @@ private:
     std::unique_ptr<geo::Object> makeService() const
     {
         return std::make_unique<geo::Object>(m_files.path() + QLatin1Char('/'));
-    }
-    // The service at Paris, Île-de-France, restored from the settings.
-    std::unique_ptr<geo::Object> makeServiceAtParis() const
-    {
-        const QVariantMap values = settingsOf(paris);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            global::Object::instance()->writeSetting(group, it.key(), it.value());
-        return makeService();
     }
 
     QTemporaryDir m_files;
@@ -106,8 +91,7 @@ void TestLocationService::initTestCase()
     write("countries.txt", "France,FR\nSwitzerland,CH\nUnited States,US\n");
     write("regions.txt", "FR,Île-de-France,11\nFR,Auvergne,84\nCH,Zurich,ZH\nUS,Texas,TX\n");
     write("cities.txt", "FR,Paris,11,48.85341,2.3488\nFR,Paris,84,45,3\nUS,Paris,TX,33.66,-95.56\n"
-                        "CH,Zürich,ZH,47.36667,8.55\nUS,Springfield,TX,30,-97\n"
-                        "US,Springfield,TX,32,-99\nFR,Lyon,84,45.75,4.85\n");
+                        "CH,Zürich,ZH,47.36667,8.55\n");
 }
 
 void TestLocationService::init()
@@ -119,38 +103,23 @@ void TestLocationService::restore_data()
 {
     QTest::addColumn<QVariantMap>("stored");
     QTest::addColumn<Location>("expected");
-    // What the store holds afterwards.
     QTest::addColumn<QVariantMap>("afterwards");
 
-    const Location unnamed;
     QTest::newRow("first run: unnamed place at 0, 0, keys written")
-        << QVariantMap() << unnamed << settingsOf(unnamed);
-    const Location custom("Custom city", "", "", 12.5, -33.25);
-    QTest::newRow("custom city as saved") << settingsOf(custom) << custom << settingsOf(custom);
-    const QVariantMap parisElsewhere = {{"country", "France"},
-                                        {"region", QString::fromUtf8("Île-de-France")},
-                                        {"name", "Paris"},
+        << QVariantMap() << Location() << settingsOf(Location());
+    const QVariantMap parisElsewhere = {{"country", "FRANCE"},
+                                        {"region", "île-de-france"},
+                                        {"name", "PARIS"},
                                         {"longitude", 1.0},
                                         {"latitude", 1.0}};
-    QTest::newRow("listed city takes the file's coordinates, nothing saved")
+    QTest::newRow("listed city, any case: the file's record, nothing saved")
         << parisElsewhere << paris << parisElsewhere;
-    const QVariantMap shouted = {
-        {"country", "FRANCE"}, {"region", QString::fromUtf8("ÎLE-DE-FRANCE")}, {"name", "PARIS"}};
-    QTest::newRow("listed city matched ignoring case") << shouted << paris << shouted;
-    const QVariantMap springfield
-        = {{"country", "United States"}, {"region", "Texas"}, {"name", "Springfield"}};
-    QTest::newRow("namesakes in one region: the last in the file")
-        << springfield << Location("Springfield", "Texas", "United States", -99, 32) << springfield;
-    const Location atlantis("Atlantis", "Deep", "Ocean", 5, 6);
-    QTest::newRow("city no longer listed comes back as saved")
-        << settingsOf(atlantis) << atlantis << settingsOf(atlantis);
-    QTest::newRow("text where a number belongs: 0, saved as such")
+    const Location custom("Custom city", "", "", 12.5, -33.25);
+    QTest::newRow("custom city as saved") << settingsOf(custom) << custom << settingsOf(custom);
+    const Location origin("Custom city", "", "", 0, 0);
+    QTest::newRow("text where a number belongs: 0, saved")
         << QVariantMap({{"name", "Custom city"}, {"longitude", "east"}, {"latitude", "nan"}})
-        << Location("Custom city", "", "", 0, 0)
-        << settingsOf(Location("Custom city", "", "", 0, 0));
-    QTest::newRow("a list where a text belongs: empty")
-        << QVariantMap({{"name", QStringList({"a", "b"})}, {"longitude", 3.5}})
-        << Location("", "", "", 3.5, 0) << settingsOf(Location("", "", "", 3.5, 0));
+        << origin << settingsOf(origin);
 }
 
 void TestLocationService::restore()
@@ -159,189 +128,86 @@ void TestLocationService::restore()
     QFETCH(Location, expected);
     QFETCH(QVariantMap, afterwards);
 
-    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-        global::Object::instance()->writeSetting(group, it.key(), it.value());
+    store(stored);
     const auto service = makeService();
     QCOMPARE(service->location(), expected);
-    QCOMPARE(texts(storedSettings()), texts(afterwards));
-    // The stored properties read the store, with the defaults for what it lacks or garbles.
-    QCOMPARE(service->storedName(), afterwards.value("name").toString());
-    QCOMPARE(service->storedLongitude(), afterwards.value("longitude", 0.0).toDouble());
+    QCOMPARE(storedTexts(), texts(afterwards));
+    QCOMPARE(service->storedLongitude(), afterwards.value("longitude").toDouble());
 }
 
-void TestLocationService::setLocation_data()
+void TestLocationService::changes_data()
 {
-    QTest::addColumn<Location>("newLocation");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QByteArray>("call"); // "pick": an entry of a search for "ZÜRICH"
+    QTest::addColumn<QVariant>("argument");
+    QTest::addColumn<Location>("expected"); // empty: nothing changes
 
-    QTest::newRow("differs only in case")
-        << Location("PARIS", QString::fromUtf8("île-de-france"), "france", 7, 7) << false;
-    QTest::newRow("differs only in coordinates")
-        << Location(paris.name(), paris.region(), paris.country(), 0, 0) << false;
-    QTest::newRow("a known city, with its own coordinates")
-        << Location(zurich.name(), zurich.region(), zurich.country(), 1, 2) << true;
-    QTest::newRow("a namesake in another region")
-        << Location("Paris", "Auvergne", "France", 3, 45) << true;
-    QTest::newRow("a known name in the wrong region")
-        << Location("Paris", "Texas", "France", 0, 0) << false;
-    QTest::newRow("custom city") << Location("Custom city", "", "", 1, 1) << false;
-    QTest::newRow("the empty answer of the nearest-place search")
-        << Location("", "", "", 360, 360) << false;
-    QTest::newRow("a known city without finite coordinates")
-        << Location(zurich.name(), zurich.region(), zurich.country(), qQNaN(), 2) << false;
+    const auto place = [](const Location &location) { return QVariant::fromValue(location); };
+    QTest::newRow("location differing only in case and coordinates")
+        << QByteArray("location") << place(Location("PARIS", "île-de-france", "france", 7, 7))
+        << Location();
+    const Location zurichElsewhere("Zürich", "Zurich", "Switzerland", 1, 2);
+    QTest::newRow("known city, kept with its own coordinates")
+        << QByteArray("location") << place(zurichElsewhere) << zurichElsewhere;
+    QTest::newRow("known name in the wrong region")
+        << QByteArray("location") << place(Location("Paris", "Texas", "France", 0, 0))
+        << Location();
+    QTest::newRow("empty nearest-place answer")
+        << QByteArray("location") << place(Location("", "", "", 360, 360)) << Location();
+    QTest::newRow("latitude out of range kept") << QByteArray("setLatitude") << QVariant(100.0)
+                                                << Location("Custom city", "", "", 2.3488, 100);
+    QTest::newRow("the same longitude still turns it custom")
+        << QByteArray("setLongitude") << QVariant(2.3488)
+        << Location("Custom city", "", "", 2.3488, 48.85341);
+    QTest::newRow("clear") << QByteArray("clearLocation") << QVariant()
+                           << Location("Custom city", "", "", 0, 0);
+    QTest::newRow("NaN ignored") << QByteArray("setLatitude") << QVariant(qQNaN()) << Location();
+    QTest::newRow("pick an entry of the result") << QByteArray("pick") << QVariant(1) << zurich;
+    QTest::newRow("pick the current place at the top")
+        << QByteArray("pick") << QVariant(0) << Location();
+    QTest::newRow("pick -1") << QByteArray("pick") << QVariant(-1) << Location();
+    QTest::newRow("pick the count") << QByteArray("pick") << QVariant(2) << Location();
 }
 
-void TestLocationService::setLocation()
+void TestLocationService::changes()
 {
-    QFETCH(Location, newLocation);
-    QFETCH(bool, accepted);
-
-    const auto service = makeServiceAtParis();
-    QSignalSpy changed(service.get(), &geo::Object::locationChanged);
-    service->setProperty("location", QVariant::fromValue(newLocation));
-    const Location expected = accepted ? newLocation : paris;
-    QCOMPARE(service->location(), expected);
-    QCOMPARE(changed.count(), accepted ? 1 : 0);
-    if (accepted)
-        QCOMPARE(changed.first().first().value<Location>(), expected);
-    QCOMPARE(texts(storedSettings()), texts(settingsOf(expected)));
-}
-
-void TestLocationService::coordinateSetters_data()
-{
-    QTest::addColumn<QString>("setter");
-    QTest::addColumn<double>("value");
-    // A null name: nothing changes.
-    QTest::addColumn<Location>("expected");
-
-    QTest::newRow("latitude out of range kept")
-        << "setLatitude" << 100.0 << Location("Custom city", "", "", paris.longitude(), 100);
-    QTest::newRow("longitude") << "setLongitude" << -3.75
-                               << Location("Custom city", "", "", -3.75, paris.latitude());
-    QTest::newRow("the same latitude still turns it custom")
-        << "setLatitude" << paris.latitude()
-        << Location("Custom city", "", "", paris.longitude(), paris.latitude());
-    QTest::newRow("clear") << "clearLocation" << 0.0 << Location("Custom city", "", "", 0, 0);
-    QTest::newRow("NaN latitude ignored") << "setLatitude" << qQNaN() << Location();
-    QTest::newRow("infinite longitude ignored") << "setLongitude" << -qInf() << Location();
-}
-
-void TestLocationService::coordinateSetters()
-{
-    QFETCH(QString, setter);
-    QFETCH(double, value);
+    QFETCH(QByteArray, call);
+    QFETCH(QVariant, argument);
     QFETCH(Location, expected);
 
-    const auto service = makeServiceAtParis();
-    QSignalSpy changed(service.get(), &geo::Object::locationChanged);
-    // Called as the interface calls them.
-    const QByteArray method = setter.toLatin1();
-    const bool called
-        = setter == QLatin1String("clearLocation")
-              ? QMetaObject::invokeMethod(service.get(), method.constData())
-              : QMetaObject::invokeMethod(service.get(), method.constData(), Q_ARG(double, value));
-    QVERIFY(called);
-
-    const bool accepted = !expected.name().isEmpty();
-    QCOMPARE(service->location(), accepted ? expected : paris);
-    QCOMPARE(changed.count(), accepted ? 1 : 0);
-    QCOMPARE(texts(storedSettings()), texts(settingsOf(accepted ? expected : paris)));
-    // The saved custom place comes back as it was.
-    if (accepted)
-        QCOMPARE(makeService()->location(), expected);
-}
-
-void TestLocationService::searchByName_data()
-{
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList parisResult
-        = {QString::fromUtf8("Paris/Île-de-France/France"), "Paris/Texas/United States"};
-    QTest::newRow("small letters") << "paris" << parisResult;
-    QTest::newRow("capitals give the same") << "PARIS" << parisResult;
-    QTest::newRow("non-ASCII capitals")
-        << QString::fromUtf8("ZÜR")
-        << QStringList({QString::fromUtf8("Paris/Île-de-France/France"),
-                        QString::fromUtf8("Zürich/Zurich/Switzerland")});
-}
-
-void TestLocationService::searchByName()
-{
-    QFETCH(QString, query);
-    QFETCH(QStringList, expected);
-
-    const auto service = makeServiceAtParis();
-    QStringList found;
-    QThread *listThread = nullptr;
-    // Queued, as the interface receives it.
-    connect(service.get(), &geo::Object::searchCompleted, this, [&](geo::LocationList *list) {
-        listThread = list->thread();
-        for (int i = 0; i < list->length(); ++i) {
-            const Location place = list->at(i);
-            found << place.name() + '/' + place.region() + '/' + place.country();
-        }
-        QCOMPARE(list->at(list->length()), Location());
-        QCOMPARE(QQmlEngine::objectOwnership(list), QQmlEngine::JavaScriptOwnership);
-        delete list;
-    });
-    service->search(query);
-    QTRY_COMPARE(found, expected);
-    // Deletable by the engine on the thread that runs its event loop.
-    QCOMPARE(listThread, thread());
-}
-
-void TestLocationService::pickFromSearchResult_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<Location>("expected");
-
-    QTest::newRow("an entry of the result") << 1 << zurich;
-    QTest::newRow("the current place at the top") << 0 << paris;
-    QTest::newRow("index -1") << -1 << paris;
-    QTest::newRow("index equal to the count") << 2 << paris;
-}
-
-void TestLocationService::pickFromSearchResult()
-{
-    QFETCH(int, index);
-    QFETCH(Location, expected);
-
-    const auto service = makeServiceAtParis();
-    int lengths = -1;
-    connect(service.get(), &geo::Object::searchCompleted, this, [&](geo::LocationList *list) {
-        lengths = list->length();
-        delete list;
-    });
-    service->search(QString::fromUtf8("zürich"));
-    QTRY_COMPARE(lengths, 2);
-
-    QSignalSpy changed(service.get(), &geo::Object::locationChanged);
-    service->setLocationIndex(index);
-    QCOMPARE(service->location(), expected);
-    QCOMPARE(changed.count(), expected == paris ? 0 : 1);
-    QCOMPARE(texts(storedSettings()), texts(settingsOf(expected)));
-}
-
-void TestLocationService::searchCoords()
-{
+    store(settingsOf(paris));
     const auto service = makeService();
-    QVector<Location> answers;
-    connect(service.get(), &geo::Object::searchCoordsCompleted, this,
-            [&](const Location &near) { answers << near; });
-    service->searchCoords(8.5, 47.4);
-    service->searchCoords(-150, -40);
-    service->searchCoords(qQNaN(), 0);
-    QTRY_COMPARE(answers.size(), 3);
-    // The searches take the lock one at a time, in no promised order.
-    QVERIFY(answers.contains(zurich));
-    QCOMPARE(answers.count(Location("", "", "", 360, 360)), 2);
+    if (call == "pick") {
+        QVector<Location> found;
+        // Queued, as the interface receives it.
+        connect(service.get(), &geo::Object::searchCompleted, this, [&](geo::LocationList *list) {
+            QCOMPARE(list->thread(), thread()); // so the engine can free it
+            QCOMPARE(QQmlEngine::objectOwnership(list), QQmlEngine::JavaScriptOwnership);
+            for (int i = 0; i <= list->length(); ++i)
+                found << list->at(i);
+            delete list;
+        });
+        service->search("ZÜRICH");
+        QTRY_COMPARE(found, QVector<Location>({paris, zurich, Location()}));
+    }
+    QSignalSpy changed(service.get(), &geo::Object::locationChanged);
+    if (call == "location")
+        QVERIFY(service->setProperty("location", argument));
+    else if (call == "pick")
+        service->setLocationIndex(argument.toInt());
+    else if (argument.isValid())
+        QVERIFY(QMetaObject::invokeMethod(service.get(), call, Q_ARG(double, argument.toDouble())));
+    else
+        QVERIFY(QMetaObject::invokeMethod(service.get(), call));
+
+    const Location now = expected.name().isEmpty() ? paris : expected;
+    QCOMPARE(service->location(), now);
+    QCOMPARE(changed.count(), now == paris ? 0 : 1);
+    QCOMPARE(storedTexts(), texts(settingsOf(now)));
 }
 
 void TestLocationService::destructionWaitsForSearches()
 {
     std::atomic<int> answers{0};
-    int started = 0;
     {
         const auto service = makeService();
         // Counted on the worker, so an answer after destruction would show.
@@ -355,26 +221,20 @@ void TestLocationService::destructionWaitsForSearches()
                 delete list;
             },
             Qt::DirectConnection);
-        for (; started < 200; started += 2) {
-            service->searchCoords(started, 45);
+        for (int i = 0; i < 100; ++i) {
+            service->searchCoords(i, 45);
             service->search(QStringLiteral("a"));
         }
     }
     const int afterDestruction = answers;
     QThreadPool::globalInstance()->waitForDone();
     QCOMPARE(answers.load(), afterDestruction);
-    QVERIFY(afterDestruction <= started);
-    // Nothing queued for the dead service may reach this thread either.
-    QCoreApplication::processEvents();
 }
 
 void TestLocationService::declarativeInterface()
 {
     // The singleton reads the shipped files from the resource folder.
-    global::Object::instance()->writeSetting(group, "name", "Custom city");
-    global::Object::instance()->writeSetting(group, "longitude", 2.35);
-    global::Object::instance()->writeSetting(group, "latitude", 48.85);
-
+    store(settingsOf(Location("Custom city", "", "", 2.35, 48.85)));
     QQmlEngine engine;
     QQmlComponent component(&engine);
     component.setData(R"(
@@ -385,9 +245,8 @@ void TestLocationService::declarativeInterface()
             property string name: Geo.location.name
             property var near
             property var list
-            property int emptyLength: empty.length
-            property string outside: empty.at(3).name + "|" + empty.at(-1).country
             property LocationList empty: LocationList {}
+            property string outside: empty.length + "|" + empty.at(3).name
             property Connections connections: Connections {
                 target: Geo
                 function onSearchCoordsCompleted(near) { root.near = near }
@@ -409,24 +268,16 @@ void TestLocationService::declarativeInterface()
     std::unique_ptr<QObject> root(component.create());
     QVERIFY2(root, qPrintable(component.errorString()));
     QCOMPARE(root->property("name").toString(), QStringLiteral("Custom city"));
-    QCOMPARE(root->property("emptyLength").toInt(), 0);
-    QCOMPARE(root->property("outside").toString(), QStringLiteral("|"));
+    QCOMPARE(root->property("outside").toString(), QStringLiteral("0|"));
 
     // Both answers cross from a pool thread; the place only with its type name registered.
     QTRY_VERIFY(root->property("near").isValid());
     const Location near = root->property("near").value<Location>();
     QVERIFY2(near.name().startsWith(QLatin1String("Paris")), qPrintable(near.name()));
     QTRY_VERIFY(root->property("list").value<QObject *>());
-    auto *list = qobject_cast<geo::LocationList *>(root->property("list").value<QObject *>());
-    QVERIFY(list);
-    QCOMPARE(list->length(), geo::Places::searchLimit);
-    QCOMPARE(list->at(0).name(), QStringLiteral("Custom city"));
-
-    QVERIFY(QMetaObject::invokeMethod(root.get(), "pick",
-                                      Q_ARG(QVariant, QString::fromUtf8("Zürich"))));
-    QCOMPARE(root->property("name").toString(), QString::fromUtf8("Zürich"));
-    QCOMPARE(global::Object::instance()->readSetting(group, "region").toString(),
-             QStringLiteral("Zurich"));
+    QVERIFY(QMetaObject::invokeMethod(root.get(), "pick", Q_ARG(QVariant, "Zürich")));
+    QCOMPARE(root->property("name").toString(), QStringLiteral("Zürich"));
+    QCOMPARE(global::Object::instance()->readSetting(group, "region").toString(), "Zurich");
 }
 
 QTEST_GUILESS_MAIN(TestLocationService)
