@@ -1,0 +1,36 @@
+#include "geo/location.h"
+
+#include <QDebug>
+
+namespace geo {
+
+Location::Location(const QString &name, const QString &region, const QString &country,
+                   double longitude, double latitude)
+    : m_longitude(longitude)
+    , m_latitude(latitude)
+    , m_name(name)
+    , m_region(region)
+    , m_country(country)
+{}
+
+QVector3D Location::vector() const
+{
+    return QVector3D(float(m_longitude), float(m_latitude), 0.0f);
+}
+
+bool Location::operator==(const Location &other) const
+{
+    return m_longitude == other.m_longitude && m_latitude == other.m_latitude
+           && m_name == other.m_name && m_region == other.m_region && m_country == other.m_country;
+}
+
+QDebug operator<<(QDebug debug, const Location &location)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Location(" << location.name() << ", " << location.region() << ", "
+                    << location.country() << ", " << location.longitude() << ", "
+                    << location.latitude() << ')';
+    return debug;
+}
+
+} // namespace geo

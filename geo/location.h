@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+#include <QVector3D>
+
+class QDebug;
+
+namespace geo {
+
+// A place: a known city, a "Custom city" typed as coordinates, or nothing (empty texts).
+// Degrees, east and north positive.
+class Location
+{
+    Q_GADGET
+    Q_PROPERTY(double longitude READ longitude CONSTANT)
+    Q_PROPERTY(double latitude READ latitude CONSTANT)
+    Q_PROPERTY(QString name READ name CONSTANT)
+    Q_PROPERTY(QString region READ region CONSTANT)
+    Q_PROPERTY(QString country READ country CONSTANT)
+    Q_PROPERTY(QVector3D vector READ vector CONSTANT)
+
+public:
+    Location() = default;
+    Location(const QString &name, const QString &region, const QString &country, double longitude,
+             double latitude);
+
+    double longitude() const { return m_longitude; }
+    double latitude() const { return m_latitude; }
+    const QString &name() const { return m_name; }
+    const QString &region() const { return m_region; }
+    const QString &country() const { return m_country; }
+    // The observer as the moon calculation takes it: (longitude, latitude, 0) in single precision.
+    QVector3D vector() const;
+
+    bool operator==(const Location &other) const;
+    bool operator!=(const Location &other) const { return !(*this == other); }
+
+private:
+    double m_longitude = 0.0;
+    double m_latitude = 0.0;
+    QString m_name;
+    QString m_region;
+    QString m_country;
+};
+
+QDebug operator<<(QDebug debug, const Location &location);
+
+} // namespace geo
+
+// Its members are all relocatable, so containers may move it with memcpy.
+Q_DECLARE_TYPEINFO(geo::Location, Q_MOVABLE_TYPE);
+Q_DECLARE_METATYPE(geo::Location)

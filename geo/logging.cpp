@@ -1,0 +1,3 @@
+#include "geo/logging.h"
+
+Q_LOGGING_CATEGORY(lcGeo, "vendarion.geo")

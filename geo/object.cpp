@@ -1,0 +1,223 @@
+#include "geo/object.h"
+
+#include "geo/logging.h"
+#include "global/object.h"
+
+#include <QDebug>
+#include <QMetaMethod>
+#include <QQmlEngine>
+#include <QtConcurrent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace geo {
+
+namespace {
+
+const QString settingsGroup = QStringLiteral("location");
+const QString countryKey = QStringLiteral("country");
+const QString regionKey = QStringLiteral("region");
+const QString nameKey = QStringLiteral("name");
+const QString longitudeKey = QStringLiteral("longitude");
+const QString latitudeKey = QStringLiteral("latitude");
+
+QString storedText(const QString &key)
+{
+    return global::Object::instance()->readSetting(settingsGroup, key).toString();
+}
+
+} // namespace
+
+Object::Object(QObject *parent)
+    : Object(global::Object::resourcePath() + QStringLiteral("geo/"), parent)
+{}
+
+Object::Object(const QString &placeFolder, QObject *parent)
+    : QObject(parent)
+{
+    m_places.load(placeFolder);
+    restoreLocation();
+}
+
+Object::~Object()
+{
+    // Searches not yet started return at once; the running ones finish their walk.
+    m_closing = true;
+    for (QFuture<void> &task : m_tasks)
+        task.waitForFinished();
+}
+
+void Object::restoreLocation()
+{
+    const QString name = storedName();
+    const QString region = storedRegion();
+    const QString country = storedCountry();
+    // A listed city comes back as the file has it, so corrected coordinates reach old settings.
+    const Location known = m_places.find(name, region, country);
+    if (!known.country().isEmpty()) {
+        m_location = known;
+        return;
+    }
+    m_location = Location(name, region, country, storedLongitude(), storedLatitude());
+    saveLocation();
+}
+
+void Object::saveLocation()
+{
+    global::Object *settings = global::Object::instance();
+    settings->writeSetting(settingsGroup, countryKey, m_location.country());
+    settings->writeSetting(settingsGroup, regionKey, m_location.region());
+    settings->writeSetting(settingsGroup, nameKey, m_location.name());
+    settings->writeSetting(settingsGroup, longitudeKey, m_location.longitude());
+    settings->writeSetting(settingsGroup, latitudeKey, m_location.latitude());
+}
+
+Location Object::location() const
+{
+    return m_location;
+}
+
+void Object::setLocation(const Location &newLocation)
+{
+    if (newLocation.country().compare(m_location.country(), Qt::CaseInsensitive) == 0
+        && newLocation.region().compare(m_location.region(), Qt::CaseInsensitive) == 0
+        && newLocation.name().compare(m_location.name(), Qt::CaseInsensitive) == 0)
+        return;
+    if (!m_places.contains(newLocation.name(), newLocation.region(), newLocation.country()))
+        return;
+    if (!std::isfinite(newLocation.longitude()) || !std::isfinite(newLocation.latitude())) {
+        qCDebug(lcGeo) << "ignored a place without finite coordinates:" << newLocation;
+        return;
+    }
+    m_location = newLocation;
+    saveLocation();
+    emit locationChanged(m_location);
+}
+
+QString Object::storedCountry() const
+{
+    return storedText(countryKey);
+}
+
+QString Object::storedRegion() const
+{
+    return storedText(regionKey);
+}
+
+QString Object::storedName() const
+{
+    return storedText(nameKey);
+}
+
+double Object::storedLongitude() const
+{
+    return storedCoordinate(longitudeKey);
+}
+
+double Object::storedLatitude() const
+{
+    return storedCoordinate(latitudeKey);
+}
+
+double Object::storedCoordinate(const QString &key) const
+{
+    const QVariant value = global::Object::instance()->readSetting(settingsGroup, key, 0.0);
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (ok && std::isfinite(number))
+        return number;
+    qCDebug(lcGeo).noquote()
+        << QStringLiteral("stored %1 \"%2\" is not a number, using 0").arg(key, value.toString());
+    return 0.0;
+}
+
+void Object::setLocationIndex(int index)
+{
+    Location chosen = m_location;
+    {
+        QMutexLocker locker(&m_mutex);
+        if (index >= 0 && index < m_results.size())
+            chosen = m_results.at(index);
+    }
+    setLocation(chosen);
+}
+
+void Object::clearLocation()
+{
+    setCustomLocation(0.0, 0.0);
+}
+
+void Object::setLongitude(double value)
+{
+    setCustomLocation(value, m_location.latitude());
+}
+
+void Object::setLatitude(double value)
+{
+    setCustomLocation(m_location.longitude(), value);
+}
+
+void Object::setCustomLocation(double longitude, double latitude)
+{
+    // Any finite number is kept as typed; NaN or infinity (a field that held no number) would
+    // reach the moon calculation as an observer no search can converge for.
+    if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
+        qCDebug(lcGeo) << "ignored coordinates that are not finite numbers:" << longitude
+                       << latitude;
+        return;
+    }
+    m_location = Location(QStringLiteral("Custom city"), QString(), QString(), longitude, latitude);
+    saveLocation();
+    emit locationChanged(m_location);
+}
+
+template<typename Task>
+void Object::startTask(Task task)
+{
+    m_tasks.erase(std::remove_if(m_tasks.begin(), m_tasks.end(),
+                                 [](const QFuture<void> &done) { return done.isFinished(); }),
+                  m_tasks.end());
+    m_tasks.append(QtConcurrent::run([this, task] {
+        if (!m_closing)
+            task();
+    }));
+}
+
+void Object::search(const QString &searchString)
+{
+    // The place is copied here, on the thread that changes it, so the search reads a
+    // consistent one.
+    const QString query = searchString.toLower();
+    const Location current = m_location;
+    startTask([this, query, current] { doSearch(query, current); });
+}
+
+void Object::doSearch(const QString &lowerQuery, const Location &current)
+{
+    QMutexLocker locker(&m_mutex);
+    m_results = m_places.search(lowerQuery, current);
+    // Nobody would take the list, so nobody would free it.
+    static const QMetaMethod completed = QMetaMethod::fromSignal(&Object::searchCompleted);
+    if (!isSignalConnected(completed))
+        return;
+    auto *list = new LocationList(m_results);
+    // The engine frees it once no script holds it. It must live in a thread with an event
+    // loop: the engine's deferred delete would never run in a pool thread.
+    QQmlEngine::setObjectOwnership(list, QQmlEngine::JavaScriptOwnership);
+    list->moveToThread(thread());
+    emit searchCompleted(list);
+}
+
+void Object::searchCoords(double longitude, double latitude)
+{
+    startTask([this, longitude, latitude] { doSearchCoords(longitude, latitude); });
+}
+
+void Object::doSearchCoords(double longitude, double latitude)
+{
+    QMutexLocker locker(&m_mutex);
+    emit searchCoordsCompleted(m_places.nearest(longitude, latitude));
+}
+
+} // namespace geo

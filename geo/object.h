@@ -1,0 +1,88 @@
+#pragma once
+
+#include "geo/location.h"
+#include "geo/locationlist.h"
+#include "geo/places.h"
+
+#include <QFuture>
+#include <QMutex>
+#include <QObject>
+#include <QVector>
+
+#include <atomic>
+
+namespace geo {
+
+// The location service, QML singleton "Geo": the observer's current place, kept in the
+// settings, and the searches of the place tables by name and by nearness to a point.
+class Object : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(Location location READ location WRITE setLocation NOTIFY locationChanged)
+    Q_PROPERTY(QString storedCountry READ storedCountry NOTIFY storedCountryChanged)
+    Q_PROPERTY(QString storedRegion READ storedRegion NOTIFY storedRegionChanged)
+    Q_PROPERTY(QString storedName READ storedName NOTIFY storedNameChanged)
+    Q_PROPERTY(double storedLongitude READ storedLongitude NOTIFY storedLongitudeChanged)
+    Q_PROPERTY(double storedLatitude READ storedLatitude NOTIFY storedLatitudeChanged)
+
+public:
+    // Loads the place files from the resource folder and restores the stored place.
+    explicit Object(QObject *parent = nullptr);
+    // The same with the place files taken from placeFolder (ending in "/").
+    explicit Object(const QString &placeFolder, QObject *parent = nullptr);
+    // Waits for the searches still running: they read the tables and emit from this object.
+    ~Object() override;
+
+    Location location() const;
+    void setLocation(const Location &newLocation);
+
+    QString storedCountry() const;
+    QString storedRegion() const;
+    QString storedName() const;
+    double storedLongitude() const;
+    double storedLatitude() const;
+
+    const Places &places() const { return m_places; }
+
+signals:
+    void locationChanged(Location location);
+    void storedCountryChanged(QString storedCountry);
+    void storedRegionChanged(QString storedRegion);
+    void storedNameChanged(QString storedName);
+    void storedLongitudeChanged(double storedLongitude);
+    void storedLatitudeChanged(double storedLatitude);
+    // Emitted on a pool thread. The list lives in this object's thread and belongs to the QML
+    // engine (or, for a C++ receiver, to the receiver).
+    void searchCompleted(LocationList *locationList);
+    // Emitted on a pool thread; an empty name means no known city is near.
+    void searchCoordsCompleted(Location near);
+
+public:
+    Q_INVOKABLE void setLocationIndex(int index);
+    Q_INVOKABLE void search(const QString &searchString);
+    Q_INVOKABLE void searchCoords(double longitude, double latitude);
+    Q_INVOKABLE void clearLocation();
+    Q_INVOKABLE void setLongitude(double value);
+    Q_INVOKABLE void setLatitude(double value);
+
+private:
+    void restoreLocation();
+    void saveLocation();
+    void setCustomLocation(double longitude, double latitude);
+    double storedCoordinate(const QString &key) const;
+    template<typename Task>
+    void startTask(Task task);
+    void doSearch(const QString &lowerQuery, const Location &current);
+    void doSearchCoords(double longitude, double latitude);
+
+    Location m_location;
+    Places m_places;
+    QVector<Location> m_results;
+    // Serialises the searches and guards m_results.
+    QMutex m_mutex;
+    // Only touched on the object's thread.
+    QVector<QFuture<void>> m_tasks;
+    std::atomic<bool> m_closing{false};
+};
+
+} // namespace geo

@@ -1,0 +1,387 @@
+#include "geo/places.h"
+
+#include "geo/logging.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringMatcher>
+#include <QTextStream>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numeric>
+#include <type_traits>
+#include <vector>
+
+namespace geo {
+
+namespace {
+
+// Reads the file line by line, each without its line end. No encoding is set on the stream:
+// the locale's encoding is used unless the file starts with a byte-order mark, which is why the
+// shipped files carry one.
+template<typename Handle>
+bool forEachLine(const QString &fileName, Handle handle)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QTextStream stream(&file);
+    QString line;
+    while (stream.readLineInto(&line))
+        handle(line);
+    return true;
+}
+
+// Splits at every comma, keeping empty fields, into at most max fields. Returns the number of
+// fields, or max + 1 when the line has more, so callers can reject it without splitting it all.
+int splitFields(QStringView line, QStringView *fields, int max)
+{
+    const QChar *fieldStart = line.data();
+    const QChar *end = fieldStart + line.size();
+    int count = 0;
+    for (const QChar *p = fieldStart;; ++p) {
+        if (p == end || *p == QLatin1Char(',')) {
+            if (count == max)
+                return max + 1;
+            fields[count++] = QStringView(fieldStart, p - fieldStart);
+            if (p == end)
+                return count;
+            fieldStart = p + 1;
+        }
+    }
+}
+
+// The first eight UTF-16 code units of a text, the first in the highest bits, padded with
+// zeros. Comparing two keys orders two texts as comparing the texts would, unless the keys are
+// equal, and most place names differ within eight units.
+struct SortKey
+{
+    quint64 high = 0;
+    quint64 low = 0;
+    int position = 0;
+
+    SortKey(const QString &text, int at)
+        : position(at)
+    {
+        const int length = qMin(text.size(), 8);
+        for (int i = 0; i < 8; ++i) {
+            const quint64 unit = i < length ? text.at(i).unicode() : 0u;
+            (i < 4 ? high : low) = ((i < 4 ? high : low) << 16) | unit;
+        }
+    }
+    // -1, 0 or 1 as the eight first units compare.
+    int compare(const SortKey &other) const
+    {
+        if (high != other.high)
+            return high < other.high ? -1 : 1;
+        if (low != other.low)
+            return low < other.low ? -1 : 1;
+        return 0;
+    }
+};
+
+void logSkipped(const QString &fileName, int skipped)
+{
+    if (skipped > 0)
+        qCDebug(lcGeo).noquote()
+            << QStringLiteral("%1: skipped %2 unreadable lines").arg(fileName).arg(skipped);
+}
+
+} // namespace
+
+QString Places::normalizedCode(QStringView code)
+{
+    return code.toString().toLower().simplified();
+}
+
+double Places::parseCoordinate(QStringView text, bool *ok)
+{
+    *ok = false;
+    text = text.trimmed();
+    // from_chars takes a minus but no plus sign; "+-1" is no number.
+    if (text.startsWith(QLatin1Char('+'))) {
+        text = text.mid(1);
+        if (text.startsWith(QLatin1Char('-')))
+            return 0.0;
+    }
+    // Longer than any sensible coordinate, and keeps the conversion on the stack.
+    char buffer[64];
+    if (text.isEmpty() || text.size() > qsizetype(sizeof buffer))
+        return 0.0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const ushort unit = text.at(i).unicode();
+        if (unit > 0x7f)
+            return 0.0;
+        buffer[i] = char(unit);
+    }
+    double value = 0.0;
+    const char *end = buffer + text.size();
+    const auto [stop, error] = std::from_chars(buffer, end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return 0.0;
+    *ok = true;
+    return value;
+}
+
+void Places::load(const QString &folder)
+{
+    loadCountries(folder + QStringLiteral("countries.txt"));
+    loadRegions(folder + QStringLiteral("regions.txt"));
+    loadCities(folder + QStringLiteral("cities.txt"));
+}
+
+bool Places::loadCountries(const QString &fileName)
+{
+    QMap<QString, QString> countries;
+    int skipped = 0;
+    const bool opened = forEachLine(fileName, [&](QString &line) {
+        // A name may hold commas and then comes quoted; the code follows the last comma.
+        line.remove(QLatin1Char('"'));
+        const int comma = line.lastIndexOf(QLatin1Char(','));
+        const QStringView rest = comma < 0 ? QStringView(line) : QStringView(line).mid(comma + 1);
+        const QString name = comma < 0 ? line : line.left(comma);
+        const QString code = normalizedCode(rest.left(2));
+        if (code.isEmpty() || name.isEmpty()) {
+            ++skipped;
+            return;
+        }
+        countries.insert(code, name);
+    });
+    if (!opened)
+        return false;
+    m_countries = countries;
+    logSkipped(fileName, skipped);
+    qDebug().noquote() << QStringLiteral("parsed %1 countries").arg(m_countries.size());
+    return true;
+}
+
+bool Places::loadRegions(const QString &fileName)
+{
+    QMap<QString, QMap<QString, QString>> regions;
+    int counted = 0;
+    int skipped = 0;
+    const bool opened = forEachLine(fileName, [&](QString &line) {
+        line.remove(QLatin1Char('"'));
+        QStringView fields[3];
+        if (splitFields(line, fields, 3) < 3) {
+            ++skipped;
+            return;
+        }
+        const QString country = normalizedCode(fields[0]);
+        const QString name = fields[1].toString();
+        const QString code = normalizedCode(fields[2]);
+        if (country.isEmpty() || name.isEmpty() || code.isEmpty()) {
+            ++skipped;
+            return;
+        }
+        regions[country].insert(code, name);
+        ++counted;
+    });
+    if (!opened)
+        return false;
+    m_regions = regions;
+    logSkipped(fileName, skipped);
+    qDebug().noquote() << QStringLiteral("parsed %1 regions").arg(counted);
+    return true;
+}
+
+bool Places::loadCities(const QString &fileName)
+{
+    // Parsed in file order; sorted below by moving positions, not records.
+    QVector<Location> cities;
+    QVector<QString> keys;
+    // About 35 bytes a line in the shipped file; a guess too high only costs memory briefly.
+    const qint64 expected = qBound<qint64>(0, QFileInfo(fileName).size() / 32, 1 << 22);
+    cities.reserve(int(expected));
+    keys.reserve(int(expected));
+    int skipped = 0;
+    int badCoordinates = 0;
+
+    // The file comes grouped by country and mostly by region, so the last look-up is kept
+    // rather than normalising and finding the same codes on every line.
+    QString countryField;
+    bool countryCached = false;
+    const QString *country = nullptr;
+    const QMap<QString, QString> *countryRegions = nullptr;
+    QString regionField;
+    bool regionCached = false;
+    QString region;
+
+    const bool opened = forEachLine(fileName, [&](const QString &line) {
+        QStringView fields[5];
+        const int count = splitFields(line, fields, 5);
+        if (count != 4 && count != 5) {
+            ++skipped;
+            return;
+        }
+        if (!countryCached || fields[0] != QStringView(countryField)) {
+            countryField = fields[0].toString();
+            countryCached = true;
+            regionCached = false;
+            const QString code = normalizedCode(fields[0]);
+            const auto found = m_countries.constFind(code);
+            country = found == m_countries.constEnd() ? nullptr : &found.value();
+            const auto regions = m_regions.constFind(code);
+            countryRegions = regions == m_regions.constEnd() ? nullptr : &regions.value();
+        }
+        if (!country) {
+            ++skipped;
+            return;
+        }
+        if (count == 5 && (!regionCached || fields[2] != QStringView(regionField))) {
+            regionField = fields[2].toString();
+            regionCached = true;
+            region = countryRegions ? countryRegions->value(normalizedCode(fields[2])) : QString();
+        }
+        bool latitudeOk = false;
+        bool longitudeOk = false;
+        const double latitude = parseCoordinate(fields[count - 2], &latitudeOk);
+        const double longitude = parseCoordinate(fields[count - 1], &longitudeOk);
+        if (!latitudeOk || !longitudeOk)
+            ++badCoordinates;
+        const QString name = fields[1].toString();
+        keys.append(name.toLower());
+        cities.append(
+            Location(name, count == 5 ? region : QString(), *country, longitude, latitude));
+    });
+    if (!opened)
+        return false;
+
+    const int size = cities.size();
+    // Search order: name, region, country, each compared code unit by code unit. Most names
+    // differ in their first eight units, so those are compared as two integers first.
+    std::vector<SortKey> order;
+    order.reserve(size_t(size));
+    for (int i = 0; i < size; ++i)
+        order.emplace_back(cities.at(i).name(), i);
+    std::sort(order.begin(), order.end(), [&cities](const SortKey &a, const SortKey &b) {
+        if (const int c = a.compare(b))
+            return c < 0;
+        const Location &x = cities.at(a.position);
+        const Location &y = cities.at(b.position);
+        if (const int c = x.name().compare(y.name()))
+            return c < 0;
+        if (const int c = x.region().compare(y.region()))
+            return c < 0;
+        return x.country() < y.country();
+    });
+    // The index keeps file order among namesakes: a restore takes the last one of a region.
+    std::vector<SortKey> byName;
+    byName.reserve(size_t(size));
+    for (int i = 0; i < size; ++i)
+        byName.emplace_back(keys.at(i), i);
+    std::sort(byName.begin(), byName.end(), [&keys](const SortKey &a, const SortKey &b) {
+        if (const int c = a.compare(b))
+            return c < 0;
+        const int c = keys.at(a.position).compare(keys.at(b.position));
+        return c < 0 || (c == 0 && a.position < b.position);
+    });
+
+    std::vector<int> sortedPosition(size_t(size), 0);
+    m_cities.clear();
+    m_cityKeys.clear();
+    m_cities.reserve(size);
+    m_cityKeys.reserve(size);
+    for (int i = 0; i < size; ++i) {
+        const int from = order[size_t(i)].position;
+        sortedPosition[size_t(from)] = i;
+        m_cities.append(std::move(cities[from]));
+        m_cityKeys.append(std::move(keys[from]));
+    }
+    m_index.clear();
+    m_index.reserve(size);
+    for (const SortKey &entry : byName)
+        m_index.append(sortedPosition[size_t(entry.position)]);
+
+    logSkipped(fileName, skipped);
+    if (badCoordinates > 0)
+        qCDebug(lcGeo).noquote()
+            << QStringLiteral("%1: %2 lines with coordinates that are not numbers, read as 0")
+                   .arg(fileName)
+                   .arg(badCoordinates);
+    qDebug().noquote() << QStringLiteral("parsed %1 cities").arg(m_cities.size());
+    return true;
+}
+
+QString Places::regionName(const QString &countryCode, const QString &regionCode) const
+{
+    return m_regions.value(countryCode).value(regionCode);
+}
+
+Location Places::find(const QString &name, const QString &region, const QString &country) const
+{
+    // The index holds positions, the value sought is a text: compare the keys of both.
+    const auto keyOf = [this](const auto &item) -> const QString & {
+        if constexpr (std::is_same_v<std::decay_t<decltype(item)>, int>)
+            return m_cityKeys.at(item);
+        else
+            return item;
+    };
+    const QString key = name.toLower();
+    const auto range
+        = std::equal_range(m_index.cbegin(), m_index.cend(), key,
+                           [&keyOf](const auto &a, const auto &b) { return keyOf(a) < keyOf(b); });
+    const QString lowerRegion = region.toLower();
+    const QString lowerCountry = country.toLower();
+    Location found;
+    for (auto it = range.first; it != range.second; ++it) {
+        const Location &city = m_cities.at(*it);
+        if (city.region().toLower() == lowerRegion && city.country().toLower() == lowerCountry)
+            found = city;
+    }
+    return found;
+}
+
+bool Places::contains(const QString &name, const QString &region, const QString &country) const
+{
+    // Every city has a country, so a match never leaves the place empty.
+    return !find(name, region, country).country().isEmpty();
+}
+
+QVector<Location> Places::search(const QString &lowerQuery, const Location &current) const
+{
+    QVector<Location> result;
+    if (!current.name().isEmpty())
+        result.append(current);
+    const QString currentName = current.name().toLower();
+    const QString currentCountry = current.country().toLower();
+    // Prepared once for the whole walk rather than for every name.
+    const QStringMatcher matcher(lowerQuery);
+    for (int i = 0; i < m_cities.size() && result.size() < searchLimit; ++i) {
+        const QString &key = m_cityKeys.at(i);
+        if (!lowerQuery.isEmpty() && matcher.indexIn(key) < 0)
+            continue;
+        // The current place is already at the top; its namesakes in its country would only
+        // look like the same entry twice.
+        if (key == currentName && m_cities.at(i).country().toLower() == currentCountry)
+            continue;
+        result.append(m_cities.at(i));
+    }
+    return result;
+}
+
+Location Places::nearest(double longitude, double latitude) const
+{
+    constexpr double nowhere = 360.0;
+    constexpr double reach = 30.0;
+    // A NaN in either coordinate makes every distance NaN, and NaN never compares less.
+    double bestDistance = std::abs(nowhere - longitude) + std::abs(nowhere - latitude);
+    int best = -1;
+    for (int i = 0; i < m_cities.size(); ++i) {
+        const Location &city = m_cities.at(i);
+        const double distance
+            = std::abs(city.longitude() - longitude) + std::abs(city.latitude() - latitude);
+        if (distance <= reach && distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    if (best < 0)
+        return Location(QString(), QString(), QString(), nowhere, nowhere);
+    return m_cities.at(best);
+}
+
+} // namespace geo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "geo/location.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringView>
+#include <QVector>
+
+namespace geo {
+
+// The place tables read from the three place files. Filled once by load() and only read
+// afterwards, so any number of threads may query them at the same time.
+class Places
+{
+public:
+    // The most entries a search by name returns.
+    static constexpr int searchLimit = 30;
+
+    // Reads "countries.txt", "regions.txt" and "cities.txt" from folder (ending in "/"), in that
+    // order: a city needs its country and region already known.
+    void load(const QString &folder);
+    // Each returns false, leaving its table as it was, when the file cannot be opened.
+    bool loadCountries(const QString &fileName);
+    bool loadRegions(const QString &fileName);
+    bool loadCities(const QString &fileName);
+
+    int countryCount() const { return m_countries.size(); }
+    int cityCount() const { return m_cities.size(); }
+    QString countryName(const QString &code) const { return m_countries.value(code); }
+    QString regionName(const QString &countryCode, const QString &regionCode) const;
+    // Every city in search order: by name, then region, then country.
+    const QVector<Location> &cities() const { return m_cities; }
+
+    // True when a city of that name lies in that region and country, ignoring letter case.
+    bool contains(const QString &name, const QString &region, const QString &country) const;
+    // The last city in file order matching as contains() does, or the empty place.
+    Location find(const QString &name, const QString &region, const QString &country) const;
+
+    // The named current place first, then the cities whose lower-cased name contains
+    // lowerQuery, leaving out the current place's namesakes in its country; at most
+    // searchLimit entries.
+    QVector<Location> search(const QString &lowerQuery, const Location &current) const;
+    // The first city in search order with the least sum of the absolute differences of
+    // longitude and latitude, if that sum is at most 30 degrees; otherwise the empty place at
+    // 360, 360.
+    Location nearest(double longitude, double latitude) const;
+
+    // Codes are compared lower-cased with white space simplified.
+    static QString normalizedCode(QStringView code);
+    // A decimal number in the C locale; anything else, infinities and NaN included, is not.
+    static double parseCoordinate(QStringView text, bool *ok);
+
+private:
+    QVector<Location> m_cities;
+    // Lower-cased names of m_cities, in the same order, so a search lower-cases nothing.
+    QVector<QString> m_cityKeys;
+    // The city name index: positions in m_cities ordered by lower-cased name and, within one
+    // name, by file order; looked up by binary search.
+    QVector<int> m_index;
+    QMap<QString, QString> m_countries;
+    QMap<QString, QMap<QString, QString>> m_regions;
+};
+
+} // namespace geo

@@ -1,0 +1,284 @@
+#include "common/testhome.h"
+#include "geo/module.h"
+#include "geo/object.h"
+#include "global/object.h"
+#include "locationtext.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+using geo::Location;
+
+namespace {
+
+const QString group = QStringLiteral("location");
+
+void store(const QVariantMap &values)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        global::Object::instance()->writeSetting(group, it.key(), it.value());
+}
+
+QVariantMap settingsOf(const Location &place)
+{
+    return {{"country", place.country()},
+            {"region", place.region()},
+            {"name", place.name()},
+            {"longitude", place.longitude()},
+            {"latitude", place.latitude()}};
+}
+
+// The five keys as the store gives them back, as text.
+QStringList storedTexts()
+{
+    QStringList texts;
+    for (const QString &key : settingsOf(Location()).keys())
+        texts << key + '=' + global::Object::instance()->readSetting(group, key).toString();
+    return texts;
+}
+
+QStringList texts(const QVariantMap &values)
+{
+    QStringList list;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        list << it.key() + '=' + it.value().toString();
+    return list;
+}
+
+const Location paris("Paris", "Île-de-France", "France", 2.3488, 48.85341);
+const Location zurich("Zürich", "Zurich", "Switzerland", 8.55, 47.36667);
+
+} // namespace
+
+class TestLocationService : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void restore_data();
+    void restore();
+    void changes_data();
+    void changes();
+    void destructionWaitsForSearches();
+    void declarativeInterface();
+
+private:
+    std::unique_ptr<geo::Object> makeService() const
+    {
+        return std::make_unique<geo::Object>(m_files.path() + QLatin1Char('/'));
+    }
+
+    QTemporaryDir m_files;
+};
+
+void TestLocationService::initTestCase()
+{
+    startWithCleanHome();
+    geo::registerModule();
+    const auto write = [this](const char *name, const QByteArray &content) {
+        QFile file(m_files.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF" + content);
+    };
+    write("countries.txt", "France,FR\nSwitzerland,CH\nUnited States,US\n");
+    write("regions.txt", "FR,Île-de-France,11\nFR,Auvergne,84\nCH,Zurich,ZH\nUS,Texas,TX\n");
+    write("cities.txt", "FR,Paris,11,48.85341,2.3488\nFR,Paris,84,45,3\nUS,Paris,TX,33.66,-95.56\n"
+                        "CH,Zürich,ZH,47.36667,8.55\n");
+}
+
+void TestLocationService::init()
+{
+    global::Object::instance()->settings()->remove(group);
+}
+
+void TestLocationService::restore_data()
+{
+    QTest::addColumn<QVariantMap>("stored");
+    QTest::addColumn<Location>("expected");
+    QTest::addColumn<QVariantMap>("afterwards");
+
+    QTest::newRow("first run: unnamed place at 0, 0, keys written")
+        << QVariantMap() << Location() << settingsOf(Location());
+    const QVariantMap parisElsewhere = {{"country", "FRANCE"},
+                                        {"region", "île-de-france"},
+                                        {"name", "PARIS"},
+                                        {"longitude", 1.0},
+                                        {"latitude", 1.0}};
+    QTest::newRow("listed city, any case: the file's record, nothing saved")
+        << parisElsewhere << paris << parisElsewhere;
+    const Location custom("Custom city", "", "", 12.5, -33.25);
+    QTest::newRow("custom city as saved") << settingsOf(custom) << custom << settingsOf(custom);
+    const Location origin("Custom city", "", "", 0, 0);
+    QTest::newRow("text where a number belongs: 0, saved")
+        << QVariantMap({{"name", "Custom city"}, {"longitude", "east"}, {"latitude", "nan"}})
+        << origin << settingsOf(origin);
+}
+
+void TestLocationService::restore()
+{
+    QFETCH(QVariantMap, stored);
+    QFETCH(Location, expected);
+    QFETCH(QVariantMap, afterwards);
+
+    store(stored);
+    const auto service = makeService();
+    QCOMPARE(service->location(), expected);
+    QCOMPARE(storedTexts(), texts(afterwards));
+    QCOMPARE(service->storedLongitude(), afterwards.value("longitude").toDouble());
+}
+
+void TestLocationService::changes_data()
+{
+    QTest::addColumn<QByteArray>("call"); // "pick": an entry of a search for "ZÜRICH"
+    QTest::addColumn<QVariant>("argument");
+    QTest::addColumn<Location>("expected"); // empty: nothing changes
+
+    const auto place = [](const Location &location) { return QVariant::fromValue(location); };
+    QTest::newRow("location differing only in case and coordinates")
+        << QByteArray("location") << place(Location("PARIS", "île-de-france", "france", 7, 7))
+        << Location();
+    const Location zurichElsewhere("Zürich", "Zurich", "Switzerland", 1, 2);
+    QTest::newRow("known city, kept with its own coordinates")
+        << QByteArray("location") << place(zurichElsewhere) << zurichElsewhere;
+    QTest::newRow("known name in the wrong region")
+        << QByteArray("location") << place(Location("Paris", "Texas", "France", 0, 0))
+        << Location();
+    QTest::newRow("empty nearest-place answer")
+        << QByteArray("location") << place(Location("", "", "", 360, 360)) << Location();
+    QTest::newRow("latitude out of range kept") << QByteArray("setLatitude") << QVariant(100.0)
+                                                << Location("Custom city", "", "", 2.3488, 100);
+    QTest::newRow("the same longitude still turns it custom")
+        << QByteArray("setLongitude") << QVariant(2.3488)
+        << Location("Custom city", "", "", 2.3488, 48.85341);
+    QTest::newRow("clear") << QByteArray("clearLocation") << QVariant()
+                           << Location("Custom city", "", "", 0, 0);
+    QTest::newRow("NaN ignored") << QByteArray("setLatitude") << QVariant(qQNaN()) << Location();
+    QTest::newRow("pick an entry of the result") << QByteArray("pick") << QVariant(1) << zurich;
+    QTest::newRow("pick the current place at the top")
+        << QByteArray("pick") << QVariant(0) << Location();
+    QTest::newRow("pick -1") << QByteArray("pick") << QVariant(-1) << Location();
+    QTest::newRow("pick the count") << QByteArray("pick") << QVariant(2) << Location();
+}
+
+void TestLocationService::changes()
+{
+    QFETCH(QByteArray, call);
+    QFETCH(QVariant, argument);
+    QFETCH(Location, expected);
+
+    store(settingsOf(paris));
+    const auto service = makeService();
+    if (call == "pick") {
+        QVector<Location> found;
+        // Queued, as the interface receives it.
+        connect(service.get(), &geo::Object::searchCompleted, this, [&](geo::LocationList *list) {
+            QCOMPARE(list->thread(), thread()); // so the engine can free it
+            QCOMPARE(QQmlEngine::objectOwnership(list), QQmlEngine::JavaScriptOwnership);
+            for (int i = 0; i <= list->length(); ++i)
+                found << list->at(i);
+            delete list;
+        });
+        service->search("ZÜRICH");
+        QTRY_COMPARE(found, QVector<Location>({paris, zurich, Location()}));
+    }
+    QSignalSpy changed(service.get(), &geo::Object::locationChanged);
+    if (call == "location")
+        QVERIFY(service->setProperty("location", argument));
+    else if (call == "pick")
+        service->setLocationIndex(argument.toInt());
+    else if (argument.isValid())
+        QVERIFY(QMetaObject::invokeMethod(service.get(), call, Q_ARG(double, argument.toDouble())));
+    else
+        QVERIFY(QMetaObject::invokeMethod(service.get(), call));
+
+    const Location now = expected.name().isEmpty() ? paris : expected;
+    QCOMPARE(service->location(), now);
+    QCOMPARE(changed.count(), now == paris ? 0 : 1);
+    QCOMPARE(storedTexts(), texts(settingsOf(now)));
+}
+
+void TestLocationService::destructionWaitsForSearches()
+{
+    std::atomic<int> answers{0};
+    {
+        const auto service = makeService();
+        // Counted on the worker, so an answer after destruction would show.
+        connect(
+            service.get(), &geo::Object::searchCoordsCompleted, service.get(),
+            [&answers] { ++answers; }, Qt::DirectConnection);
+        connect(
+            service.get(), &geo::Object::searchCompleted, service.get(),
+            [&answers](geo::LocationList *list) {
+                ++answers;
+                delete list;
+            },
+            Qt::DirectConnection);
+        for (int i = 0; i < 100; ++i) {
+            service->searchCoords(i, 45);
+            service->search(QStringLiteral("a"));
+        }
+    }
+    const int afterDestruction = answers;
+    QThreadPool::globalInstance()->waitForDone();
+    QCOMPARE(answers.load(), afterDestruction);
+}
+
+void TestLocationService::declarativeInterface()
+{
+    // The singleton reads the shipped files from the resource folder.
+    store(settingsOf(Location("Custom city", "", "", 2.35, 48.85)));
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(R"(
+        import QtQml 2.15
+        import Geo 1.0
+        QtObject {
+            id: root
+            property string name: Geo.location.name
+            property var near
+            property var list
+            property LocationList empty: LocationList {}
+            property string outside: empty.length + "|" + empty.at(3).name
+            property Connections connections: Connections {
+                target: Geo
+                function onSearchCoordsCompleted(near) { root.near = near }
+                function onSearchCompleted(list) { root.list = list }
+            }
+            function pick(name) {
+                for (var i = 0; i < list.length; ++i) {
+                    if (list.at(i).name === name)
+                        Geo.location = list.at(i)
+                }
+            }
+            Component.onCompleted: {
+                Geo.searchCoords(2.35, 48.85)
+                Geo.search("Z\u00FCRICH")
+            }
+        }
+    )",
+                      QUrl());
+    std::unique_ptr<QObject> root(component.create());
+    QVERIFY2(root, qPrintable(component.errorString()));
+    QCOMPARE(root->property("name").toString(), QStringLiteral("Custom city"));
+    QCOMPARE(root->property("outside").toString(), QStringLiteral("0|"));
+
+    // Both answers cross from a pool thread; the place only with its type name registered.
+    QTRY_VERIFY(root->property("near").isValid());
+    const Location near = root->property("near").value<Location>();
+    QVERIFY2(near.name().startsWith(QLatin1String("Paris")), qPrintable(near.name()));
+    QTRY_VERIFY(root->property("list").value<QObject *>());
+    QVERIFY(QMetaObject::invokeMethod(root.get(), "pick", Q_ARG(QVariant, "Zürich")));
+    QCOMPARE(root->property("name").toString(), QStringLiteral("Zürich"));
+    QCOMPARE(global::Object::instance()->readSetting(group, "region").toString(), "Zurich");
+}
+
+QTEST_GUILESS_MAIN(TestLocationService)
+#include "tst_locationservice.moc"

@@ -1,0 +1,360 @@
+#include "geo/places.h"
+#include "global/object.h"
+#include "locationtext.h"
+#include "logcapture.h"
+
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QtTest>
+
+using geo::Location;
+using geo::Places;
+
+namespace {
+
+// The tests run under the C locale: files with names beyond ASCII carry a byte-order mark.
+const QByteArray byteOrderMark("\xEF\xBB\xBF");
+const QByteArray countries("France,FR\nSwitzerland,CH\nUnited States,US\n");
+const QByteArray regions(byteOrderMark
+                         + "FR,Île-de-France,11\nFR,Auvergne,84\nUS,Texas,TX\n"
+                           "US,Tennessee,TN\nCH,Zurich,ZH\nDE,Bavaria,02\n");
+
+// Loads the three files from a fresh folder; a null content leaves that file out.
+Places load(const QByteArray &countryFile, const QByteArray &regionFile, const QByteArray &cityFile,
+            QStringList *log = nullptr)
+{
+    QTemporaryDir dir;
+    const QByteArray *contents[] = {&countryFile, &regionFile, &cityFile};
+    const char *names[] = {"countries.txt", "regions.txt", "cities.txt"};
+    for (int i = 0; i < 3; ++i) {
+        QFile file(dir.filePath(names[i]));
+        if (!contents[i]->isNull() && file.open(QIODevice::WriteOnly))
+            file.write(*contents[i]);
+    }
+    LogCapture capture;
+    Places places;
+    places.load(dir.path() + QLatin1Char('/'));
+    if (log)
+        *log = capture.lines();
+    return places;
+}
+
+QStringList describe(const QVector<Location> &places)
+{
+    QStringList texts;
+    for (const Location &place : places)
+        texts << place.name() + '/' + place.region() + '/' + place.country();
+    return texts;
+}
+
+} // namespace
+
+class TestPlaces : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void codeTables_data();
+    void codeTables();
+    void cityLines_data();
+    void cityLines();
+    void byteOrderMarks_data();
+    void byteOrderMarks();
+    void sortOrderAndLookUp();
+    void missingOrDamagedFiles_data();
+    void missingOrDamagedFiles();
+    void search_data();
+    void search();
+    void nearest_data();
+    void nearest();
+    void shippedFiles();
+};
+
+void TestPlaces::codeTables_data()
+{
+    QTest::addColumn<QByteArray>("countryFile");
+    QTest::addColumn<QByteArray>("regionFile");
+    QTest::addColumn<QString>("code"); // country, or country/region
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("logLine");
+
+    const QByteArray none;
+    QTest::newRow("quoted country name with a comma")
+        << QByteArray("\"Moldova, Republic of\",MD\n") << none << "md"
+        << "Moldova, Republic of"
+        << "parsed 1 countries";
+    QTest::newRow("blank after the comma: one-letter code")
+        << QByteArray("France, FR\n") << none << "f"
+        << "France"
+        << "parsed 1 countries";
+    QTest::newRow("no comma: first two characters") << QByteArray("Xanadu\n") << none << "xa"
+                                                    << "Xanadu"
+                                                    << "parsed 1 countries";
+    QTest::newRow("later country wins, counted once")
+        << QByteArray("Old,FR\r\nNew,fr\r\n") << none << "fr"
+        << "New"
+        << "parsed 1 countries";
+    QTest::newRow("empty country name skipped") << QByteArray(",FR\n") << none << "fr"
+                                                << ""
+                                                << "parsed 0 countries";
+    QTest::newRow("region with two fields skipped")
+        << none << QByteArray("FR,Paris\n") << "fr/paris"
+        << ""
+        << "parsed 0 regions";
+    QTest::newRow("region fields after the third ignored")
+        << none << QByteArray("FR,Normandy,28,x\n") << "fr/28"
+        << "Normandy"
+        << "parsed 1 regions";
+    QTest::newRow("repeated region replaces and counts again")
+        << none << QByteArray("FR,Old,11\nFR,New,11\n") << "fr/11"
+        << "New"
+        << "parsed 2 regions";
+    QTest::newRow("region codes normalised, name kept, quotes gone")
+        << none << QByteArray("\" Fr \",\" Upper  Rhine \",  A   B \n") << "fr/a b"
+        << " Upper  Rhine "
+        << "parsed 1 regions";
+}
+
+void TestPlaces::codeTables()
+{
+    QFETCH(QByteArray, countryFile);
+    QFETCH(QByteArray, regionFile);
+    QFETCH(QString, code);
+    QFETCH(QString, name);
+    QFETCH(QString, logLine);
+
+    QStringList log;
+    const Places places = load(countryFile, regionFile, QByteArray(), &log);
+    const QStringList codes = code.split('/');
+    QCOMPARE(codes.size() == 1 ? places.countryName(code) : places.regionName(codes[0], codes[1]),
+             name);
+    QVERIFY2(log.contains(logLine), qPrintable(log.join('|')));
+}
+
+void TestPlaces::cityLines_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<Location>("city"); // empty: the line is skipped
+
+    const QString fr = QStringLiteral("France");
+    QTest::newRow("four fields") << QByteArray("FR,Paris,48.85,2.35")
+                                 << Location("Paris", "", fr, 2.35, 48.85);
+    QTest::newRow("five fields") << QByteArray("FR,Paris,11,48.85,2.35")
+                                 << Location("Paris", "Île-de-France", fr, 2.35, 48.85);
+    QTest::newRow("unknown region: accepted without")
+        << QByteArray("FR,Lyon,69,45.75,4.85") << Location("Lyon", "", fr, 4.85, 45.75);
+    QTest::newRow("unknown country: skipped despite a known region")
+        << QByteArray("DE,Munich,02,48.1,11.6") << Location();
+    QTest::newRow("six fields skipped") << QByteArray("FR,Paris,11,x,48.85,2.35") << Location();
+    QTest::newRow("quoted fields skipped")
+        << QByteArray("\"FR\",\"Paris\",\"1\",\"2\"") << Location();
+    QTest::newRow("blanks and capitals kept in the name")
+        << QByteArray(" fr ,  PARIS Nord,1,2") << Location("  PARIS Nord", "", fr, 2, 1);
+    QTest::newRow("letters: 0") << QByteArray("FR,X,north,2.35") << Location("X", "", fr, 2.35, 0);
+    QTest::newRow("NaN, overflow: 0")
+        << QByteArray("FR,X,nan,-1e999") << Location("X", "", fr, 0, 0);
+    QTest::newRow("sign, blanks, exponent")
+        << QByteArray("FR,X, +4.5e1 ,-0.25") << Location("X", "", fr, -0.25, 45);
+}
+
+void TestPlaces::cityLines()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(Location, city);
+
+    QStringList log;
+    const Places places = load(countries, regions, byteOrderMark + line + '\n', &log);
+    const int count = city.country().isEmpty() ? 0 : 1;
+    QCOMPARE(places.cityCount(), count);
+    QCOMPARE(log.last(), QStringLiteral("parsed %1 cities").arg(count));
+    if (count) {
+        QCOMPARE(places.cities().first(), city);
+        // The index key is the name lower-cased and nothing else.
+        QVERIFY(places.contains(city.name().toLower(), city.region(), city.country()));
+    }
+}
+
+void TestPlaces::byteOrderMarks_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<bool>("mark");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("UTF-8 with a mark") << QByteArray("UTF-8") << true << "Zürich";
+    QTest::newRow("UTF-16LE with a mark") << QByteArray("UTF-16LE") << true << "Zürich";
+    QTest::newRow("UTF-8 without: the locale's encoding")
+        << QByteArray("UTF-8") << false << QString::fromLatin1("Z\xC3\xBCrich");
+}
+
+// Qt reads the C locale of this test as UTF-8, so a Latin-1 locale (a Windows code page, say)
+// stands in to show what the mark is for.
+void TestPlaces::byteOrderMarks()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(bool, mark);
+    QFETCH(QString, name);
+
+    const auto encode = [&](const QString &text) {
+        QTextCodec::ConverterState state(mark ? QTextCodec::DefaultConversion
+                                              : QTextCodec::IgnoreHeader);
+        return QTextCodec::codecForName(codec)->fromUnicode(text.constData(), text.size(), &state);
+    };
+    QTextCodec *const locale = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+    const Places places
+        = load(encode("Switzerland,CH\n"), QByteArray(), encode("CH,Zürich,47.36667,8.55\r\n"));
+    QTextCodec::setCodecForLocale(locale);
+    QCOMPARE(places.cities().value(0), Location(name, "", "Switzerland", 8.55, 47.36667));
+}
+
+void TestPlaces::sortOrderAndLookUp()
+{
+    // Search order: capitals before small letters, a text before the longer ones it begins,
+    // then region, then country; code unit by code unit.
+    const Places places = load(countries, regions,
+                               byteOrderMark
+                                   + "FR,b,1,1\nFR,Ab,1,1\nUS,A,TX,1,1\nFR,A,1,1\nFR,A,84,1,1\n"
+                                     "CH,A,1,1\nFR,Évry,1,1\nUS,Springfield,TX,30,-97\n"
+                                     "US,SPRINGFIELD,TX,31,-98\nUS,Springfield,TN,36,-86\n");
+    QCOMPARE(describe(places.cities()),
+             QStringList({"A//France", "A//Switzerland", "A/Auvergne/France",
+                          "A/Texas/United States", "Ab//France", "SPRINGFIELD/Texas/United States",
+                          "Springfield/Tennessee/United States", "Springfield/Texas/United States",
+                          "b//France", "Évry//France"}));
+    // The look-up ignores case, and of namesakes in one region the last in the file wins.
+    QCOMPARE(places.find("springfield", "TEXAS", "united states"),
+             Location("SPRINGFIELD", "Texas", "United States", -98, 31));
+    QVERIFY(!places.contains("Springfield", "", "United States"));
+    QVERIFY(!places.contains("Springfiel", "Texas", "United States"));
+}
+
+void TestPlaces::missingOrDamagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("countryFile");
+    QTest::addColumn<QByteArray>("cityFile");
+    QTest::addColumn<QStringList>("log"); // null: whatever garbage yields, with both counts
+
+    QByteArray garbage;
+    for (int i = 0; i < 20000; ++i)
+        garbage.append(char((i * 7919 + (i >> 3)) & 0xff));
+    const QByteArray paris("FR,Paris,48.85,2.35\n");
+
+    QTest::newRow("all missing: nothing logged") << QByteArray() << QByteArray() << QStringList();
+    QTest::newRow("empty country file: no city")
+        << QByteArray("") << paris
+        << QStringList({"parsed 0 countries", "skipped 1", "parsed 0 cities"});
+    QTest::newRow("truncated line, NUL bytes, lone carriage returns")
+        << countries << QByteArray("FR,A,1,2\r\rFR,B,3,4\n\0\0\n", 22) + paris + "FR,Ly"
+        << QStringList({"parsed 3 countries", "skipped 3", "parsed 1 cities"});
+    QTest::newRow("binary garbage") << garbage << garbage << QStringList(QString());
+}
+
+void TestPlaces::missingOrDamagedFiles()
+{
+    QFETCH(QByteArray, countryFile);
+    QFETCH(QByteArray, cityFile);
+    QFETCH(QStringList, log);
+
+    QStringList written;
+    const Places places = load(countryFile, QByteArray(), cityFile, &written);
+    // The skipped-lines line names a temporary path: compare its count only.
+    written.replaceInStrings(QRegularExpression("^.*: skipped (\\d+) unreadable lines$"),
+                             "skipped \\1");
+    if (log == QStringList(QString()))
+        QCOMPARE(written.filter(QRegularExpression("^parsed \\d+ (countries|cities)$")).size(), 2);
+    else
+        QCOMPARE(written, log);
+    for (const Location &city : places.cities())
+        QVERIFY(qIsFinite(city.longitude()) && qIsFinite(city.latitude()));
+    if (places.cityCount() == 0)
+        QCOMPARE(places.nearest(2.35, 48.85), Location("", "", "", 360, 360));
+}
+
+void TestPlaces::search_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<Location>("current");
+    QTest::addColumn<QStringList>("expected");
+
+    const Location parisFrance("Paris", "Île-de-France", "France", 2.35, 48.85);
+    QTest::newRow("namesakes in search order")
+        << "paris" << Location()
+        << QStringList({"Paris/Auvergne/France", "Paris/Tennessee/United States",
+                        "Paris/Texas/United States", "Paris/Île-de-France/France",
+                        "Parisot/Auvergne/France"});
+    QTest::newRow("current place first and once; its namesake in its country left out")
+        << "paris" << parisFrance
+        << QStringList({"Paris/Île-de-France/France", "Paris/Tennessee/United States",
+                        "Paris/Texas/United States", "Parisot/Auvergne/France"});
+    QTest::newRow("named current place listed though it does not match")
+        << "ot" << Location("Custom city", "", "", 5, 5)
+        << QStringList({"Custom city//", "Parisot/Auvergne/France"});
+    QTest::newRow("non-ASCII") << "zür" << Location() << QStringList({"Zürich/Zurich/Switzerland"});
+    QTest::newRow("blanks are not trimmed") << " paris" << Location() << QStringList();
+}
+
+void TestPlaces::search()
+{
+    QFETCH(QString, query);
+    QFETCH(Location, current);
+    QFETCH(QStringList, expected);
+
+    const Places places
+        = load(countries, regions,
+               byteOrderMark
+                   + "FR,Paris,11,48.85,2.35\nFR,Paris,84,45,3\nUS,Paris,TX,33.66,-95.56\n"
+                     "US,Paris,TN,36.3,-88.33\nCH,Zürich,ZH,47.37,8.55\nFR,Parisot,84,44,2\n");
+    QCOMPARE(describe(places.search(query, current)), expected);
+}
+
+void TestPlaces::nearest_data()
+{
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("exactly at a city") << 2.35 << 48.85 << "Paris";
+    // Square is 15 away by the sum and 15 in a straight line; Origin 20 and 14.1.
+    QTest::newRow("sum of differences, not the straight line") << 10.0 << 10.0 << "Square";
+    QTest::newRow("distance exactly 30 accepted") << 20.0 << -10.0 << "Origin";
+    QTest::newRow("beyond 30: nothing") << 20.0 << -10.5 << "";
+    QTest::newRow("tie: first in search order") << -100.0 << 0.0 << "Alpha";
+    QTest::newRow("no wrap-around at 180 degrees") << -179.0 << 50.0 << "";
+    QTest::newRow("NaN") << qQNaN() << 48.85 << "";
+}
+
+void TestPlaces::nearest()
+{
+    QFETCH(double, longitude);
+    QFETCH(double, latitude);
+    QFETCH(QString, expected);
+
+    const Places places = load(countries, regions,
+                               "FR,Paris,48.85,2.35\nFR,Origin,0,0\nFR,Beta,0,-110\n"
+                               "FR,Alpha,0,-90\nFR,East,50,179\nFR,Square,25,10\n");
+    const Location found = places.nearest(longitude, latitude);
+    QCOMPARE(found.name(), expected);
+    if (expected.isEmpty())
+        QCOMPARE(found.vector(), QVector3D(360, 360, 0));
+}
+
+void TestPlaces::shippedFiles()
+{
+    LogCapture capture;
+    Places places;
+    places.load(global::Object::resourcePath() + QStringLiteral("geo/"));
+    QCOMPARE(capture.lines(),
+             QStringList({"parsed 246 countries", "parsed 3865 regions", "parsed 171075 cities"}));
+    QCOMPARE(places.countryName("md"), QStringLiteral("Moldova, Republic of"));
+    QCOMPARE(places.find("zürich", "zurich", "switzerland"),
+             Location("Zürich", "Zurich", "Switzerland", 8.55, 47.36667));
+    QVERIFY(describe(places.search("zür", Location())).contains("Zürich/Zurich/Switzerland"));
+    QCOMPARE(places.find("Boston", "Massachusetts", "United States of America").latitude(),
+             42.35843);
+    const Location nearParis = places.nearest(2.35, 48.85);
+    QVERIFY2(nearParis.name().startsWith("Paris") && nearParis.country() == "France",
+             qPrintable(nearParis.name()));
+}
+
+QTEST_GUILESS_MAIN(TestPlaces)
+#include "tst_places.moc"
