@@ -23,8 +23,11 @@ QByteArray decode(const QByteArray &data, const QByteArray &key)
     const char *k = key.constData();
     for (qsizetype block = 0; block < size; block += blockLength) {
         const qsizetype end = qMin(block + blockLength, size);
-        for (qsizetype i = block, j = 0; i < end; ++i, ++j) {
-            out[i] = char(out[i] ^ k[j % keyLength]);
+        qsizetype j = 0;
+        for (qsizetype i = block; i < end; ++i) {
+            out[i] = char(out[i] ^ k[j]);
+            if (++j == keyLength)
+                j = 0;
         }
     }
     return result;
