@@ -11,8 +11,6 @@ class TestDocument : public QObject
 private slots:
     void lookups_data();
     void lookups();
-    void normalizedKey_data();
-    void normalizedKey();
     void entriesAndKeys();
     void decode_data();
     void decode();
@@ -112,32 +110,6 @@ void TestDocument::lookups()
     const text::Document document(data);
     QVERIFY(document.isValid());
     QCOMPARE(document.getEntries(keys), expected);
-}
-
-void TestDocument::normalizedKey_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("topic with a blank") << "Health Nutrition"
-                                        << "healthnutrition";
-    QTest::newRow("runs of white space") << " \tBorn  this\r\nday "
-                                         << "bornthisday";
-    QTest::newRow("sign keeps its @") << "Moon@Sagittarius"
-                                      << "moon@sagittarius";
-    QTest::newRow("no-break space") << "Hair\u00a0Care"
-                                    << "haircare";
-    QTest::newRow("non-ASCII capitals") << "\u00c9T\u00c9"
-                                        << "\u00e9t\u00e9";
-    QTest::newRow("only white space") << " \r "
-                                      << "";
-}
-
-void TestDocument::normalizedKey()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, expected);
-    QCOMPARE(text::Document::normalizedKey(key), expected);
 }
 
 void TestDocument::entriesAndKeys()
