@@ -19,9 +19,9 @@ class Document;
 //
 // Ownership of an announced document: it has no parent, lives in the loader's thread and is
 // marked for JavaScript ownership, so QML keeps it exactly as long as something there refers to
-// it and the engine frees it afterwards. A native receiver that keeps it without handing it to
-// QML owns it and deletes it. When nobody listens to documentLoaded the loader frees the
-// document itself.
+// it and the engine frees it afterwards. A native receiver that keeps it gives it a parent (so
+// the engine leaves it alone) or, when no QML listens, simply owns and deletes it. When nobody
+// listens to documentLoaded the loader frees the document itself.
 class Loader : public QObject
 {
     Q_OBJECT
