@@ -75,7 +75,9 @@ void Loader::run(const QString &file)
 
     // The receivers, and the QML engine that may end up freeing it, live in the loader's thread.
     document->moveToThread(thread());
-    // Should the loader go before the call runs, the dropped call takes the document with it.
+    // The signal goes out from the loader's own thread, where it can be known whether anyone
+    // listens and the document can be handed to the QML engine before a receiver sees it. Should
+    // the loader go before the call runs, the dropped call takes the document with it.
     QMetaObject::invokeMethod(
         this,
         [this, file, document = std::move(document)]() mutable {
