@@ -3,6 +3,7 @@
 #include "app/ui.h"
 #include "geo/module.h"
 #include "global/object.h"
+#include "text/module.h"
 
 #include <QQmlEngine>
 
@@ -11,7 +12,8 @@ void installModules()
     // UI and Global are the very objects the native side uses; the engine never owns them.
     qmlRegisterSingletonType<UI>(
         "UI", 1, 0, "UI", [](QQmlEngine *, QJSEngine *) -> QObject * { return UI::instance(); });
-    // Geo's service is made and owned by the engine.
+    // The text loader and Geo's service are made and owned by the engine.
+    text::registerModule();
     geo::registerModule();
     qmlRegisterSingletonType<global::Object>(
         "Global", 1, 0, "Global",

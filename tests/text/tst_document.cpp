@@ -1,0 +1,187 @@
+#include "text/codec.h"
+#include "text/document.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+class TestDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lookups_data();
+    void lookups();
+    void entriesAndKeys();
+    void decode_data();
+    void decode();
+    void encodedDocumentParsesAlike();
+};
+
+void TestDocument::lookups_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("expected");
+
+    const QByteArray twoTopics("### mood\nMood only\n### mood;general\nBoth\n");
+    const QByteArray mixed("### a;b\n1\n### b\n2\n### b;a\n3\n");
+
+    // Headers and entries.
+    QTest::newRow("one header, one entry") << QByteArray("### general\nA text line.\n")
+                                           << QStringList{"general"} << QStringList{"A text line."};
+    QTest::newRow("asked in capitals") << QByteArray("### general\nA text line.\n")
+                                       << QStringList{"GENERAL"} << QStringList{"A text line."};
+    QTest::newRow("two entries of one key, in document order")
+        << QByteArray("### mood\nFirst\n### mood\nSecond\n") << QStringList{"mood"}
+        << QStringList{"First", "Second"};
+    QTest::newRow("header lines add up") << QByteArray("### mood\n### general\nBoth\n")
+                                         << QStringList{"mood", "general"} << QStringList{"Both"};
+    QTest::newRow("several keys in one header")
+        << QByteArray("### Wedding;Moon@Aries\nX\n") << QStringList{"moon@aries", "wedding"}
+        << QStringList{"X"};
+    QTest::newRow("text before any header is untagged")
+        << QByteArray("Preface\n### a\nA\n") << QStringList{"a"} << QStringList{"A"};
+    QTest::newRow("header without blank after an entry")
+        << QByteArray("### a\nA\n###b\nB\n") << QStringList{"b"} << QStringList{"B"};
+    QTest::newRow("header without blank at the start skips a letter")
+        << QByteArray("###general\nX\n") << QStringList{"eneral"} << QStringList{"X"};
+    QTest::newRow("empty keys are keys")
+        << QByteArray("### a;;b\nX\n") << QStringList{""} << QStringList{"X"};
+    QTest::newRow("lone hash looks ahead for two more")
+        << QByteArray("#x\n#y#z\nEntry\n") << QStringList{""} << QStringList{"Entry"};
+
+    // What an entry's text holds.
+    QTest::newRow("last entry loses only the last byte")
+        << QByteArray("### a\nNo final line feed!") << QStringList{"a"}
+        << QStringList{"No final line feed"};
+    QTest::newRow("blank lines and carriage returns stay")
+        << QByteArray("### a\r\n\r\nLine one\r\nLine two\r\n\r\n### b\nB\n") << QStringList{"a"}
+        << QStringList{"\r\nLine one\r\nLine two\r\n\r"};
+    QTest::newRow("hashes inside a line stay")
+        << QByteArray("### a\nUse # and ## freely\n") << QStringList{"a"}
+        << QStringList{"Use # and ## freely"};
+    QTest::newRow("invalid UTF-8 becomes replacement characters")
+        << QByteArray("### a\n\xff ok\n") << QStringList{"a"} << QStringList{"\xef\xbf\xbd ok"};
+    QTest::newRow("markup is kept") << QByteArray("### a\n<b>Bold</b> &amp; plain\n")
+                                    << QStringList{"a"} << QStringList{"<b>Bold</b> &amp; plain"};
+
+    // NUL bytes end the document.
+    QTest::newRow("NUL inside an entry keeps the text before it")
+        << QByteArray("### a\nKept\0lost\n### b\nB\n", 24) << QStringList{"a"}
+        << QStringList{"Kept"};
+    QTest::newRow("NUL inside an entry drops what follows")
+        << QByteArray("### a\nKept\0lost\n### b\nB\n", 24) << QStringList{"b"} << QStringList{};
+    QTest::newRow("NUL at the start")
+        << QByteArray("\0### a\nA\n", 9) << QStringList{"a"} << QStringList{};
+    QTest::newRow("NUL in a header's first key")
+        << QByteArray("### a\0b\nX\n", 10) << QStringList{"a"} << QStringList{};
+    QTest::newRow("NUL in a later key cuts that key")
+        << QByteArray("### a;b\0c\nX\n", 12) << QStringList{"b"} << QStringList{"X"};
+
+    // Keys asked for.
+    QTest::newRow("white space and case do not matter")
+        << QByteArray("### Health Nutrition\nX\n") << QStringList{"  health \t NUTRITION "}
+        << QStringList{"X"};
+    QTest::newRow("no blank matches a blank") << QByteArray("### Health Nutrition\nX\n")
+                                              << QStringList{"HealthNutrition"} << QStringList{"X"};
+    QTest::newRow("no keys") << twoTopics << QStringList{} << QStringList{};
+    QTest::newRow("unknown key") << twoTopics << QStringList{"wedding"} << QStringList{};
+
+    // Intersection.
+    QTest::newRow("an entry lacking the second key is left out")
+        << twoTopics << QStringList{"mood", "general"} << QStringList{"Both"};
+    QTest::newRow("an unknown key empties the result")
+        << twoTopics << QStringList{"mood", "general", "wedding"} << QStringList{};
+    QTest::newRow("document order whatever the key order")
+        << mixed << QStringList{"b", "a"} << QStringList{"1", "3"};
+    QTest::newRow("a key asked twice")
+        << mixed << QStringList{"a", "A", "a"} << QStringList{"1", "3"};
+
+    QTest::newRow("empty data") << QByteArray() << QStringList{"a"} << QStringList{};
+    QTest::newRow("a single hash") << QByteArray("#") << QStringList{""} << QStringList{};
+}
+
+void TestDocument::lookups()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, expected);
+
+    const text::Document document(data);
+    QVERIFY(document.isValid());
+    QCOMPARE(document.getEntries(keys), expected);
+}
+
+void TestDocument::entriesAndKeys()
+{
+    const text::Document document(QByteArray("Preface\n### a;B\nA\n### a\nB\n"));
+    QCOMPARE(document.entries(), (QStringList{"Preface", "A", "B"}));
+    QStringList keys = document.keys();
+    keys.sort();
+    QCOMPARE(keys, (QStringList{"a", "b"}));
+    const QMetaProperty valid
+        = document.metaObject()->property(document.metaObject()->indexOfProperty("isValid"));
+    QVERIFY(valid.isConstant());
+    QCOMPARE(valid.read(&document).toBool(), true);
+}
+
+void TestDocument::decode_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<int>("size");
+
+    const QByteArray key = text::documentKey().toLatin1();
+    QCOMPARE(key.size(), 21);
+    const int block = 500 * key.size();
+    QTest::newRow("nothing") << key << 0;
+    QTest::newRow("one byte") << key << 1;
+    QTest::newRow("one key length") << key << 21;
+    QTest::newRow("one byte short of a block") << key << block - 1;
+    QTest::newRow("one block") << key << block;
+    QTest::newRow("one byte over a block") << key << block + 1;
+    QTest::newRow("several blocks and a bit") << key << 3 * block + 77;
+    QTest::newRow("a one-letter key") << QByteArray("x") << 1234;
+}
+
+// The format is defined block by block; since a block is a whole number of key lengths, every
+// byte must come out XOR-ed with the key at its position in the whole file.
+void TestDocument::decode()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(int, size);
+
+    QRandomGenerator random(quint32(size) + 7);
+    QByteArray plain(size, Qt::Uninitialized);
+    for (char &byte : plain)
+        byte = char(random.bounded(256));
+
+    const QByteArray encoded = text::decode(plain, key);
+    QCOMPARE(encoded.size(), size);
+    for (int i = 0; i < size; ++i) {
+        if (encoded.at(i) != char(plain.at(i) ^ key.at(i % key.size())))
+            QFAIL(qPrintable(QStringLiteral("byte %1 is wrong").arg(i)));
+    }
+    QCOMPARE(text::decode(encoded, key), plain);
+    QCOMPARE(text::decode(plain, QByteArray()), plain);
+}
+
+void TestDocument::encodedDocumentParsesAlike()
+{
+    QByteArray plain;
+    for (int i = 0; i < 300; ++i)
+        plain += QStringLiteral("### Topic %1;md%2\nText number %3.\n")
+                     .arg(i % 8)
+                     .arg(i % 30)
+                     .arg(i)
+                     .toUtf8();
+    const QByteArray key = text::documentKey().toLatin1();
+    const text::Document original(plain);
+    const text::Document roundTrip(text::decode(text::decode(plain, key), key));
+    QCOMPARE(roundTrip.entries(), original.entries());
+    QCOMPARE(roundTrip.getEntries({"topic 3", "md3"}), original.getEntries({"topic3", "MD3"}));
+    // Topic 3 meets md3 at every 120th entry.
+    QCOMPARE(original.getEntries({"topic 3", "md3"}).size(), 3);
+}
+
+QTEST_APPLESS_MAIN(TestDocument)
+#include "tst_document.moc"

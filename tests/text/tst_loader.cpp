@@ -1,0 +1,317 @@
+#include "common/testhome.h"
+#include "text/codec.h"
+#include "text/document.h"
+#include "text/loader.h"
+#include "text/module.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThreadPool>
+#include <QtTest>
+
+#include <memory>
+
+using Files = QMap<QString, QByteArray>;
+Q_DECLARE_METATYPE(Files)
+
+namespace {
+
+const QByteArray plainDocument("### a\nPlain text\n");
+const QByteArray otherDocument("### a\nEncoded text\n");
+
+QByteArray encoded(const QByteArray &plain)
+{
+    return text::decode(plain, text::documentKey().toLatin1());
+}
+
+// The probe keeps the document it receives in the way that mode names, as a page would.
+const QByteArray probeQml(R"(
+import QtQml 2.15
+import Text 1.0
+QtObject {
+    id: root
+    property string path
+    property string mode
+    property TextDocument typed: null
+    property var untyped: null
+    property int received: 0
+    property Connections connections: Connections {
+        target: TextLoader
+        function onDocumentLoaded(name, document) {
+            if (name !== root.path)
+                return;
+            if (root.mode === "typed")
+                root.typed = document;
+            else if (root.mode === "var")
+                root.untyped = document;
+            root.received += 1;
+        }
+    }
+    function start() { TextLoader.load(root.path) }
+    function release() { typed = null; untyped = null }
+    function lookup(keys) { return (typed || untyped).getEntries(keys) }
+}
+)");
+
+// One full collection, and the deletions it scheduled.
+void collectGarbage(QQmlEngine *engine)
+{
+    engine->collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestLoader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void reads_data();
+    void reads();
+    void failures_data();
+    void failures();
+    void twoLoadsTwoSignals();
+    void destructionWaitsForLoads();
+    void unheardDocumentIsFreed();
+    void moduleRegistration();
+    void qmlOwnership_data();
+    void qmlOwnership();
+
+private:
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    void write(const Files &files) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestLoader::initTestCase()
+{
+    startWithCleanHome();
+    text::registerModule();
+}
+
+void TestLoader::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestLoader::write(const Files &files) const
+{
+    for (auto file = files.cbegin(); file != files.cend(); ++file) {
+        QFile out(path(file.key()));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QCOMPARE(out.write(file.value()), qint64(file.value().size()));
+    }
+}
+
+void TestLoader::reads_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("plain file") << Files{{"vendarion.txt", plainDocument}} << "vendarion.txt"
+                                << QStringList{"Plain text"};
+    QTest::newRow("only the encoded file") << Files{{"vendarion.txt.enc", encoded(otherDocument)}}
+                                           << "vendarion.txt" << QStringList{"Encoded text"};
+    QTest::newRow("both forms: the plain one wins")
+        << Files{{"vendarion.txt", plainDocument}, {"vendarion.txt.enc", encoded(otherDocument)}}
+        << "vendarion.txt" << QStringList{"Plain text"};
+    QTest::newRow("encoded name given, in capitals")
+        << Files{{"vendarion.ENC", encoded(otherDocument)}} << "vendarion.ENC"
+        << QStringList{"Encoded text"};
+    QTest::newRow("empty file") << Files{{"empty.txt", QByteArray()}} << "empty.txt"
+                                << QStringList{};
+}
+
+void TestLoader::reads()
+{
+    QFETCH(Files, files);
+    QFETCH(QString, name);
+    QFETCH(QStringList, expected);
+    write(files);
+
+    text::Loader loader;
+    QSignalSpy spy(&loader, &text::Loader::documentLoaded);
+    loader.load(path(name));
+    QVERIFY(spy.wait(10000));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), path(name));
+
+    std::unique_ptr<text::Document> document(spy.at(0).at(1).value<text::Document *>());
+    QVERIFY(document);
+    QVERIFY(document->isValid());
+    QCOMPARE(document->getEntries({"A"}), expected);
+    // Handed over ready for QML: no parent, in the receivers' thread, freed by the engine.
+    QCOMPARE(document->parent(), nullptr);
+    QCOMPARE(document->thread(), loader.thread());
+    QCOMPARE(QQmlEngine::objectOwnership(document.get()), QQmlEngine::JavaScriptOwnership);
+}
+
+void TestLoader::failures_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("missing file, no encoded form either") << "missing.txt";
+    QTest::newRow("missing encoded name") << "missing.txt.enc";
+    QTest::newRow("a folder") << "folder";
+}
+
+// A name that cannot be read logs one failure line and announces nothing.
+void TestLoader::failures()
+{
+    QFETCH(QString, name);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+
+    text::Loader loader;
+    QSignalSpy spy(&loader, &text::Loader::documentLoaded);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Opening text file ") + path(name)));
+    QTest::ignoreMessage(QtDebugMsg,
+                         qPrintable(QStringLiteral("Failed to open file ") + path(name)));
+    loader.load(path(name));
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+    QCoreApplication::processEvents();
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestLoader::twoLoadsTwoSignals()
+{
+    write({{"one.txt", plainDocument}, {"two.txt.enc", encoded(otherDocument)}});
+    text::Loader loader;
+    QSignalSpy spy(&loader, &text::Loader::documentLoaded);
+    loader.load(path("one.txt"));
+    loader.load(path("two.txt"));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 2, 10000);
+
+    QMap<QString, QStringList> texts;
+    for (const QList<QVariant> &signal : qAsConst(spy)) {
+        std::unique_ptr<text::Document> document(signal.at(1).value<text::Document *>());
+        texts.insert(signal.at(0).toString(), document->getEntries({"a"}));
+    }
+    QCOMPARE(texts.value(path("one.txt")), QStringList{"Plain text"});
+    QCOMPARE(texts.value(path("two.txt")), QStringList{"Encoded text"});
+}
+
+// The loader goes while its loads run or wait: it must wait for them, and whatever they made
+// must not reach anyone afterwards (and, under the leak checker, must not leak).
+void TestLoader::destructionWaitsForLoads()
+{
+    QByteArray large;
+    for (int i = 0; i < 2000; ++i)
+        large += "### General;md" + QByteArray::number(i % 30) + "\nSome text for the day.\n";
+    write({{"large.txt", large}});
+
+    int delivered = 0;
+    {
+        text::Loader loader;
+        connect(&loader, &text::Loader::documentLoaded, this,
+                [&delivered](const QString &, text::Document *document) {
+                    ++delivered;
+                    delete document;
+                });
+        for (int i = 0; i < 20; ++i)
+            loader.load(path("large.txt"));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(delivered, 0);
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+}
+
+// Nobody listens, so the loader frees the document itself; the leak checker of the sanitizer
+// build is what sees the difference.
+void TestLoader::unheardDocumentIsFreed()
+{
+    write({{"vendarion.txt", plainDocument}});
+    text::Loader loader;
+    loader.load(path("vendarion.txt"));
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+    QCoreApplication::processEvents();
+}
+
+void TestLoader::moduleRegistration()
+{
+    QPointer<QObject> loader;
+    {
+        QQmlEngine engine;
+        QQmlComponent document(&engine);
+        document.setData("import Text 1.0\nTextDocument {}\n", QUrl("qrc:/Probe.qml"));
+        QVERIFY(document.isError());
+        QVERIFY2(document.errorString().contains(QLatin1String("not creatable")),
+                 qPrintable(document.errorString()));
+
+        QQmlComponent singleton(&engine);
+        singleton.setData("import QtQml 2.15\nimport Text 1.0\n"
+                          "QtObject { property QtObject first: TextLoader;"
+                          " property QtObject second: TextLoader }\n",
+                          QUrl("qrc:/Probe2.qml"));
+        std::unique_ptr<QObject> probe(singleton.create());
+        QVERIFY2(probe, qPrintable(singleton.errorString()));
+        loader = probe->property("first").value<QObject *>();
+        QVERIFY(qobject_cast<text::Loader *>(loader));
+        QCOMPARE(probe->property("second").value<QObject *>(), loader.data());
+        QCOMPARE(loader->parent(), nullptr);
+    }
+    // The engine that made the loader takes it along.
+    QVERIFY(loader.isNull());
+}
+
+void TestLoader::qmlOwnership_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("kept in a TextDocument property") << "typed" << true;
+    QTest::newRow("kept in a var property") << "var" << true;
+    QTest::newRow("looked at and dropped") << "drop" << false;
+}
+
+// QML keeps a document exactly as long as it refers to it, and frees it afterwards.
+void TestLoader::qmlOwnership()
+{
+    QFETCH(QString, mode);
+    QFETCH(bool, kept);
+    write({{"vendarion.txt", plainDocument}});
+
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData(probeQml, QUrl("qrc:/Probe.qml"));
+    std::unique_ptr<QObject> probe(component.create());
+    QVERIFY2(probe, qPrintable(component.errorString()));
+    probe->setProperty("path", path("vendarion.txt"));
+    probe->setProperty("mode", mode);
+
+    auto *loader = engine.singletonInstance<text::Loader *>(qmlTypeId("Text", 1, 0, "TextLoader"));
+    QVERIFY(loader);
+    QPointer<text::Document> document;
+    connect(loader, &text::Loader::documentLoaded, this,
+            [&document](const QString &, text::Document *loaded) { document = loaded; });
+
+    QMetaObject::invokeMethod(probe.get(), "start");
+    QTRY_COMPARE_WITH_TIMEOUT(probe->property("received").toInt(), 1, 10000);
+    QVERIFY(document);
+
+    if (kept) {
+        for (int i = 0; i < 3; ++i)
+            collectGarbage(&engine);
+        QVERIFY(document);
+        QVariant found;
+        QVERIFY(QMetaObject::invokeMethod(probe.get(), "lookup", Q_RETURN_ARG(QVariant, found),
+                                          Q_ARG(QVariant, QStringList{"A"})));
+        QCOMPARE(found.toStringList(), QStringList{"Plain text"});
+        QMetaObject::invokeMethod(probe.get(), "release");
+    }
+    for (int i = 0; i < 10 && document; ++i) {
+        collectGarbage(&engine);
+        QTest::qWait(10);
+    }
+    QVERIFY(document.isNull());
+}
+
+QTEST_GUILESS_MAIN(TestLoader)
+#include "tst_loader.moc"

@@ -1,0 +1,99 @@
+#include "text/loader.h"
+
+#include "text/codec.h"
+#include "text/document.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QMetaMethod>
+#include <QQmlEngine>
+#include <QThreadPool>
+#include <QtConcurrent>
+
+#include <algorithm>
+
+namespace text {
+
+namespace {
+const QString encodedSuffix = QStringLiteral(".enc");
+}
+
+Loader::Loader(QObject *parent)
+    : QObject(parent)
+    , m_key(documentKey())
+{
+    qRegisterMetaType<text::Document *>("text::Document*");
+}
+
+Loader::~Loader()
+{
+    // Loads that have not started yet give up; waiting on one may also run it right here.
+    m_closing = true;
+    QList<QFuture<void>> jobs;
+    {
+        QMutexLocker lock(&m_jobsMutex);
+        jobs.swap(m_jobs);
+    }
+    for (QFuture<void> &job : jobs)
+        job.waitForFinished();
+}
+
+void Loader::load(const QString &file)
+{
+    QMutexLocker lock(&m_jobsMutex);
+    m_jobs.erase(std::remove_if(m_jobs.begin(), m_jobs.end(),
+                                [](const QFuture<void> &job) { return job.isFinished(); }),
+                 m_jobs.end());
+    m_jobs.append(QtConcurrent::run(QThreadPool::globalInstance(), [this, file] { run(file); }));
+}
+
+void Loader::run(const QString &file)
+{
+    if (m_closing)
+        return;
+    qDebug().noquote() << QStringLiteral("Opening text file %1").arg(file);
+
+    QFile input(file);
+    bool opened = input.open(QIODevice::ReadOnly);
+    if (!opened && !file.endsWith(encodedSuffix)) {
+        input.setFileName(file + encodedSuffix);
+        opened = input.open(QIODevice::ReadOnly);
+    }
+    // A missing ".enc" name is a failure too, not an empty document.
+    if (!opened) {
+        qDebug().noquote() << QStringLiteral("Failed to open file %1").arg(file);
+        return;
+    }
+    QByteArray bytes = input.readAll();
+    if (input.fileName().endsWith(encodedSuffix, Qt::CaseInsensitive))
+        bytes = decode(bytes, m_key.toLatin1());
+    input.close();
+
+    auto document = std::make_unique<Document>(bytes);
+    if (!document->isValid())
+        qDebug().noquote() << QStringLiteral("Failed to parse text file %1").arg(file);
+
+    // The receivers, and the QML engine that may end up freeing it, live in the loader's thread.
+    document->moveToThread(thread());
+    // The signal goes out from the loader's own thread, where it can be known whether anyone
+    // listens and the document can be handed to the QML engine before a receiver sees it. Should
+    // the loader go before the call runs, the dropped call takes the document with it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, file, document = std::move(document)]() mutable {
+            deliver(file, std::move(document));
+        },
+        Qt::QueuedConnection);
+}
+
+void Loader::deliver(const QString &name, std::unique_ptr<Document> document)
+{
+    // Nobody would ever free a document that nobody receives.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Loader::documentLoaded)))
+        return;
+    Document *announced = document.release();
+    QQmlEngine::setObjectOwnership(announced, QQmlEngine::JavaScriptOwnership);
+    emit documentLoaded(name, announced);
+}
+
+} // namespace text

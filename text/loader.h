@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFuture>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+namespace text {
+
+class Document;
+
+// Reads text documents on the global thread pool and announces each with documentLoaded. A file
+// that cannot be opened is looked for again with ".enc" appended; a file whose name ends in
+// ".enc" is decoded before it is parsed. It is the QML singleton "TextLoader".
+//
+// Ownership of an announced document: it has no parent, lives in the loader's thread and is
+// marked for JavaScript ownership, so QML keeps it exactly as long as something there refers to
+// it and the engine frees it afterwards. A native receiver that keeps it gives it a parent (so
+// the engine leaves it alone) or, when no QML listens, simply owns and deletes it. When nobody
+// listens to documentLoaded the loader frees the document itself.
+class Loader : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Loader(QObject *parent = nullptr);
+    // Waits for the loads still running: they use this object.
+    ~Loader() override;
+
+    // Starts loading file (a plain path) and returns at once; any thread may call it.
+    Q_INVOKABLE void load(const QString &file);
+
+signals:
+    // name is exactly the text given to load, also when the ".enc" file was read.
+    void documentLoaded(QString name, text::Document *document);
+
+private:
+    void run(const QString &file);
+    void deliver(const QString &name, std::unique_ptr<Document> document);
+
+    const QString m_key;
+    QMutex m_jobsMutex;
+    QList<QFuture<void>> m_jobs;
+    std::atomic<bool> m_closing{false};
+};
+
+} // namespace text
