@@ -281,6 +281,16 @@ double Calculation::ayanamsaAt(double jd)
     return calcAyanamsa(jd);
 }
 
+Calculation::Moment Calculation::momentAt(double jd)
+{
+    QMutexLocker locker(&m_lock);
+    const double body = calcPosition(m_bodyNumber, jd, m_observer).longitude();
+    const double sun = calcPosition(0, jd, m_observer).longitude();
+    const double offset = calcAyanamsa(jd);
+    locker.unlock();
+    return {body, phaseFraction(body, sun), offset};
+}
+
 double Calculation::phaseTime(double jd, double target, double resolution, bool backwards)
 {
     QMutexLocker locker(&m_lock);

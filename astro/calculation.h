@@ -67,6 +67,15 @@ public:
     double phaseAt(double jd);
     int zodiacAt(double jd);
     double ayanamsaAt(double jd);
+    // The body's longitude, its phase and the sidereal offset at one moment, under one lock:
+    // the same numbers as bodyPosition(), phaseAt() and ayanamsaAt() with one body call fewer.
+    struct Moment
+    {
+        double longitude;
+        double phase;
+        double ayanamsa;
+    };
+    Moment momentAt(double jd);
     double phaseTime(double jd, double target, double resolution, bool backwards);
     QDateTime nextPhase(const QDateTime &time, double target, double resolution);
     QDateTime prevPhase(const QDateTime &time, double target, double resolution);

@@ -4,10 +4,12 @@
 #include "astro/calculation.h"
 #include "astro/calculationmethod.h"
 #include "astro/calendarentry.h"
+#include "astro/calendarmodel.h"
 #include "astro/ephemeris.h"
 #include "astro/phenomena.h"
 #include "astro/planet.h"
 #include "astro/position.h"
+#include "astro/searchmodel.h"
 #include "astro/voidofcourse.h"
 
 #include <QQmlEngine>
@@ -44,6 +46,8 @@ void registerModule()
     registerMetaTypes();
     qmlRegisterType<Ephemeris>("Astro", 1, 0, "Ephemeris");
     qmlRegisterType<Calculation>("Astro", 1, 0, "Calculation");
+    qmlRegisterType<CalendarModel>("Astro", 1, 0, "CalendarModel");
+    qmlRegisterType<SearchModel>("Astro", 1, 0, "SearchModel");
     qmlRegisterSingletonType<Astro>(
         "Astro", 1, 0, "Astro", [](QQmlEngine *, QJSEngine *) -> QObject * { return new Astro; });
 }
