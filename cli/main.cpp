@@ -3,27 +3,19 @@
 #include "astro/calculation.h"
 #include "astro/library.h"
 #include "astro/module.h"
-#include "cli/json.h"
+#include "cli/commands.h"
 #include "cli/options.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
 void print(const QJsonDocument &document)
 {
     std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
-}
-
-int ephemeris(astro::Calculation &calculation, const cli::Options &options)
-{
-    std::unique_ptr<astro::Ephemeris> e(calculation.computeEphemeris(options.at));
-    print(QJsonDocument(cli::propertiesOf(e.get())));
-    return 0;
 }
 
 } // namespace
@@ -34,9 +26,14 @@ int main(int argc, char **argv)
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        std::fputs("usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [--lat DEG] [--lon DEG] "
-                   "[--alt M]\n",
-                   stdout);
+        std::fputs(
+            "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
+            "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
+            "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign NAME|0-11]\n"
+            "                              [--results N] [PLACE]\n"
+            "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
+            "Times are local (the TZ environment variable chooses the zone); output is JSON.\n",
+            stdout);
         return 0;
     }
     const cli::Options options = cli::parse(arguments, QDateTime::currentDateTime());
@@ -50,8 +47,13 @@ int main(int argc, char **argv)
     astro::Calculation calculation;
     calculation.setObserver(astro::Position(options.longitude, options.latitude, options.altitude));
 
-    if (options.command == QLatin1String("ephemeris"))
-        return ephemeris(calculation, options);
-    std::fprintf(stderr, "vendarion-ephem: unknown command '%s'\n", qPrintable(options.command));
-    return 2;
+    QJsonDocument result;
+    if (options.command == QLatin1String("calendar"))
+        result = cli::calendar(calculation, options);
+    else if (options.command == QLatin1String("search"))
+        result = cli::search(calculation, options);
+    else
+        result = cli::ephemeris(calculation, options);
+    print(result);
+    return 0;
 }
