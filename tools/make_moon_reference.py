@@ -8,13 +8,18 @@ writes moon_events.csv (rising, setting, transits after given moments, and how f
 altitude changes at rising and setting, degrees per minute), moon_signs.csv (the
 Moon's topocentric tropical longitude crossing each multiple of 30 degrees) and moon_phases.csv
 (the topocentric elongation crossing 0, 90, 180 and 270 degrees), for three places over
-2026 and 2027. All times are UTC, ISO 8601 with seconds.
+2026 and 2027; and for the calendar grid of March 2027 in Paris (local time Europe/Paris),
+calendar_paris_2027_03.csv (lunar day and sign at 00:00 and 23:59 of each of the 42 days) and
+voids_paris_2027_03.csv (the last exact aspect before each sign change of the grid). All times
+are UTC, ISO 8601 with seconds, unless marked local.
 """
 
 import csv
+import datetime
 import math
 import os
 import sys
+import zoneinfo
 
 import ephem
 
@@ -117,6 +122,86 @@ def events(lat, lon):
     return rows
 
 
+GRID_PLACE = ("paris", 48.85, 2.35)
+GRID_FIRST_DAY = datetime.date(2027, 2, 22)  # the Monday before 1 March 2027
+ASPECTS = (0.0, 60.0, 90.0, 120.0, 180.0, 240.0, 270.0, 300.0)
+BODIES = (ephem.Sun, ephem.Mercury, ephem.Venus, ephem.Mars, ephem.Jupiter, ephem.Saturn,
+          ephem.Uranus, ephem.Neptune, ephem.Pluto)
+
+
+def ephem_date(local_dt):
+    return ephem.Date(local_dt.astimezone(datetime.timezone.utc).replace(tzinfo=None))
+
+
+def calendar(folder):
+    """Lunar day and sign at the grid's times, computed from first principles: the lunar day
+    is floor(L * phase) + 1, with L the lunation between the topocentric new moons around the
+    moment and phase the topocentric elongation as a fraction of the circle. Each row carries
+    its distance from the next boundary, so a test can pass over rows too close to call."""
+    name, lat, lon = GRID_PLACE
+    zone = zoneinfo.ZoneInfo("Europe/Paris")
+    moon, sun = ephem.Moon(), ephem.Sun()
+    elongation = lambda t: ((ecliptic_longitude(moon, lat, lon, t)
+                             - ecliptic_longitude(sun, lat, lon, t)) % 360.0, 90.0)
+    begin = ephem.Date(ephem_date(datetime.datetime.combine(GRID_FIRST_DAY, datetime.time(0),
+                                                            zone)) - 32)
+    new_moons = [t for t, level in crossings(elongation, 1.0 / 24, begin, ephem.Date(begin + 110))
+                 if level == 0]
+    with open(os.path.join(folder, "calendar_paris_2027_03.csv"), "w", newline="") as f:
+        w = csv.writer(f)
+        w.writerow(["local_time", "lunar_day", "lunar_day_margin", "sign", "sign_margin_deg"])
+        for i in range(42):
+            day = GRID_FIRST_DAY + datetime.timedelta(days=i)
+            for clock in (datetime.time(0, 0), datetime.time(23, 59)):
+                local = datetime.datetime.combine(day, clock, zone)
+                t = ephem_date(local)
+                prev = max(n for n in new_moons if n <= t)
+                nxt = min(n for n in new_moons if n > t)
+                phase = elongation(t)[0] / 360.0
+                product = (nxt - prev) * phase
+                longitude = ecliptic_longitude(moon, lat, lon, t)
+                in_sign = longitude % 30.0
+                w.writerow([local.strftime("%Y-%m-%dT%H:%M"), math.floor(product) + 1,
+                            "%.4f" % min(product % 1.0, 1.0 - product % 1.0),
+                            int(longitude // 30.0) % 12,
+                            "%.4f" % min(in_sign, 30.0 - in_sign)])
+
+    # The void of course before each sign change of the grid: the last exact aspect (0, 60, 90,
+    # 120, 180 degrees either way) of the Moon with the Sun or a planet before the change.
+    start = ephem_date(datetime.datetime.combine(GRID_FIRST_DAY, datetime.time(0), zone))
+    ingresses = crossings(lambda t: (ecliptic_longitude(moon, lat, lon, t), 30.0), 1.0 / 24,
+                          start, ephem.Date(start + 42))
+    with open(os.path.join(folder, "voids_paris_2027_03.csv"), "w", newline="") as f:
+        w = csv.writer(f)
+        w.writerow(["ingress", "sign_entered", "last_aspect", "body", "angle"])
+        for ingress, boundary in ingresses:
+            best = None
+            for make in BODIES:
+                body = make()
+                d = lambda t: (ecliptic_longitude(moon, lat, lon, t)
+                               - ecliptic_longitude(body, lat, lon, t)) % 360.0
+                t, v = ingress, d(ingress)
+                while t > ingress - 4:
+                    t2 = ephem.Date(t - 1.0 / 48)
+                    v2 = d(t2)
+                    # Going back the angle shrinks; an aspect angle lies in (v2, v] (mod 360).
+                    hit = [a for a in ASPECTS if 0.0 < (v - a) % 360.0 <= (v - v2) % 360.0]
+                    if hit:
+                        a = hit[0]
+                        lo, hi = t2, t
+                        while hi - lo > 0.2 * SECOND:
+                            mid = ephem.Date((lo + hi) / 2)
+                            if (d(mid) - a) % 360.0 < 180.0:
+                                hi = mid
+                            else:
+                                lo = mid
+                        if best is None or hi > best[0]:
+                            best = (hi, body.name, int(a))
+                        break
+                    t, v = t2, v2
+            w.writerow([iso(ingress), boundary // 30 % 12, iso(best[0]), best[1], best[2]])
+
+
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else "."
     with open(os.path.join(folder, "moon_events.csv"), "w", newline="") as f:
@@ -145,6 +230,8 @@ def main():
                              - ecliptic_longitude(sun, lat, lon, t)) % 360.0, 90.0)
             for when, level in crossings(fn, 1.0 / 24, START, END):
                 w.writerow([name, lat, lon, iso(when), level])
+
+    calendar(folder)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,9 @@
 #include "astro/library.h"
 #include "astro/module.h"
 
+#include "enginetest.h"
 #include <QQmlEngine>
+
 #include <QtTest>
 
 #include <memory>
@@ -28,12 +30,7 @@ class TestCalculation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        astro::setupEphemeris();
-        astro::registerMetaTypes();
-    }
+    void initTestCase() { startEngine(); }
 
     void setBody_data()
     {

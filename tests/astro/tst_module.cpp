@@ -5,8 +5,10 @@
 #include "astro/module.h"
 #include "astro/position.h"
 
+#include "enginetest.h"
 #include <QQmlComponent>
 #include <QQmlEngine>
+
 #include <QtTest>
 
 #include <memory>
@@ -18,8 +20,7 @@ class TestModule : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        astro::setupEphemeris();
+        startEngine();
         astro::registerModule();
     }
 
@@ -29,6 +30,8 @@ private slots:
         QTest::addColumn<bool>("creatable");
         QTest::newRow("Ephemeris") << "Ephemeris" << true;
         QTest::newRow("Calculation") << "Calculation" << true;
+        QTest::newRow("CalendarModel") << "CalendarModel" << true;
+        QTest::newRow("SearchModel") << "SearchModel" << true;
         QTest::newRow("Position") << "Position" << false;
     }
     void creatable()

@@ -5,7 +5,8 @@
 #include "astro/calculation.h"
 #include "astro/library.h"
 
-#include <QFile>
+#include "enginetest.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -14,27 +15,6 @@ using astro::Calculation;
 using astro::Position;
 
 namespace {
-
-struct Table
-{
-    QStringList header;
-    QList<QStringList> rows;
-};
-
-Table readTable(const QString &name)
-{
-    Table table;
-    QFile file(QStringLiteral(VENDARION_TEST_DATA "/") + name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return table;
-    table.header = QString::fromUtf8(file.readLine()).trimmed().split(QLatin1Char(','));
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (!line.isEmpty())
-            table.rows.append(line.split(QLatin1Char(',')));
-    }
-    return table;
-}
 
 QDateTime utc(const QString &text)
 {
@@ -54,7 +34,7 @@ class TestReference : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { astro::setupEphemeris(); }
+    void initTestCase() { startEngine(); }
 
     void places_data()
     {
@@ -77,8 +57,8 @@ private slots:
     void riseSetTransit()
     {
         QFETCH(QString, place);
-        const Table table = readTable(QStringLiteral("moon_events.csv"));
-        QVERIFY(!table.rows.isEmpty());
+        const QList<QStringList> rows = readTable(QStringLiteral("moon_events.csv"));
+        QVERIFY(!rows.isEmpty());
         using Call = std::optional<double> (*)(int, double, const Position &);
         const Call calls[] = {astro::calcRising, astro::calcSetting, astro::calcUpperTransit,
                               astro::calcLowerTransit};
@@ -86,7 +66,7 @@ private slots:
         double tolerance[] = {1.0, 1.0, 0.1, 0.1};
         double worst[4] = {0, 0, 0, 0};
         int compared = 0, absent = 0, missed = 0;
-        for (const QStringList &row : table.rows) {
+        for (const QStringList &row : rows) {
             if (row.at(0) != place)
                 continue;
             const Position observer(row.at(2).toDouble(), row.at(1).toDouble(), 0.0);
@@ -139,10 +119,10 @@ private slots:
     void signChanges()
     {
         QFETCH(QString, place);
-        const Table table = readTable(QStringLiteral("moon_signs.csv"));
+        const QList<QStringList> rows = readTable(QStringLiteral("moon_signs.csv"));
         QList<QDateTime> reference;
         Position observer;
-        for (const QStringList &row : table.rows) {
+        for (const QStringList &row : rows) {
             if (row.at(0) == place) {
                 reference.append(utc(row.at(3)));
                 observer = Position(row.at(2).toDouble(), row.at(1).toDouble(), 0.0);
@@ -174,11 +154,11 @@ private slots:
     void phases()
     {
         QFETCH(QString, place);
-        const Table table = readTable(QStringLiteral("moon_phases.csv"));
+        const QList<QStringList> rows = readTable(QStringLiteral("moon_phases.csv"));
         Calculation c;
         double worst = 0.0;
         int count = 0;
-        for (const QStringList &row : table.rows) {
+        for (const QStringList &row : rows) {
             if (row.at(0) != place)
                 continue;
             c.setObserver(Position(row.at(2).toDouble(), row.at(1).toDouble(), 0.0));

@@ -1,8 +1,13 @@
 // vendarion-ephem as a user runs it: JSON on success, one line and status 2 on bad input.
 
 #include "astro/calculation.h"
+#include "astro/calendarmodel.h"
 #include "astro/library.h"
+#include "astro/module.h"
+#include "astro/searchmodel.h"
 #include "cli/json.h"
+
+#include <QJsonArray>
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,7 +46,12 @@ class TestEphemCli : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { astro::setupEphemeris(); }
+    void initTestCase()
+    {
+        astro::setupEphemeris();
+        astro::registerMetaTypes();
+        m_calculation.setObserver(astro::Position(2.35, 48.85, 0));
+    }
 
     void badInput_data()
     {
@@ -55,6 +65,18 @@ private slots:
         QTest::newRow("missing value") << QStringList{"--lon"};
         QTest::newRow("unknown option") << QStringList{"--moon", "1"};
         QTest::newRow("unknown command") << QStringList{"eclipse"};
+        QTest::newRow("calendar without month") << QStringList{"calendar", "--lat", "1"};
+        QTest::newRow("calendar month 13") << QStringList{"calendar", "2027-13"};
+        QTest::newRow("search without from") << QStringList{"search", "--lunar-day", "3"};
+        QTest::newRow("lunar day 31")
+            << QStringList{"search", "--from", "2027-01-01", "--lunar-day", "31"};
+        QTest::newRow("unknown sign")
+            << QStringList{"search", "--from", "2027-01-01", "--sign", "ophiuchus"};
+        QTest::newRow("sign 12") << QStringList{"search", "--from", "2027-01-01", "--sign", "12"};
+        QTest::newRow("negative results")
+            << QStringList{"search", "--from", "2027-01-01", "--results", "-1"};
+        QTest::newRow("--at is not a search option")
+            << QStringList{"search", "--from", "2027-01-01", "--at", "x"};
     }
     void badInput()
     {
@@ -83,6 +105,89 @@ private slots:
         QCOMPARE(json.size(), e->metaObject()->propertyCount() - 1); // less objectName
         QCOMPARE(json.value("voidZodiac").isDouble(), true);
     }
+
+    // The calendar sub-command prints the model's grid.
+    void calendar()
+    {
+        const Run r = run({"calendar", "2027-03", "--lat", "48.85", "--lon", "2.35"});
+        QCOMPARE(r.status, 0);
+        const QJsonArray days = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(days.size(), 42);
+
+        astro::CalendarModel model;
+        model.setCalculation(&m_calculation);
+        model.setActiveMonth(QDate(2027, 3, 1));
+        model.waitForRuns();
+        int voids = 0;
+        for (int i = 0; i < 42; ++i) {
+            const QJsonObject day = days.at(i).toObject();
+            const astro::CalendarEntry entry = model.entry(i);
+            QCOMPARE(day.value("date").toString(),
+                     entry.first->time().date().toString(Qt::ISODate));
+            QCOMPARE(day.value("lunarDayStart").toInt(), entry.first->lunarDay());
+            QCOMPARE(day.value("lunarDayEnd").toInt(), entry.second->lunarDay());
+            QCOMPARE(day.value("signStart").toString(), signName(entry.first->zodiac()));
+            QCOMPARE(day.value("signEnd").toString(), signName(entry.second->zodiac()));
+            if (entry.first->voidZodiac() < 0) {
+                QVERIFY(day.value("void").isNull());
+                continue;
+            }
+            ++voids;
+            const QJsonObject v = day.value("void").toObject();
+            QCOMPARE(v.value("start").toString(),
+                     cli::dateTimeValue(entry.first->voidStart()).toString());
+            QCOMPARE(v.value("end").toString(),
+                     cli::dateTimeValue(entry.first->voidEnd()).toString());
+            QCOMPARE(v.value("sign").toString(), signName(entry.first->voidZodiac()));
+        }
+        QVERIFY(voids >= 15);
+        QCOMPARE(days.at(0).toObject().value("date").toString(), QStringLiteral("2027-02-22"));
+    }
+
+    // The search sub-command prints the model's hits, in order.
+    void search()
+    {
+        const Run r = run({"search", "--from", "2026-01-01", "--lunar-day", "15", "--sign",
+                           "Taurus", "--results", "3", "--lat", "48.85", "--lon", "2.35"});
+        QCOMPARE(r.status, 0);
+        const QJsonArray hits = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(hits.size(), 3);
+
+        astro::SearchModel model;
+        model.setCalculation(&m_calculation);
+        QList<astro::Ephemeris *> expected;
+        QObject::connect(
+            &model, &astro::SearchModel::searchResult, &model,
+            [&](astro::Ephemeris *e, bool) { expected.append(e); }, Qt::DirectConnection);
+        model.search(QDateTime(QDate(2026, 1, 1), QTime(0, 0)), 15, 1, 3);
+        model.waitForSearches();
+        QCOMPARE(expected.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const QJsonObject hit = hits.at(i).toObject();
+            QCOMPARE(hit.value("date").toString(),
+                     expected.at(i)->time().date().toString(Qt::ISODate));
+            QCOMPARE(hit.value("lunarDay").toInt(), 15);
+            QCOMPARE(hit.value("sign").toString(), QStringLiteral("taurus"));
+            QCOMPARE(hit.value("phase").toDouble(), expected.at(i)->phase());
+            QCOMPARE(hit.value("timeout").toBool(), false);
+        }
+        qDeleteAll(expected);
+
+        const Run none = run({"search", "--from", "2026-01-01", "--results", "0"});
+        QCOMPARE(none.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(none.out).array().size(), 0);
+    }
+
+private:
+    static QString signName(int sign)
+    {
+        static const char *const names[]
+            = {"aries", "taurus",  "gemini",      "cancer",    "leo",      "virgo",
+               "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
+        return QString::fromLatin1(names[sign]);
+    }
+
+    astro::Calculation m_calculation;
 };
 
 QTEST_GUILESS_MAIN(TestEphemCli)
