@@ -1,6 +1,7 @@
 #include "astro/calculation.h"
 
 #include "astro/library.h"
+#include "astro/planet.h"
 #include "astro/rules.h"
 
 #include <QDebug>
@@ -118,6 +119,9 @@ int Calculation::bodyNumber() const
     return m_bodyNumber;
 }
 
+// The setters announce a change only after releasing the lock: a receiver connected directly
+// (a declarative binding reading `observer`, say) calls straight back into the getters, which
+// take the same non-recursive lock and would otherwise hang the interface thread.
 void Calculation::setBody(const QString &body)
 {
     QMutexLocker locker(&m_lock);
@@ -128,8 +132,9 @@ void Calculation::setBody(const QString &body)
         qDebug().noquote() << QStringLiteral("invalid body '%1'").arg(body);
         return;
     }
-    m_bodyNumber = std::clamp(number, 0, int(23));
+    m_bodyNumber = std::clamp(number, 0, int(Planet::LAST));
     m_body = body;
+    locker.unlock();
     emit bodyChanged(body);
 }
 
@@ -139,6 +144,7 @@ void Calculation::setMethod(const CalculationMethod &method)
     if (method == m_method)
         return;
     m_method = method;
+    locker.unlock();
     emit methodChanged(method);
 }
 
@@ -162,6 +168,7 @@ void Calculation::setObserver(const Position &observer)
         && observer.altitude() == m_observer.altitude())
         return;
     m_observer = observer;
+    locker.unlock();
     emit observerChanged(observer);
     emit observerVectorChanged(QVector3D(float(observer.longitude()), float(observer.latitude()),
                                          float(observer.altitude())));

@@ -16,14 +16,21 @@ std::atomic<bool> g_filesFound{true};
 // The library keeps its whole state (data path, sidereal mode, observer) in thread-local storage:
 // a set-up made on the main thread is not seen by a pool thread. Each thread therefore makes the
 // process-wide set-up once, before its first call.
+// The library allocates its file buffers per thread as well; a pool thread that ends must
+// hand them back, or every expired worker leaks them.
+struct ThreadSetup
+{
+    ThreadSetup()
+    {
+        swe_set_ephe_path(nullptr);
+        swe_set_sid_mode(SiderealMode, 0.0, 0.0);
+    }
+    ~ThreadSetup() { swe_close(); }
+};
+
 void prepareThread()
 {
-    thread_local bool prepared = false;
-    if (prepared)
-        return;
-    prepared = true;
-    swe_set_ephe_path(nullptr);
-    swe_set_sid_mode(SiderealMode, 0.0, 0.0);
+    thread_local ThreadSetup setup;
 }
 
 void logFailure(const char *what, const char *error)
