@@ -1,6 +1,7 @@
 #include "astro/searchmodel.h"
 
 #include "astro/library.h"
+#include "astro/rules.h"
 
 #include <QDebug>
 #include <QElapsedTimer>
@@ -23,10 +24,11 @@ QDateTime midnight(const QDate &date)
 }
 
 // The days that cannot match, after a day that did not. Within one lunation the lunar day
-// never falls and rises by at most 3 a day (the phase advances at most about 0.06 of a circle
-// a day, times a lunation of under 30 days); the sign advances by at most one a day (the Moon
-// moves at most about 21.5 degrees a day). A lunar day below the current one comes only with
-// the next lunation: `restOfLunation` is the number of following midnights before the next new
+// never falls and rises by at most 2 a day: the topocentric Moon moves at most about 21.5
+// degrees a day and the Sun at least 0.95, so the phase advances by at most 0.058 of a circle,
+// and a lunation of under 29.9 days turns that into less than 1.75 lunar days. The sign
+// advances by at most one a day (21.5 < 30 degrees). A lunar day below the current one comes only
+// with the next lunation: `restOfLunation` is the number of following midnights before the next new
 // moon, or 0 where the day lies within a day of the last new moon (there the phase may still
 // read just below a whole circle while the new lunation has begun).
 int impossibleDays(int lunarDay, int zodiac, int currentDay, int currentSign, int restOfLunation)
@@ -34,7 +36,7 @@ int impossibleDays(int lunarDay, int zodiac, int currentDay, int currentSign, in
     int skip = 0;
     if (lunarDay >= 1 && lunarDay <= 30) {
         if (lunarDay > currentDay)
-            skip = (lunarDay - currentDay + 2) / 3 - 1;
+            skip = (lunarDay - currentDay + 1) / 2 - 1;
         else if (lunarDay < currentDay)
             skip = restOfLunation;
     }
@@ -108,6 +110,9 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
     const QDateTime noon(start, QTime(12, 0), Qt::LocalTime);
     QDateTime prev = calculation->prevPhase(noon, 0.0, NewMoonResolution);
     QDateTime next = calculation->nextPhase(noon, 0.0, NewMoonResolution);
+    // The lunation's length in days, as Ephemeris::lunarDay() computes it from the same two
+    // date-times, but converted once per lunation instead of twice per day.
+    double lunation = julianDay(next) - julianDay(prev);
     QElapsedTimer stopwatch;
     stopwatch.start();
 
@@ -129,6 +134,7 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         if (!(t < next)) {
             prev = next;
             next = calculation->nextPhase(t, 0.0, NewMoonResolution);
+            lunation = julianDay(next) - julianDay(prev);
         }
         if (skip > 0) {
             --skip;
@@ -142,7 +148,7 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         e->setPhase(m.phase);
         e->setAyanamsa(m.ayanamsa);
 
-        const int day = e->lunarDay();
+        const int day = lunarDayOf(lunation, m.phase);
         const int sign = e->zodiac();
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
             return true;
