@@ -224,23 +224,6 @@ private slots:
         }
     }
 
-    void isVoCIncludesBothEnds()
-    {
-        Ephemeris e;
-        e.setVoidStart(local(2026, 1, 1, 10));
-        e.setVoidEnd(local(2026, 1, 1, 20));
-        e.setVoidZodiac(3);
-        for (int hour : {10, 15, 20}) {
-            e.setTime(local(2026, 1, 1, hour));
-            QVERIFY(e.isVoC());
-        }
-        e.setTime(local(2026, 1, 1, 21));
-        QVERIFY(!e.isVoC());
-        e.setTime(local(2026, 1, 1, 15));
-        e.setVoidZodiac(-1);
-        QVERIFY(!e.isVoC());
-    }
-
     void emptyEphemeris()
     {
         Ephemeris e;

@@ -1,4 +1,4 @@
-// The pure rules: phase fraction, sign and degree, aspects, lunar day.
+// The pure rules: sign and degree, aspects, lunar day.
 
 #include "astro/rules.h"
 
@@ -11,24 +11,6 @@ class TestRules : public QObject
     Q_OBJECT
 
 private slots:
-    void phaseFraction_data()
-    {
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<double>("fraction");
-        QTest::newRow("conjunction") << 10.0 << 10.0 << 0.0;
-        QTest::newRow("first quarter") << 100.0 << 10.0 << 0.25;
-        QTest::newRow("full across 0") << 5.0 << 185.0 << 0.5;
-        QTest::newRow("third quarter") << 10.0 << 100.0 << 0.75;
-    }
-    void phaseFraction()
-    {
-        QFETCH(double, a);
-        QFETCH(double, b);
-        QFETCH(double, fraction);
-        QCOMPARE(astro::phaseFraction(a, b), fraction);
-    }
-
     // The library's sidereal longitude plus the offset is the longitude of date, on which the
     // signs are counted.
     void zodiac_data()
