@@ -280,6 +280,34 @@ private slots:
         QCOMPARE(c, d);
     }
 
+    // The phase search computes fewer points in the fast mode; it must land on the very same
+    // instants, to the last bit.
+    void phaseSearchFastEqualsLiteral()
+    {
+        Calculation fast, literal;
+        literal.setAlgorithm(Calculation::Algorithm::Literal);
+        for (Calculation *c : {&fast, &literal})
+            c->setObserver(Position(-74.0, 40.7, 10));
+        const double start = astro::julianDay(local(2026, 1, 1, 7, 13));
+        int compared = 0;
+        for (double jd = start; jd < start + 400.0; jd += 1.37) {
+            for (double target : {0.0, 0.25, 0.5, 0.75}) {
+                for (double resolution : {1440.0, 86400.0}) {
+                    for (bool backwards : {false, true}) {
+                        const double a = fast.phaseTime(jd, target, resolution, backwards);
+                        const double b = literal.phaseTime(jd, target, resolution, backwards);
+                        QVERIFY2(a == b, qPrintable(QStringLiteral("%1 %2: %3 s apart")
+                                                        .arg(jd, 0, 'f', 5)
+                                                        .arg(target)
+                                                        .arg((a - b) * 86400.0)));
+                        ++compared;
+                    }
+                }
+            }
+        }
+        QVERIFY(compared > 4000);
+    }
+
     void signChangesFallOnTheFirstMinute()
     {
         Calculation c;
