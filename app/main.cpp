@@ -2,6 +2,7 @@
 #include "app/modules.h"
 #include "app/terminationsignals.h"
 #include "app/ui.h"
+#include "astro/library.h"
 #include "global/object.h"
 
 #include <QApplication>
@@ -54,6 +55,7 @@ int main(int argc, char **argv)
     qDebug().noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
 
+    astro::setupEphemeris();
     installModules();
     UI::instance()->setupWindow();
     closeOnTerminationSignals(UI::instance());

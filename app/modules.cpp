@@ -1,6 +1,7 @@
 #include "app/modules.h"
 
 #include "app/ui.h"
+#include "astro/module.h"
 #include "geo/module.h"
 #include "global/object.h"
 #include "text/module.h"
@@ -9,6 +10,7 @@
 
 void installModules()
 {
+    astro::registerModule();
     // UI and Global are the very objects the native side uses; the engine never owns them.
     qmlRegisterSingletonType<UI>(
         "UI", 1, 0, "UI", [](QQmlEngine *, QJSEngine *) -> QObject * { return UI::instance(); });

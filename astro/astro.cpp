@@ -1,0 +1,17 @@
+#include "astro/astro.h"
+
+#include "astro/library.h"
+
+Astro::Astro(QObject *parent)
+    : QObject(parent)
+{}
+
+double Astro::julianDay(const QDateTime &time) const
+{
+    return astro::julianDay(time);
+}
+
+QDateTime Astro::localTime(double time) const
+{
+    return astro::localTime(time);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+
+// The singleton "Astro": the two time conversions for the declarative interface.
+class Astro : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Astro(QObject *parent = nullptr);
+
+    Q_INVOKABLE double julianDay(const QDateTime &time) const;
+    Q_INVOKABLE QDateTime localTime(double time) const;
+};

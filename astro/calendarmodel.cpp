@@ -1,0 +1,193 @@
+#include "astro/calendarmodel.h"
+
+#include "astro/library.h"
+
+#include <QQmlEngine>
+#include <QtConcurrent>
+
+namespace astro {
+
+namespace {
+
+// The grid shows the new moons to the minute; the lunar day of each cell follows from them.
+constexpr double NewMoonResolution = 1440;
+
+QDateTime atLocal(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::LocalTime);
+}
+
+} // namespace
+
+CalendarModel::CalendarModel(QObject *parent)
+    : QObject(parent)
+    , m_selectedDate(QDate::currentDate())
+    , m_activeMonth(QDate::currentDate())
+{
+    m_entries.reserve(GridDays);
+    for (int i = 0; i < GridDays; ++i) {
+        CalendarEntry entry;
+        entry.first = new Ephemeris(this);
+        entry.second = new Ephemeris(this);
+        // The grid reads them for the model's whole life; the engine must never collect them.
+        QQmlEngine::setObjectOwnership(entry.first, QQmlEngine::CppOwnership);
+        QQmlEngine::setObjectOwnership(entry.second, QQmlEngine::CppOwnership);
+        m_entries.append(entry);
+    }
+}
+
+CalendarModel::~CalendarModel()
+{
+    m_closing = true;
+    m_terminate = true;
+    m_runs.waitForIdle();
+}
+
+CalendarEntry CalendarModel::entry(int index) const
+{
+    return index >= 0 && index < m_entries.size() ? m_entries.at(index) : CalendarEntry();
+}
+
+void CalendarModel::setCalculation(Calculation *calculation)
+{
+    if (m_calculation == calculation)
+        return;
+    m_calculation = calculation;
+    emit calculationChanged(calculation);
+}
+
+void CalendarModel::setSelectedDate(const QDate &date)
+{
+    if (m_selectedDate == date)
+        return;
+    m_selectedDate = date;
+    emit selectedDateChanged(date);
+}
+
+void CalendarModel::setActiveMonth(const QDate &date)
+{
+    const QDate month(date.year(), date.month(), 1);
+    if (!month.isValid() || month == m_activeMonth)
+        return;
+    m_activeMonth = month;
+    emit activeMonthChanged(month);
+    start();
+}
+
+void CalendarModel::refresh()
+{
+    start();
+}
+
+void CalendarModel::terminate()
+{
+    m_terminate = true;
+}
+
+void CalendarModel::waitForRuns()
+{
+    m_runs.waitForIdle();
+}
+
+QDate CalendarModel::gridStart(const QDate &month)
+{
+    int k = (month.dayOfWeek() + 6) % 7;
+    if (k == 0)
+        k = 7;
+    return month.addDays(-k);
+}
+
+int CalendarModel::voidDayIndex(const QDateTime &gridBegin, const QDateTime &start)
+{
+    if (!start.isValid() || start < gridBegin || !(start < gridBegin.addDays(GridDays)))
+        return -1;
+    return int(gridBegin.date().daysTo(start.toLocalTime().date()));
+}
+
+// The month and the calculation are taken on the main thread, where the setters run; the
+// calculation then waits for this run before it can be destroyed.
+void CalendarModel::start()
+{
+    Calculation *calculation = m_calculation;
+    const QDate month = m_activeMonth;
+    if (calculation)
+        calculation->beginUse();
+    m_runs.begin();
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, month, calculation] {
+        run(month, calculation);
+        if (calculation)
+            calculation->endUse();
+        m_runs.end();
+    });
+}
+
+bool CalendarModel::stopping(const Calculation *calculation) const
+{
+    return m_terminate || m_closing || calculation->isClosing();
+}
+
+void CalendarModel::run(const QDate &month, Calculation *calculation)
+{
+    if (!calculation || !month.isValid() || m_closing)
+        return;
+    const QDate first = gridStart(month);
+
+    m_terminate = true;
+    QMutexLocker locker(&m_lock);
+    const qlonglong version = ++m_entriesVersion;
+    m_terminate = false;
+    emit entriesVersionChanged(version);
+
+    const QDateTime g = atLocal(first, QTime(0, 0));
+    QDateTime prev = calculation->prevPhase(g, 0.0, NewMoonResolution);
+    QDateTime next = calculation->nextPhase(g, 0.0, NewMoonResolution);
+    auto fill = [&](Ephemeris *e, const QDateTime &t) {
+        if (!(t < next)) {
+            prev = next;
+            next = calculation->nextPhase(t, 0.0, NewMoonResolution);
+        }
+        const Calculation::Moment m = calculation->momentAt(julianDay(t));
+        e->setTime(t);
+        e->setPrevNewMoon(prev);
+        e->setNextNewMoon(next);
+        e->setLongitude(m.longitude);
+        e->setPhase(m.phase);
+        e->setAyanamsa(m.ayanamsa);
+    };
+
+    for (int i = 0; i < GridDays && !stopping(calculation); ++i) {
+        const QDate day = first.addDays(i);
+        CalendarEntry entry = m_entries.at(i);
+        fill(entry.first, atLocal(day, QTime(0, 0)));
+        entry.first->setVoidZodiac(-1);
+        fill(entry.second, atLocal(day, QTime(23, 59)));
+        entry.version = version;
+        emit entryChanged(i, entry);
+    }
+
+    // Each void interval goes to the day it begins; one that begins before the grid is
+    // dropped, and of two that begin on the same day the later wins.
+    const QDateTime firstTime = m_entries.at(0).first->time();
+    if (!firstTime.isValid())
+        return;
+    const QDateTime g0 = atLocal(firstTime.date(), QTime(0, 0));
+    QList<QDateTime> changes;
+    calculation->zodiacChanges(g0, g0.addDays(GridDays), changes, &m_terminate);
+    if (stopping(calculation))
+        return;
+    for (const QDateTime &change : qAsConst(changes)) {
+        const VoidOfCourse v = calculation->voidOfCourse(change);
+        const int k = voidDayIndex(g0, v.start);
+        if (k >= 0) {
+            Ephemeris *e = m_entries.at(k).first;
+            e->setVoidStart(v.start);
+            e->setVoidEnd(v.end);
+            e->setVoidZodiac(v.zodiac);
+            emit entryChanged(k, m_entries.at(k));
+        }
+        if (stopping(calculation))
+            return;
+    }
+}
+
+} // namespace astro

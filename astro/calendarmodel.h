@@ -1,0 +1,83 @@
+#pragma once
+
+#include "astro/calculation.h"
+#include "astro/calendarentry.h"
+#include "astro/workercount.h"
+
+#include <QDate>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+
+#include <atomic>
+
+namespace astro {
+
+// The six-week month grid: for each of 42 days the Moon at 00:00 and 23:59, and the
+// void-of-course interval that begins that day. Runs on the thread pool, one entryChanged per
+// finished day; a new run supersedes the running one.
+class CalendarModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(astro::Calculation *calculation READ calculation WRITE setCalculation NOTIFY
+                   calculationChanged)
+    Q_PROPERTY(
+        QDate selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectedDateChanged)
+    Q_PROPERTY(QDate activeMonth READ activeMonth WRITE setActiveMonth NOTIFY activeMonthChanged)
+    Q_PROPERTY(qlonglong entriesVersion READ entriesVersion NOTIFY entriesVersionChanged)
+
+public:
+    static constexpr int GridDays = 42;
+
+    explicit CalendarModel(QObject *parent = nullptr);
+    // Stops a running run and waits for every run this model started.
+    ~CalendarModel() override;
+
+    Calculation *calculation() const { return m_calculation; }
+    QDate selectedDate() const { return m_selectedDate; }
+    QDate activeMonth() const { return m_activeMonth; }
+    qlonglong entriesVersion() const { return m_entriesVersion; }
+    // The stored entry of a grid day (its version stays 0; runs announce theirs by signal).
+    CalendarEntry entry(int index) const;
+
+    void setCalculation(Calculation *calculation);
+    void setSelectedDate(const QDate &date);
+    void setActiveMonth(const QDate &date);
+
+    Q_INVOKABLE void refresh();
+    Q_INVOKABLE void terminate();
+    // Blocks until every run started so far has ended (command line, tests).
+    void waitForRuns();
+
+    // The grid's first day: the Monday before the month's first day, a full week earlier when
+    // the first is itself a Monday.
+    static QDate gridStart(const QDate &month);
+    // The grid day on which a void interval starting at `start` is shown, or -1 outside the
+    // 42 days from `gridBegin` (local midnight of the grid's first day).
+    static int voidDayIndex(const QDateTime &gridBegin, const QDateTime &start);
+
+signals:
+    void calculationChanged(Calculation *calculation);
+    void selectedDateChanged(QDate selectedDate);
+    void activeMonthChanged(QDate activeMonth);
+    void entriesVersionChanged(qlonglong entriesVersion);
+    void entryChanged(int index, CalendarEntry entry);
+
+private:
+    void start();
+    void run(const QDate &month, Calculation *calculation);
+    bool stopping(const Calculation *calculation) const;
+
+    QPointer<Calculation> m_calculation;
+    QDate m_selectedDate;
+    QDate m_activeMonth;
+    QVector<CalendarEntry> m_entries;
+    std::atomic<qlonglong> m_entriesVersion{0};
+    QMutex m_lock;
+    std::atomic<bool> m_terminate{false};
+    std::atomic<bool> m_closing{false};
+    WorkerCount m_runs;
+};
+
+} // namespace astro

@@ -1,0 +1,186 @@
+#include "astro/library.h"
+
+#include <QDebug>
+#include <QTimeZone>
+
+#include <swephexp.h>
+
+#include <atomic>
+
+namespace astro {
+
+namespace {
+
+std::atomic<bool> g_filesFound{true};
+
+// The library keeps its whole state (data path, sidereal mode, observer) in thread-local storage:
+// a set-up made on the main thread is not seen by a pool thread. Each thread therefore makes the
+// process-wide set-up once, before its first call.
+// The library allocates its file buffers per thread as well; a pool thread that ends must
+// hand them back, or every expired worker leaks them.
+struct ThreadSetup
+{
+    ThreadSetup()
+    {
+        swe_set_ephe_path(nullptr);
+        swe_set_sid_mode(SiderealMode, 0.0, 0.0);
+    }
+    ~ThreadSetup() { swe_close(); }
+};
+
+void prepareThread()
+{
+    thread_local ThreadSetup setup;
+}
+
+void logFailure(const char *what, const char *error)
+{
+    qDebug().noquote() << QString::fromLatin1(what) + QString::fromLatin1(error);
+}
+
+std::optional<double> riseTrans(int body, double jd, const Position &observer, int event)
+{
+    prepareThread();
+    double geopos[3] = {observer.longitude(), observer.latitude(), observer.altitude()};
+    double result = 0.0;
+    char error[AS_MAXCH] = {0};
+    const int status = swe_rise_trans(jd, body, nullptr, RiseTransFlags, event, geopos, 1013.25,
+                                      16.0, &result, error);
+    if (status == -2)
+        return std::nullopt;
+    if (status < 0) {
+        logFailure("asRiseTrans() error: ", error);
+        return std::nullopt;
+    }
+    return result;
+}
+
+} // namespace
+
+void setupEphemeris()
+{
+    prepareThread();
+    // Ask for one position with the default files: the returned flags say which ephemeris the
+    // library really used.
+    double xx[6] = {0};
+    char error[AS_MAXCH] = {0};
+    const int flags = swe_calc_ut(2451545.0, SE_MOON, 0, xx, error);
+    const bool found = flags >= 0 && (flags & SEFLG_SWIEPH);
+    g_filesFound = found;
+    if (!found) {
+        qDebug().noquote() << QStringLiteral(
+            "ephemeris files not found, using the library's analytic ephemeris (less precise)");
+    }
+}
+
+bool ephemerisFilesFound()
+{
+    return g_filesFound;
+}
+
+double julianDay(const QDateTime &time)
+{
+    prepareThread();
+    // The offset in force at the date itself: Qt's own conversion knows the zone's history.
+    const QDateTime utc = time.toUTC();
+    const QDate date = utc.date();
+    const QTime clock = utc.time();
+    double results[2] = {0.0, 0.0};
+    char error[AS_MAXCH] = {0};
+    if (swe_utc_to_jd(date.year(), date.month(), date.day(), clock.hour(), clock.minute(),
+                      double(clock.second()), SE_GREG_CAL, results, error)
+        == ERR) {
+        qDebug().noquote()
+            << QStringLiteral("asUtcToJd() error: %1").arg(QString::fromLatin1(error));
+        return 0.0;
+    }
+    return results[1];
+}
+
+QDateTime localTime(double jd)
+{
+    prepareThread();
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    double second = 0.0;
+    swe_jdut1_to_utc(jd, SE_GREG_CAL, &year, &month, &day, &hour, &minute, &second);
+    // jd + 1.0 of 13:00 must read 13:00 again, but it comes back a hair early: a Julian day
+    // near 2.5 million carries tens of microseconds of rounding, and a UT1 day is a few
+    // milliseconds longer than a UTC day. Rounding to the whole second before the minute is
+    // cut off keeps whole minutes whole; no result of the engine is finer than a minute.
+    const QDateTime utc = QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC)
+                              .addSecs(qRound64(second));
+    const QDateTime local = utc.toLocalTime();
+    // Zones with offsets that are not whole minutes (old local mean times) still give whole
+    // minutes.
+    return local.addMSecs(-(local.time().second() * 1000 + local.time().msec()));
+}
+
+Position calcPosition(int body, double jd, const Position &observer)
+{
+    prepareThread();
+    swe_set_topo(observer.longitude(), observer.latitude(), observer.altitude());
+    double xx[6] = {0};
+    char error[AS_MAXCH] = {0};
+    if (swe_calc_ut(jd, body, PositionFlags, xx, error) < 0)
+        logFailure("asCalcUt() error: ", error);
+    return Position(xx[0], xx[1], xx[2]);
+}
+
+Phenomena calcPhenomena(int body, double jd, const Position &observer)
+{
+    prepareThread();
+    swe_set_topo(observer.longitude(), observer.latitude(), observer.altitude());
+    double attr[20] = {0};
+    char error[AS_MAXCH] = {0};
+    if (swe_pheno_ut(jd, body, PositionFlags, attr, error) < 0)
+        logFailure("asPhenoUt() error: ", error);
+    Phenomena result;
+    result.illumination = attr[1];
+    result.diameter = attr[3];
+    result.magnitude = attr[4];
+    return result;
+}
+
+std::optional<double> calcRising(int body, double jd, const Position &observer)
+{
+    return riseTrans(body, jd, observer, SE_CALC_RISE);
+}
+
+std::optional<double> calcSetting(int body, double jd, const Position &observer)
+{
+    return riseTrans(body, jd, observer, SE_CALC_SET);
+}
+
+std::optional<double> calcUpperTransit(int body, double jd, const Position &observer)
+{
+    return riseTrans(body, jd, observer, SE_CALC_MTRANSIT);
+}
+
+std::optional<double> calcLowerTransit(int body, double jd, const Position &observer)
+{
+    return riseTrans(body, jd, observer, SE_CALC_ITRANSIT);
+}
+
+double calcAyanamsa(double jd)
+{
+    prepareThread();
+    double offset = 0.0;
+    char error[AS_MAXCH] = {0};
+    if (swe_get_ayanamsa_ex_ut(jd, 0, &offset, error) < 0)
+        logFailure("asGetAyanamsaExUt() error: ", error);
+    return offset;
+}
+
+int bodyNumber(const QString &name)
+{
+    static const char *const names[] = {"sun",     "moon",   "mercury", "venus",   "mars",
+                                        "jupiter", "saturn", "uranus",  "neptune", "pluto"};
+    const QString key = name.trimmed().toLower();
+    for (int i = 0; i < int(std::size(names)); ++i) {
+        if (key == QLatin1String(names[i]))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace astro

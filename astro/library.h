@@ -1,0 +1,47 @@
+#pragma once
+
+// The only code that talks to the ephemeris library. Every other part of the engine works in
+// Julian days (UT1) and reaches local date-times through julianDay() and localTime().
+
+#include "astro/phenomena.h"
+#include "astro/position.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace astro {
+
+// Flag words of the library calls: sidereal (J2000 frame), topocentric.
+constexpr int PositionFlags = 0x18000;
+constexpr int RiseTransFlags = 0x10000;
+// SE_SIDM_J2000 with SE_SIDBIT_ECL_T0: longitudes on the ecliptic and equinox of J2000.
+constexpr int SiderealMode = 274;
+
+// Once at start-up, on the main thread. The library keeps its settings per thread, so every
+// thread that computes repeats the same set-up itself before its first call.
+void setupEphemeris();
+// False when the library had to fall back to its analytic ephemeris (data files missing).
+bool ephemerisFilesFound();
+
+// Local (or any zone) date-time to the UT1 Julian day, converted with the UTC offset in force at
+// that date. Milliseconds are dropped. 0.0 (and a log line) when the library rejects the date.
+double julianDay(const QDateTime &time);
+// UT1 Julian day to a local date-time, truncated to the whole minute.
+QDateTime localTime(double jd);
+
+Position calcPosition(int body, double jd, const Position &observer);
+Phenomena calcPhenomena(int body, double jd, const Position &observer);
+// The next event after jd, or nothing when the body does not rise or set (it stays above or
+// below the horizon: the library answers -2) or the library failed (logged).
+std::optional<double> calcRising(int body, double jd, const Position &observer);
+std::optional<double> calcSetting(int body, double jd, const Position &observer);
+std::optional<double> calcUpperTransit(int body, double jd, const Position &observer);
+std::optional<double> calcLowerTransit(int body, double jd, const Position &observer);
+double calcAyanamsa(double jd);
+
+// The body number of a name ("Moon " selects 1), or -1 when the name is not a known body.
+int bodyNumber(const QString &name);
+
+} // namespace astro

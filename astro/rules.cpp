@@ -1,0 +1,72 @@
+#include "astro/rules.h"
+
+#include <cmath>
+
+namespace astro {
+
+namespace {
+
+// Into 0 <= d < 360. fmod keeps the rule exact for any finite input; the last test catches
+// a tiny negative value that rounds up to 360 when 360 is added.
+double normalized(double d)
+{
+    if (!std::isfinite(d))
+        return 0.0;
+    d = std::fmod(d, 360.0);
+    if (d < 0.0)
+        d += 360.0;
+    if (d >= 360.0)
+        d = 0.0;
+    return d;
+}
+
+} // namespace
+
+double phaseFraction(double a, double b)
+{
+    double d = a - b;
+    if (d < 0.0)
+        d += 360.0;
+    if (d > 360.0)
+        d -= 360.0;
+    return d / 360.0;
+}
+
+int zodiacIndex(double siderealLongitude, double offset)
+{
+    const int sign = int(std::floor(normalized(siderealLongitude + offset) / SignWidth));
+    return sign > 11 ? 11 : sign;
+}
+
+double zodiacDegreesOf(double siderealLongitude, double offset)
+{
+    const double d = normalized(siderealLongitude + offset);
+    return d - SignWidth * std::floor(d / SignWidth);
+}
+
+bool hasAspect(double longitude, const double *others, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        double e = std::fabs(longitude - others[i]);
+        if (e > 180.0)
+            e = 360.0 - e;
+        for (double angle : AspectAngles) {
+            if (std::fabs(e - angle) < AspectTolerance)
+                return true;
+        }
+    }
+    return false;
+}
+
+int lunarDayOf(double lunationDays, double phase)
+{
+    const float product = float(lunationDays * phase);
+    if (!std::isfinite(product))
+        return 1;
+    // An unfilled phase (-1) or a lunation measured from mismatched new moons must not show a
+    // day outside the lunar month.
+    const int day = int(std::floor(product)) + 1;
+    return day < 1 ? 1 : (day > 30 ? 30 : day);
+}
+
+} // namespace astro

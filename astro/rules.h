@@ -1,0 +1,35 @@
+#pragma once
+
+// The pure rules of the engine: phase fraction, sign and degree, exact aspects, lunar day.
+
+#include <QVector>
+
+namespace astro {
+
+constexpr double SynodicMonth = 29.530587981;
+constexpr double SignWidth = 30.0;
+constexpr double AspectTolerance = 0.01;
+constexpr double AspectAngles[] = {0.0, 180.0, 120.0, 90.0, 60.0};
+
+// Elongation of a from b as a fraction of the circle, 0 to below 1.
+double phaseFraction(double a, double b);
+
+// The library's sidereal longitudes are counted from the J2000 equinox; adding the precession
+// since J2000 (the sidereal offset) gives the longitude from the equinox of date, on which the
+// signs are counted. Sign 0 Aries .. 11 Pisces.
+int zodiacIndex(double siderealLongitude, double offset);
+double zodiacDegreesOf(double siderealLongitude, double offset);
+
+// True when the first longitude makes a conjunction, opposition, trine, square or sextile with
+// any of the others, to within the aspect tolerance.
+bool hasAspect(double longitude, const double *others, int count);
+inline bool hasAspect(double longitude, const QVector<double> &others)
+{
+    return hasAspect(longitude, others.constData(), others.size());
+}
+
+// Whole days of the lunation covered by the phase, counted from 1: floor(L * phase) + 1 with
+// the product in single precision, so a product a hair below a whole number counts as it.
+int lunarDayOf(double lunationDays, double phase);
+
+} // namespace astro

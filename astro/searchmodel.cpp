@@ -1,0 +1,203 @@
+#include "astro/searchmodel.h"
+
+#include "astro/library.h"
+#include "astro/rules.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QQmlEngine>
+#include <QtConcurrent>
+
+namespace astro {
+
+namespace {
+
+constexpr double NewMoonResolution = 1440;
+// The ephemeris files end with 2399; a search that walks past it has nothing left to find.
+const QDate LastSearchDay(2399, 12, 31);
+// More hits than anybody reads; it keeps a mistaken count from occupying a worker for years.
+constexpr int MaxResults = 1000;
+
+QDateTime midnight(const QDate &date)
+{
+    return QDateTime(date, QTime(0, 0), Qt::LocalTime);
+}
+
+// The days that cannot match, after a day that did not. Within one lunation the lunar day
+// never falls and rises by at most 2 a day: the topocentric Moon moves at most about 21.5
+// degrees a day and the Sun at least 0.95, so the phase advances by at most 0.058 of a circle,
+// and a lunation of under 29.9 days turns that into less than 1.75 lunar days. The sign
+// advances by at most one a day (21.5 < 30 degrees). A lunar day below the current one comes only
+// with the next lunation: `restOfLunation` is the number of following midnights before the next new
+// moon, or 0 where the day lies within a day of the last new moon (there the phase may still
+// read just below a whole circle while the new lunation has begun).
+int impossibleDays(int lunarDay, int zodiac, int currentDay, int currentSign, int restOfLunation)
+{
+    int skip = 0;
+    if (lunarDay >= 1 && lunarDay <= 30) {
+        if (lunarDay > currentDay)
+            skip = (lunarDay - currentDay + 1) / 2 - 1;
+        else if (lunarDay < currentDay)
+            skip = restOfLunation;
+    }
+    if (zodiac >= 0 && zodiac <= 11) {
+        const int signs = (zodiac - currentSign + 12) % 12;
+        skip = std::max(skip, signs - 1);
+    }
+    return std::max(skip, 0);
+}
+
+} // namespace
+
+SearchModel::SearchModel(QObject *parent)
+    : QObject(parent)
+{}
+
+SearchModel::~SearchModel()
+{
+    m_closing = true;
+    m_searches.waitForIdle();
+}
+
+void SearchModel::setCalculation(Calculation *calculation)
+{
+    if (m_calculation == calculation)
+        return;
+    m_calculation = calculation;
+    emit calculationChanged(calculation);
+}
+
+void SearchModel::waitForSearches()
+{
+    m_searches.waitForIdle();
+}
+
+void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int results)
+{
+    Calculation *calculation = m_calculation;
+    if (!calculation) {
+        qDebug().noquote() << QStringLiteral("[SearchModel::search] no calculation assigned");
+        return;
+    }
+    if (results > MaxResults) {
+        qDebug().noquote() << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
+                                  .arg(results)
+                                  .arg(MaxResults);
+        results = MaxResults;
+    }
+    calculation->beginUse();
+    m_searches.begin();
+    QtConcurrent::run(QThreadPool::globalInstance(),
+                      [this, from, lunarDay, zodiac, results, calculation] {
+                          run(from, lunarDay, zodiac, results, calculation);
+                          calculation->endUse();
+                          m_searches.end();
+                      });
+}
+
+bool SearchModel::stopping(const Calculation *calculation) const
+{
+    return m_closing || calculation->isClosing();
+}
+
+bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zodiac,
+                          Calculation *calculation, bool &endLogged)
+{
+    const bool anyDay = lunarDay < 1 || lunarDay > 30;
+    const bool anySign = zodiac < 0 || zodiac > 11;
+    // The literal walk examines every day; it is the reference for the skipping one.
+    const bool skipping = calculation->algorithm() == Calculation::Algorithm::Fast;
+    const QDateTime noon(start, QTime(12, 0), Qt::LocalTime);
+    QDateTime prev = calculation->prevPhase(noon, 0.0, NewMoonResolution);
+    QDateTime next = calculation->nextPhase(noon, 0.0, NewMoonResolution);
+    // The lunation's length in days, as Ephemeris::lunarDay() computes it from the same two
+    // date-times, but converted once per lunation instead of twice per day.
+    double lunation = julianDay(next) - julianDay(prev);
+    QElapsedTimer stopwatch;
+    stopwatch.start();
+
+    // Day by day at local midnight, the new moons carried forward: the first midnight not
+    // before the next new moon moves the pair on. Days that cannot match are not computed, but
+    // the pair still moves on exactly where a day-by-day walk would move it.
+    int skip = 0;
+    for (int d = 0;; ++d) {
+        const QDateTime t = midnight(start.addDays(d));
+        if (t.date() > LastSearchDay) {
+            if (!endLogged)
+                qDebug().noquote() << QStringLiteral("search reached %1, the end of the ephemeris")
+                                          .arg(LastSearchDay.toString(Qt::ISODate));
+            endLogged = true;
+            if (!e->time().isValid())
+                e->setTime(t);
+            return false;
+        }
+        if (!(t < next)) {
+            prev = next;
+            next = calculation->nextPhase(t, 0.0, NewMoonResolution);
+            lunation = julianDay(next) - julianDay(prev);
+        }
+        if (skip > 0) {
+            --skip;
+            continue;
+        }
+        const Calculation::Moment m = calculation->momentAt(julianDay(t));
+        e->setPrevNewMoon(prev);
+        e->setNextNewMoon(next);
+        e->setTime(t);
+        e->setLongitude(m.longitude);
+        e->setPhase(m.phase);
+        e->setAyanamsa(m.ayanamsa);
+
+        const int day = lunarDayOf(lunation, m.phase);
+        const int sign = e->zodiac();
+        if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
+            return true;
+        if (stopwatch.elapsed() > m_budget) {
+            qDebug().noquote() << QStringLiteral("search took 10 seconds! aborting...");
+            return false;
+        }
+        if (stopping(calculation))
+            return false;
+        if (!skipping)
+            continue;
+        int rest = 0;
+        if (prev.secsTo(t) >= 86400) {
+            const QDate last = next.toLocalTime().date();
+            rest = int(t.date().daysTo(last)) - (midnight(last) < next ? 0 : 1);
+        }
+        skip = impossibleDays(anyDay ? 0 : lunarDay, anySign ? -1 : zodiac, day, sign, rest);
+    }
+}
+
+void SearchModel::run(QDateTime from, int lunarDay, int zodiac, int results,
+                      Calculation *calculation)
+{
+    if (!from.isValid() || stopping(calculation))
+        return;
+    QMutexLocker locker(&m_lock);
+
+    bool endLogged = false;
+    for (int hit = 0; hit < results && !stopping(calculation); ++hit) {
+        auto *e = new Ephemeris;
+        const QDate start = from.toLocalTime().date();
+        bool timeout = false;
+        if (!start.isValid() || start > LastSearchDay) {
+            // Nothing left to find; every asked-for hit is still answered.
+            e->setTime(midnight(start));
+            timeout = true;
+        } else {
+            timeout = !findHit(e, start, lunarDay, zodiac, calculation, endLogged);
+        }
+        if (stopping(calculation)) {
+            delete e;
+            return;
+        }
+        // Published to the model's thread; the declarative engine frees it when unused.
+        e->moveToThread(thread());
+        QQmlEngine::setObjectOwnership(e, QQmlEngine::JavaScriptOwnership);
+        emit searchResult(e, timeout);
+        from = e->time().isValid() ? e->time().addDays(1) : QDateTime();
+    }
+}
+
+} // namespace astro

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "astro/calculation.h"
+#include "astro/ephemeris.h"
+#include "astro/workercount.h"
+
+#include <QDateTime>
+#include <QMutex>
+#include <QObject>
+#include <QPointer>
+
+#include <atomic>
+
+namespace astro {
+
+// Finds the next dates, from a chosen date on, whose local midnight has a chosen lunar day, a
+// chosen sign, or both. Each requested hit is reported by one searchResult, found or timed out.
+class SearchModel : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(astro::Calculation *calculation READ calculation WRITE setCalculation NOTIFY
+                   calculationChanged)
+
+public:
+    explicit SearchModel(QObject *parent = nullptr);
+    // Stops a running search and waits for every search this model started.
+    ~SearchModel() override;
+
+    Calculation *calculation() const { return m_calculation; }
+    void setCalculation(Calculation *calculation);
+
+    // lunarDay 1 to 30 or any; zodiac 0 to 11 or any; results: how many hits (0 or less: none).
+    Q_INVOKABLE void search(const QDateTime &from, int lunarDay, int zodiac, int results);
+
+    // How long one hit may be looked for, 10 s. Tests shorten it to reach the time-out path.
+    void setTimeBudget(int milliseconds) { m_budget = milliseconds; }
+    // Blocks until every search started so far has ended (command line, tests).
+    void waitForSearches();
+
+signals:
+    void calculationChanged(Calculation *calculation);
+    void searchResult(Ephemeris *entry, bool timeout);
+
+private:
+    void run(QDateTime from, int lunarDay, int zodiac, int results, Calculation *calculation);
+    // Fills e with the first matching midnight from `start` on; false on a time-out, at the
+    // end of the ephemeris or when stopping (e then describes the last day examined).
+    bool findHit(Ephemeris *e, const QDate &start, int lunarDay, int zodiac,
+                 Calculation *calculation, bool &endLogged);
+    bool stopping(const Calculation *calculation) const;
+
+    QPointer<Calculation> m_calculation;
+    QMutex m_lock;
+    std::atomic<int> m_budget{10000};
+    std::atomic<bool> m_closing{false};
+    WorkerCount m_searches;
+};
+
+} // namespace astro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/options.h"
+
+#include <QJsonDocument>
+
+namespace astro {
+class Calculation;
+}
+
+namespace cli {
+
+// Each runs the engine's own objects (the calculation, the calendar model, the search model)
+// and returns their results as a JSON document.
+QJsonDocument ephemeris(astro::Calculation &calculation, const Options &options);
+QJsonDocument calendar(astro::Calculation &calculation, const Options &options);
+QJsonDocument search(astro::Calculation &calculation, const Options &options);
+
+} // namespace cli

@@ -1,0 +1,59 @@
+// vendarion-ephem: the engine of the calendar on the command line, printing JSON.
+
+#include "astro/calculation.h"
+#include "astro/library.h"
+#include "astro/module.h"
+#include "cli/commands.h"
+#include "cli/options.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace {
+
+void print(const QJsonDocument &document)
+{
+    std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
+        std::fputs(
+            "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
+            "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
+            "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign NAME|0-11]\n"
+            "                              [--results N] [PLACE]\n"
+            "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
+            "Times are local (the TZ environment variable chooses the zone); output is JSON.\n",
+            stdout);
+        return 0;
+    }
+    const cli::Options options = cli::parse(arguments, QDateTime::currentDateTime());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "vendarion-ephem: %s\n", qPrintable(options.error));
+        return 2;
+    }
+
+    astro::setupEphemeris();
+    astro::registerMetaTypes();
+    astro::Calculation calculation;
+    calculation.setObserver(astro::Position(options.longitude, options.latitude, options.altitude));
+
+    QJsonDocument result;
+    if (options.command == QLatin1String("calendar"))
+        result = cli::calendar(calculation, options);
+    else if (options.command == QLatin1String("search"))
+        result = cli::search(calculation, options);
+    else
+        result = cli::ephemeris(calculation, options);
+    print(result);
+    return 0;
+}

@@ -1,0 +1,155 @@
+#include "cli/options.h"
+
+#include <cmath>
+
+namespace cli {
+
+namespace {
+
+// The ephemeris data files cover these years; outside them the library would fall back to a
+// coarser theory or fail.
+constexpr int FirstYear = 1800;
+constexpr int LastYear = 2399;
+
+bool inRange(const QDate &date)
+{
+    return date.isValid() && date.year() >= FirstYear && date.year() <= LastYear;
+}
+
+bool number(const QString &text, double &value)
+{
+    bool ok = false;
+    value = text.toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+} // namespace
+
+const QStringList &signNames()
+{
+    static const QStringList names
+        = {QStringLiteral("aries"),     QStringLiteral("taurus"),   QStringLiteral("gemini"),
+           QStringLiteral("cancer"),    QStringLiteral("leo"),      QStringLiteral("virgo"),
+           QStringLiteral("libra"),     QStringLiteral("scorpio"),  QStringLiteral("sagittarius"),
+           QStringLiteral("capricorn"), QStringLiteral("aquarius"), QStringLiteral("pisces")};
+    return names;
+}
+
+Options parse(const QStringList &arguments, const QDateTime &now)
+{
+    Options o;
+    o.command = QStringLiteral("ephemeris");
+    o.at = now;
+    QStringList args = arguments;
+    if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
+        const QString command = args.takeFirst();
+        if (command != QLatin1String("calendar") && command != QLatin1String("search")) {
+            o.error = QStringLiteral("unknown command '%1' (calendar or search)").arg(command);
+            return o;
+        }
+        o.command = command;
+        if (command == QLatin1String("calendar")) {
+            if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
+                o.error = QStringLiteral("calendar needs a month: calendar YYYY-MM");
+                return o;
+            }
+            const QString month = args.takeFirst();
+            o.month
+                = QDate::fromString(month + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
+            if (!inRange(o.month)) {
+                o.error = QStringLiteral("invalid month '%1' (YYYY-MM, years %2 to %3)")
+                              .arg(month)
+                              .arg(FirstYear)
+                              .arg(LastYear);
+                return o;
+            }
+        }
+    }
+
+    const bool search = o.command == QLatin1String("search");
+    for (int i = 0; i < args.size(); ++i) {
+        QString name = args.at(i);
+        QString value;
+        const int equals = name.indexOf(QLatin1Char('='));
+        if (equals > 0) {
+            value = name.mid(equals + 1);
+            name = name.left(equals);
+        } else if (i + 1 < args.size()) {
+            value = args.at(++i);
+        } else {
+            o.error = QStringLiteral("option '%1' needs a value").arg(name);
+            return o;
+        }
+
+        double x = 0.0;
+        if (name == QLatin1String("--lat")) {
+            if (!number(value, x) || std::fabs(x) > 90.0) {
+                o.error = QStringLiteral("invalid latitude '%1' (-90 to 90)").arg(value);
+                return o;
+            }
+            o.latitude = x;
+        } else if (name == QLatin1String("--lon")) {
+            if (!number(value, x) || std::fabs(x) > 180.0) {
+                o.error = QStringLiteral("invalid longitude '%1' (-180 to 180)").arg(value);
+                return o;
+            }
+            o.longitude = x;
+        } else if (name == QLatin1String("--alt")) {
+            if (!number(value, x) || x < -500.0 || x > 10000.0) {
+                o.error = QStringLiteral("invalid altitude '%1' (-500 to 10000 metres)").arg(value);
+                return o;
+            }
+            o.altitude = x;
+        } else if (name == QLatin1String("--at") && o.command == QLatin1String("ephemeris")) {
+            o.at = QDateTime::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
+            if (!o.at.isValid() || !inRange(o.at.date())) {
+                o.error = QStringLiteral("invalid date '%1' (\"YYYY-MM-DD HH:MM\", years %2 to %3)")
+                              .arg(value)
+                              .arg(FirstYear)
+                              .arg(LastYear);
+                return o;
+            }
+        } else if (name == QLatin1String("--from") && search) {
+            o.from = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
+            if (!inRange(o.from)) {
+                o.error = QStringLiteral("invalid date '%1' (YYYY-MM-DD, years %2 to %3)")
+                              .arg(value)
+                              .arg(FirstYear)
+                              .arg(LastYear);
+                return o;
+            }
+        } else if (name == QLatin1String("--lunar-day") && search) {
+            bool ok = false;
+            o.lunarDay = value.toInt(&ok);
+            if (!ok || o.lunarDay < 1 || o.lunarDay > 30) {
+                o.error = QStringLiteral("invalid lunar day '%1' (1 to 30)").arg(value);
+                return o;
+            }
+        } else if (name == QLatin1String("--sign") && search) {
+            bool ok = false;
+            o.sign = value.toInt(&ok);
+            if (!ok)
+                o.sign = signNames().indexOf(value.trimmed().toLower());
+            if (o.sign < 0 || o.sign > 11) {
+                o.error = QStringLiteral("invalid sign '%1' (a name such as taurus, or 0 to 11)")
+                              .arg(value);
+                return o;
+            }
+        } else if (name == QLatin1String("--results") && search) {
+            bool ok = false;
+            o.results = value.toInt(&ok);
+            if (!ok || o.results < 0 || o.results > 1000) {
+                o.error = QStringLiteral("invalid number of results '%1' (0 to 1000)").arg(value);
+                return o;
+            }
+        } else {
+            o.error = QStringLiteral("unknown option '%1'").arg(name);
+            return o;
+        }
+    }
+    if (search && !o.from.isValid())
+        o.error = QStringLiteral("search needs --from YYYY-MM-DD");
+    return o;
+}
+
+} // namespace cli

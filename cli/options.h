@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+namespace cli {
+
+// What the command line asked for. Every field is checked by parse(); `error` holds the one-line
+// message when it is not usable.
+struct Options
+{
+    QString command; // "ephemeris", "calendar" or "search"
+    QDateTime at;
+    double latitude = 0.0;
+    double longitude = 0.0;
+    double altitude = 0.0;
+    QDate month;      // calendar: its first day
+    QDate from;       // search
+    int lunarDay = 0; // search: 0 for any
+    int sign = -1;    // search: -1 for any
+    int results = 10; // search
+    QString error;
+};
+
+// `arguments` without the program name. `now` is the default moment.
+Options parse(const QStringList &arguments, const QDateTime &now);
+
+// Sign names as the command line accepts them, 0 Aries .. 11 Pisces.
+const QStringList &signNames();
+
+} // namespace cli

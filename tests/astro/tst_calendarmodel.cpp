@@ -1,0 +1,229 @@
+// CalendarModel: the grid's first day, month changes and refreshes, stopping, the void
+// intervals' days, and one month against independently computed values.
+
+#include "astro/calendarmodel.h"
+#include "astro/library.h"
+#include "astro/module.h"
+
+#include "enginetest.h"
+#include <QFile>
+
+#include <QtTest>
+
+#include <memory>
+
+using astro::Calculation;
+using astro::CalendarEntry;
+using astro::CalendarModel;
+
+namespace {
+
+QDateTime local(const QDate &date, int hour = 0, int minute = 0)
+{
+    return QDateTime(date, QTime(hour, minute), Qt::LocalTime);
+}
+
+} // namespace
+
+class TestCalendarModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        startEngine();
+        m_calculation.setObserver(astro::Position(2.35, 48.85, 0));
+    }
+
+    void gridStart_data()
+    {
+        QTest::addColumn<QDate>("month");
+        QTest::addColumn<QDate>("first");
+        QTest::newRow("first on a Monday: a full week earlier")
+            << QDate(2026, 6, 1) << QDate(2026, 5, 25);
+        QTest::newRow("first on a Sunday: six days earlier")
+            << QDate(2026, 2, 1) << QDate(2026, 1, 26);
+        QTest::newRow("first on a Wednesday") << QDate(2026, 4, 1) << QDate(2026, 3, 30);
+        QTest::newRow("across the year") << QDate(2027, 1, 1) << QDate(2026, 12, 28);
+    }
+    void gridStart()
+    {
+        QFETCH(QDate, month);
+        QFETCH(QDate, first);
+        QCOMPARE(CalendarModel::gridStart(month), first);
+        QCOMPARE(first.dayOfWeek(), 1);
+    }
+
+    void voidDayIndex_data()
+    {
+        QTest::addColumn<QDateTime>("start");
+        QTest::addColumn<int>("index");
+        const QDate g0(2027, 3, 22); // a grid starting in spring, over the clock change
+        QTest::newRow("at the grid's start") << local(g0) << 0;
+        QTest::newRow("a minute before the grid") << local(g0).addSecs(-60) << -1;
+        QTest::newRow("after the clock change") << local(g0.addDays(7), 1, 30) << 7;
+        QTest::newRow("last minute of the grid") << local(g0.addDays(42)).addSecs(-60) << 41;
+        QTest::newRow("exactly at the grid's end") << local(g0.addDays(42)) << -1;
+        QTest::newRow("no interval") << QDateTime() << -1;
+    }
+    void voidDayIndex()
+    {
+        QFETCH(QDateTime, start);
+        QFETCH(int, index);
+        QCOMPARE(CalendarModel::voidDayIndex(local(QDate(2027, 3, 22)), start), index);
+    }
+
+    // Another day of the same month does nothing; another month stores its first day,
+    // announces it and runs, filling all 42 days with that run's version.
+    void activeMonth()
+    {
+        CalendarModel model;
+        model.setCalculation(&m_calculation);
+        QSignalSpy month(&model, &CalendarModel::activeMonthChanged);
+        QSignalSpy entries(&model, &CalendarModel::entryChanged);
+        model.setActiveMonth(QDate(2027, 3, 17));
+        model.waitForRuns();
+        QCOMPARE(month.count(), 1);
+        QCOMPARE(model.activeMonth(), QDate(2027, 3, 1));
+        QCOMPARE(model.entriesVersion(), 1);
+        QTRY_VERIFY(entries.count() >= 42);
+        QSet<int> days;
+        for (const QList<QVariant> &signal : qAsConst(entries)) {
+            const auto entry = signal.at(1).value<CalendarEntry>();
+            if (entry.version == 1)
+                days.insert(signal.at(0).toInt());
+        }
+        QCOMPARE(days.size(), 42);
+
+        model.setActiveMonth(QDate(2027, 3, 30));
+        model.waitForRuns();
+        QCOMPARE(month.count(), 1);
+        QCOMPARE(model.entriesVersion(), 1);
+
+        model.setActiveMonth(QDate());
+        model.waitForRuns();
+        QCOMPARE(model.entriesVersion(), 1);
+    }
+
+    // Two quick refreshes: two versions, and the grid is the complete one of the last run.
+    void quickRefreshes()
+    {
+        CalendarModel model;
+        model.setCalculation(&m_calculation);
+        model.setActiveMonth(QDate(2026, 10, 1));
+        model.refresh();
+        model.refresh();
+        model.waitForRuns();
+        QCOMPARE(model.entriesVersion(), 3);
+        const QDate first = CalendarModel::gridStart(QDate(2026, 10, 1));
+        for (int i = 0; i < CalendarModel::GridDays; ++i) {
+            QCOMPARE(model.entry(i).first->time(), local(first.addDays(i)));
+            QCOMPARE(model.entry(i).second->time(), local(first.addDays(i), 23, 59));
+        }
+    }
+
+    void terminateThenRunAgain()
+    {
+        CalendarModel model;
+        model.setCalculation(&m_calculation);
+        QSignalSpy version(&model, &CalendarModel::entriesVersionChanged);
+        model.setActiveMonth(QDate(2026, 11, 1));
+        model.terminate();
+        model.waitForRuns();
+        model.setActiveMonth(QDate(2026, 12, 1));
+        model.waitForRuns();
+        QCOMPARE(model.entriesVersion(), 2);
+        QCOMPARE(model.entry(41).second->time(),
+                 local(CalendarModel::gridStart(QDate(2026, 12, 1)).addDays(41), 23, 59));
+        QTRY_COMPARE(version.count(), 2);
+    }
+
+    void withoutCalculationNothingHappens()
+    {
+        CalendarModel model;
+        QSignalSpy entries(&model, &CalendarModel::entryChanged);
+        model.setActiveMonth(QDate(2026, 1, 1));
+        model.refresh();
+        model.waitForRuns();
+        QCoreApplication::processEvents();
+        QCOMPARE(model.entriesVersion(), 0);
+        QCOMPARE(entries.count(), 0);
+    }
+
+    // Destroying the model, or its calculation, during a run stops the run and waits for it.
+    void destroyedWhileRunning()
+    {
+        auto calculation = std::make_unique<Calculation>();
+        auto model = std::make_unique<CalendarModel>();
+        model->setCalculation(calculation.get());
+        model->setActiveMonth(QDate(2026, 5, 1));
+        model.reset();
+        auto second = std::make_unique<CalendarModel>();
+        second->setCalculation(calculation.get());
+        second->setActiveMonth(QDate(2026, 5, 1));
+        calculation.reset();
+        QVERIFY(!second->calculation());
+        second.reset();
+    }
+
+    // March 2027 in Paris against lunar days, signs and void intervals computed from first
+    // principles with another library (tests/data/README.md). Values within 0.02 of a lunar
+    // day's or 0.02 degrees of a sign's boundary are too close to call and passed over; void
+    // intervals start when the Moon comes within 0.01 degrees of the exact aspect, which is at
+    // most about 1.5 minutes after it, plus the whole-minute step.
+    void againstReference()
+    {
+        CalendarModel model;
+        model.setCalculation(&m_calculation);
+        model.setActiveMonth(QDate(2027, 3, 1));
+        model.waitForRuns();
+
+        const QList<QStringList> rows = readTable(QStringLiteral("calendar_paris_2027_03.csv"));
+        QCOMPARE(rows.size(), 84);
+        int checkedDays = 0, checkedSigns = 0;
+        for (int i = 0; i < 84; ++i) {
+            const QStringList &row = rows.at(i);
+            const astro::Ephemeris *e
+                = i % 2 ? model.entry(i / 2).second : model.entry(i / 2).first;
+            QCOMPARE(e->time().toString(QStringLiteral("yyyy-MM-ddTHH:mm")), row.at(0));
+            if (row.at(2).toDouble() > 0.02) {
+                QCOMPARE(e->lunarDay(), row.at(1).toInt());
+                ++checkedDays;
+            }
+            if (row.at(4).toDouble() > 0.02) {
+                QCOMPARE(e->zodiac(), row.at(3).toInt());
+                ++checkedSigns;
+            }
+        }
+        QVERIFY(checkedDays >= 80 && checkedSigns >= 80);
+
+        const QList<QStringList> voids = readTable(QStringLiteral("voids_paris_2027_03.csv"));
+        QVERIFY(voids.size() >= 17);
+        double worst = 0.0;
+        const QDateTime g0 = local(CalendarModel::gridStart(QDate(2027, 3, 1)));
+        for (const QStringList &row : voids) {
+            const QDateTime ingress = QDateTime::fromString(row.at(0), Qt::ISODate);
+            const QDateTime aspect = QDateTime::fromString(row.at(2), Qt::ISODate);
+            const int k = CalendarModel::voidDayIndex(g0, aspect.addSecs(60));
+            QVERIFY2(k >= 0, qPrintable(row.join(QLatin1Char(' '))));
+            const astro::Ephemeris *e = model.entry(k).first;
+            const double startOff = aspect.secsTo(e->voidStart()) / 60.0;
+            const double endOff = ingress.secsTo(e->voidEnd()) / 60.0;
+            worst = std::max({worst, std::fabs(startOff), std::fabs(endOff)});
+            QVERIFY2(
+                startOff > -0.5 && startOff < 3.0,
+                qPrintable(QStringLiteral("%1: start %2 min off").arg(row.at(0)).arg(startOff)));
+            QVERIFY2(endOff > -0.5 && endOff < 2.0,
+                     qPrintable(QStringLiteral("%1: end %2 min off").arg(row.at(0)).arg(endOff)));
+            QCOMPARE(e->voidZodiac(), (row.at(1).toInt() + 11) % 12);
+        }
+        qInfo("%d void intervals, worst %.2f min", int(voids.size()), worst);
+    }
+
+private:
+    Calculation m_calculation;
+};
+
+QTEST_GUILESS_MAIN(TestCalendarModel)
+#include "tst_calendarmodel.moc"

@@ -1,0 +1,197 @@
+// SearchModel: what matches, how hits follow one another, the time-out, the end of the
+// ephemeris, and the skipping walk against the day-by-day walk.
+
+#include "astro/library.h"
+#include "astro/module.h"
+#include "astro/searchmodel.h"
+
+#include "enginetest.h"
+#include <QQmlEngine>
+
+#include <QtTest>
+
+#include <memory>
+
+using astro::Calculation;
+using astro::Ephemeris;
+using astro::SearchModel;
+
+namespace {
+
+struct Hit
+{
+    QDate date;
+    int lunarDay;
+    int zodiac;
+    bool timeout;
+};
+
+// Runs one search to its end and collects the hits in order.
+QList<Hit> searchAll(Calculation &calculation, const QDate &from, int lunarDay, int zodiac,
+                     int results, int budget = 10000)
+{
+    SearchModel model;
+    model.setCalculation(&calculation);
+    model.setTimeBudget(budget);
+    QList<Hit> hits;
+    QMutex mutex;
+    QObject::connect(
+        &model, &SearchModel::searchResult, &model,
+        [&](Ephemeris *e, bool timeout) {
+            QMutexLocker locker(&mutex);
+            hits.append({e->time().date(), e->lunarDay(), e->zodiac(), timeout});
+            delete e;
+        },
+        Qt::DirectConnection);
+    model.search(QDateTime(from, QTime(15, 45), Qt::LocalTime), lunarDay, zodiac, results);
+    model.waitForSearches();
+    return hits;
+}
+
+} // namespace
+
+class TestSearchModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        startEngine();
+        m_calculation.setObserver(astro::Position(2.35, 48.85, 0));
+    }
+
+    void anyDayAnySign()
+    {
+        const QList<Hit> hits = searchAll(m_calculation, QDate(2026, 3, 28), 0, -1, 4);
+        QCOMPARE(hits.size(), 4);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(hits.at(i).date, QDate(2026, 3, 28).addDays(i));
+            QVERIFY(!hits.at(i).timeout);
+        }
+    }
+
+    // Sign 5 alone: the first midnight in Virgo, then the first from the following day on.
+    void signAlone()
+    {
+        const QList<Hit> hits = searchAll(m_calculation, QDate(2026, 1, 1), -1, 5, 4);
+        QCOMPARE(hits.size(), 4);
+        QDate day(2026, 1, 1);
+        for (const Hit &hit : hits) {
+            for (; day < hit.date; day = day.addDays(1)) {
+                const double jd = astro::julianDay(QDateTime(day, QTime(0, 0), Qt::LocalTime));
+                QVERIFY(m_calculation.zodiacAt(jd) != 5);
+            }
+            QCOMPARE(hit.zodiac, 5);
+            day = hit.date.addDays(1);
+        }
+    }
+
+    // The walk that leaves out days which cannot match finds exactly the day-by-day walk's
+    // hits.
+    void skippingEqualsDayByDay_data()
+    {
+        QTest::addColumn<int>("lunarDay");
+        QTest::addColumn<int>("zodiac");
+        QTest::addColumn<int>("results");
+        QTest::newRow("lunar day 15 in Taurus") << 15 << 1 << 3;
+        QTest::newRow("lunar day 1") << 1 << -1 << 12;
+        QTest::newRow("lunar day 30") << 30 << -1 << 8;
+        QTest::newRow("lunar day 2 in Pisces") << 2 << 11 << 3;
+        QTest::newRow("Capricorn") << 0 << 9 << 12;
+    }
+    void skippingEqualsDayByDay()
+    {
+        QFETCH(int, lunarDay);
+        QFETCH(int, zodiac);
+        QFETCH(int, results);
+        Calculation literal;
+        literal.setAlgorithm(Calculation::Algorithm::Literal);
+        literal.setObserver(m_calculation.observer());
+        const QList<Hit> fast
+            = searchAll(m_calculation, QDate(2026, 2, 10), lunarDay, zodiac, results);
+        const QList<Hit> slow = searchAll(literal, QDate(2026, 2, 10), lunarDay, zodiac, results);
+        QCOMPARE(fast.size(), results);
+        for (int i = 0; i < results; ++i) {
+            QCOMPARE(fast.at(i).date, slow.at(i).date);
+            QVERIFY(!fast.at(i).timeout);
+            if (lunarDay > 0)
+                QCOMPARE(fast.at(i).lunarDay, lunarDay);
+            if (zodiac >= 0)
+                QCOMPARE(fast.at(i).zodiac, zodiac);
+        }
+    }
+
+    // With a shortened budget a rare combination times out; the log says so, the hit reports
+    // the last day examined, and the next hit is looked for from the day after.
+    void timeout()
+    {
+        QTest::ignoreMessage(QtDebugMsg, "search took 10 seconds! aborting...");
+        QTest::ignoreMessage(QtDebugMsg, "search took 10 seconds! aborting...");
+        const QList<Hit> hits = searchAll(m_calculation, QDate(2026, 1, 1), 15, 1, 2, 0);
+        QCOMPARE(hits.size(), 2);
+        QVERIFY(hits.at(0).timeout && hits.at(1).timeout);
+        QVERIFY(hits.at(0).date.isValid());
+        QVERIFY(hits.at(1).date > hits.at(0).date);
+    }
+
+    void endOfTheEphemeris()
+    {
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression(QStringLiteral("^search reached 2399")));
+        const QList<Hit> hits = searchAll(m_calculation, QDate(2399, 11, 20), 15, 1, 3);
+        QCOMPARE(hits.size(), 3);
+        for (const Hit &hit : hits)
+            QVERIFY(hit.timeout);
+    }
+
+    void nothingAsked()
+    {
+        QCOMPARE(searchAll(m_calculation, QDate(2026, 1, 1), 5, 5, 0).size(), 0);
+        QCOMPARE(searchAll(m_calculation, QDate(), 5, 5, 3).size(), 0);
+    }
+
+    void noCalculation()
+    {
+        SearchModel model;
+        QSignalSpy spy(&model, &SearchModel::searchResult);
+        QTest::ignoreMessage(QtDebugMsg, "[SearchModel::search] no calculation assigned");
+        model.search(QDateTime::currentDateTime(), 1, 1, 1);
+        model.waitForSearches();
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 0);
+    }
+
+    // Hits reach the interface's thread owned by the declarative engine.
+    void delivery()
+    {
+        SearchModel model;
+        model.setCalculation(&m_calculation);
+        QSignalSpy spy(&model, &SearchModel::searchResult);
+        model.search(QDateTime(QDate(2026, 6, 1), QTime(0, 0)), 0, -1, 1);
+        QTRY_COMPARE(spy.count(), 1);
+        auto *e = spy.first().first().value<Ephemeris *>();
+        QCOMPARE(e->thread(), model.thread());
+        QCOMPARE(QQmlEngine::objectOwnership(e), QQmlEngine::JavaScriptOwnership);
+        QCOMPARE(e->time(), QDateTime(QDate(2026, 6, 1), QTime(0, 0)));
+        QCOMPARE(e->voidZodiac(), -1);
+        QVERIFY(!e->nextRising().isValid());
+        delete e;
+    }
+
+    void destroyedWhileSearching()
+    {
+        auto model = std::make_unique<SearchModel>();
+        model->setCalculation(&m_calculation);
+        connect(model.get(), &SearchModel::searchResult, this, [](Ephemeris *e) { delete e; });
+        model->search(QDateTime(QDate(2026, 1, 1), QTime(0, 0)), 30, 3, 50);
+        model.reset();
+        QCoreApplication::processEvents();
+    }
+
+private:
+    Calculation m_calculation;
+};
+
+QTEST_GUILESS_MAIN(TestSearchModel)
+#include "tst_searchmodel.moc"

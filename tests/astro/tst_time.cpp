@@ -1,0 +1,77 @@
+// Local date-time <-> Julian day, with the offset in force at the date itself. Registered once
+// per time zone (TZ in the test's environment).
+
+#include "astro/library.h"
+
+#include <QtTest>
+
+namespace {
+
+// The Julian day of a UTC instant, independent of the library; UT1 and UTC differ by less than
+// a second.
+double unixJulianDay(const QDateTime &time)
+{
+    return 2440587.5 + double(time.toMSecsSinceEpoch()) / 86400000.0;
+}
+
+} // namespace
+
+class TestTime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { astro::setupEphemeris(); }
+
+    void winterAndSummer_data()
+    {
+        QTest::addColumn<QDateTime>("local");
+        const QTime noon(12, 0, 30);
+        QTest::newRow("January") << QDateTime(QDate(2026, 1, 15), noon, Qt::LocalTime);
+        QTest::newRow("July") << QDateTime(QDate(2026, 7, 15), noon, Qt::LocalTime);
+        QTest::newRow("day before the spring change")
+            << QDateTime(QDate(2026, 3, 7), QTime(23, 59), Qt::LocalTime);
+        QTest::newRow("ambiguous autumn hour, first pass")
+            << QDateTime(QDate(2026, 10, 25), QTime(1, 30), Qt::LocalTime);
+        QTest::newRow("1900") << QDateTime(QDate(1900, 6, 1), QTime(8, 0), Qt::LocalTime);
+    }
+    void winterAndSummer()
+    {
+        QFETCH(QDateTime, local);
+        const double jd = astro::julianDay(local);
+        // Within a second of the true instant: the offset of the date itself was used.
+        QVERIFY2(std::fabs(jd - unixJulianDay(local)) * 86400.0 < 1.0,
+                 qPrintable(QStringLiteral("%1 s off").arg((jd - unixJulianDay(local)) * 86400.0)));
+        const QDateTime back = astro::localTime(jd);
+        QCOMPARE(back, local.addSecs(-local.time().second()));
+        QCOMPARE(back.time().second(), 0);
+        QCOMPARE(back.time().msec(), 0);
+    }
+
+    void millisecondsDroppedSecondsKept()
+    {
+        const QDateTime t(QDate(2026, 7, 15), QTime(12, 0, 30, 999), Qt::LocalTime);
+        const double jd = astro::julianDay(t);
+        QCOMPARE(jd, astro::julianDay(t.addMSecs(-999)));
+        QVERIFY(jd > astro::julianDay(t.addMSecs(-999 - 1000)));
+    }
+
+    void wholeDaysKeepTheMinute()
+    {
+        // jd + 1.0 carries rounding of tens of microseconds; it must not lose a minute.
+        const QDateTime t(QDate(2026, 12, 6), QTime(13, 0), Qt::LocalTime);
+        const double jd = astro::julianDay(t);
+        for (int days = -3; days <= 3; ++days)
+            QCOMPARE(astro::localTime(jd + days).time(), t.addDays(days).time());
+    }
+
+    void invalidDate()
+    {
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression(QStringLiteral("^asUtcToJd\\(\\) error: .+")));
+        QCOMPARE(astro::julianDay(QDateTime()), 0.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTime)
+#include "tst_time.moc"

@@ -1,0 +1,189 @@
+// vendarion-ephem as a user runs it: JSON on success, one line and status 2 on bad input.
+
+#include "astro/calculation.h"
+#include "astro/calendarmodel.h"
+#include "astro/library.h"
+#include "astro/module.h"
+#include "astro/searchmodel.h"
+#include "cli/json.h"
+
+#include <QJsonArray>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vendarion-ephem"),
+                  arguments);
+    Run r;
+    if (!process.waitForFinished(60000))
+        return r;
+    r.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    r.out = process.readAllStandardOutput();
+    r.err = process.readAllStandardError();
+    return r;
+}
+
+} // namespace
+
+class TestEphemCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        astro::setupEphemeris();
+        astro::registerMetaTypes();
+        m_calculation.setObserver(astro::Position(2.35, 48.85, 0));
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("unparsable date") << QStringList{"--at", "yesterday"};
+        QTest::newRow("outside the data files") << QStringList{"--at", "1700-01-01 00:00"};
+        QTest::newRow("latitude 91") << QStringList{"--lat", "91"};
+        QTest::newRow("longitude -180.5") << QStringList{"--lon=-180.5"};
+        QTest::newRow("latitude not a number") << QStringList{"--lat", "nan"};
+        QTest::newRow("missing value") << QStringList{"--lon"};
+        QTest::newRow("unknown option") << QStringList{"--moon", "1"};
+        QTest::newRow("unknown command") << QStringList{"eclipse"};
+        QTest::newRow("calendar without month") << QStringList{"calendar", "--lat", "1"};
+        QTest::newRow("search without from") << QStringList{"search", "--lunar-day", "3"};
+        QTest::newRow("lunar day 31")
+            << QStringList{"search", "--from", "2027-01-01", "--lunar-day", "31"};
+        QTest::newRow("unknown sign")
+            << QStringList{"search", "--from", "2027-01-01", "--sign", "ophiuchus"};
+        QTest::newRow("--at is not a search option")
+            << QStringList{"search", "--from", "2027-01-01", "--at", "x"};
+    }
+    void badInput()
+    {
+        QFETCH(QStringList, arguments);
+        const Run r = run(arguments);
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(r.err.startsWith("vendarion-ephem: "));
+    }
+
+    // The program prints what the engine computes, every property, times with their offset.
+    void ephemeris()
+    {
+        const Run r
+            = run({"--at", "2026-07-14 21:30", "--lat", "48.85", "--lon", "2.35", "--alt", "35"});
+        QCOMPARE(r.status, 0);
+        const QJsonObject json = QJsonDocument::fromJson(r.out).object();
+
+        astro::Calculation c;
+        c.setObserver(astro::Position(2.35, 48.85, 35));
+        std::unique_ptr<astro::Ephemeris> e(
+            c.computeEphemeris(QDateTime(QDate(2026, 7, 14), QTime(21, 30), Qt::LocalTime)));
+        QCOMPARE(json, cli::propertiesOf(e.get()));
+        QCOMPARE(json.value("time").toString(), QStringLiteral("2026-07-14T21:30:00+02:00"));
+        QCOMPARE(json.size(), e->metaObject()->propertyCount() - 1); // less objectName
+        QCOMPARE(json.value("voidZodiac").isDouble(), true);
+    }
+
+    // The calendar sub-command prints the model's grid.
+    void calendar()
+    {
+        const Run r = run({"calendar", "2027-03", "--lat", "48.85", "--lon", "2.35"});
+        QCOMPARE(r.status, 0);
+        const QJsonArray days = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(days.size(), 42);
+
+        astro::CalendarModel model;
+        model.setCalculation(&m_calculation);
+        model.setActiveMonth(QDate(2027, 3, 1));
+        model.waitForRuns();
+        int voids = 0;
+        for (int i = 0; i < 42; ++i) {
+            const QJsonObject day = days.at(i).toObject();
+            const astro::CalendarEntry entry = model.entry(i);
+            QCOMPARE(day.value("date").toString(),
+                     entry.first->time().date().toString(Qt::ISODate));
+            QCOMPARE(day.value("lunarDayStart").toInt(), entry.first->lunarDay());
+            QCOMPARE(day.value("lunarDayEnd").toInt(), entry.second->lunarDay());
+            QCOMPARE(day.value("signStart").toString(), signName(entry.first->zodiac()));
+            QCOMPARE(day.value("signEnd").toString(), signName(entry.second->zodiac()));
+            if (entry.first->voidZodiac() < 0) {
+                QVERIFY(day.value("void").isNull());
+                continue;
+            }
+            ++voids;
+            const QJsonObject v = day.value("void").toObject();
+            QCOMPARE(v.value("start").toString(),
+                     cli::dateTimeValue(entry.first->voidStart()).toString());
+            QCOMPARE(v.value("end").toString(),
+                     cli::dateTimeValue(entry.first->voidEnd()).toString());
+            QCOMPARE(v.value("sign").toString(), signName(entry.first->voidZodiac()));
+        }
+        QVERIFY(voids >= 15);
+        QCOMPARE(days.at(0).toObject().value("date").toString(), QStringLiteral("2027-02-22"));
+    }
+
+    // The search sub-command prints the model's hits, in order.
+    void search()
+    {
+        const Run r = run({"search", "--from", "2026-01-01", "--lunar-day", "15", "--sign",
+                           "Taurus", "--results", "3", "--lat", "48.85", "--lon", "2.35"});
+        QCOMPARE(r.status, 0);
+        const QJsonArray hits = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(hits.size(), 3);
+
+        astro::SearchModel model;
+        model.setCalculation(&m_calculation);
+        QList<astro::Ephemeris *> expected;
+        QObject::connect(
+            &model, &astro::SearchModel::searchResult, &model,
+            [&](astro::Ephemeris *e, bool) { expected.append(e); }, Qt::DirectConnection);
+        model.search(QDateTime(QDate(2026, 1, 1), QTime(0, 0)), 15, 1, 3);
+        model.waitForSearches();
+        QCOMPARE(expected.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const QJsonObject hit = hits.at(i).toObject();
+            QCOMPARE(hit.value("date").toString(),
+                     expected.at(i)->time().date().toString(Qt::ISODate));
+            QCOMPARE(hit.value("lunarDay").toInt(), 15);
+            QCOMPARE(hit.value("sign").toString(), QStringLiteral("taurus"));
+            QCOMPARE(hit.value("phase").toDouble(), expected.at(i)->phase());
+            QCOMPARE(hit.value("timeout").toBool(), false);
+        }
+        qDeleteAll(expected);
+
+        const Run none = run({"search", "--from", "2026-01-01", "--results", "0"});
+        QCOMPARE(none.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(none.out).array().size(), 0);
+    }
+
+private:
+    static QString signName(int sign)
+    {
+        static const char *const names[]
+            = {"aries", "taurus",  "gemini",      "cancer",    "leo",      "virgo",
+               "libra", "scorpio", "sagittarius", "capricorn", "aquarius", "pisces"};
+        return QString::fromLatin1(names[sign]);
+    }
+
+    astro::Calculation m_calculation;
+};
+
+QTEST_GUILESS_MAIN(TestEphemCli)
+#include "tst_ephemcli.moc"
