@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -402,4 +403,22 @@ QDateTime UI::addDays(const QDateTime &value, int days) const
 QDateTime UI::parseDateTime(const QString &text, const QString &format) const
 {
     return QDateTime::fromString(text, format);
+}
+
+QDateTime UI::addMonths(const QDateTime &value, int months) const
+{
+    return value.addMonths(months);
+}
+
+QDateTime UI::fromDate(const QDateTime &utcMidnight) const
+{
+    if (!utcMidnight.isValid())
+        return QDateTime();
+    return QDateTime(utcMidnight.toUTC().date(), QTime(0, 0), Qt::LocalTime);
+}
+
+QString UI::formatLocalized(const QDateTime &value, const QString &format,
+                            const QString &localeName) const
+{
+    return QLocale(localeName).toString(value, format);
 }

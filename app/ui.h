@@ -78,6 +78,15 @@ public:
     Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const;
     // An invalid date-time (NaN in the scene) when the text does not match the format exactly.
     Q_INVOKABLE QDateTime parseDateTime(const QString &text, const QString &format) const;
+    // The same day number in a month `months` away, cut to that month's length (31 March back
+    // one month is the last day of February).
+    Q_INVOKABLE QDateTime addMonths(const QDateTime &value, int months) const;
+    // A QDate property reaches QML as a Date at UTC midnight; read in local time it is the day
+    // before wherever the clock runs behind UTC. This is that calendar day at local midnight.
+    Q_INVOKABLE QDateTime fromDate(const QDateTime &utcMidnight) const;
+    // Formatted in the named locale rather than the system's (month titles, say).
+    Q_INVOKABLE QString formatLocalized(const QDateTime &value, const QString &format,
+                                        const QString &localeName) const;
 
 signals:
     void scaleChanged(double scale);

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -51,6 +52,8 @@ private slots:
     void outOfRangeScaleIndexIsIgnored();
     void hideMessageBoxAnnouncesInOrder();
     void utilities();
+    void qmlDatesKeepTheirDay_data();
+    void qmlDatesKeepTheirDay();
     void pressOutsideFocusedItemClearsFocus_data();
     void pressOutsideFocusedItemClearsFocus();
     void secondWindowThrows();
@@ -174,6 +177,35 @@ void TestWindow::utilities()
     auto item = std::make_unique<QQuickItem>(root);
     item->setPosition(QPointF(30.4, 40.6));
     QCOMPARE(m_ui->getAbsolutePosition(item.get()), QPoint(30, 41));
+}
+
+void TestWindow::qmlDatesKeepTheirDay_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("UTC") << QByteArrayLiteral("UTC");
+    QTest::newRow("behind UTC") << QByteArrayLiteral("America/New_York");
+    QTest::newRow("ahead of UTC") << QByteArrayLiteral("Asia/Tokyo");
+}
+
+// A day the calendar model holds must come back as the same day, wherever the clock runs.
+void TestWindow::qmlDatesKeepTheirDay()
+{
+    QFETCH(QByteArray, zone);
+    const QByteArray savedZone = qgetenv("TZ");
+    qputenv("TZ", zone);
+    tzset();
+
+    QJSEngine engine;
+    // What a QML binding gets when it reads a QDate property, handed back to an invokable.
+    const QDateTime seen = engine.toScriptValue(QDate(2027, 3, 1)).toDateTime();
+    const QDateTime day = m_ui->fromDate(seen);
+    const QDateTime lastOfFebruary = m_ui->addMonths(m_ui->addDays(day, 30), -1);
+
+    qputenv("TZ", savedZone);
+    tzset();
+    QCOMPARE(day.date(), QDate(2027, 3, 1));
+    QCOMPARE(day.time(), QTime(0, 0));
+    QCOMPARE(lastOfFebruary.date(), QDate(2027, 2, 28));
 }
 
 void TestWindow::pressOutsideFocusedItemClearsFocus_data()
