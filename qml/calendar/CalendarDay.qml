@@ -1,0 +1,127 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Calendar.js" as Calendar
+import "../scripts/Colors.js" as Colors
+
+// One day of the month grid in its two views: the signs and lunar days ("Daily") or the
+// void-of-course interval that begins that day ("Void Course").
+Rectangle {
+    id: root
+
+    // The grid's record of the day (see CalendarView).
+    property Item cell: null
+    // 0 Daily, 1 Void Course.
+    property int selectedTab: 0
+    readonly property bool hovered: mouse.containsMouse
+
+    signal clicked()
+
+    readonly property bool showsVoid: selectedTab === 1 && cell.voidZodiac >= 0
+
+    color: !cell.isMonthVisible ? Colors.Background.Lighter
+                                : cell.isSelected ? Colors.Background.LightSilver : "white"
+    border.width: 1 * UI.ppp
+    border.color: Colors.Background.Light
+
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: root.border.width
+        color: Colors.Background.LightSilver
+        opacity: root.hovered && !root.cell.isSelected ? 0.4 : 0
+
+        Behavior on opacity {
+            NumberAnimation { duration: 100 }
+        }
+    }
+
+    Item {
+        id: data
+        anchors.fill: parent
+        opacity: !root.cell.received ? 0 : root.cell.isMonthVisible ? 1.0 : 0.75
+
+        Behavior on opacity {
+            NumberAnimation { duration: 200; easing.type: Easing.OutSine }
+        }
+
+        Text {
+            x: 5 * UI.ppp
+            y: 3 * UI.ppp
+            text: UI.formatDateTime(root.cell.date, "d")
+            color: root.cell.isSelected ? "#885500" : "black"
+            font.pixelSize: UI.fontSize(17 * UI.ppp)
+        }
+
+        Item {
+            anchors.fill: parent
+            opacity: root.selectedTab === 0 ? 1 : 0
+
+            Behavior on opacity {
+                NumberAnimation { duration: 200; easing.type: Easing.InOutSine }
+            }
+
+            Text {
+                objectName: "signs"
+                anchors.right: parent.right
+                anchors.rightMargin: 3 * UI.ppp
+                y: 6 * UI.ppp
+                text: Calendar.signGlyphs(root.cell.firstZodiac, root.cell.secondZodiac)
+                color: Colors.Label.Green
+                font.family: "Vendarion"
+                font.pixelSize: UI.fontSize(16 * UI.ppp)
+                font.letterSpacing: 2
+            }
+
+            Text {
+                objectName: "lunarDay"
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                anchors.margins: 5 * UI.ppp
+                text: Calendar.lunarDayText(root.cell.firstLunarDay, root.cell.secondLunarDay)
+                color: Colors.Label.Blue
+                font.pixelSize: (root.height < 50 * UI.ppp ? UI.fontSize(14) : UI.fontSize(16))
+                                * UI.ppp
+            }
+        }
+
+        Item {
+            anchors.fill: parent
+            opacity: root.showsVoid ? 1 : 0
+
+            Behavior on opacity {
+                NumberAnimation { duration: 200; easing.type: Easing.InOutSine }
+            }
+
+            Text {
+                anchors.right: parent.right
+                anchors.rightMargin: 3 * UI.ppp
+                y: 6 * UI.ppp
+                text: Calendar.signGlyph(root.cell.voidZodiac)
+                color: Colors.Label.Green
+                font.family: "Vendarion"
+                font.pixelSize: UI.fontSize(16 * UI.ppp)
+                font.letterSpacing: 2
+            }
+
+            Text {
+                objectName: "voidTimes"
+                anchors.right: parent.right
+                anchors.bottom: parent.bottom
+                anchors.margins: 5 * UI.ppp
+                text: root.cell.voidZodiac < 0 ? ""
+                      : UI.formatDateTime(root.cell.voidStart, "hh:mm") + " - "
+                        + UI.formatDateTime(root.cell.voidEnd, "hh:mm")
+                color: Colors.Label.Blue
+                font.pixelSize: UI.fontSize((root.width < 94 ? 12 : 14) * UI.ppp)
+            }
+        }
+    }
+
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        acceptedButtons: Qt.LeftButton
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onClicked: root.clicked()
+    }
+}

@@ -1,0 +1,66 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+
+// The month title between two arrows that step to the first day of the month before or after.
+Item {
+    id: root
+
+    property date selectedDate: UI.localTime()
+    property var locale: Qt.locale()
+    readonly property string title: {
+        var month = Number(UI.formatDateTime(selectedDate, "M"))
+        return locale.standaloneMonthName(month - 1, Locale.LongFormat)
+                + UI.formatLocalized(selectedDate, " yyyy", locale.name)
+    }
+
+    // Local midnight of the month's first day.
+    function firstOfMonth(value) {
+        return UI.parseDateTime(UI.formatDateTime(value, "yyyy-MM-01"), "yyyy-MM-dd")
+    }
+
+    // months: -1 the month before, 1 the month after.
+    function step(months) {
+        selectedDate = UI.addMonths(firstOfMonth(selectedDate), months)
+    }
+
+    implicitWidth: 340 * UI.ppp
+    implicitHeight: 40 * UI.ppp
+
+    Text {
+        id: titleText
+        anchors.centerIn: parent
+        text: root.title
+        color: Colors.Label.Light
+        font.pixelSize: UI.fontSize(21 * UI.ppp)
+    }
+
+    Repeater {
+        model: [-1, 1]
+
+        Item {
+            width: 40 * UI.ppp
+            height: 40 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            x: modelData < 0 ? titleText.x - 30 * UI.ppp - arrow.width / 2 - width / 2
+                             : titleText.x + titleText.width + 30 * UI.ppp + arrow.width / 2
+                               - width / 2
+
+            Text {
+                id: arrow
+                anchors.centerIn: parent
+                text: modelData < 0 ? Icons.FontAwesome.AngleLeft : Icons.FontAwesome.AngleRight
+                color: Colors.Label.Blue
+                font.family: "FontAwesome"
+                font.pixelSize: UI.fontSize(30 * UI.ppp)
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.step(modelData)
+            }
+        }
+    }
+}

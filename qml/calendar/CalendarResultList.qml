@@ -1,0 +1,108 @@
+import QtQuick 2.6
+import QtQuick.Controls 1.4
+import UI 1.0
+import "../controls"
+import "../scripts/Calendar.js" as Calendar
+
+// The found dates, ten rows at most. The first result lands at the bottom and each later one
+// above it, so the list grows upwards as the search reports.
+ScrollableItem {
+    id: root
+
+    readonly property int maximumItems: Calendar.MaximumResults
+    // Fill counter: the highest filled index, -1 while empty.
+    property int lastIndex: -1
+    readonly property real rowWidth: 340 * UI.ppp
+    readonly property real rowHeight: 30 * UI.ppp
+    readonly property real rowSpacing: 5 * UI.ppp
+    readonly property real topPadding: 15 * UI.ppp
+    readonly property alias slots: slots
+
+    signal resultClicked(date date)
+
+    // Takes a hit of the search model (an Ephemeris).
+    function add(ephemeris) {
+        var next = Calendar.nextSlot(lastIndex)
+        slots.itemAt(next.slot).fill(ephemeris)
+        lastIndex = next.index
+    }
+
+    function clear() {
+        for (var i = 0; i < slots.count; ++i)
+            slots.itemAt(i).empty()
+        lastIndex = -1
+    }
+
+    horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+
+    Item {
+        width: root.rowWidth + 15 * UI.ppp
+        height: (root.lastIndex + 1) * (root.rowHeight + root.rowSpacing) + root.topPadding
+
+        Column {
+            y: root.topPadding
+
+            Repeater {
+                id: slots
+                model: root.maximumItems
+
+                Item {
+                    id: slot
+
+                    property bool active: false
+                    // The search model's object itself: the engine frees it once nothing
+                    // refers to it, and the row reads it for as long as it is shown.
+                    property var result: null
+                    property var entry: ({ date: new Date(NaN), lunarDay: 0, zodiac: -1,
+                                           phase: 0 })
+
+                    function fill(ephemeris) {
+                        result = ephemeris
+                        entry = { date: ephemeris.time, lunarDay: ephemeris.lunarDay,
+                                  zodiac: ephemeris.zodiac, phase: ephemeris.phase }
+                        active = true
+                    }
+
+                    function empty() {
+                        active = false
+                        result = null
+                    }
+
+                    width: root.rowWidth
+                    height: active ? root.rowHeight + root.rowSpacing : 0
+                    clip: true
+
+                    Behavior on height {
+                        NumberAnimation { duration: 300; easing.type: Easing.InOutSine }
+                    }
+
+                    Loader {
+                        id: row
+                        width: parent.width
+                        height: root.rowHeight
+                        active: slot.active
+                        opacity: status === Loader.Ready ? 1 : 0
+                        sourceComponent: CalendarSearchResult {
+                            entry: slot.entry
+                            hovered: mouse.containsMouse
+                        }
+
+                        Behavior on opacity {
+                            NumberAnimation { duration: 300; easing.type: Easing.InOutSine }
+                        }
+                    }
+
+                    MouseArea {
+                        id: mouse
+                        width: parent.width
+                        height: root.rowHeight
+                        enabled: slot.active
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: root.resultClicked(slot.entry.date)
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,136 @@
+import QtQuick 2.6
+import UI 1.0
+import "../controls"
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+import "../scripts/Lunar.js" as Lunar
+
+// What to look for: a lunar day, a sign, from when and how many dates. The page runs the search
+// and counts the answers down in searchCount; until they are all in, the form waits.
+Item {
+    id: root
+
+    property var model: null
+    // Results still awaited.
+    property int searchCount: 0
+    readonly property bool isSearching: searchCount > 0
+
+    readonly property alias moonDayField: moonDay
+    readonly property alias signField: sign
+    readonly property alias fromField: from
+    readonly property alias resultsField: results
+    readonly property alias searchButton: button
+
+    // from (date), lunarDay (0 any, else 1 to 30), zodiac (-1 any, else 0 to 11), results (1 to 10)
+    signal search(var request)
+
+    function requestSearch() {
+        search({ from: from.inputDate, lunarDay: moonDay.selectedIndex,
+                 zodiac: sign.selectedIndex - 1, results: results.selectedIndex + 1 })
+    }
+
+    function range(first, last) {
+        var list = []
+        for (var i = first; i <= last; ++i)
+            list.push(String(i))
+        return list
+    }
+
+    implicitWidth: 210 * UI.ppp
+    implicitHeight: fields.height + 15 * UI.ppp + button.height
+
+    Column {
+        id: fields
+        width: 210 * UI.ppp
+        height: 120 * UI.ppp
+        spacing: 6 * UI.ppp
+        enabled: !root.isSearching
+
+        readonly property real fieldHeight: (height - 3 * spacing) / 4
+
+        InputSelect {
+            id: moonDay
+            width: parent.width
+            height: fields.fieldHeight
+            labelText: qsTr("Moon day")
+            options: [qsTr("Any")].concat(root.range(1, 30))
+        }
+        InputSelect {
+            id: sign
+            width: parent.width
+            height: fields.fieldHeight
+            labelText: qsTr("In sign")
+            // Sign names stay untranslated here, as everywhere they name a sign.
+            options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) { return z.name }))
+        }
+        InputSelect {
+            id: from
+            width: parent.width
+            height: fields.fieldHeight
+            labelText: qsTr("From")
+            isDate: true
+            options: [qsTr("Today")]
+        }
+        InputSelect {
+            id: results
+            width: parent.width
+            height: fields.fieldHeight
+            labelText: qsTr("Results")
+            options: root.range(1, 10)
+        }
+    }
+
+    Rectangle {
+        id: button
+        anchors.top: fields.bottom
+        anchors.topMargin: 15 * UI.ppp
+        width: 100 * UI.ppp
+        height: 30 * UI.ppp
+        radius: 6 * UI.ppp
+        color: buttonMouse.containsMouse && !root.isSearching ? "#50D14E" : Colors.Button.Green
+
+        Text {
+            anchors.left: parent.left
+            anchors.leftMargin: 10 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Search")
+            color: "white"
+            font.pixelSize: UI.fontSize(16 * UI.ppp)
+        }
+
+        Text {
+            id: glyph
+            anchors.right: parent.right
+            anchors.rightMargin: 14 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            text: root.isSearching ? Icons.FontAwesome.Refresh : Icons.FontAwesome.Search
+            color: "white"
+            font.family: "FontAwesome"
+            font.pixelSize: UI.fontSize(18 * UI.ppp)
+
+            RotationAnimation on rotation {
+                running: root.isSearching
+                loops: Animation.Infinite
+                from: 0
+                to: 360
+                duration: 800
+                onRunningChanged: {
+                    if (!running)
+                        glyph.rotation = 0
+                }
+            }
+        }
+
+        // Stays enabled while searching, for the wait cursor; the click is ignored then.
+        MouseArea {
+            id: buttonMouse
+            anchors.fill: parent
+            hoverEnabled: true
+            cursorShape: root.isSearching ? Qt.WaitCursor : Qt.PointingHandCursor
+            onClicked: {
+                if (!root.isSearching)
+                    root.requestSearch()
+            }
+        }
+    }
+}

@@ -1,0 +1,53 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Calendar.js" as Calendar
+import "../scripts/Colors.js" as Colors
+import "../scripts/Lunar.js" as Lunar
+
+// One found date of the search: the day, where the Moon stands in its lunation, and its sign.
+Rectangle {
+    id: root
+
+    // date, lunarDay, zodiac and phase of the hit.
+    property var entry: ({ date: new Date(NaN), lunarDay: 0, zodiac: -1, phase: 0 })
+    property bool hovered: false
+
+    readonly property var progress: Calendar.phaseProgress(entry.phase)
+    readonly property var sign: entry.zodiac >= 0 && entry.zodiac < Lunar.Zodiacs.length
+                                ? Lunar.Zodiacs[entry.zodiac] : null
+    readonly property string dateText: UI.formatDateTime(entry.date, "yyyy, MMM, d")
+    readonly property string phaseText: (progress.rising ? qsTr("Rising") : qsTr("Descending"))
+                                        + ", " + progress.percent + "%. "
+                                        + qsTr("Day %1").arg(entry.lunarDay)
+    readonly property string signText: sign ? sign.icon + " " + qsTranslate("Lunar", sign.day) : ""
+
+    implicitHeight: 30 * UI.ppp
+    radius: 6 * UI.ppp
+    color: hovered ? "#F2F2F2" : "white"
+
+    Text {
+        anchors.left: parent.left
+        anchors.leftMargin: 8 * UI.ppp
+        anchors.verticalCenter: parent.verticalCenter
+        text: root.dateText
+        color: Colors.Label.Grey
+        font.pixelSize: UI.fontSize(11 * UI.ppp)
+    }
+
+    Text {
+        anchors.centerIn: parent
+        text: root.phaseText
+        color: Colors.Label.Blue
+        font.pixelSize: UI.fontSize(11 * UI.ppp)
+    }
+
+    Text {
+        anchors.right: parent.right
+        anchors.rightMargin: 16 * UI.ppp
+        anchors.verticalCenter: parent.verticalCenter
+        text: root.signText
+        color: Colors.Label.Green
+        font.family: "Vendarion, PT Sans, Open Sans, Helvetica"
+        font.pixelSize: UI.fontSize(11 * UI.ppp)
+    }
+}

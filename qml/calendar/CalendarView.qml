@@ -1,0 +1,151 @@
+import QtQuick 2.6
+import UI 1.0
+
+// The six-week month grid over the calendar model. Each cell keeps a record of its day that
+// the dayItem component reads through `cell`; entry i of the model feeds cell i, so the model
+// decides the week start. With the keyboard focus, the arrows, Home, End, Page Up and Page Down
+// move the model's selected date.
+FocusScope {
+    id: root
+
+    property int weeksPerMonth: 6
+    property int daysPerWeek: 7
+    property var model: null
+    // Drawn behind the cells; transparent unless given.
+    property Component backgroundItem: null
+    // Drawn in each cell; sees `cell` (the record below) and `grid` (this view).
+    property Component dayItem: null
+
+    readonly property int cellCount: weeksPerMonth * daysPerWeek
+    readonly property alias cells: cells
+    // The model's selected day as "yyyyMMdd", the form the cells compare with.
+    readonly property string selectedKey: model ? dayKey(UI.fromDate(model.selectedDate)) : ""
+    // Cells that hold their day of the model's latest run.
+    property int filledCount: 0
+
+    function dayKey(value) {
+        return UI.formatDateTime(value, "yyyyMMdd")
+    }
+
+    function selectedDay() {
+        return UI.fromDate(model.selectedDate)
+    }
+
+    function firstOfMonth(value) {
+        return UI.parseDateTime(UI.formatDateTime(value, "yyyy-MM-01"), "yyyy-MM-dd")
+    }
+
+    // The day a key moves the selection to, or null for keys the grid leaves alone.
+    function dayForKey(key, day) {
+        switch (key) {
+        case Qt.Key_Left: return UI.addDays(day, -1)
+        case Qt.Key_Right: return UI.addDays(day, 1)
+        case Qt.Key_Up: return UI.addDays(day, -7)
+        case Qt.Key_Down: return UI.addDays(day, 7)
+        case Qt.Key_Home: return firstOfMonth(day)
+        case Qt.Key_End: return UI.addDays(UI.addMonths(firstOfMonth(day), 1), -1)
+        // The same day number, cut to the length of the month it lands in.
+        case Qt.Key_PageUp: return UI.addMonths(day, -1)
+        case Qt.Key_PageDown: return UI.addMonths(day, 1)
+        default: return null
+        }
+    }
+
+    // A run's entries carry its version; the void intervals found after the days carry none.
+    // Entries of a run that a newer one has superseded are left for the newer one to refill.
+    function receive(index, entry) {
+        var cell = cells.itemAt(index)
+        var version = entry.version
+        if (!cell || !entry.first || !entry.second
+                || (version > 0 && version < model.entriesVersion))
+            return
+        var first = entry.first
+        var second = entry.second
+        var time = first.time
+        cell.date = time
+        cell.key = dayKey(time)
+        cell.firstLunarDay = first.lunarDay
+        cell.secondLunarDay = second.lunarDay
+        cell.firstZodiac = first.zodiac
+        cell.secondZodiac = second.zodiac
+        cell.voidStart = first.voidStart
+        cell.voidEnd = first.voidEnd
+        cell.voidZodiac = first.voidZodiac
+        cell.isMonthVisible = UI.formatDateTime(time, "yyyyMM")
+                === UI.formatDateTime(UI.fromDate(model.activeMonth), "yyyyMM")
+        cell.received = true
+        if (version > 0 && cell.version !== version) {
+            cell.version = version
+            filledCount = version === model.entriesVersion ? countFilled(version) : filledCount
+        }
+    }
+
+    function countFilled(version) {
+        var count = 0
+        for (var i = 0; i < cells.count; ++i) {
+            if (cells.itemAt(i).version === version)
+                ++count
+        }
+        return count
+    }
+
+    Keys.onPressed: {
+        if (!model)
+            return
+        var day = dayForKey(event.key, selectedDay())
+        if (!day)
+            return
+        model.selectedDate = day
+        event.accepted = true
+    }
+
+    Connections {
+        target: root.model
+        function onEntryChanged(index, entry) { root.receive(index, entry) }
+        function onSelectedDateChanged() { root.model.activeMonth = root.selectedDay() }
+        function onEntriesVersionChanged() { root.filledCount = root.countFilled(root.model.entriesVersion) }
+    }
+
+    Loader {
+        anchors.fill: parent
+        sourceComponent: root.backgroundItem
+    }
+
+    Repeater {
+        id: cells
+        model: root.cellCount
+
+        Item {
+            id: cell
+
+            // The record the day item reads.
+            readonly property int dayIndex: index
+            property date date: UI.localTime()
+            property string key: ""
+            readonly property bool isSelected: received && key === root.selectedKey
+            property bool isMonthVisible: false
+            property int firstLunarDay: 1
+            property int secondLunarDay: 1
+            property int firstZodiac: 1
+            property int secondZodiac: 1
+            property date voidStart: UI.localTime()
+            property date voidEnd: UI.localTime()
+            property int voidZodiac: -1
+            property bool received: false
+            property int version: 0
+
+            x: (index % root.daysPerWeek) * width
+            y: Math.floor(index / root.daysPerWeek) * height
+            width: root.width / root.daysPerWeek
+            height: root.height / root.weeksPerMonth
+
+            Loader {
+                // The day item resolves these names on its Loader.
+                readonly property Item cell: cell
+                readonly property Item grid: root
+                anchors.fill: parent
+                sourceComponent: root.dayItem
+            }
+        }
+    }
+}

@@ -1,0 +1,150 @@
+import QtQuick 2.6
+import UI 1.0
+import "../calendar"
+import "../controls"
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+
+// The month grid over the shared calendar model, in two views, and below it the date search
+// with its result list. Choosing a day, a void interval or a result moves the moon panel
+// through the model's selected date (or dateTimeSelected, for the start of a void interval).
+Rectangle {
+    id: root
+
+    property var calendarModel: null
+    property var searchModel: null
+    // 0 Daily, 1 Void Course.
+    property int selectedTab: 0
+
+    readonly property alias grid: grid
+    readonly property alias monthSwitcher: monthSwitcher
+    readonly property alias searchForm: searchForm
+    readonly property alias resultList: resultList
+
+    signal dateTimeSelected(date value)
+
+    function selectDay(cell) {
+        if (selectedTab === 1 && cell.voidZodiac >= 0)
+            dateTimeSelected(cell.voidStart)
+        else
+            calendarModel.selectedDate = cell.date
+        calendarModel.activeMonth = cell.date
+        grid.forceActiveFocus()
+    }
+
+    function startSearch(request) {
+        resultList.clear()
+        searchModel.search(request.from, request.lunarDay, request.zodiac, request.results)
+        searchForm.searchCount += request.results
+    }
+
+    color: "transparent"
+
+    Component.onCompleted: {
+        if (!calendarModel)
+            return
+        monthSwitcher.selectedDate = UI.fromDate(calendarModel.activeMonth)
+        calendarModel.refresh()
+    }
+
+    Rectangle {
+        id: header
+        width: parent.width
+        height: 60 * UI.ppp
+        color: "white"
+
+        TabSwitcher {
+            x: 35 * UI.ppp
+            width: root.width / 2
+            height: parent.height
+            spacing: 40 * UI.ppp
+            names: [qsTr("Daily"), qsTr("Void Course")]
+            selectedIndex: root.selectedTab
+            onSelectedIndexChanged: root.selectedTab = selectedIndex
+        }
+
+        CalendarMonthSwitcher {
+            id: monthSwitcher
+            anchors.right: parent.right
+            width: 340 * UI.ppp
+            height: parent.height
+            onSelectedDateChanged: {
+                if (root.calendarModel)
+                    root.calendarModel.activeMonth = selectedDate
+            }
+        }
+    }
+
+    Connections {
+        target: root.calendarModel
+        function onActiveMonthChanged() {
+            monthSwitcher.selectedDate = UI.fromDate(root.calendarModel.activeMonth)
+        }
+    }
+
+    CalendarView {
+        id: grid
+        anchors.top: header.bottom
+        anchors.topMargin: 20 * UI.ppp
+        width: parent.width
+        height: parent.height - header.height - 210 * UI.ppp
+        model: root.calendarModel
+        focus: true
+        dayItem: CalendarDay {
+            cell: parent ? parent.cell : null
+            selectedTab: root.selectedTab
+            onClicked: root.selectDay(cell)
+        }
+    }
+
+    Item {
+        id: searchArea
+        anchors.top: grid.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.leftMargin: 15 * UI.ppp
+        anchors.topMargin: 15 * UI.ppp
+
+        CalendarSearchForm {
+            id: searchForm
+            model: root.searchModel
+            onSearch: root.startSearch(request)
+        }
+
+        Text {
+            anchors.top: parent.top
+            anchors.topMargin: -2 * UI.ppp
+            x: resultList.x - searchArea.x - 18 * UI.ppp
+            visible: resultList.lastIndex >= 0
+            text: Icons.FontAwesome.Times
+            color: Colors.Label.Grey
+            font.family: "FontAwesome"
+            font.pixelSize: UI.fontSize(18 * UI.ppp)
+
+            MouseArea {
+                anchors.fill: parent
+                cursorShape: Qt.PointingHandCursor
+                onClicked: resultList.clear()
+            }
+        }
+    }
+
+    CalendarResultList {
+        id: resultList
+        anchors.top: grid.bottom
+        anchors.bottom: parent.bottom
+        anchors.right: parent.right
+        width: rowWidth + 15 * UI.ppp + (scrollbarVisible ? thickness : 0)
+        onResultClicked: root.calendarModel.selectedDate = date
+    }
+
+    Connections {
+        target: root.searchModel
+        function onSearchResult(entry, timeout) {
+            searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
+            if (!timeout)
+                resultList.add(entry)
+        }
+    }
+}

@@ -1,0 +1,109 @@
+import QtQuick 2.6
+import Global 1.0
+import UI 1.0
+import "../controls"
+import "../settings"
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+import "../scripts/Util.js" as Util
+
+// The observer's place, the interface scale and the daily update check.
+Item {
+    id: root
+
+    readonly property alias locationForm: locationForm
+    readonly property alias scaleField: scaleField
+    readonly property alias updateSwitch: updateSwitch
+
+    Item {
+        anchors.fill: parent
+        anchors.margins: 15 * UI.ppp
+
+        Column {
+            width: 300 * UI.ppp
+            spacing: 10 * UI.ppp
+
+            LocationForm {
+                id: locationForm
+                width: parent.width
+                buttonWidth: 70
+            }
+
+            InputSelect {
+                id: scaleField
+                width: parent.width
+                labelText: qsTr("UI scale")
+                buttonWidth: 70
+                defaultIndex: UI.storedScaleIndex
+                // A copy taken once: the field then selects the stored option, and that first
+                // selection is applied like any later one.
+                Component.onCompleted: options = Util.toList(UI.scaleOptions)
+                onSelectedIndexChanged: {
+                    if (selectedIndex >= 0)
+                        UI.scaleIndex = selectedIndex
+                }
+
+                Connections {
+                    target: UI
+                    function onScaleIndexChanged() { scaleField.selectedIndex = UI.scaleIndex }
+                }
+            }
+
+            Item {
+                id: updateSwitch
+
+                property bool checked: Global.updatesEnabled
+
+                function toggle() {
+                    checked = !checked
+                    Global.updatesEnabled = checked
+                    if (checked)
+                        Global.checkForUpdates()
+                }
+
+                width: parent.width
+                height: 27 * UI.ppp
+
+                Text {
+                    id: updateLabel
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: qsTr("Check for updates")
+                    color: updateMouse.containsMouse ? "#64ACEF" : Colors.Label.Blue
+                    font.family: "PT Sans, Open Sans, Helvetica"
+                    font.pixelSize: UI.fontSize(18 * UI.ppp)
+                }
+
+                Text {
+                    id: updateGlyph
+                    anchors.left: updateLabel.right
+                    anchors.leftMargin: 20 * UI.ppp
+                    anchors.verticalCenter: updateLabel.verticalCenter
+                    text: updateSwitch.checked ? Icons.FontAwesome.CheckSquare
+                                               : Icons.FontAwesome.Square
+                    color: updateMouse.containsMouse ? "#3AC67D" : "#2AB66D"
+                    font.family: "FontAwesome"
+                    font.pixelSize: UI.fontSize(18 * UI.ppp)
+                }
+
+                MouseArea {
+                    id: updateMouse
+                    x: updateLabel.x
+                    width: updateGlyph.x + updateGlyph.width - updateLabel.x
+                    height: parent.height
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: updateSwitch.toggle()
+                }
+            }
+        }
+
+        Text {
+            anchors.left: parent.left
+            anchors.bottom: parent.bottom
+            text: Global.product + " v." + Global.version
+            color: Colors.Label.Grey
+            font.family: "PT Sans, Open Sans, Helvetica"
+            font.pixelSize: UI.fontSize(18 * UI.ppp)
+        }
+    }
+}

@@ -1,0 +1,167 @@
+import QtQuick 2.6
+import QtQuick.Controls 1.4
+import QtQuick.Controls.Styles 1.4
+import UI 1.0
+import Global 1.0
+import Text 1.0
+import "../controls"
+import "../scripts/Lunar.js" as Lunar
+
+// The descriptive texts for the moon panel's moment in eight topics: for the topic, one section
+// each for the Moon's sign, its phase, the lunar day and the element day, where the text
+// document has something to say.
+Rectangle {
+    id: root
+
+    // The moon panel's ephemeris; until it has one, a stand-in with the panel's own defaults.
+    property var entry: null
+    property var document: null
+    property alias tabIndex: tabs.selectedIndex
+    property string text: ""
+    readonly property string css: "* { font-family: Verdana, Geneva; font-size: "
+                                  + UI.fontSize(18 * UI.ppp) + "px; } "
+                                  + "div { font-weight: normal; font-size: 1.1em; color: #448cdf; "
+                                  + "text-align: center; } "
+                                  + "p { font-weight: normal; font-size: 1em; color: #2b2b2b; }"
+    // The document this page reads; its announcement is recognised by this very name.
+    property string path: Global.resourcePath + "text/vendarion.txt"
+    readonly property var topicKeys: ["General", "Mood", "Health Nutrition", "Hair Care",
+                                      "Business", "Gardening", "Wedding", "Born this day"]
+    readonly property alias view: view
+    property bool completed: false
+
+    function topicKey(index) {
+        return index >= 0 && index < topicKeys.length ? topicKeys[index] : ""
+    }
+
+    // The first text for both keys, or "" when there is none.
+    function lookup(topic, key) {
+        if (!document)
+            return ""
+        var texts = document.getEntries([topic, key])
+        return texts.length > 0 ? texts[0] : ""
+    }
+
+    function section(heading, body) {
+        return body === "" ? "" : "<div>" + escaped(heading) + "</div><p>" + body + "</p>"
+    }
+
+    // Headings are plain text; the entries' own texts may carry markup and go in unchanged.
+    function escaped(value) {
+        return String(value).replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
+    }
+
+    function build() {
+        state = "loading"
+        text = ""
+        var e = entry ? entry : { phase: 0.5, lunarDay: 2, zodiac: 6 }
+        var topic = topicKey(tabIndex)
+        // The empty ephemeris before the first result has no sign; its sections are left out.
+        var sign = e.zodiac >= 0 && e.zodiac < Lunar.Zodiacs.length ? Lunar.Zodiacs[e.zodiac] : null
+        var body = ""
+        if (document) {
+            if (sign)
+                body += section(qsTr("Moon in %1").arg(qsTranslate("Lunar", sign.name)),
+                                lookup(topic, "Moon@" + sign.name))
+            var phase = Lunar.phaseName(e.phase)
+            body += section(qsTranslate("Lunar", phase), lookup(topic, phase))
+            body += section("Moon day " + e.lunarDay, lookup(topic, "md" + e.lunarDay))
+            if (sign)
+                body += section(qsTr("Day of %1").arg(qsTranslate("Lunar", sign.dayShort)),
+                                lookup(topic, sign.dayShort))
+        }
+        text = body
+        state = "ready"
+    }
+
+    color: "transparent"
+    state: "loading"
+    states: [
+        State { name: "loading"; PropertyChanges { target: view; opacity: 0 } },
+        State { name: "ready"; PropertyChanges { target: view; opacity: 1 } }
+    ]
+    transitions: Transition {
+        NumberAnimation { property: "opacity"; duration: 150; easing.type: Easing.InOutSine }
+    }
+
+    onEntryChanged: if (completed) build()
+    onTabIndexChanged: if (completed) build()
+
+    Component.onCompleted: {
+        completed = true
+        build()
+        TextLoader.load(path)
+    }
+
+    Connections {
+        target: TextLoader
+        function onDocumentLoaded(name, document) {
+            if (name !== root.path)
+                return
+            root.document = document
+            // Topic 0 from a fresh document; when it already is, the change alone builds nothing.
+            if (root.tabIndex === 0)
+                root.build()
+            else
+                root.tabIndex = 0
+        }
+    }
+
+    Rectangle {
+        id: header
+        width: parent.width
+        height: 60 * UI.ppp
+        color: "white"
+
+        readonly property bool compact: root.width < 700 * UI.ppp
+
+        TabSwitcher {
+            id: tabs
+            x: header.compact ? 15 * UI.ppp : 30 * UI.ppp
+            width: parent.width - x
+            height: parent.height
+            spacing: header.compact ? 10 * UI.ppp : 15 * UI.ppp
+            fontSize: UI.fontSize((header.compact ? 18 : 19) * UI.ppp)
+            names: [qsTr("General"), qsTr("Mood"), qsTr("Health\nNutrition"), qsTr("Hair\nCare"),
+                    qsTr("Business"), qsTr("Gardening"), qsTr("Wedding"), qsTr("Born\nthis day")]
+        }
+    }
+
+    Rectangle {
+        anchors.top: header.bottom
+        anchors.topMargin: 20 * UI.ppp
+        anchors.bottom: parent.bottom
+        width: parent.width
+        color: "white"
+
+        TextArea {
+            id: view
+            anchors.fill: parent
+            readOnly: true
+            frameVisible: false
+            backgroundVisible: false
+            textFormat: TextEdit.RichText
+            textMargin: 25 * UI.ppp
+            text: "<html><head><style type=\"text/css\">" + root.css + "</style></head><body>"
+                  + root.text + "</body></html>"
+
+            style: TextAreaStyle {
+                transientScrollBars: false
+                frame: Item {}
+                corner: Item {}
+                incrementControl: Item {}
+                decrementControl: Item {}
+                scrollBarBackground: Rectangle {
+                    implicitWidth: 10 * UI.ppp
+                    implicitHeight: 10 * UI.ppp
+                    color: "#dfdfdf"
+                }
+                handle: Rectangle {
+                    implicitWidth: styleData.horizontal ? 30 : 10 * UI.ppp
+                    implicitHeight: styleData.horizontal ? 10 * UI.ppp : 30
+                    color: "#d1d7e9"
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,47 @@
+.pragma library
+
+// Place names and the world map's projection, kept free of items so the tests can drive them
+// with plain numbers.
+
+// The longest display name shown whole; a longer one keeps this many characters and "...".
+var MaximumNameLength = 30
+
+// "name, region, country"; without a region "name, country"; without either the bare name.
+function displayName(name, region, country) {
+    var text = name || ""
+    if (region)
+        text += ", " + region + (country ? ", " + country : "")
+    else if (country)
+        text += ", " + country
+    if (text.length > MaximumNameLength)
+        text = text.substring(0, MaximumNameLength) + "..."
+    return text
+}
+
+// The map is a plate carree whose left edge is longitude -170 and whose centre line is 10 E.
+// A longitude west of -170 is drawn wrapped round to the right edge rather than off the map.
+function project(longitude, latitude, width, height) {
+    var lon = longitude < -170 ? longitude + 360 : longitude
+    return Qt.point(width / 2 + width / 360 * lon - width / 36, height / 2 - height / 180 * latitude)
+}
+
+// The inverse. The strip right of 180 E is the far east of the Pacific: its longitudes come
+// back between -180 and -170, where the place tables keep them.
+function unproject(x, y, width, height) {
+    var longitude = (x + width / 36 - width / 2) / (width / 360)
+    if (longitude >= 180)
+        longitude -= 360
+    return { longitude: longitude, latitude: (height / 2 - y) / (height / 180) }
+}
+
+// A typed latitude beyond a pole is no place on Earth: it stops at the pole.
+function clampLatitude(latitude) {
+    return Math.max(-90, Math.min(90, latitude))
+}
+
+// A typed longitude past the date line comes round the globe: 200 is -160.
+function wrapLongitude(longitude) {
+    if (longitude >= -180 && longitude <= 180)
+        return longitude
+    return ((longitude + 180) % 360 + 360) % 360 - 180
+}

@@ -1,0 +1,96 @@
+import QtQuick 2.6
+import Geo 1.0
+import UI 1.0
+import "../scripts/Places.js" as Places
+
+// The world map of the location form: the chosen place in pink and, while the mouse is over
+// the map, the known city nearest to it in white; a click chooses that city.
+Item {
+    id: root
+
+    readonly property real longitude: Geo.location.longitude
+    readonly property real latitude: Geo.location.latitude
+    property point mousePoint: Qt.point(0, 0)
+    // The city nearest to the mouse, as the location service last answered.
+    property var nearLocation: null
+    property real nearLongitude: 0
+    property real nearLatitude: 0
+    property string nearName: ""
+    property real nearOpacity: mouse.containsMouse && nearName !== "" ? 1 : 0
+    readonly property real markerSize: 10 * UI.ppp
+    readonly property alias mouseArea: mouse
+
+    function drawMarker(ctx, longitude, latitude, fill, stroke, alpha) {
+        var p = Places.project(longitude, latitude, width, height)
+        ctx.globalAlpha = alpha
+        ctx.fillStyle = fill
+        ctx.strokeStyle = stroke
+        ctx.lineWidth = 1
+        ctx.beginPath()
+        ctx.ellipse(p.x - markerSize / 2, p.y - markerSize / 2, markerSize, markerSize)
+        ctx.fill()
+        ctx.stroke()
+    }
+
+    Behavior on nearOpacity {
+        NumberAnimation { duration: 200; easing.type: Easing.InOutQuad }
+    }
+
+    onLongitudeChanged: canvas.requestPaint()
+    onLatitudeChanged: canvas.requestPaint()
+    onNearLongitudeChanged: canvas.requestPaint()
+    onNearLatitudeChanged: canvas.requestPaint()
+    onNearOpacityChanged: canvas.requestPaint()
+    onMousePointChanged: canvas.requestPaint()
+
+    Image {
+        anchors.fill: parent
+        source: resourcePath + "images/map-world.svg"
+        // Rendered at the size shown, so the outlines stay sharp at every scale.
+        sourceSize: Qt.size(Math.max(1, Math.round(width)), Math.max(1, Math.round(height)))
+        fillMode: Image.Stretch
+        smooth: true
+    }
+
+    Canvas {
+        id: canvas
+        anchors.fill: parent
+        onWidthChanged: requestPaint()
+        onHeightChanged: requestPaint()
+        onPaint: {
+            var ctx = getContext("2d")
+            ctx.reset()
+            root.drawMarker(ctx, root.longitude, root.latitude, "#CB3686", "#CB3686", 1)
+            if (root.nearOpacity > 0)
+                root.drawMarker(ctx, root.nearLongitude, root.nearLatitude, "#FFFFFF", "#888888",
+                                0.9 * root.nearOpacity)
+        }
+    }
+
+    MouseArea {
+        id: mouse
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onPositionChanged: {
+            root.mousePoint = Qt.point(mouse.x, mouse.y)
+            var place = Places.unproject(mouse.x, mouse.y, width, height)
+            Geo.searchCoords(place.longitude, place.latitude)
+        }
+        onClicked: {
+            if (root.nearName !== "" && root.nearLocation)
+                Geo.location = root.nearLocation
+        }
+    }
+
+    Connections {
+        target: Geo
+        function onSearchCoordsCompleted(near) {
+            root.nearName = ""
+            root.nearLongitude = near.longitude
+            root.nearLatitude = near.latitude
+            root.nearLocation = near
+            root.nearName = near.name
+        }
+    }
+}
