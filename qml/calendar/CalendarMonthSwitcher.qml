@@ -40,6 +40,7 @@ Item {
         model: [-1, 1]
 
         Item {
+            objectName: modelData < 0 ? "previousMonth" : "nextMonth"
             width: 40 * UI.ppp
             height: 40 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter

@@ -1,0 +1,78 @@
+import QtQuick 2.6
+import QtTest 1.1
+import UI 1.0
+import "qrc:/qml/calendar"
+
+Item {
+    id: scene
+    width: 400
+    height: 100
+
+    Component {
+        id: switcherComponent
+        CalendarMonthSwitcher {
+            width: 340
+            height: 60
+            locale: Qt.locale("en_US")
+        }
+    }
+
+    TestCase {
+        name: "CalendarMonthSwitcher"
+        when: windowShown
+
+        function day(text) {
+            return UI.parseDateTime(text + " 00:00", "yyyy-MM-dd hh:mm")
+        }
+
+        // Clicks the middle of an arrow's click area: -1 left, 1 right.
+        function clickArrow(switcher, side) {
+            var name = side < 0 ? "previousMonth" : "nextMonth"
+            for (var i = 0; i < switcher.children.length; ++i) {
+                if (switcher.children[i].objectName === name) {
+                    mouseClick(switcher.children[i])
+                    return
+                }
+            }
+            fail("no arrow " + name)
+        }
+
+        function test_arrows_data() {
+            return [
+                { tag: "December forward to January", from: "2026-12-15", side: 1,
+                  to: "2027-01-01", title: "January 2027" },
+                { tag: "January back to December", from: "2027-01-01", side: -1,
+                  to: "2026-12-01", title: "December 2026" },
+                { tag: "from the 31st back into February", from: "2027-03-31", side: -1,
+                  to: "2027-02-01", title: "February 2027" },
+                { tag: "from the 31st on into April", from: "2027-03-31", side: 1,
+                  to: "2027-04-01", title: "April 2027" }
+            ]
+        }
+
+        function test_arrows(data) {
+            var switcher = createTemporaryObject(switcherComponent, scene,
+                                                 { selectedDate: day(data.from) })
+            waitForRendering(switcher)
+            clickArrow(switcher, data.side)
+            compare(UI.formatDateTime(switcher.selectedDate, "yyyy-MM-dd hh:mm"),
+                    data.to + " 00:00")
+            compare(switcher.title, data.title)
+        }
+
+        // The stand-alone name: Polish says "marzec" alone and "marca" inside a date.
+        function test_titleFollowsTheLocale_data() {
+            return [
+                { tag: "German", locale: "de_DE", title: "M\u00e4rz 2027" },
+                { tag: "Polish, stand-alone form", locale: "pl_PL", title: "marzec 2027" }
+            ]
+        }
+
+        function test_titleFollowsTheLocale(data) {
+            var switcher = createTemporaryObject(switcherComponent, scene,
+                                                 { selectedDate: day("2027-03-31"),
+                                                   locale: Qt.locale(data.locale) })
+            compare(switcher.title, data.title)
+        }
+    }
+}

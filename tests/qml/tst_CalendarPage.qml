@@ -1,0 +1,121 @@
+import QtQuick 2.6
+import QtTest 1.1
+import Astro 1.0
+import UI 1.0
+import "qrc:/qml/pages"
+
+TestScene {
+    id: window
+    width: 700
+    height: 560
+
+    Component {
+        id: modelComponent
+        CalendarModel {}
+    }
+
+    // Stands in for the search model: records the request and lets the test answer it.
+    Component {
+        id: searchComponent
+        QtObject {
+            property var requests: []
+            signal searchResult(var entry, bool timeout)
+            function search(from, lunarDay, zodiac, results) {
+                requests.push({ from: from, lunarDay: lunarDay, zodiac: zodiac, results: results })
+            }
+        }
+    }
+
+    Component {
+        id: pageComponent
+        CalendarPage {
+            width: 614
+            height: 520
+        }
+    }
+
+    TestCase {
+        name: "CalendarPage"
+        when: windowShown
+
+        property var page: null
+        property var search: null
+
+        function day(text) {
+            return UI.parseDateTime(text + " 00:00", "yyyy-MM-dd hh:mm")
+        }
+
+        function hit(date, lunarDay) {
+            return { time: day(date), lunarDay: lunarDay, zodiac: 1, phase: 0.2 }
+        }
+
+        // The dates of the filled rows, top to bottom.
+        function shownDates() {
+            var dates = []
+            var slots = page.resultList.slots
+            for (var i = 0; i < slots.count; ++i) {
+                if (slots.itemAt(i).active)
+                    dates.push(UI.formatDateTime(slots.itemAt(i).entry.date, "yyyy-MM-dd"))
+            }
+            return dates
+        }
+
+        function init() {
+            search = createTemporaryObject(searchComponent, window)
+            page = createTemporaryObject(pageComponent, window,
+                                         { calendarModel: createTemporaryObject(modelComponent,
+                                                                                window),
+                                           searchModel: search })
+            waitForRendering(page)
+        }
+
+        function test_searchAsksWithTheFormsChoices() {
+            mouseClick(page.searchForm.searchButton)
+            compare(search.requests.length, 1)
+            compare(search.requests[0].lunarDay, 0, "any lunar day")
+            compare(search.requests[0].zodiac, -1, "any sign")
+            compare(search.requests[0].results, 1)
+            verify(page.searchForm.isSearching)
+        }
+
+        function test_resultsFillFromTheBottom_data() {
+            return [
+                { tag: "three found", timeouts: [false, false, false],
+                  shown: ["2027-03-19", "2027-03-12", "2027-03-05"] },
+                { tag: "a timed-out one adds no row but counts", timeouts: [false, true, false],
+                  shown: ["2027-03-19", "2027-03-05"] },
+                { tag: "all timed out", timeouts: [true, true, true], shown: [] }
+            ]
+        }
+
+        function test_resultsFillFromTheBottom(data) {
+            page.searchForm.resultsField.selectedIndex = 2
+            page.searchForm.moonDayField.selectedIndex = 15
+            mouseClick(page.searchForm.searchButton)
+            compare(search.requests[0].results, 3)
+            compare(search.requests[0].lunarDay, 15)
+            compare(page.searchForm.searchCount, 3)
+            var dates = ["2027-03-05", "2027-03-12", "2027-03-19"]
+            for (var i = 0; i < 3; ++i) {
+                verify(!page.searchForm.moonDayField.enabled, "the form waits while results are due")
+                search.searchResult(hit(dates[i], 15), data.timeouts[i])
+            }
+            compare(page.searchForm.searchCount, 0)
+            verify(page.searchForm.moonDayField.enabled)
+            compare(shownDates(), data.shown)
+            compare(page.resultList.lastIndex, data.shown.length - 1)
+        }
+
+        function test_newSearchStartsEmptyAndRowsSelectTheirDay() {
+            mouseClick(page.searchForm.searchButton)
+            search.searchResult(hit("2027-03-05", 4), false)
+            compare(shownDates(), ["2027-03-05"])
+            mouseClick(page.resultList.slots.itemAt(9))
+            compare(UI.formatDateTime(UI.fromDate(page.calendarModel.selectedDate), "yyyy-MM-dd"),
+                    "2027-03-05")
+            mouseClick(page.searchForm.searchButton)
+            compare(shownDates(), [])
+            compare(search.requests.length, 2)
+        }
+    }
+}

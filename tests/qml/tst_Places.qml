@@ -1,0 +1,75 @@
+import QtQuick 2.6
+import QtTest 1.1
+import "qrc:/qml/scripts/Places.js" as Places
+
+TestCase {
+    name: "Places"
+
+    function test_displayName_data() {
+        return [
+            { tag: "name, region and country", name: "Bern", region: "Bern",
+              country: "Switzerland", shown: "Bern, Bern, Switzerland" },
+            { tag: "no region", name: "Monaco", region: "", country: "Monaco",
+              shown: "Monaco, Monaco" },
+            { tag: "neither region nor country", name: "Custom city", region: "", country: "",
+              shown: "Custom city" },
+            { tag: "30 characters stay whole", name: "Abcdefghij", region: "Klmnopqrst",
+              country: "Uvwxyz", shown: "Abcdefghij, Klmnopqrst, Uvwxyz" },
+            { tag: "43 characters are cut to 30", name: "Llanfairpwllgwyngyll", region: "Wales",
+              country: "United Kingdom", shown: "Llanfairpwllgwyngyll, Wales, U..." },
+            { tag: "a long bare name is cut too", name: "Taumatawhakatangihangakoauauotamatea",
+              region: "", country: "", shown: "Taumatawhakatangihangakoauauot..." }
+        ]
+    }
+
+    function test_displayName(data) {
+        compare(Places.displayName(data.name, data.region, data.country), data.shown)
+    }
+
+    // The map is 360 x 180 here, one pixel a degree: x 0 is -170, x 180 is 10 E.
+    function test_projection_data() {
+        return [
+            { tag: "top-left corner", lon: -170, lat: 90, x: 0, y: 0 },
+            { tag: "centre", lon: 10, lat: 0, x: 180, y: 90 },
+            { tag: "Greenwich on the equator", lon: 0, lat: 0, x: 170, y: 90 },
+            { tag: "date line, south pole", lon: 180, lat: -90, x: 350, y: 180, backLon: -180 },
+            { tag: "Paris", lon: 2.35, lat: 48.85, x: 172.35, y: 41.15 },
+            { tag: "west of -170 wraps to the right edge", lon: -175, lat: -15, x: 355, y: 105 }
+        ]
+    }
+
+    function test_projection(data) {
+        var p = Places.project(data.lon, data.lat, 360, 180)
+        fuzzyCompare(p.x, data.x, 1e-9)
+        fuzzyCompare(p.y, data.y, 1e-9)
+        var back = Places.unproject(p.x, p.y, 360, 180)
+        fuzzyCompare(back.longitude, data.backLon !== undefined ? data.backLon : data.lon, 1e-9)
+        fuzzyCompare(back.latitude, data.lat, 1e-9)
+    }
+
+    function test_projectionFollowsTheSize() {
+        // 600 x 400: the centre line 10 E at 300, 45 N a quarter of the way down.
+        var p = Places.project(10, 45, 600, 400)
+        fuzzyCompare(p.x, 300, 1e-9)
+        fuzzyCompare(p.y, 100, 1e-9)
+        var q = Places.unproject(0, 400, 600, 400)
+        fuzzyCompare(q.longitude, -170, 1e-9)
+        fuzzyCompare(q.latitude, -90, 1e-9)
+    }
+
+    function test_typedCoordinates_data() {
+        return [
+            { tag: "latitude beyond the north pole", lat: 95, lon: 0, toLat: 90, toLon: 0 },
+            { tag: "latitude beyond the south pole", lat: -120, lon: 0, toLat: -90, toLon: 0 },
+            { tag: "longitude past the date line", lat: 0, lon: 200, toLat: 0, toLon: -160 },
+            { tag: "longitude a full turn west", lat: 0, lon: -370, toLat: 0, toLon: -10 },
+            { tag: "the date line itself stays", lat: 10, lon: -180, toLat: 10, toLon: -180 },
+            { tag: "ordinary place unchanged", lat: 48.85, lon: 2.35, toLat: 48.85, toLon: 2.35 }
+        ]
+    }
+
+    function test_typedCoordinates(data) {
+        compare(Places.clampLatitude(data.lat), data.toLat)
+        fuzzyCompare(Places.wrapLongitude(data.lon), data.toLon, 1e-9)
+    }
+}
