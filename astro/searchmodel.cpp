@@ -152,7 +152,7 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         const int sign = e->zodiac();
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
             return true;
-        if (stopwatch.elapsed() > m_budget) {
+        if (stopwatch.elapsed() >= m_budget) {
             qDebug().noquote() << QStringLiteral("search took 10 seconds! aborting...");
             return false;
         }

@@ -50,7 +50,7 @@ public:
     }
 
     // Waits until a log line starting with the text has been written.
-    bool waitForLine(const QString &start, int timeout = 30000)
+    bool waitForLine(const QString &start, int timeout = 60000)
     {
         QDeadlineTimer deadline(timeout);
         while (!deadline.hasExpired()) {

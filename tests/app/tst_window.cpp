@@ -57,6 +57,7 @@ private slots:
     void pressOutsideFocusedItemClearsFocus_data();
     void pressOutsideFocusedItemClearsFocus();
     void secondWindowThrows();
+    void cleanupTestCase();
 
 private:
     UI *m_ui = nullptr;
@@ -240,6 +241,13 @@ void TestWindow::secondWindowThrows()
 {
     QVERIFY_EXCEPTION_THROWN(UI second, std::bad_alloc);
     QCOMPARE(UI::instance(), m_ui);
+}
+
+void TestWindow::cleanupTestCase()
+{
+    // The window and the services go before the application object, as at the end of a run.
+    delete m_ui;
+    delete global::Object::instance();
 }
 
 QTEST_MAIN(TestWindow)
