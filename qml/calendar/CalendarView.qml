@@ -20,7 +20,8 @@ FocusScope {
     readonly property alias cells: cells
     // The model's selected day as "yyyyMMdd", the form the cells compare with.
     readonly property string selectedKey: model ? dayKey(UI.fromDate(model.selectedDate)) : ""
-    // Cells that hold their day of the model's latest run.
+    // The latest run the grid has heard of, and how many cells hold their day of it.
+    property var filledVersion: 0
     property int filledCount: 0
 
     function dayKey(value) {
@@ -74,9 +75,12 @@ FocusScope {
         cell.isMonthVisible = UI.formatDateTime(time, "yyyyMM")
                 === UI.formatDateTime(UI.fromDate(model.activeMonth), "yyyyMM")
         cell.received = true
-        if (version > 0 && cell.version !== version) {
+        if (version > 0) {
             cell.version = version
-            filledCount = version === model.entriesVersion ? countFilled(version) : filledCount
+            if (version >= filledVersion) {
+                filledVersion = version
+                filledCount = countFilled(version)
+            }
         }
     }
 
@@ -103,7 +107,6 @@ FocusScope {
         target: root.model
         function onEntryChanged(index, entry) { root.receive(index, entry) }
         function onSelectedDateChanged() { root.model.activeMonth = root.selectedDay() }
-        function onEntriesVersionChanged() { root.filledCount = root.countFilled(root.model.entriesVersion) }
     }
 
     Loader {

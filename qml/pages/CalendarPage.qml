@@ -84,6 +84,7 @@ Rectangle {
 
     CalendarView {
         id: grid
+        objectName: "calendarView"
         anchors.top: header.bottom
         anchors.topMargin: 20 * UI.ppp
         width: parent.width

@@ -1,0 +1,223 @@
+// How long the calendar grid takes to fill after a month change, and whether the interface
+// stays responsive meanwhile. Runs the scene in a real window (use a display, or
+// tests/with-xvfb.sh), shows the calendar page, steps through the months and prints, per
+// month: the time until all 42 cells hold the new month's days, the time until the last void
+// interval has arrived, the longest gap between two frames and the longest delay of a 5 ms
+// main-thread timer. Frames are requested continuously, so a frame gap is a stall.
+//
+//   measure_calendar_fill [--months N] [--scene FILE] [--scale-index N]
+
+#include "app/modules.h"
+#include "app/ui.h"
+#include "astro/calendarmodel.h"
+#include "astro/library.h"
+#include "global/object.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Frame times in milliseconds since the clock started; written by the render thread.
+class FrameLog
+{
+public:
+    void add(qint64 ms)
+    {
+        QMutexLocker locker(&m_lock);
+        m_frames.push_back(ms);
+    }
+    // The longest interval between frames in [from, to], the edges included as frames.
+    qint64 longestGap(qint64 from, qint64 to)
+    {
+        QMutexLocker locker(&m_lock);
+        qint64 longest = 0;
+        qint64 last = from;
+        for (qint64 t : m_frames) {
+            if (t <= from || t > to)
+                continue;
+            longest = std::max(longest, t - last);
+            last = t;
+        }
+        return std::max(longest, to - last);
+    }
+
+private:
+    QMutex m_lock;
+    std::vector<qint64> m_frames;
+};
+
+void waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+QQuickItem *findByName(QQuickItem *item, const QString &name)
+{
+    if (!item)
+        return nullptr;
+    if (item->objectName() == name)
+        return item;
+    for (QQuickItem *child : item->childItems()) {
+        if (QQuickItem *found = findByName(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+double median(std::vector<qint64> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    QApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    const QCommandLineOption monthsOption(QStringLiteral("months"),
+                                          QStringLiteral("Month changes to measure."),
+                                          QStringLiteral("count"), QStringLiteral("12"));
+    const QCommandLineOption sceneOption(QStringLiteral("scene"),
+                                         QStringLiteral("A QML file instead of the root scene."),
+                                         QStringLiteral("file"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale-index"),
+                                         QStringLiteral("Scale option index."),
+                                         QStringLiteral("index"), QStringLiteral("1"));
+    parser.addOptions({monthsOption, sceneOption, scaleOption});
+    parser.addHelpOption();
+    parser.process(app);
+
+    // Settings of its own and no update check.
+    QStandardPaths::setTestModeEnabled(true);
+    global::Object::instance()->setUpdatesEnabled(false);
+    global::Object::instance()->writeSetting(QStringLiteral("window"), QStringLiteral("scaleIndex"),
+                                             parser.value(scaleOption).toInt());
+
+    astro::setupEphemeris();
+    installModules();
+    UI *ui = UI::instance();
+    if (parser.isSet(sceneOption)) {
+        UI::setSceneContext(ui->rootContext());
+        ui->rootContext()->setContextProperty(QStringLiteral("galleryPage"), 1);
+        ui->setScaleIndex(parser.value(scaleOption).toInt());
+        ui->setResizeMode(QQuickView::SizeRootObjectToView);
+        ui->setSource(QUrl::fromLocalFile(parser.value(sceneOption)));
+        ui->resize(int(1018 * ui->ppp()), int(560 * ui->ppp()));
+        ui->show();
+    } else {
+        ui->setupWindow();
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    FrameLog frames;
+    QObject::connect(
+        ui, &QQuickWindow::frameSwapped, ui,
+        [&] {
+            frames.add(clock.elapsed());
+            QMetaObject::invokeMethod(ui, &QQuickWindow::update, Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+
+    // The root scene makes the calendar page when it is first shown.
+    QQuickItem *view = nullptr;
+    waitUntil(
+        [&] {
+            if (QQuickItem *button = findByName(ui->rootObject(), QStringLiteral("calendarButton")))
+                QMetaObject::invokeMethod(button, "click");
+            view = findByName(ui->rootObject(), QStringLiteral("calendarView"));
+            return view != nullptr;
+        },
+        20000);
+    if (!view) {
+        std::fprintf(stderr, "no calendar view in the scene\n");
+        return 1;
+    }
+    auto *model = qobject_cast<astro::CalendarModel *>(view->property("model").value<QObject *>());
+    if (!model) {
+        std::fprintf(stderr, "the calendar view has no calendar model\n");
+        return 1;
+    }
+    qint64 lastEntry = 0;
+    QObject::connect(model, &astro::CalendarModel::entryChanged, ui,
+                     [&] { lastEntry = clock.elapsed(); });
+    ui->update();
+
+    // The first month, filled at start-up, is not measured.
+    waitUntil([&] { return view->property("filledCount").toInt() == 42; }, 60000);
+    waitUntil([] { return false; }, 1500);
+
+    std::printf("%-8s %10s %10s %12s %12s\n", "month", "cells ms", "voids ms", "frame gap ms",
+                "timer gap ms");
+    std::vector<qint64> cells, voids, gaps, timerGaps;
+    QDate month = model->activeMonth();
+    for (int i = 0; i < parser.value(monthsOption).toInt(); ++i) {
+        month = month.addMonths(1);
+        qint64 lastTick = 0;
+        qint64 longestTick = 0;
+        QTimer probe;
+        probe.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            longestTick = std::max(longestTick, now - lastTick);
+            lastTick = now;
+        });
+
+        const qlonglong before = model->entriesVersion();
+        const qint64 start = clock.elapsed();
+        lastTick = start;
+        lastEntry = start;
+        probe.start(5);
+        model->setActiveMonth(month);
+        // The grid counts the cells of the run it has last heard of.
+        waitUntil(
+            [&] {
+                return view->property("filledCount").toInt() == 42
+                       && model->entriesVersion() > before
+                       && view->property("filledVersion").toLongLong() == model->entriesVersion();
+            },
+            60000);
+        const qint64 filled = clock.elapsed();
+        // The void intervals follow the days; the run is over when entries stop coming.
+        waitUntil([&] { return clock.elapsed() - std::max(lastEntry, filled) > 1500; }, 60000);
+        probe.stop();
+        const qint64 end = std::max(lastEntry, filled);
+
+        cells.push_back(filled - start);
+        voids.push_back(end - start);
+        gaps.push_back(frames.longestGap(start, end));
+        timerGaps.push_back(longestTick);
+        std::printf("%-8s %10lld %10lld %12lld %12lld\n",
+                    qPrintable(month.toString(QStringLiteral("yyyy-MM"))), filled - start,
+                    end - start, gaps.back(), longestTick);
+    }
+    std::printf("median   %10.0f %10.0f %12.0f %12.0f\n", median(cells), median(voids),
+                median(gaps), median(timerGaps));
+    std::printf(
+        "worst    %10lld %10lld %12lld %12lld\n", *std::max_element(cells.begin(), cells.end()),
+        *std::max_element(voids.begin(), voids.end()), *std::max_element(gaps.begin(), gaps.end()),
+        *std::max_element(timerGaps.begin(), timerGaps.end()));
+    return 0;
+}
