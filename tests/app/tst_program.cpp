@@ -38,6 +38,12 @@ public:
         QDir().mkpath(home + QStringLiteral("/runtime"));
         QFile::setPermissions(home + QStringLiteral("/runtime"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // The scene asks for an update check at start; no test may reach the network.
+        QSettings settings(home + QStringLiteral("/.config/Harkel/Vendarion.conf"),
+                           QSettings::IniFormat);
+        if (!settings.contains(QStringLiteral("global/checkForUpdates")))
+            settings.setValue(QStringLiteral("global/checkForUpdates"), false);
+        settings.sync();
         m_process.setProcessEnvironment(env);
         m_process.start(programPath(), QStringList());
     }

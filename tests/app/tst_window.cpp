@@ -66,6 +66,8 @@ private:
 void TestWindow::initTestCase()
 {
     startWithCleanHome();
+    // The scene asks for an update check when it loads; no test may reach the network.
+    global::Object::instance()->setUpdatesEnabled(false);
     s_previousHandler = qInstallMessageHandler(collectWarnings);
     installModules();
     m_ui = UI::instance();
