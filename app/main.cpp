@@ -57,8 +57,10 @@ int main(int argc, char **argv)
 
     astro::setupEphemeris();
     installModules();
-    UI::instance()->setupWindow();
+    // Before the window shows, so that an early request to end is not the default, abrupt end;
+    // it is acted on once the event loop runs.
     closeOnTerminationSignals(UI::instance());
+    UI::instance()->setupWindow();
 
     const int result = app->exec();
 
