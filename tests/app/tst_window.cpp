@@ -146,6 +146,8 @@ void TestWindow::utilities()
     QCOMPARE(m_ui->formatDateTime(moment, QStringLiteral("MM/dd/yyyy hh:mm")),
              QStringLiteral("03/01/2016 07:05"));
     QCOMPARE(m_ui->formatDegrees(12.5), QStringLiteral("12\u00B0 30'"));
+    QCOMPARE(m_ui->dateTimeOnDay(QDateTime(QDate(2016, 3, 1), QTime(7, 5, 42)), 2016, 2, 29),
+             QDateTime(QDate(2016, 2, 29), QTime(7, 5)));
 
     QQuickItem *root = m_ui->rootObject();
     auto item = std::make_unique<QQuickItem>(root);
