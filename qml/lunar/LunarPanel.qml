@@ -169,8 +169,10 @@ Rectangle {
                     horizontalAlignment: modelData.left ? Text.AlignLeft : Text.AlignRight
                     verticalAlignment: Text.AlignVCenter
                     font.pixelSize: UI.fontSize(17 * UI.ppp)
+                    // Near the poles the Moon may not rise or set for days: say so, rather
+                    // than leave the label hanging.
                     text: modelData.label.arg(
-                              UI.formatDateTime(root.entry[modelData.value], "hh:mm"))
+                              UI.formatDateTime(root.entry[modelData.value], "hh:mm") || "--:--")
                 }
             }
         }

@@ -200,7 +200,9 @@ void TestScene::panelShowsTheEngine()
     QVERIFY(!inVoid || e->isVoC());
     QVERIFY(showMoment(moment));
 
-    const auto hm = [](const QDateTime &t) { return t.toString(QStringLiteral("hh:mm")); };
+    const auto hm = [](const QDateTime &t) {
+        return t.isValid() ? t.toString(QStringLiteral("hh:mm")) : QStringLiteral("--:--");
+    };
     const auto date
         = [](const QDateTime &t) { return t.toString(QStringLiteral("MM/dd/yyyy hh:mm")); };
     QStringList expected{
