@@ -93,6 +93,8 @@ Rectangle {
 
         // The shadow is cast by plain copies of the two columns' outlines and cached: a shadow
         // of the live columns would be redrawn with every frame of every animation in them.
+        // The effect draws its source too, in the columns' own colours so that no edge of it
+        // shows where a fractional scale leaves the columns a pixel short.
         Item {
             id: outline
             anchors.fill: parent
@@ -101,11 +103,13 @@ Rectangle {
             Rectangle {
                 width: panel.width
                 height: panel.height
+                color: panel.color
             }
             Rectangle {
                 x: pageArea.x
                 width: pageArea.width
                 height: pageArea.height
+                color: pageArea.color
             }
         }
 
