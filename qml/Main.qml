@@ -50,6 +50,11 @@ Rectangle {
     height: 600 * UI.ppp
     color: Colors.Background.DarkMetal
 
+    function showPanelDayInCalendar() {
+        window.calendarModel.selectedDate = panel.dateTime
+        window.calendarModel.activeMonth = panel.dateTime
+    }
+
     Component.onCompleted: completed = true
 
     FontLoader { source: resourcePath + "fonts/fontawesome-webfont.ttf" }
@@ -60,10 +65,12 @@ Rectangle {
     // The panel and the calendar show the same day: a move of either moves the other.
     Connections {
         target: panel
-        function onDateTimeChanged() {
-            window.calendarModel.selectedDate = panel.dateTime
-            window.calendarModel.activeMonth = panel.dateTime
-        }
+        function onDateTimeChanged() { window.showPanelDayInCalendar() }
+        // The calendar's month starts out as today itself, not the first of the month, and the
+        // panel's first moment is no change that would set it: set it once the first ephemeris
+        // is shown. Not sooner, because setting the month starts a calendar run, which on two
+        // cores would hold the first ephemeris back by a third.
+        function onReadyChanged() { window.showPanelDayInCalendar() }
     }
     Connections {
         target: window.calendarModel

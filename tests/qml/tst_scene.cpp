@@ -158,6 +158,11 @@ void TestScene::firstEphemerisArrives()
     // The present minute (or the one before, had the clock just turned).
     QVERIFY2(shown.secsTo(now) >= 0 && shown.secsTo(now) < 120, qPrintable(shown.toString()));
     QCOMPARE(shown.time().second(), 0);
+    // The calendar is on the panel's day and month from the start (its month started out as
+    // today itself, not the first of the month).
+    QCOMPARE(m_calendar->property("selectedDate").toDate(), shown.date());
+    QCOMPARE(m_calendar->property("activeMonth").toDate(),
+             QDate(shown.date().year(), shown.date().month(), 1));
 }
 
 void TestScene::panelShowsTheEngine_data()
