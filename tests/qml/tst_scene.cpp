@@ -74,8 +74,6 @@ private slots:
     void anotherPlaceRecomputesBoth();
     void deliveredEphemeridesAreFreed();
     void pagesAreMadeOnFirstShowAndKept();
-    void overlayClosesTheDropdown_data();
-    void overlayClosesTheDropdown();
 
 private:
     QVariant evaluate(const QString &expression);
@@ -175,8 +173,6 @@ void TestScene::panelShowsTheEngine_data()
 
     QTest::newRow("Paris, a March evening")
         << 2.35 << 48.85 << QDateTime(QDate(2027, 3, 14), QTime(21, 30)) << false;
-    QTest::newRow("Sydney, a June morning")
-        << 151.21 << -33.87 << QDateTime(QDate(2026, 6, 1), QTime(6, 0)) << false;
     QTest::newRow("Quito, void of course")
         << -78.47 << -0.18 << QDateTime(QDate(2026, 12, 6), QTime(3, 0)) << true;
     QTest::newRow("Troms\u00f8, north of the polar circle")
@@ -378,48 +374,6 @@ void TestScene::pagesAreMadeOnFirstShowAndKept()
     // The texts page is given the panel's ephemeris.
     QCOMPARE(object(QStringLiteral("pageLoaders.itemAt(0).item.entry")),
              object(QStringLiteral("panel.entry")));
-}
-
-void TestScene::overlayClosesTheDropdown_data()
-{
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<bool>("closes");
-
-    // The drop-down's rectangle covers (400, 100) to (500, 200) of the window.
-    QTest::newRow("outside, on the panel") << QPoint(100, 300) << true;
-    QTest::newRow("outside, below the drop-down") << QPoint(450, 250) << true;
-    QTest::newRow("inside the drop-down's rectangle") << QPoint(450, 150) << false;
-}
-
-void TestScene::overlayClosesTheDropdown()
-{
-    QFETCH(QPoint, press);
-    QFETCH(bool, closes);
-
-    auto dropdown = createProbe(m_ui->engine(), "import QtQuick 2.6\n"
-                                                "QtObject {\n"
-                                                "    property int hides: 0\n"
-                                                "    function hide() { ++hides }\n"
-                                                "}\n");
-    QVERIFY(dropdown);
-
-    // Opened as a drop-down opens it: its rectangle in screen coordinates.
-    QObject *root = m_ui->rootObject();
-    QQmlContext context(qmlContext(root));
-    context.setContextProperty(QStringLiteral("dropdown"), dropdown.get());
-    QQmlExpression open(&context, root,
-                        QStringLiteral("window.setModalWindow(dropdown, Qt.rect(%1, %2, 100, 100))")
-                            .arg(m_ui->x() + 400)
-                            .arg(m_ui->y() + 100));
-    open.evaluate();
-    QVERIFY2(!open.hasError(), qPrintable(open.error().toString()));
-    QCOMPARE(object(QStringLiteral("window.modalWindow")), dropdown.get());
-
-    QTest::mousePress(m_ui, Qt::LeftButton, Qt::NoModifier, press);
-    QTest::mouseRelease(m_ui, Qt::LeftButton, Qt::NoModifier, press);
-    QCOMPARE(dropdown->property("hides").toInt(), closes ? 1 : 0);
-    QCOMPARE(object(QStringLiteral("window.modalWindow")), closes ? nullptr : dropdown.get());
-    evaluate(QStringLiteral("window.enableModalOverlay(false); window.modalWindow = null"));
 }
 
 QTEST_MAIN(TestScene)
