@@ -46,14 +46,14 @@ Rectangle {
         overlay.modalOverlayPressed(event)
     }
 
-    width: 1018 * UI.ppp
-    height: 600 * UI.ppp
-    color: Colors.Background.DarkMetal
-
     function showPanelDayInCalendar() {
         window.calendarModel.selectedDate = panel.dateTime
         window.calendarModel.activeMonth = panel.dateTime
     }
+
+    width: 1018 * UI.ppp
+    height: 600 * UI.ppp
+    color: Colors.Background.DarkMetal
 
     Component.onCompleted: completed = true
 
@@ -200,8 +200,10 @@ Rectangle {
 
     Component {
         id: textsPage
+        // Until the first result the panel holds an empty ephemeris; the page's own stand-in
+        // values read better than its zeros.
         TextsPage {
-            entry: panel.entry
+            entry: panel.ready ? panel.entry : null
         }
     }
     Component {
