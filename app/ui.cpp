@@ -403,3 +403,9 @@ QDateTime UI::parseDateTime(const QString &text, const QString &format) const
 {
     return QDateTime::fromString(text, format);
 }
+
+QDateTime UI::dateTimeOnDay(const QDateTime &time, int year, int month, int day) const
+{
+    const QTime clock = time.toLocalTime().time();
+    return QDateTime(QDate(year, month, day), QTime(clock.hour(), clock.minute()), Qt::LocalTime);
+}

@@ -78,6 +78,9 @@ public:
     Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const;
     // An invalid date-time (NaN in the scene) when the text does not match the format exactly.
     Q_INVOKABLE QDateTime parseDateTime(const QString &text, const QString &format) const;
+    // The given calendar day at the hour and minute of `time`, seconds 0, in local time. The
+    // day comes as numbers: a QDate handed through the scene does not keep its day everywhere.
+    Q_INVOKABLE QDateTime dateTimeOnDay(const QDateTime &time, int year, int month, int day) const;
 
 signals:
     void scaleChanged(double scale);
