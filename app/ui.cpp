@@ -422,3 +422,9 @@ QString UI::formatLocalized(const QDateTime &value, const QString &format,
 {
     return QLocale(localeName).toString(value, format);
 }
+
+QDateTime UI::dateTimeOnDay(const QDateTime &time, int year, int month, int day) const
+{
+    const QTime clock = time.toLocalTime().time();
+    return QDateTime(QDate(year, month, day), QTime(clock.hour(), clock.minute()), Qt::LocalTime);
+}

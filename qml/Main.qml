@@ -1,30 +1,236 @@
 import QtQuick 2.6
-import UI 1.0
+import QtGraphicalEffects 1.0
+import Astro 1.0
+import Geo 1.0
 import Global 1.0
+import UI 1.0
+import "controls"
+import "dialogs"
+import "lunar"
+import "pages"
+import "scripts/Colors.js" as Colors
 
-// The root scene. For now a plain face that names the program and follows the interface scale.
+// The root scene: the moon panel on the left, the pages and their switcher on the right, the
+// overlay that closes drop-downs, the update dialog over everything, and the computation
+// objects every page shares.
 Rectangle {
-    id: root
+    id: window
+
+    property real ppp: UI.ppp
+    // Paints the overlay's strips, to see where they are.
+    property alias showModality: overlay.showModality
+    // The drop-down window open now, or null.
+    property alias modalWindow: overlay.modalWindow
+
+    readonly property Calculation calculation: Calculation {
+        body: "moon"
+        observerVector: Geo.location.vector
+    }
+    readonly property CalendarModel calendarModel: CalendarModel {
+        calculation: window.calculation
+    }
+    readonly property SearchModel calendarSearchModel: SearchModel {
+        calculation: window.calculation
+    }
+
+    property bool completed: false
+
+    // Called by the drop-downs: remember `item` and catch clicks everywhere except on `rect`.
+    function setModalWindow(item, rect) {
+        overlay.setModalWindow(item, rect)
+    }
+    function enableModalOverlay(value) {
+        overlay.enableModalOverlay(value)
+    }
+    function modalOverlayPressed(event) {
+        overlay.modalOverlayPressed(event)
+    }
+
+    function showPanelDayInCalendar() {
+        window.calendarModel.selectedDate = panel.dateTime
+        window.calendarModel.activeMonth = panel.dateTime
+    }
 
     width: 1018 * UI.ppp
-    height: 560 * UI.ppp
-    color: "#1d2430"
+    height: 600 * UI.ppp
+    color: Colors.Background.DarkMetal
 
-    Column {
-        anchors.centerIn: parent
-        spacing: 8 * UI.ppp
+    Component.onCompleted: completed = true
 
-        Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: Global.product
-            color: "#f2e9d8"
-            font.pixelSize: UI.fontSize(48 * UI.ppp)
+    FontLoader { source: resourcePath + "fonts/fontawesome-webfont.ttf" }
+    FontLoader { source: resourcePath + "fonts/pt-sans.ttf" }
+    FontLoader { source: resourcePath + "fonts/pt-sans-bold.ttf" }
+    FontLoader { source: resourcePath + "fonts/vendarion.ttf" }
+
+    // The panel and the calendar show the same day: a move of either moves the other.
+    Connections {
+        target: panel
+        function onDateTimeChanged() { window.showPanelDayInCalendar() }
+        // The calendar's month starts out as today itself, not the first of the month, and the
+        // panel's first moment is no change that would set it: set it once the first ephemeris
+        // is shown. Not sooner, because setting the month starts a calendar run, which on two
+        // cores would hold the first ephemeris back by a third.
+        function onReadyChanged() { window.showPanelDayInCalendar() }
+    }
+    Connections {
+        target: window.calendarModel
+        function onSelectedDateChanged() {
+            // A date from C++ reaches the scene as the UTC midnight that begins it, so its UTC
+            // fields, not its local ones, name the day.
+            var day = window.calendarModel.selectedDate
+            panel.dateTime = UI.dateTimeOnDay(panel.dateTime, day.getUTCFullYear(),
+                                              day.getUTCMonth() + 1, day.getUTCDate())
         }
-        Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            text: qsTr("Version %1").arg(Global.version)
-            color: "#a9b4c6"
-            font.pixelSize: UI.fontSize(16 * UI.ppp)
+    }
+    // Another place: both compute again. Binding the first place at start-up is not a move.
+    Connections {
+        target: window.calculation
+        function onObserverVectorChanged() {
+            if (!window.completed)
+                return
+            window.calendarModel.refresh()
+            panel.refresh()
         }
+    }
+
+    Item {
+        id: layout
+        anchors.fill: parent
+        anchors.margins: Math.round(20 * UI.ppp)
+
+        // The shadow is cast by plain copies of the two columns' outlines and cached: a shadow
+        // of the live columns would be redrawn with every frame of every animation in them.
+        // The effect draws its source too, in the columns' own colours so that no edge of it
+        // shows where a fractional scale leaves the columns a pixel short.
+        Item {
+            id: outline
+            anchors.fill: parent
+            visible: false
+
+            Rectangle {
+                width: panel.width
+                height: panel.height
+                color: panel.color
+            }
+            Rectangle {
+                x: pageArea.x
+                width: pageArea.width
+                height: pageArea.height
+                color: pageArea.color
+            }
+        }
+
+        DropShadow {
+            anchors.fill: outline
+            source: outline
+            radius: 12 * UI.ppp
+            samples: 16
+            color: "#80000000"
+            cached: true
+        }
+
+        LunarPanel {
+            id: panel
+            width: 294 * UI.ppp
+            height: parent.height
+            calculation: window.calculation
+        }
+
+        Rectangle {
+            id: pageArea
+            x: panel.width + 20 * UI.ppp
+            width: parent.width - x
+            height: parent.height
+            color: Colors.Background.LightSilver
+
+            Item {
+                id: pageView
+
+                readonly property int currentIndex: switcher.selectedIndex
+
+                anchors.left: parent.left
+                anchors.right: switcher.left
+                anchors.top: parent.top
+                anchors.bottom: parent.bottom
+
+                onCurrentIndexChanged: fade.restart()
+
+                NumberAnimation {
+                    id: fade
+                    target: pageView
+                    property: "opacity"
+                    from: 0.0
+                    to: 1.0
+                    duration: 200
+                    easing.type: Easing.InOutQuad
+                }
+
+                Repeater {
+                    id: pageLoaders
+                    model: [textsPage, calendarPage, settingsPage, infoPage]
+
+                    // Each page is made the first time it is shown and kept from then on.
+                    Loader {
+                        anchors.fill: parent
+                        visible: index === pageView.currentIndex
+                        active: false
+                        sourceComponent: modelData
+                        onVisibleChanged: {
+                            if (visible)
+                                active = true
+                        }
+                        Component.onCompleted: {
+                            if (visible)
+                                active = true
+                        }
+                    }
+                }
+            }
+
+            PageSwitcher {
+                id: switcher
+                anchors.right: parent.right
+                width: 50 * UI.ppp
+                height: parent.height
+                selectedIndex: 0
+                onHelpClicked: Global.showHelp()
+            }
+        }
+    }
+
+    Component {
+        id: textsPage
+        // Until the first result the panel holds an empty ephemeris; the page's own stand-in
+        // values read better than its zeros.
+        TextsPage {
+            entry: panel.ready ? panel.entry : null
+        }
+    }
+    Component {
+        id: calendarPage
+        CalendarPage {
+            calendarModel: window.calendarModel
+            searchModel: window.calendarSearchModel
+            onDateTimeSelected: panel.dateTime = value
+        }
+    }
+    Component {
+        id: settingsPage
+        SettingsPage {}
+    }
+    Component {
+        id: infoPage
+        InfoPage {}
+    }
+
+    ModalOverlay {
+        id: overlay
+        anchors.fill: parent
+        z: 999
+    }
+
+    UpdateDialog {
+        anchors.fill: parent
+        z: 1000
     }
 }

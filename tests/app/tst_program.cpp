@@ -15,6 +15,11 @@ QString programPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/vendarion");
 }
 
+QString settingsPath(const QString &home)
+{
+    return home + QStringLiteral("/.config/Harkel/Vendarion.conf");
+}
+
 // One start of the program, with a private home, settings folder and temporary folder (which
 // also makes its instance guard private), on a given display.
 class Program
@@ -38,12 +43,11 @@ public:
         QDir().mkpath(home + QStringLiteral("/runtime"));
         QFile::setPermissions(home + QStringLiteral("/runtime"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        // The scene asks for an update check at start; no test may reach the network.
-        QSettings settings(home + QStringLiteral("/.config/Harkel/Vendarion.conf"),
-                           QSettings::IniFormat);
-        if (!settings.contains(QStringLiteral("global/checkForUpdates")))
+        // A test never lets the program reach the network: no update check.
+        {
+            QSettings settings(settingsPath(home), QSettings::IniFormat);
             settings.setValue(QStringLiteral("global/checkForUpdates"), false);
-        settings.sync();
+        }
         m_process.setProcessEnvironment(env);
         m_process.start(programPath(), QStringList());
     }
@@ -110,11 +114,6 @@ private:
     QProcess m_process;
     QString m_log;
 };
-
-QString settingsPath(const QString &home)
-{
-    return home + QStringLiteral("/.config/Harkel/Vendarion.conf");
-}
 
 } // namespace
 

@@ -1,9 +1,9 @@
 #include "app/modules.h"
 #include "app/ui.h"
+#include "common/qmlprobe.h"
 #include "common/testhome.h"
 #include "global/object.h"
 
-#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -13,30 +13,6 @@
 
 #include <ctime>
 #include <memory>
-
-namespace {
-
-QStringList s_warnings;
-QtMessageHandler s_previousHandler = nullptr;
-
-void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        s_warnings.append(message);
-    s_previousHandler(type, context, message);
-}
-
-std::unique_ptr<QObject> create(QQmlEngine *engine, const QByteArray &qml)
-{
-    QQmlComponent component(engine);
-    component.setData(qml, QUrl(QStringLiteral("qrc:/test/Probe.qml")));
-    std::unique_ptr<QObject> object(component.create());
-    if (!object)
-        qWarning() << component.errors();
-    return object;
-}
-
-} // namespace
 
 class TestWindow : public QObject
 {
@@ -68,7 +44,7 @@ void TestWindow::initTestCase()
     startWithCleanHome();
     // The scene asks for an update check when it loads; no test may reach the network.
     global::Object::instance()->setUpdatesEnabled(false);
-    s_previousHandler = qInstallMessageHandler(collectWarnings);
+    installWarningCollector();
     installModules();
     m_ui = UI::instance();
     m_ui->setupWindow();
@@ -80,20 +56,21 @@ void TestWindow::sceneLoadsCleanly()
     QCOMPARE(m_ui->status(), QQuickView::Ready);
     QVERIFY(m_ui->rootObject());
     QCOMPARE(m_ui->title(), QStringLiteral("Harkel Vendarion 3"));
-    QVERIFY2(s_warnings.isEmpty(), qPrintable(s_warnings.join(QLatin1Char('\n'))));
+    QVERIFY2(collectedWarnings().isEmpty(),
+             qPrintable(collectedWarnings().join(QLatin1Char('\n'))));
 }
 
 void TestWindow::singletonsAreTheNativeObjects()
 {
-    auto probe = create(m_ui->engine(), "import QtQuick 2.6\n"
-                                        "import UI 1.0\n"
-                                        "import Global 1.0\n"
-                                        "QtObject {\n"
-                                        "    property var ui: UI\n"
-                                        "    property var global: Global\n"
-                                        "    property real ppp: UI.ppp\n"
-                                        "    property string version: Global.version\n"
-                                        "}\n");
+    auto probe = createProbe(m_ui->engine(), "import QtQuick 2.6\n"
+                                             "import UI 1.0\n"
+                                             "import Global 1.0\n"
+                                             "QtObject {\n"
+                                             "    property var ui: UI\n"
+                                             "    property var global: Global\n"
+                                             "    property real ppp: UI.ppp\n"
+                                             "    property string version: Global.version\n"
+                                             "}\n");
     QVERIFY(probe);
     QCOMPARE(probe->property("ui").value<QObject *>(), static_cast<QObject *>(m_ui));
     QCOMPARE(probe->property("global").value<QObject *>(),
@@ -175,6 +152,8 @@ void TestWindow::utilities()
     QCOMPARE(m_ui->formatDateTime(moment, QStringLiteral("MM/dd/yyyy hh:mm")),
              QStringLiteral("03/01/2016 07:05"));
     QCOMPARE(m_ui->formatDegrees(12.5), QStringLiteral("12\u00B0 30'"));
+    QCOMPARE(m_ui->dateTimeOnDay(QDateTime(QDate(2016, 3, 1), QTime(7, 5, 42)), 2016, 2, 29),
+             QDateTime(QDate(2016, 2, 29), QTime(7, 5)));
 
     QQuickItem *root = m_ui->rootObject();
     auto item = std::make_unique<QQuickItem>(root);
@@ -227,8 +206,9 @@ void TestWindow::pressOutsideFocusedItemClearsFocus()
     QFETCH(QPoint, press);
     QFETCH(bool, keepsFocus);
 
-    auto field = create(m_ui->engine(), "import QtQuick 2.6\n"
-                                        "TextInput { x: 50; y: 50; width: 100; height: 30 }\n");
+    auto field
+        = createProbe(m_ui->engine(), "import QtQuick 2.6\n"
+                                      "TextInput { x: 50; y: 50; width: 100; height: 30 }\n");
     QVERIFY(field);
     auto *item = qobject_cast<QQuickItem *>(field.get());
     item->setParentItem(m_ui->rootObject());

@@ -3,6 +3,7 @@ import Astro 1.0
 import Geo 1.0
 import UI 1.0
 import "qrc:/qml/controls"
+import "qrc:/qml/dialogs"
 import "qrc:/qml/pages"
 import "qrc:/qml/scripts/Colors.js" as Colors
 import "qrc:/qml/scripts/Icons.js" as Icons

@@ -1,7 +1,7 @@
 import QtQuick 2.6
 import QtTest 1.1
 import Global 1.0
-import "qrc:/qml/pages"
+import "qrc:/qml/dialogs"
 
 Item {
     id: scene

@@ -1,0 +1,62 @@
+import QtQuick 2.6
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+
+// The dark strip at the right edge of the page area: one square per page, exactly one of them
+// checked, and last the help square, which looks the same but never selects a page.
+Rectangle {
+    id: root
+
+    property int selectedIndex: 0
+    property real iconSize: 25 * UI.ppp
+    // Glyphs of the page squares, in page order.
+    property var icons: [Icons.FontAwesome.FileText, Icons.FontAwesome.Calendar,
+        Icons.FontAwesome.Cogs]
+
+    signal helpClicked()
+
+    implicitWidth: 50 * UI.ppp
+    color: Colors.Background.DarkGrey
+
+    Column {
+        width: parent.width
+        spacing: 1
+
+        Repeater {
+            model: root.icons.length + 1
+
+            Rectangle {
+                readonly property bool isHelp: index === root.icons.length
+                readonly property bool lit: (!isHelp && index === root.selectedIndex)
+                                            || mouse.containsMouse
+
+                width: root.width
+                height: width
+                color: lit ? Colors.Button.Metal : "transparent"
+
+                Text {
+                    x: 12 * UI.ppp
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: isHelp ? Icons.FontAwesome.InfoCircle : root.icons[index]
+                    color: lit ? Colors.Label.Green : "white"
+                    font.family: "FontAwesome"
+                    font.pixelSize: UI.fontSize(root.iconSize)
+                }
+
+                MouseArea {
+                    id: mouse
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: {
+                        if (isHelp)
+                            root.helpClicked()
+                        else
+                            root.selectedIndex = index
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,220 @@
+import QtQuick 2.6
+import Astro 1.0
+import UI 1.0
+import "../controls"
+import "../scripts/Colors.js" as Colors
+import "../scripts/Lunar.js" as Lunar
+
+// The dark column on the left: the Moon at the moment `dateTime`, as the shared calculation
+// computes it, and at its foot the editor that moves the moment.
+Rectangle {
+    id: root
+
+    // The shared Calculation (anything with fullEphemeris() and its two signals will do).
+    property var calculation: null
+    // The ephemeris shown. Held as a JavaScript value on purpose: the delivered ephemerides
+    // belong to the engine's garbage collector, and this reference is what keeps the one shown
+    // alive; replacing it lets the collector free the previous one.
+    property var entry: emptyEntry
+    // Starts at the present minute, where the editor's Now switch puts it on completion, so
+    // that completion asks for one ephemeris, not for two.
+    property date dateTime: new Date(Math.floor(UI.localTime().getTime() / 60000) * 60000)
+    property real padding: 18 * UI.ppp
+    property size primaryMoonSize: Qt.size(174 * UI.ppp, 174 * UI.ppp)
+
+    // A computation is under way: the centre texts give way to the spinner.
+    property bool busy: true
+    // The first ephemeris has arrived; until then the empty one has nothing worth showing.
+    property bool ready: false
+
+    property bool completed: false
+
+    function refresh() {
+        request(dateTime)
+    }
+
+    function request(time) {
+        if (!calculation || isNaN(time.getTime()))
+            return
+        calculation.fullEphemeris(time)
+    }
+
+    // Results arrive in the order their workers finish, not in the order they were asked for:
+    // after a few quick steps an older moment can come in last. Only the moment shown now is
+    // taken; the others are left to the collector.
+    function accept(ephe) {
+        if (!ephe || !ephe.time || ephe.time.getTime() !== dateTime.getTime())
+            return
+        entry = ephe
+        ready = true
+        busy = false
+    }
+
+    // "12° 30' of Leo ♌", then the element day, and the void-of-course note while it lasts.
+    function signText(e) {
+        var sign = Lunar.Zodiacs[e.zodiac]
+        if (!sign)
+            return ""
+        var text = UI.formatDegrees(e.zodiacDegrees) + " of " + sign.name + " " + sign.icon
+                + "<br>" + qsTranslate("Lunar", sign.day)
+        if (e.isVoC)
+            text += ", <font color=\"" + Colors.Label.Pink + "\">" + qsTr("Void Course") + "</font>"
+        return text
+    }
+
+    color: Colors.Background.DarkGrey
+
+    onDateTimeChanged: {
+        // Before completion the editor settles the first moment; completion asks for it once.
+        if (completed)
+            request(dateTime)
+    }
+    Component.onCompleted: {
+        completed = true
+        request(dateTime)
+    }
+
+    Ephemeris {
+        id: emptyEntry
+    }
+
+    Connections {
+        target: root.calculation
+        ignoreUnknownSignals: true
+        function onBeginEphemeris() { root.busy = true }
+        function onEphemerisCalculated(ephe) { root.accept(ephe) }
+    }
+
+    Column {
+        id: column
+        anchors.fill: parent
+        anchors.margins: root.padding
+        anchors.topMargin: root.padding / 2
+        spacing: 6 * UI.ppp
+
+        LunarDay {
+            width: parent.width
+            height: 26 * UI.ppp
+            today: root.ready ? root.entry.lunarDay : 1
+            opacity: root.ready ? 1 : 0
+        }
+
+        Item {
+            width: parent.width
+            height: root.primaryMoonSize.height
+
+            LunarView {
+                id: moon
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: root.primaryMoonSize.width
+                height: root.primaryMoonSize.height
+                // Full until the first result, from which it sweeps to the real phase.
+                phase: root.ready ? root.entry.phase : 0.5
+            }
+
+            Column {
+                anchors.centerIn: moon
+                opacity: root.busy ? 0 : 1
+
+                Behavior on opacity {
+                    NumberAnimation { duration: 100; easing.type: Easing.InOutSine }
+                }
+
+                LunarPanelLabel {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: Math.round(root.entry.illumination * 100) + "%"
+                    color: Colors.Label.Pink
+                    font.family: "PT Sans"
+                    font.pixelSize: UI.fontSize(32 * UI.ppp)
+                }
+                LunarPanelLabel {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    text: qsTranslate("Lunar", Lunar.phaseName(root.entry.phase))
+                    color: Colors.Label.Pink
+                    font.family: "PT Sans"
+                    font.pixelSize: UI.fontSize(18 * UI.ppp)
+                }
+            }
+
+            Spinner {
+                anchors.horizontalCenter: moon.horizontalCenter
+                y: moon.height / 2 - 10 * UI.ppp
+                width: 45 * UI.ppp
+                height: 45 * UI.ppp
+                opacity: root.busy ? 1 : 0
+
+                Behavior on opacity {
+                    NumberAnimation { duration: 100; easing.type: Easing.InOutSine }
+                }
+            }
+        }
+
+        Item {
+            width: parent.width
+            height: 40 * UI.ppp
+            opacity: root.ready ? 1 : 0
+
+            Repeater {
+                model: [
+                    { label: qsTr("Rise: %1"), value: "nextRising", left: true, row: 0 },
+                    { label: qsTr("Set: %1"), value: "nextSetting", left: false, row: 0 },
+                    { label: qsTr("U/T: %1"), value: "upperTransit", left: true, row: 1 },
+                    { label: qsTr("L/T: %1"), value: "lowerTransit", left: false, row: 1 }
+                ]
+
+                LunarPanelLabel {
+                    y: modelData.row * parent.height / 2
+                    width: parent.width
+                    height: parent.height / 2
+                    horizontalAlignment: modelData.left ? Text.AlignLeft : Text.AlignRight
+                    verticalAlignment: Text.AlignVCenter
+                    font.pixelSize: UI.fontSize(17 * UI.ppp)
+                    // Near the poles the Moon may not rise or set for days: say so, rather
+                    // than leave the label hanging.
+                    text: modelData.label.arg(
+                              UI.formatDateTime(root.entry[modelData.value], "hh:mm") || "--:--")
+                }
+            }
+        }
+
+        Repeater {
+            model: [
+                { phase: 0.0, prev: "prevNewMoon", next: "nextNewMoon" },
+                { phase: 0.25, prev: "prevFirstQuarter", next: "nextFirstQuarter" },
+                { phase: 0.5, prev: "prevFullMoon", next: "nextFullMoon" },
+                { phase: 0.75, prev: "prevThirdQuarter", next: "nextThirdQuarter" }
+            ]
+
+            LunarPhaseView {
+                width: column.width
+                height: 34 * UI.ppp
+                phase: modelData.phase
+                prevDate: root.entry[modelData.prev]
+                nextDate: root.entry[modelData.next]
+                onClicked: root.dateTime = date
+            }
+        }
+
+        LunarPanelLabel {
+            width: parent.width
+            horizontalAlignment: Text.AlignHCenter
+            textFormat: Text.RichText
+            color: "#2ab66d"
+            font.pixelSize: UI.fontSize(17 * UI.ppp)
+            font.weight: Font.Medium
+            lineHeight: 0.84
+            opacity: root.ready ? 1 : 0
+            text: root.ready ? root.signText(root.entry) : ""
+        }
+    }
+
+    LunarTime {
+        id: editor
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 10 * UI.ppp
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: parent.width - 2 * root.padding
+        time: root.dateTime
+        onUpdateTime: root.dateTime = time
+    }
+}

@@ -1,0 +1,123 @@
+import QtQuick 2.6
+import QtTest 1.1
+import UI 1.0
+import "qrc:/qml/lunar"
+
+// The panel against a stand-in calculation that records what it is asked and delivers what
+// the test hands it, in any order.
+Item {
+    id: scene
+    width: 330
+    height: 600
+
+    Component {
+        id: fakeCalculation
+        QtObject {
+            property var requests: []
+
+            signal beginEphemeris()
+            signal ephemerisCalculated(var ephe)
+
+            function fullEphemeris(time) {
+                requests.push(time)
+            }
+        }
+    }
+
+    Component {
+        id: panelComponent
+        LunarPanel {
+            width: 294
+            height: 560
+        }
+    }
+
+    TestCase {
+        name: "LunarPanel"
+        when: windowShown
+
+        property var calculation: null
+        property var panel: null
+
+        function ephemeris(time, fields) {
+            var e = {
+                time: time, phase: 0.3, illumination: 0.73, lunarDay: 9, zodiac: 4,
+                zodiacDegrees: 12.5, isVoC: false,
+                nextRising: new Date(2027, 2, 14, 9, 41), nextSetting: new Date(2027, 2, 14, 23, 5),
+                upperTransit: new Date(2027, 2, 14, 16, 20),
+                lowerTransit: new Date(2027, 2, 15, 4, 2),
+                prevNewMoon: new Date(2027, 2, 8, 10, 29), nextNewMoon: new Date(2027, 3, 6, 23, 51),
+                prevFirstQuarter: new Date(2027, 1, 14, 7, 58),
+                nextFirstQuarter: new Date(2027, 2, 15, 16, 25),
+                prevFullMoon: new Date(2027, 1, 20, 23, 23),
+                nextFullMoon: new Date(2027, 2, 22, 10, 43),
+                prevThirdQuarter: new Date(2027, 1, 28, 2, 16),
+                nextThirdQuarter: new Date(2027, 2, 30, 0, 53)
+            }
+            for (var key in fields)
+                e[key] = fields[key]
+            return e
+        }
+
+        function init() {
+            calculation = createTemporaryObject(fakeCalculation, scene)
+            panel = createTemporaryObject(panelComponent, scene, { calculation: calculation })
+        }
+
+        function test_asksOnceOnCompletionThenOnEveryMove() {
+            compare(calculation.requests.length, 1, "one request at completion")
+            compare(calculation.requests[0].getTime(), panel.dateTime.getTime())
+            compare(panel.dateTime.getSeconds(), 0, "the present minute, as the editor shows it")
+
+            var moved = new Date(2027, 2, 14, 21, 30)
+            panel.dateTime = moved
+            compare(calculation.requests.length, 2)
+            compare(calculation.requests[1].getTime(), moved.getTime())
+
+            panel.refresh()
+            compare(calculation.requests.length, 3)
+            compare(calculation.requests[2].getTime(), moved.getTime())
+        }
+
+        // Moved from a to b: whatever order the two results come in, b is what is shown.
+        function test_latestMomentWins_data() {
+            return [
+                { tag: "in order", deliver: ["a", "b"], shown: "b", busy: false },
+                { tag: "the older one last", deliver: ["b", "a"], shown: "b", busy: false },
+                { tag: "only the older one", deliver: ["a"], shown: "", busy: true }
+            ]
+        }
+
+        function test_latestMomentWins(data) {
+            var times = { a: new Date(2027, 2, 14, 21, 30), b: new Date(2027, 2, 15, 21, 30) }
+            var empty = panel.entry
+            panel.dateTime = times.a
+            panel.dateTime = times.b
+            calculation.beginEphemeris()
+            calculation.beginEphemeris()
+            verify(panel.busy)
+            for (var i = 0; i < data.deliver.length; ++i) {
+                var name = data.deliver[i]
+                calculation.ephemerisCalculated(ephemeris(times[name], { lunarDay: i + 10 }))
+            }
+            if (data.shown === "")
+                verify(panel.entry === empty, "nothing taken")
+            else
+                compare(panel.entry.time.getTime(), times[data.shown].getTime())
+            compare(panel.busy, data.busy)
+        }
+
+        function test_phaseDateMovesThePanel() {
+            var at = new Date(2027, 2, 14, 21, 30)
+            panel.dateTime = at
+            calculation.ephemerisCalculated(ephemeris(at))
+            var before = calculation.requests.length
+            // The first phase row's upper line: the previous new moon. The rows follow the
+            // day (26), the moon (174) and the times (40), 6 apart, below half the padding.
+            mouseClick(panel, 18 + 34 + 25 + 20, 9 + 26 + 6 + 174 + 6 + 40 + 6 + 8)
+            compare(UI.formatDateTime(panel.dateTime, "MM/dd/yyyy hh:mm"), "03/08/2027 10:29")
+            compare(calculation.requests.length, before + 1)
+            compare(calculation.requests[before].getTime(), panel.dateTime.getTime())
+        }
+    }
+}
