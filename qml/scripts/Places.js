@@ -45,3 +45,18 @@ function wrapLongitude(longitude) {
         return longitude
     return ((longitude + 180) % 360 + 360) % 360 - 180
 }
+
+// Whether a list of place names answers a search for `lookup`. Searches run side by side and
+// may answer out of order, so a list for an earlier, shorter lookup can come last; it holds
+// names without the text typed since. The service puts the current place first whatever the
+// lookup; every other name contains the lookup, letter case aside.
+function answersLookup(names, lookup, currentName) {
+    var wanted = String(lookup).toLowerCase()
+    for (var i = 0; i < names.length; ++i) {
+        if (i === 0 && names[i] === currentName)
+            continue
+        if (String(names[i]).toLowerCase().indexOf(wanted) < 0)
+            return false
+    }
+    return true
+}

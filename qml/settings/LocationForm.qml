@@ -39,11 +39,17 @@ Column {
         target: Geo
         function onLocationChanged() { root.showLocation() }
         function onSearchCompleted(locationList) {
-            city.locations = locationList
+            var places = []
             var names = []
-            for (var i = 0; i < locationList.length; ++i)
-                names.push(root.displayName(locationList.at(i)))
-            city.options = names
+            for (var i = 0; i < locationList.length; ++i) {
+                places.push(locationList.at(i))
+                names.push(places[i].name)
+            }
+            // An answer to an earlier lookup that arrives after the latest one is dropped.
+            if (!Places.answersLookup(names, city.lastLookup, Geo.location.name))
+                return
+            city.locations = locationList
+            city.options = places.map(root.displayName)
         }
     }
 
@@ -58,12 +64,17 @@ Column {
 
         // The last answer of the search by name; held here so the engine keeps it.
         property var locations: null
+        // The text of the latest search.
+        property string lastLookup: ""
 
         width: parent.width
         labelText: qsTr("City")
         placeholder: qsTr("Search city")
         buttonWidth: root.buttonWidth
-        onSearched: Geo.search(lookup)
+        onSearched: {
+            city.lastLookup = lookup
+            Geo.search(lookup)
+        }
         onOptionSelected: {
             if (locations && index >= 0 && index < locations.length)
                 Geo.location = locations.at(index)

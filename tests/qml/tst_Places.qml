@@ -72,4 +72,24 @@ TestCase {
         compare(Places.clampLatitude(data.lat), data.toLat)
         fuzzyCompare(Places.wrapLongitude(data.lon), data.toLon, 1e-9)
     }
+
+    function test_answersLookup_data() {
+        return [
+            { tag: "every name holds the lookup", names: ["Reykjavik", "Reykjahlid"],
+              lookup: "reykja", current: "", answers: true },
+            { tag: "letter case aside", names: ["Reykjav\u00edk"], lookup: "REYKJAV\u00cdK",
+              current: "", answers: true },
+            { tag: "the current place leads whatever the lookup", names: ["Bern", "Reykjavik"],
+              lookup: "reykjav", current: "Bern", answers: true },
+            { tag: "an earlier, shorter lookup's answer", names: ["Bern", "Rabat", "Reykjavik"],
+              lookup: "reykjav", current: "Bern", answers: false },
+            { tag: "the current place further down is no exception",
+              names: ["Reykjavik", "Bern"], lookup: "reykjav", current: "Bern", answers: false },
+            { tag: "nothing found", names: [], lookup: "xyzzy", current: "Bern", answers: true }
+        ]
+    }
+
+    function test_answersLookup(data) {
+        compare(Places.answersLookup(data.names, data.lookup, data.current), data.answers)
+    }
 }
