@@ -21,6 +21,7 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include <algorithm>
@@ -79,6 +80,20 @@ QQuickItem *findByName(QQuickItem *item, const QString &name)
     return nullptr;
 }
 
+QQuickItem *findByType(QQuickItem *item, const char *type)
+{
+    if (!item)
+        return nullptr;
+    const QString name = QString::fromLatin1(item->metaObject()->className());
+    if (name.startsWith(QLatin1String(type) + QLatin1String("_QML")))
+        return item;
+    for (QQuickItem *child : item->childItems()) {
+        if (QQuickItem *found = findByType(child, type))
+            return found;
+    }
+    return nullptr;
+}
+
 double median(std::vector<qint64> values)
 {
     if (values.empty())
@@ -120,6 +135,7 @@ int main(int argc, char **argv)
     UI *ui = UI::instance();
     if (parser.isSet(sceneOption)) {
         UI::setSceneContext(ui->rootContext());
+        // The frame of tests/qml/Pages.qml shows the calendar page at once.
         ui->rootContext()->setContextProperty(QStringLiteral("galleryPage"), 1);
         ui->setScaleIndex(parser.value(scaleOption).toInt());
         ui->setResizeMode(QQuickView::SizeRootObjectToView);
@@ -141,14 +157,23 @@ int main(int argc, char **argv)
         },
         Qt::DirectConnection);
 
-    // The root scene makes the calendar page when it is first shown.
+    // The root scene makes the calendar page when it is first shown: click its square in the
+    // page switcher (the second), as a user would.
+    QTest::qWaitForWindowExposed(ui);
     QQuickItem *view = nullptr;
     waitUntil(
         [&] {
-            if (QQuickItem *button = findByName(ui->rootObject(), QStringLiteral("calendarButton")))
-                QMetaObject::invokeMethod(button, "click");
             view = findByName(ui->rootObject(), QStringLiteral("calendarView"));
-            return view != nullptr;
+            if (view)
+                return true;
+            QQuickItem *switcher = findByType(ui->rootObject(), "PageSwitcher");
+            if (switcher) {
+                const qreal side = switcher->width();
+                QTest::mouseClick(
+                    ui, Qt::LeftButton, Qt::NoModifier,
+                    switcher->mapToScene(QPointF(side / 2, side * 1.5 + 1)).toPoint());
+            }
+            return false;
         },
         20000);
     if (!view) {
