@@ -407,6 +407,19 @@ void TestEndToEnd::screenshots()
     save(QStringLiteral("calendar-void"));
     click(tabs, QPointF(10, tabs->height() / 2));
     QTRY_COMPARE(calendar->property("selectedTab").toInt(), 0);
+
+    // The update dialog over everything, as when the service announces a newer version.
+    QQuickItem *dialog = findType(root(), "UpdateDialog");
+    QVERIFY(dialog && !dialog->isVisible());
+    emit global::Object::instance()->updateAvailable(QStringLiteral("3.1.0"),
+                                                     QStringLiteral("3.2.0"));
+    QVERIFY(dialog->isVisible());
+    save(QStringLiteral("update"));
+    QQuickItem *close = find(dialog, [](QQuickItem *item) {
+        return isOfType(item, "ButtonBlack") && item->property("text").toString() == "Close";
+    });
+    click(close);
+    QTRY_VERIFY(!dialog->isVisible());
 }
 
 // The whole journey without a single warning from the scene.
