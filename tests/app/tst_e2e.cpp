@@ -159,13 +159,13 @@ QQuickItem *TestEndToEnd::waitForFullGrid()
     auto *model = objectProperty<astro::CalendarModel>(grid, "model");
     if (!model)
         return nullptr;
-    QTest::qWaitFor(
+    const bool full = QTest::qWaitFor(
         [&] {
             return grid->property("filledCount").toInt() == 42
                    && grid->property("filledVersion").toLongLong() == model->entriesVersion();
         },
         30000);
-    return grid->property("filledCount").toInt() == 42 ? grid : nullptr;
+    return full ? grid : nullptr;
 }
 
 // Opens a select field's list by clicking its box and clicks the option's row.
