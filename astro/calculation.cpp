@@ -31,12 +31,6 @@ constexpr int SignScanStep = 1440; // minutes
 constexpr double MaxPhaseRate = 0.07;
 const double AspectLevels[] = {0.0, 60.0, 90.0, 120.0, 180.0, 240.0, 270.0, 300.0};
 
-double wrap360(double d)
-{
-    d = std::fmod(d, 360.0);
-    return d < 0.0 ? d + 360.0 : d;
-}
-
 struct Probe
 {
     double value; // grows with the index; used only to aim the next probe
@@ -477,8 +471,8 @@ void Calculation::zodiacChangesFast(const QDateTime &from, const QDateTime &to,
         const double longitude = calcPosition(m_bodyNumber, jd, m_observer).longitude();
         const double offset = calcAyanamsa(jd);
         locker.unlock();
-        return *known.insert(minute,
-                             Sample{wrap360(longitude + offset), zodiacIndex(longitude, offset)});
+        return *known.insert(
+            minute, Sample{normalizedDegrees(longitude + offset), zodiacIndex(longitude, offset)});
     };
 
     int lo = 0;
@@ -493,10 +487,11 @@ void Calculation::zodiacChangesFast(const QDateTime &from, const QDateTime &to,
             continue;
         }
         const double level = SignWidth * (low.sign + 1) - low.longitude;
-        lo = firstReached(lo, 0.0, hi, wrap360(high.longitude - low.longitude), level, [&](int m) {
-            const Sample s = sample(m);
-            return Probe{wrap360(s.longitude - low.longitude), s.sign != low.sign};
-        });
+        lo = firstReached(
+            lo, 0.0, hi, normalizedDegrees(high.longitude - low.longitude), level, [&](int m) {
+                const Sample s = sample(m);
+                return Probe{normalizedDegrees(s.longitude - low.longitude), s.sign != low.sign};
+            });
         changes.append(from.addSecs(60LL * lo));
     }
 }
@@ -591,7 +586,7 @@ VoidOfCourse Calculation::voidOfCourseFast(const QDateTime &ingress, int maxMinu
     };
     QVector<Candidate> candidates;
     for (int i = 0; i < 9; ++i) {
-        const double d0 = wrap360(moonAt(1) - start[i]);
+        const double d0 = normalizedDegrees(moonAt(1) - start[i]);
         double angle = 0.0;
         for (double a : AspectLevels) {
             if (a + AspectTolerance <= d0)
@@ -608,8 +603,8 @@ VoidOfCourse Calculation::voidOfCourseFast(const QDateTime &ingress, int maxMinu
         if (c.earliest >= best)
             break;
         auto probe = [&](int k) {
-            const double fallen
-                = wrap360(c.d0 - wrap360(moonAt(k) - positionOf(c.body, jdAt(k)).longitude()));
+            const double fallen = normalizedDegrees(
+                c.d0 - normalizedDegrees(moonAt(k) - positionOf(c.body, jdAt(k)).longitude()));
             return Probe{fallen, fallen > c.level};
         };
         const int upper = best - 1;

@@ -4,11 +4,9 @@
 
 namespace astro {
 
-namespace {
-
-// Into 0 <= d < 360. fmod keeps the rule exact for any finite input; the last test catches
-// a tiny negative value that rounds up to 360 when 360 is added.
-double normalized(double d)
+// fmod keeps the rule exact for any finite input; the last test catches a tiny negative value
+// that rounds up to 360 when 360 is added.
+double normalizedDegrees(double d)
 {
     if (!std::isfinite(d))
         return 0.0;
@@ -19,8 +17,6 @@ double normalized(double d)
         d = 0.0;
     return d;
 }
-
-} // namespace
 
 double phaseFraction(double a, double b)
 {
@@ -34,13 +30,13 @@ double phaseFraction(double a, double b)
 
 int zodiacIndex(double siderealLongitude, double offset)
 {
-    const int sign = int(std::floor(normalized(siderealLongitude + offset) / SignWidth));
+    const int sign = int(std::floor(normalizedDegrees(siderealLongitude + offset) / SignWidth));
     return sign > 11 ? 11 : sign;
 }
 
 double zodiacDegreesOf(double siderealLongitude, double offset)
 {
-    const double d = normalized(siderealLongitude + offset);
+    const double d = normalizedDegrees(siderealLongitude + offset);
     return d - SignWidth * std::floor(d / SignWidth);
 }
 

@@ -14,6 +14,9 @@ constexpr double AspectAngles[] = {0.0, 180.0, 120.0, 90.0, 60.0};
 // Elongation of a from b as a fraction of the circle, 0 to below 1.
 double phaseFraction(double a, double b);
 
+// Any angle brought into 0 <= d < 360 degrees; 0 for a value that is not finite.
+double normalizedDegrees(double d);
+
 // The library's sidereal longitudes are counted from the J2000 equinox; adding the precession
 // since J2000 (the sidereal offset) gives the longitude from the equinox of date, on which the
 // signs are counted. Sign 0 Aries .. 11 Pisces.
