@@ -285,14 +285,21 @@ double Calculation::ayanamsaAt(double jd)
     return calcAyanamsa(jd);
 }
 
-Calculation::Moment Calculation::momentAt(double jd)
+void Calculation::fillReduced(Ephemeris *e, const QDateTime &time, const QDateTime &prevNewMoon,
+                              const QDateTime &nextNewMoon)
 {
+    const double jd = julianDay(time);
     QMutexLocker locker(&m_lock);
     const double body = calcPosition(m_bodyNumber, jd, m_observer).longitude();
     const double sun = calcPosition(0, jd, m_observer).longitude();
     const double offset = calcAyanamsa(jd);
     locker.unlock();
-    return {body, phaseFraction(body, sun), offset};
+    e->setTime(time);
+    e->setPrevNewMoon(prevNewMoon);
+    e->setNextNewMoon(nextNewMoon);
+    e->setLongitude(body);
+    e->setPhase(phaseFraction(body, sun));
+    e->setAyanamsa(offset);
 }
 
 double Calculation::phaseTime(double jd, double target, double resolution, bool backwards)

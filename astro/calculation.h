@@ -67,15 +67,12 @@ public:
     double phaseAt(double jd);
     int zodiacAt(double jd);
     double ayanamsaAt(double jd);
-    // The body's longitude, its phase and the sidereal offset at one moment, under one lock:
-    // the same numbers as bodyPosition(), phaseAt() and ayanamsaAt() with one body call fewer.
-    struct Moment
-    {
-        double longitude;
-        double phase;
-        double ayanamsa;
-    };
-    Moment momentAt(double jd);
+    // Fills what the calendar's and the search's reduced ephemerides hold: the moment, the new
+    // moons around it, and there the body's longitude, its phase and the sidereal offset, read
+    // under one lock (the numbers of bodyPosition(), phaseAt() and ayanamsaAt(), one body call
+    // fewer).
+    void fillReduced(Ephemeris *e, const QDateTime &time, const QDateTime &prevNewMoon,
+                     const QDateTime &nextNewMoon);
     double phaseTime(double jd, double target, double resolution, bool backwards);
     QDateTime nextPhase(const QDateTime &time, double target, double resolution);
     QDateTime prevPhase(const QDateTime &time, double target, double resolution);

@@ -1,7 +1,5 @@
 #include "astro/calendarmodel.h"
 
-#include "astro/library.h"
-
 #include <QQmlEngine>
 #include <QtConcurrent>
 
@@ -146,13 +144,7 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
             prev = next;
             next = calculation->nextPhase(t, 0.0, NewMoonResolution);
         }
-        const Calculation::Moment m = calculation->momentAt(julianDay(t));
-        e->setTime(t);
-        e->setPrevNewMoon(prev);
-        e->setNextNewMoon(next);
-        e->setLongitude(m.longitude);
-        e->setPhase(m.phase);
-        e->setAyanamsa(m.ayanamsa);
+        calculation->fillReduced(e, t, prev, next);
     };
 
     for (int i = 0; i < GridDays && !stopping(calculation); ++i) {

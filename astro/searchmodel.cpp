@@ -140,15 +140,9 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
             --skip;
             continue;
         }
-        const Calculation::Moment m = calculation->momentAt(julianDay(t));
-        e->setPrevNewMoon(prev);
-        e->setNextNewMoon(next);
-        e->setTime(t);
-        e->setLongitude(m.longitude);
-        e->setPhase(m.phase);
-        e->setAyanamsa(m.ayanamsa);
+        calculation->fillReduced(e, t, prev, next);
 
-        const int day = lunarDayOf(lunation, m.phase);
+        const int day = lunarDayOf(lunation, e->phase());
         const int sign = e->zodiac();
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
             return true;
