@@ -1,15 +1,21 @@
 #include "astro/library.h"
 
 #include <QDebug>
-#include <QTimeZone>
 
 #include <swephexp.h>
 
 #include <atomic>
+#include <iterator>
 
 namespace astro {
 
 namespace {
+
+// Flag words of the library calls: sidereal (J2000 frame), topocentric.
+constexpr int PositionFlags = 0x18000;
+constexpr int RiseTransFlags = 0x10000;
+// SE_SIDM_J2000 with SE_SIDBIT_ECL_T0: longitudes on the ecliptic and equinox of J2000.
+constexpr int SiderealMode = 274;
 
 std::atomic<bool> g_filesFound{true};
 

@@ -13,12 +13,6 @@
 
 namespace astro {
 
-// Flag words of the library calls: sidereal (J2000 frame), topocentric.
-constexpr int PositionFlags = 0x18000;
-constexpr int RiseTransFlags = 0x10000;
-// SE_SIDM_J2000 with SE_SIDBIT_ECL_T0: longitudes on the ecliptic and equinox of J2000.
-constexpr int SiderealMode = 274;
-
 // Once at start-up, on the main thread. The library keeps its settings per thread, so every
 // thread that computes repeats the same set-up itself before its first call.
 void setupEphemeris();
