@@ -13,6 +13,11 @@
 
 namespace astro {
 
+// The years the library's data files cover; outside them it falls back to a coarser theory or
+// fails.
+constexpr int FirstEphemerisYear = 1800;
+constexpr int LastEphemerisYear = 2399;
+
 // Once at start-up, on the main thread. The library keeps its settings per thread, so every
 // thread that computes repeats the same set-up itself before its first call.
 void setupEphemeris();

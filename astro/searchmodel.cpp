@@ -13,8 +13,8 @@ namespace astro {
 namespace {
 
 constexpr double NewMoonResolution = 1440;
-// The ephemeris files end with 2399; a search that walks past it has nothing left to find.
-const QDate LastSearchDay(2399, 12, 31);
+// A search that walks past the end of the ephemeris files has nothing left to find.
+const QDate LastSearchDay(LastEphemerisYear, 12, 31);
 // More hits than anybody reads; it keeps a mistaken count from occupying a worker for years.
 constexpr int MaxResults = 1000;
 

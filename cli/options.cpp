@@ -1,19 +1,19 @@
 #include "cli/options.h"
 
+#include "astro/library.h"
+
 #include <cmath>
 
 namespace cli {
 
 namespace {
 
-// The ephemeris data files cover these years; outside them the library would fall back to a
-// coarser theory or fail.
-constexpr int FirstYear = 1800;
-constexpr int LastYear = 2399;
+using astro::FirstEphemerisYear;
+using astro::LastEphemerisYear;
 
 bool inRange(const QDate &date)
 {
-    return date.isValid() && date.year() >= FirstYear && date.year() <= LastYear;
+    return date.isValid() && date.year() >= FirstEphemerisYear && date.year() <= LastEphemerisYear;
 }
 
 bool number(const QString &text, double &value)
@@ -59,8 +59,8 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             if (!inRange(o.month)) {
                 o.error = QStringLiteral("invalid month '%1' (YYYY-MM, years %2 to %3)")
                               .arg(month)
-                              .arg(FirstYear)
-                              .arg(LastYear);
+                              .arg(FirstEphemerisYear)
+                              .arg(LastEphemerisYear);
                 return o;
             }
         }
@@ -105,8 +105,8 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             if (!o.at.isValid() || !inRange(o.at.date())) {
                 o.error = QStringLiteral("invalid date '%1' (\"YYYY-MM-DD HH:MM\", years %2 to %3)")
                               .arg(value)
-                              .arg(FirstYear)
-                              .arg(LastYear);
+                              .arg(FirstEphemerisYear)
+                              .arg(LastEphemerisYear);
                 return o;
             }
         } else if (name == QLatin1String("--from") && search) {
@@ -114,8 +114,8 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             if (!inRange(o.from)) {
                 o.error = QStringLiteral("invalid date '%1' (YYYY-MM-DD, years %2 to %3)")
                               .arg(value)
-                              .arg(FirstYear)
-                              .arg(LastYear);
+                              .arg(FirstEphemerisYear)
+                              .arg(LastEphemerisYear);
                 return o;
             }
         } else if (name == QLatin1String("--lunar-day") && search) {
