@@ -16,6 +16,15 @@ bool inRange(const QDate &date)
     return date.isValid() && date.year() >= FirstEphemerisYear && date.year() <= LastEphemerisYear;
 }
 
+// For a date that does not parse or lies outside the years of the ephemeris files. One arg()
+// call, so a value that holds a '%' marker is not filled in by the later numbers.
+QString invalidDate(const char *what, const QString &value, const char *format)
+{
+    return QStringLiteral("invalid %1 '%2' (%3, years %4 to %5)")
+        .arg(QLatin1String(what), value, QLatin1String(format), QString::number(FirstEphemerisYear),
+             QString::number(LastEphemerisYear));
+}
+
 bool number(const QString &text, double &value)
 {
     bool ok = false;
@@ -57,10 +66,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             o.month
                 = QDate::fromString(month + QStringLiteral("-01"), QStringLiteral("yyyy-MM-dd"));
             if (!inRange(o.month)) {
-                o.error = QStringLiteral("invalid month '%1' (YYYY-MM, years %2 to %3)")
-                              .arg(month)
-                              .arg(FirstEphemerisYear)
-                              .arg(LastEphemerisYear);
+                o.error = invalidDate("month", month, "YYYY-MM");
                 return o;
             }
         }
@@ -103,19 +109,13 @@ Options parse(const QStringList &arguments, const QDateTime &now)
         } else if (name == QLatin1String("--at") && o.command == QLatin1String("ephemeris")) {
             o.at = QDateTime::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
             if (!o.at.isValid() || !inRange(o.at.date())) {
-                o.error = QStringLiteral("invalid date '%1' (\"YYYY-MM-DD HH:MM\", years %2 to %3)")
-                              .arg(value)
-                              .arg(FirstEphemerisYear)
-                              .arg(LastEphemerisYear);
+                o.error = invalidDate("date", value, "\"YYYY-MM-DD HH:MM\"");
                 return o;
             }
         } else if (name == QLatin1String("--from") && search) {
             o.from = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
             if (!inRange(o.from)) {
-                o.error = QStringLiteral("invalid date '%1' (YYYY-MM-DD, years %2 to %3)")
-                              .arg(value)
-                              .arg(FirstEphemerisYear)
-                              .arg(LastEphemerisYear);
+                o.error = invalidDate("date", value, "YYYY-MM-DD");
                 return o;
             }
         } else if (name == QLatin1String("--lunar-day") && search) {
