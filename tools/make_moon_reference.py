@@ -63,6 +63,20 @@ def ecliptic_longitude(body, lat, lon, when):
     return math.degrees(ephem.Ecliptic(eq, epoch=when).lon)
 
 
+def moon_longitude(lat, lon):
+    """The Moon's topocentric longitude of date and the signs' width, for crossings()."""
+    moon = ephem.Moon()
+    return lambda t: (ecliptic_longitude(moon, lat, lon, t), 30.0)
+
+
+def elongation(lat, lon):
+    """The Moon's topocentric elongation from the Sun and the quarters' spacing, for
+    crossings()."""
+    moon, sun = ephem.Moon(), ephem.Sun()
+    return lambda t: ((ecliptic_longitude(moon, lat, lon, t)
+                       - ecliptic_longitude(sun, lat, lon, t)) % 360.0, 90.0)
+
+
 def crossings(function, step, start, end):
     """Instants where the growing angle function(t) (degrees, wrapping at 360) crosses a
     multiple of the spacing handed back by function as its second value."""
@@ -138,14 +152,13 @@ def calendar(folder):
     is floor(L * phase) + 1, with L the lunation between the topocentric new moons around the
     moment and phase the topocentric elongation as a fraction of the circle. Each row carries
     its distance from the next boundary, so a test can pass over rows too close to call."""
-    name, lat, lon = GRID_PLACE
+    _, lat, lon = GRID_PLACE
     zone = zoneinfo.ZoneInfo("Europe/Paris")
-    moon, sun = ephem.Moon(), ephem.Sun()
-    elongation = lambda t: ((ecliptic_longitude(moon, lat, lon, t)
-                             - ecliptic_longitude(sun, lat, lon, t)) % 360.0, 90.0)
-    begin = ephem.Date(ephem_date(datetime.datetime.combine(GRID_FIRST_DAY, datetime.time(0),
-                                                            zone)) - 32)
-    new_moons = [t for t, level in crossings(elongation, 1.0 / 24, begin, ephem.Date(begin + 110))
+    moon = ephem.Moon()
+    phase_angle = elongation(lat, lon)
+    start = ephem_date(datetime.datetime.combine(GRID_FIRST_DAY, datetime.time(0), zone))
+    begin = ephem.Date(start - 32)
+    new_moons = [t for t, level in crossings(phase_angle, 1.0 / 24, begin, ephem.Date(begin + 110))
                  if level == 0]
     with open(os.path.join(folder, "calendar_paris_2027_03.csv"), "w", newline="") as f:
         w = csv.writer(f)
@@ -157,7 +170,7 @@ def calendar(folder):
                 t = ephem_date(local)
                 prev = max(n for n in new_moons if n <= t)
                 nxt = min(n for n in new_moons if n > t)
-                phase = elongation(t)[0] / 360.0
+                phase = phase_angle(t)[0] / 360.0
                 product = (nxt - prev) * phase
                 longitude = ecliptic_longitude(moon, lat, lon, t)
                 in_sign = longitude % 30.0
@@ -168,9 +181,7 @@ def calendar(folder):
 
     # The void of course before each sign change of the grid: the last exact aspect (0, 60, 90,
     # 120, 180 degrees either way) of the Moon with the Sun or a planet before the change.
-    start = ephem_date(datetime.datetime.combine(GRID_FIRST_DAY, datetime.time(0), zone))
-    ingresses = crossings(lambda t: (ecliptic_longitude(moon, lat, lon, t), 30.0), 1.0 / 24,
-                          start, ephem.Date(start + 42))
+    ingresses = crossings(moon_longitude(lat, lon), 1.0 / 24, start, ephem.Date(start + 42))
     with open(os.path.join(folder, "voids_paris_2027_03.csv"), "w", newline="") as f:
         w = csv.writer(f)
         w.writerow(["ingress", "sign_entered", "last_aspect", "body", "angle"])
@@ -216,19 +227,14 @@ def main():
         w = csv.writer(f)
         w.writerow(["place", "latitude", "longitude", "crossing", "boundary"])
         for name, lat, lon in PLACES:
-            moon = ephem.Moon()
-            fn = lambda t: (ecliptic_longitude(moon, lat, lon, t), 30.0)
-            for when, level in crossings(fn, 1.0 / 24, START, END):
+            for when, level in crossings(moon_longitude(lat, lon), 1.0 / 24, START, END):
                 w.writerow([name, lat, lon, iso(when), level])
 
     with open(os.path.join(folder, "moon_phases.csv"), "w", newline="") as f:
         w = csv.writer(f)
         w.writerow(["place", "latitude", "longitude", "instant", "elongation"])
         for name, lat, lon in PLACES:
-            moon, sun = ephem.Moon(), ephem.Sun()
-            fn = lambda t: ((ecliptic_longitude(moon, lat, lon, t)
-                             - ecliptic_longitude(sun, lat, lon, t)) % 360.0, 90.0)
-            for when, level in crossings(fn, 1.0 / 24, START, END):
+            for when, level in crossings(elongation(lat, lon), 1.0 / 24, START, END):
                 w.writerow([name, lat, lon, iso(when), level])
 
     calendar(folder)
