@@ -42,8 +42,6 @@ public:
     double storedLongitude() const;
     double storedLatitude() const;
 
-    const Places &places() const { return m_places; }
-
 signals:
     void locationChanged(Location location);
     void storedCountryChanged(QString storedCountry);

@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <numeric>
-#include <type_traits>
 #include <vector>
 
 namespace geo {
@@ -313,21 +311,15 @@ QString Places::regionName(const QString &countryCode, const QString &regionCode
 
 Location Places::find(const QString &name, const QString &region, const QString &country) const
 {
-    // The index holds positions, the value sought is a text: compare the keys of both.
-    const auto keyOf = [this](const auto &item) -> const QString & {
-        if constexpr (std::is_same_v<std::decay_t<decltype(item)>, int>)
-            return m_cityKeys.at(item);
-        else
-            return item;
-    };
     const QString key = name.toLower();
-    const auto range
-        = std::equal_range(m_index.cbegin(), m_index.cend(), key,
-                           [&keyOf](const auto &a, const auto &b) { return keyOf(a) < keyOf(b); });
+    // The index holds positions; their keys are what it is ordered by.
+    auto it = std::lower_bound(
+        m_index.cbegin(), m_index.cend(), key,
+        [this](int position, const QString &wanted) { return m_cityKeys.at(position) < wanted; });
     const QString lowerRegion = region.toLower();
     const QString lowerCountry = country.toLower();
     Location found;
-    for (auto it = range.first; it != range.second; ++it) {
+    for (; it != m_index.cend() && m_cityKeys.at(*it) == key; ++it) {
         const Location &city = m_cities.at(*it);
         if (city.region().toLower() == lowerRegion && city.country().toLower() == lowerCountry)
             found = city;

@@ -107,13 +107,9 @@ QUrl defaultProductPageUrl()
 
 QString installerSuffix()
 {
-#if defined(Q_OS_WIN)
-    return QStringLiteral(".exe");
-#elif defined(Q_OS_MACOS)
-    return QStringLiteral(".dmg");
-#else
-    return QStringLiteral(".deb");
-#endif
+    // Taken from the download name, so the saved file cannot end otherwise than the one served.
+    const QString name = installerName();
+    return name.mid(name.lastIndexOf(QLatin1Char('.')));
 }
 
 QString writeInstaller(const QString &dir, const QString &suffix, const QByteArray &data)

@@ -1,10 +1,10 @@
+#include "common/qmlprobe.h"
 #include "common/testhome.h"
 #include "geo/module.h"
 #include "geo/object.h"
 #include "global/object.h"
 #include "locationtext.h"
 
-#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -236,8 +236,7 @@ void TestLocationService::declarativeInterface()
     // The singleton reads the shipped files from the resource folder.
     store(settingsOf(Location("Custom city", "", "", 2.35, 48.85)));
     QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData(R"(
+    const std::unique_ptr<QObject> root = createProbe(&engine, R"(
         import QtQml 2.15
         import Geo 1.0
         QtObject {
@@ -263,10 +262,8 @@ void TestLocationService::declarativeInterface()
                 Geo.search("Z\u00FCRICH")
             }
         }
-    )",
-                      QUrl());
-    std::unique_ptr<QObject> root(component.create());
-    QVERIFY2(root, qPrintable(component.errorString()));
+    )");
+    QVERIFY(root);
     QCOMPARE(root->property("name").toString(), QStringLiteral("Custom city"));
     QCOMPARE(root->property("outside").toString(), QStringLiteral("0|"));
 

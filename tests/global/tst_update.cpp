@@ -1,12 +1,12 @@
 // The daily check: the once-a-day rule, the endpoint's answers, the switch and its setting, and
 // what QML sees of the service.
 #include "app/modules.h"
+#include "common/qmlprobe.h"
 #include "common/testhome.h"
 #include "updaterig.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
-#include <QQmlComponent>
 #include <QQmlEngine>
 #include <QtTest>
 
@@ -288,8 +288,7 @@ void TestUpdate::qmlSeesTheService()
     UpdateRig rig;
     installModules();
     QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData(R"(
+    const std::unique_ptr<QObject> scene = createProbe(&engine, R"(
         import QtQml 2.15
         import Global 1.0
         QtObject {
@@ -303,10 +302,8 @@ void TestUpdate::qmlSeesTheService()
             }
             Component.onCompleted: { Global.update(2); Global.updatesEnabled = false }
         }
-    )",
-                      QUrl());
-    std::unique_ptr<QObject> scene(component.create());
-    QVERIFY2(scene, qPrintable(component.errorString()));
+    )");
+    QVERIFY(scene);
     QVERIFY(scene->property("operations").toBool());
     QVERIFY(scene->property("seamHidden").toBool());
     QCOMPARE(rig.opened, QList<QUrl>{QUrl(QStringLiteral("https://product.invalid/vendarion/"))});

@@ -1,3 +1,4 @@
+#include "common/qmlprobe.h"
 #include "common/testhome.h"
 #include "text/codec.h"
 #include "text/document.h"
@@ -245,13 +246,11 @@ void TestLoader::moduleRegistration()
         QVERIFY2(document.errorString().contains(QLatin1String("not creatable")),
                  qPrintable(document.errorString()));
 
-        QQmlComponent singleton(&engine);
-        singleton.setData("import QtQml 2.15\nimport Text 1.0\n"
-                          "QtObject { property QtObject first: TextLoader;"
-                          " property QtObject second: TextLoader }\n",
-                          QUrl("qrc:/Probe2.qml"));
-        std::unique_ptr<QObject> probe(singleton.create());
-        QVERIFY2(probe, qPrintable(singleton.errorString()));
+        const std::unique_ptr<QObject> probe
+            = createProbe(&engine, "import QtQml 2.15\nimport Text 1.0\n"
+                                   "QtObject { property QtObject first: TextLoader;"
+                                   " property QtObject second: TextLoader }\n");
+        QVERIFY(probe);
         loader = probe->property("first").value<QObject *>();
         QVERIFY(qobject_cast<text::Loader *>(loader));
         QCOMPARE(probe->property("second").value<QObject *>(), loader.data());
@@ -279,10 +278,8 @@ void TestLoader::qmlOwnership()
     write({{"vendarion.txt", plainDocument}});
 
     QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData(probeQml, QUrl("qrc:/Probe.qml"));
-    std::unique_ptr<QObject> probe(component.create());
-    QVERIFY2(probe, qPrintable(component.errorString()));
+    const std::unique_ptr<QObject> probe = createProbe(&engine, probeQml);
+    QVERIFY(probe);
     probe->setProperty("path", path("vendarion.txt"));
     probe->setProperty("mode", mode);
 
