@@ -20,7 +20,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <cmath>
 #include <new>
 
 namespace {
