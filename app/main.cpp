@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QSettings>
 
 #include <cstdio>
 #include <memory>

@@ -20,7 +20,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <cmath>
 #include <new>
 
 namespace {
@@ -423,8 +422,9 @@ QString UI::formatLocalized(const QDateTime &value, const QString &format,
     return QLocale(localeName).toString(value, format);
 }
 
-QDateTime UI::dateTimeOnDay(const QDateTime &time, int year, int month, int day) const
+QDateTime UI::dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const
 {
     const QTime clock = time.toLocalTime().time();
-    return QDateTime(QDate(year, month, day), QTime(clock.hour(), clock.minute()), Qt::LocalTime);
+    return QDateTime(utcMidnight.toUTC().date(), QTime(clock.hour(), clock.minute()),
+                     Qt::LocalTime);
 }

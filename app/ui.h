@@ -87,9 +87,9 @@ public:
     // Formatted in the named locale rather than the system's (month titles, say).
     Q_INVOKABLE QString formatLocalized(const QDateTime &value, const QString &format,
                                         const QString &localeName) const;
-    // The given calendar day at the hour and minute of `time`, seconds 0, in local time. The
-    // day comes as numbers: a QDate handed through the scene does not keep its day everywhere.
-    Q_INVOKABLE QDateTime dateTimeOnDay(const QDateTime &time, int year, int month, int day) const;
+    // The calendar day of a QDate property as the scene holds it (its UTC midnight, as for
+    // fromDate) at the hour and minute of `time`, seconds 0, in local time.
+    Q_INVOKABLE QDateTime dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const;
 
 signals:
     void scaleChanged(double scale);

@@ -75,11 +75,7 @@ Rectangle {
     Connections {
         target: window.calendarModel
         function onSelectedDateChanged() {
-            // A date from C++ reaches the scene as the UTC midnight that begins it, so its UTC
-            // fields, not its local ones, name the day.
-            var day = window.calendarModel.selectedDate
-            panel.dateTime = UI.dateTimeOnDay(panel.dateTime, day.getUTCFullYear(),
-                                              day.getUTCMonth() + 1, day.getUTCDate())
+            panel.dateTime = UI.dateTimeOnDay(panel.dateTime, window.calendarModel.selectedDate)
         }
     }
     // Another place: both compute again. Binding the first place at start-up is not a move.

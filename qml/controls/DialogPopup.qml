@@ -23,8 +23,6 @@ Item {
     signal okClicked()
     signal cancelClicked()
     signal closed()
-    // Every button, also the ones that are neither "ok" nor "cancel".
-    signal buttonClicked(string name)
 
     function close() {
         opacity = 0
@@ -106,7 +104,6 @@ Item {
                                                                     : modelData
                     onClicked: {
                         root.opacity = 0
-                        root.buttonClicked(modelData)
                         if (modelData === "ok")
                             root.okClicked()
                         else if (modelData === "cancel")

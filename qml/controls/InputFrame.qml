@@ -19,7 +19,6 @@ Item {
 
     readonly property alias box: box
     readonly property alias input: input
-    readonly property alias boxHovered: boxMouse.containsMouse
     property int boxCursorShape: Qt.IBeamCursor
 
     // A left click on the box where the text input does not take it.

@@ -43,6 +43,16 @@ InputFrame {
         return isNaN(parsed.getTime()) ? UI.localTime() : parsed
     }
 
+    function dateText(date) {
+        return UI.formatDateTime(date, "MM/dd/yyyy")
+    }
+
+    // The picked date becomes the committed text and the text shown.
+    function showDate() {
+        inputText = dateText(inputDate)
+        input.text = inputText
+    }
+
     placeholderVisible: selectedIndex === -1 && !input.activeFocus && input.text === ""
     boxCursorShape: Qt.PointingHandCursor
     input.enabled: isDate
@@ -77,18 +87,16 @@ InputFrame {
     }
 
     onInputDateChanged: {
-        if (!isDate)
-            return
-        inputText = UI.formatDateTime(inputDate, "MM/dd/yyyy")
-        input.text = inputText
+        if (isDate)
+            showDate()
     }
     onInputTextChanged: {
         if (!isDate)
             return
         var date = dateFromText(inputText)
-        var shown = UI.formatDateTime(inputDate, "MM/dd/yyyy")
+        var shown = dateText(inputDate)
         // Re-reading the text of the day shown would only move the moment to midnight.
-        if (UI.formatDateTime(date, "MM/dd/yyyy") !== shown) {
+        if (dateText(date) !== shown) {
             inputDate = date
             return
         }
@@ -98,10 +106,8 @@ InputFrame {
     }
 
     Component.onCompleted: {
-        if (isDate) {
-            inputText = UI.formatDateTime(inputDate, "MM/dd/yyyy")
-            input.text = inputText
-        }
+        if (isDate)
+            showDate()
         showSelected()
     }
 

@@ -1,5 +1,4 @@
 import QtQuick 2.6
-import UI 1.0
 import "../scripts/Util.js" as Util
 
 // A labelled one-line text field; with isNumber it holds a decimal number with six decimals.

@@ -4,6 +4,7 @@ import UI 1.0
 import "../controls"
 import "../scripts/Colors.js" as Colors
 import "../scripts/Lunar.js" as Lunar
+import "../scripts/Util.js" as Util
 
 // The dark column on the left: the Moon at the moment `dateTime`, as the shared calculation
 // computes it, and at its foot the editor that moves the moment.
@@ -18,7 +19,7 @@ Rectangle {
     property var entry: emptyEntry
     // Starts at the present minute, where the editor's Now switch puts it on completion, so
     // that completion asks for one ephemeris, not for two.
-    property date dateTime: new Date(Math.floor(UI.localTime().getTime() / 60000) * 60000)
+    property date dateTime: Util.startOfMinute(UI.localTime())
     property real padding: 18 * UI.ppp
     property size primaryMoonSize: Qt.size(174 * UI.ppp, 174 * UI.ppp)
 

@@ -2,6 +2,7 @@ import QtQuick 2.6
 import UI 1.0
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
+import "../scripts/Util.js" as Util
 
 // The moon panel's date-time editor: the moment as editable text, a day back and forward, and
 // the Now switch that follows the clock a minute at a time. It never moves the panel itself:
@@ -28,7 +29,7 @@ Item {
 
     function followClock() {
         // Whole minutes: the panel recomputes once a minute, not once a second.
-        inputTime = new Date(Math.floor(clock().getTime() / 60000) * 60000)
+        inputTime = Util.startOfMinute(clock())
         updateTime(inputTime)
     }
 

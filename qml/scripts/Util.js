@@ -70,3 +70,9 @@ function toList(value) {
         list.push(value[i])
     return list
 }
+
+// The moment with its seconds and milliseconds dropped; the moon panel and its editor both work
+// in whole minutes, and must agree on them.
+function startOfMinute(date) {
+    return new Date(Math.floor(date.getTime() / 60000) * 60000)
+}

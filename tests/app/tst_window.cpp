@@ -152,7 +152,8 @@ void TestWindow::utilities()
     QCOMPARE(m_ui->formatDateTime(moment, QStringLiteral("MM/dd/yyyy hh:mm")),
              QStringLiteral("03/01/2016 07:05"));
     QCOMPARE(m_ui->formatDegrees(12.5), QStringLiteral("12\u00B0 30'"));
-    QCOMPARE(m_ui->dateTimeOnDay(QDateTime(QDate(2016, 3, 1), QTime(7, 5, 42)), 2016, 2, 29),
+    QCOMPARE(m_ui->dateTimeOnDay(QDateTime(QDate(2016, 3, 1), QTime(7, 5, 42)),
+                                 QDateTime(QDate(2016, 2, 29), QTime(0, 0), Qt::UTC)),
              QDateTime(QDate(2016, 2, 29), QTime(7, 5)));
 
     QQuickItem *root = m_ui->rootObject();
@@ -182,12 +183,16 @@ void TestWindow::qmlDatesKeepTheirDay()
     const QDateTime seen = engine.toScriptValue(QDate(2027, 3, 1)).toDateTime();
     const QDateTime day = m_ui->fromDate(seen);
     const QDateTime lastOfFebruary = m_ui->addMonths(m_ui->addDays(day, 30), -1);
+    const QDateTime lateOnDay
+        = m_ui->dateTimeOnDay(QDateTime(QDate(2027, 2, 10), QTime(23, 45, 30)), seen);
 
     qputenv("TZ", savedZone);
     tzset();
     QCOMPARE(day.date(), QDate(2027, 3, 1));
     QCOMPARE(day.time(), QTime(0, 0));
     QCOMPARE(lastOfFebruary.date(), QDate(2027, 2, 28));
+    QCOMPARE(lateOnDay.date(), QDate(2027, 3, 1));
+    QCOMPARE(lateOnDay.time(), QTime(23, 45));
 }
 
 void TestWindow::pressOutsideFocusedItemClearsFocus_data()

@@ -48,6 +48,13 @@ TestCase {
         compare([s.left, s.top, s.right, s.bottom], data.strips)
     }
 
+    function test_startOfMinute() {
+        var moment = new Date(2016, 5, 21, 22, 10, 37, 512)
+        compare(Util.startOfMinute(moment).getTime(), new Date(2016, 5, 21, 22, 10).getTime())
+        compare(Util.startOfMinute(new Date(2016, 5, 21, 22, 10)).getTime(),
+                new Date(2016, 5, 21, 22, 10).getTime())
+    }
+
     function test_toList() {
         compare(Util.toList(["ok", "cancel"]), ["ok", "cancel"])
         compare(Util.toList("ok"), [])
