@@ -7,8 +7,8 @@
 
 // Shows every control of the scene, or the pages in a plain frame, in the real main window, to
 // look at them by eye:
-//   qml_gallery [--scale-index N] [--show dropdown|dialog|update] [--scene gallery|pages]
-//               [--page N] [--grab FILE]
+//   qml_gallery [--scale-index N] [--show dropdown|calendar|dialog|update]
+//               [--scene gallery|pages] [--page N] [--grab FILE]
 int main(int argc, char **argv)
 {
     disableFrameworkScaling();
@@ -18,9 +18,10 @@ int main(int argc, char **argv)
     const QCommandLineOption scaleOption(QStringLiteral("scale-index"),
                                          QStringLiteral("Scale option index."),
                                          QStringLiteral("index"), QStringLiteral("0"));
-    const QCommandLineOption showOption(QStringLiteral("show"),
-                                        QStringLiteral("What to open: dropdown, dialog or update."),
-                                        QStringLiteral("what"));
+    const QCommandLineOption showOption(
+        QStringLiteral("show"),
+        QStringLiteral("What to open: dropdown, calendar or dialog (gallery), update (pages)."),
+        QStringLiteral("what"));
     const QCommandLineOption sceneOption(QStringLiteral("scene"),
                                          QStringLiteral("gallery (the controls) or pages."),
                                          QStringLiteral("scene"), QStringLiteral("gallery"));
