@@ -7,25 +7,22 @@
 //
 //   measure_calendar_fill [--months N] [--scene FILE] [--scale-index N]
 
-#include "app/modules.h"
-#include "app/ui.h"
 #include "astro/calendarmodel.h"
-#include "astro/library.h"
 #include "global/object.h"
+#include "tests/common/scenedriver.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
 #include <QElapsedTimer>
 #include <QMutex>
-#include <QQmlContext>
 #include <QQuickItem>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -59,39 +56,14 @@ private:
     std::vector<qint64> m_frames;
 };
 
+// Never sleeps between two looks, as QTest::qWaitFor does for 10 ms: a sleeping main thread
+// would show as the very stalls this program measures.
 void waitUntil(const std::function<bool()> &done, int timeoutMs)
 {
     QElapsedTimer waited;
     waited.start();
     while (!done() && waited.elapsed() < timeoutMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-QQuickItem *findByName(QQuickItem *item, const QString &name)
-{
-    if (!item)
-        return nullptr;
-    if (item->objectName() == name)
-        return item;
-    for (QQuickItem *child : item->childItems()) {
-        if (QQuickItem *found = findByName(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-QQuickItem *findByType(QQuickItem *item, const char *type)
-{
-    if (!item)
-        return nullptr;
-    const QString name = QString::fromLatin1(item->metaObject()->className());
-    if (name.startsWith(QLatin1String(type) + QLatin1String("_QML")))
-        return item;
-    for (QQuickItem *child : item->childItems()) {
-        if (QQuickItem *found = findByType(child, type))
-            return found;
-    }
-    return nullptr;
 }
 
 double median(std::vector<qint64> values)
@@ -107,7 +79,7 @@ double median(std::vector<qint64> values)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    disableFrameworkScaling();
     QApplication app(argc, argv);
 
     QCommandLineParser parser;
@@ -124,24 +96,15 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.process(app);
 
-    // Settings of its own and no update check.
-    QStandardPaths::setTestModeEnabled(true);
-    global::Object::instance()->setUpdatesEnabled(false);
+    const int scaleIndex = parser.value(scaleOption).toInt();
+    prepareScene();
     global::Object::instance()->writeSetting(QStringLiteral("window"), QStringLiteral("scaleIndex"),
-                                             parser.value(scaleOption).toInt());
-
-    astro::setupEphemeris();
-    installModules();
+                                             scaleIndex);
     UI *ui = UI::instance();
     if (parser.isSet(sceneOption)) {
-        UI::setSceneContext(ui->rootContext());
         // The frame of tests/qml/Pages.qml shows the calendar page at once.
-        ui->rootContext()->setContextProperty(QStringLiteral("galleryPage"), 1);
-        ui->setScaleIndex(parser.value(scaleOption).toInt());
-        ui->setResizeMode(QQuickView::SizeRootObjectToView);
-        ui->setSource(QUrl::fromLocalFile(parser.value(sceneOption)));
-        ui->resize(int(1018 * ui->ppp()), int(560 * ui->ppp()));
-        ui->show();
+        showSceneFile(ui, QUrl::fromLocalFile(parser.value(sceneOption)), scaleIndex,
+                      QSize(1018, 560), {{QStringLiteral("galleryPage"), 1}});
     } else {
         ui->setupWindow();
     }
@@ -164,16 +127,11 @@ int main(int argc, char **argv)
     QQuickItem *view = nullptr;
     waitUntil(
         [&] {
-            view = findByName(ui->rootObject(), QStringLiteral("calendarView"));
+            view = findName(ui->rootObject(), QStringLiteral("calendarView"));
             if (view)
                 return true;
-            QQuickItem *switcher = findByType(ui->rootObject(), "PageSwitcher");
-            if (switcher) {
-                const qreal side = switcher->width();
-                QTest::mouseClick(
-                    ui, Qt::LeftButton, Qt::NoModifier,
-                    switcher->mapToScene(QPointF(side / 2, side * 1.5 + 1)).toPoint());
-            }
+            if (QQuickItem *switcher = findType(ui->rootObject(), "PageSwitcher"))
+                QTest::mouseClick(ui, Qt::LeftButton, Qt::NoModifier, pageSquare(switcher, 1));
             return false;
         },
         20000);
@@ -181,7 +139,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no calendar view in the scene\n");
         return 1;
     }
-    auto *model = qobject_cast<astro::CalendarModel *>(view->property("model").value<QObject *>());
+    auto *model = objectProperty<astro::CalendarModel>(view, "model");
     if (!model) {
         std::fprintf(stderr, "the calendar view has no calendar model\n");
         return 1;
@@ -192,7 +150,7 @@ int main(int argc, char **argv)
     ui->update();
 
     // The first month, filled at start-up, is not measured.
-    waitUntil([&] { return view->property("filledCount").toInt() == 42; }, 60000);
+    waitUntil([&] { return gridFilled(view, model); }, 60000);
     waitUntil([] { return false; }, 1500);
 
     std::printf("%-8s %10s %10s %12s %12s\n", "month", "cells ms", "voids ms", "frame gap ms",
@@ -218,13 +176,8 @@ int main(int argc, char **argv)
         probe.start(5);
         model->setActiveMonth(month);
         // The grid counts the cells of the run it has last heard of.
-        waitUntil(
-            [&] {
-                return view->property("filledCount").toInt() == 42
-                       && model->entriesVersion() > before
-                       && view->property("filledVersion").toLongLong() == model->entriesVersion();
-            },
-            60000);
+        waitUntil([&] { return model->entriesVersion() > before && gridFilled(view, model); },
+                  60000);
         const qint64 filled = clock.elapsed();
         // The void intervals follow the days; the run is over when entries stop coming.
         waitUntil([&] { return clock.elapsed() - std::max(lastEntry, filled) > 1500; }, 60000);

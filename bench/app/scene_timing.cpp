@@ -4,10 +4,8 @@
 // Starts exactly as the program does, with its own settings in the test location and the
 // update check off, so it never reaches the network.
 //   xvfb-run -a -s "-screen 0 1400x900x24 -dpi 96" build/bin/scene_timing [--steps N]
-#include "app/modules.h"
-#include "app/ui.h"
-#include "astro/library.h"
 #include "global/object.h"
+#include "tests/common/scenedriver.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -117,7 +115,7 @@ int main(int argc, char **argv)
     const double atMain = secondsSinceProcessStart();
 
     QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
+    disableFrameworkScaling();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption stepsOption(QStringLiteral("steps"),
@@ -131,13 +129,11 @@ int main(int argc, char **argv)
     {
         QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Harkel"),
                            QStringLiteral("Vendarion"));
-        settings.setValue(QStringLiteral("global/checkForUpdates"), false);
         settings.setValue(QStringLiteral("window/geometry"), QRect(0, 0, 1018, 600));
         settings.setValue(QStringLiteral("window/scaleIndex"), 0);
     }
 
-    astro::setupEphemeris();
-    installModules();
+    prepareScene();
     UI *ui = UI::instance();
     ui->setupWindow();
     const double atShown = secondsSinceProcessStart();

@@ -1,5 +1,4 @@
 import QtQuick 2.6
-import QtQuick.Controls 1.4
 import UI 1.0
 import "../controls"
 import "../scripts/Calendar.js" as Calendar
@@ -50,14 +49,12 @@ ScrollableItem {
                     id: slot
 
                     property bool active: false
-                    // The search model's object itself: the engine frees it once nothing
-                    // refers to it, and the row reads it for as long as it is shown.
-                    property var result: null
+                    // A copy of the hit's values: the search model's object itself is freed
+                    // once nothing refers to it.
                     property var entry: ({ date: new Date(NaN), lunarDay: 0, zodiac: -1,
                                            phase: 0 })
 
                     function fill(ephemeris) {
-                        result = ephemeris
                         entry = { date: ephemeris.time, lunarDay: ephemeris.lunarDay,
                                   zodiac: ephemeris.zodiac, phase: ephemeris.phase }
                         active = true
@@ -65,7 +62,6 @@ ScrollableItem {
 
                     function empty() {
                         active = false
-                        result = null
                     }
 
                     width: root.rowWidth

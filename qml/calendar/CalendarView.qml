@@ -20,6 +20,9 @@ FocusScope {
     readonly property alias cells: cells
     // The model's selected day as "yyyyMMdd", the form the cells compare with.
     readonly property string selectedKey: model ? dayKey(UI.fromDate(model.selectedDate)) : ""
+    // The model's active month as "yyyyMM", the first six characters of a day's key.
+    readonly property string activeMonthKey:
+        model ? UI.formatDateTime(UI.fromDate(model.activeMonth), "yyyyMM") : ""
     // The latest run the grid has heard of, and how many cells hold their day of it.
     property var filledVersion: 0
     property int filledCount: 0
@@ -72,25 +75,24 @@ FocusScope {
         cell.voidStart = first.voidStart
         cell.voidEnd = first.voidEnd
         cell.voidZodiac = first.voidZodiac
-        cell.isMonthVisible = UI.formatDateTime(time, "yyyyMM")
-                === UI.formatDateTime(UI.fromDate(model.activeMonth), "yyyyMM")
+        cell.isMonthVisible = cell.key.substring(0, 6) === activeMonthKey
         cell.received = true
-        if (version > 0) {
-            cell.version = version
-            if (version >= filledVersion) {
-                filledVersion = version
-                filledCount = countFilled(version)
-            }
-        }
+        if (version > 0)
+            count(cell, version)
     }
 
-    function countFilled(version) {
-        var count = 0
-        for (var i = 0; i < cells.count; ++i) {
-            if (cells.itemAt(i).version === version)
-                ++count
+    // Keeps filledCount the number of cells that hold their day of filledVersion, one cell at
+    // a time. No cell holds a version newer than filledVersion, so the first cell of a newer
+    // run is the only one of it.
+    function count(cell, version) {
+        var counted = cell.version === version
+        cell.version = version
+        if (version > filledVersion) {
+            filledVersion = version
+            filledCount = 1
+        } else if (version === filledVersion && !counted) {
+            ++filledCount
         }
-        return count
     }
 
     Keys.onPressed: {

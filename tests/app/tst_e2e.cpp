@@ -4,13 +4,11 @@
 //
 // Screenshots of every page at 100 % and 150 % go to $VENDARION_SCREENSHOTS (default: the
 // folder "screens" beside the test's home).
-#include "app/modules.h"
-#include "app/ui.h"
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
 #include "astro/ephemeris.h"
-#include "astro/library.h"
 #include "common/qmlprobe.h"
+#include "common/scenedriver.h"
 #include "common/testhome.h"
 #include "common/xvfb.h"
 #include "geo/object.h"
@@ -22,47 +20,9 @@
 #include <QQuickWindow>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 namespace {
-
-// A QML component's class name is its file name followed by "_QMLTYPE_<n>" (or "_QML_<n>").
-bool isOfType(const QObject *object, const char *type)
-{
-    const QString name = QString::fromLatin1(object->metaObject()->className());
-    const QString wanted = QString::fromLatin1(type);
-    return name == wanted || name.startsWith(wanted + QLatin1String("_QML"));
-}
-
-QQuickItem *find(QQuickItem *item, const std::function<bool(QQuickItem *)> &match)
-{
-    if (!item)
-        return nullptr;
-    if (match(item))
-        return item;
-    for (QQuickItem *child : item->childItems()) {
-        if (QQuickItem *found = find(child, match))
-            return found;
-    }
-    return nullptr;
-}
-
-QQuickItem *findType(QQuickItem *root, const char *type)
-{
-    return find(root, [type](QQuickItem *item) { return isOfType(item, type); });
-}
-
-QQuickItem *findName(QQuickItem *root, const QString &name)
-{
-    return find(root, [&name](QQuickItem *item) { return item->objectName() == name; });
-}
-
-template<typename T>
-T *objectProperty(QObject *object, const char *name)
-{
-    return qobject_cast<T *>(object->property(name).value<QObject *>());
-}
 
 QString dayOf(const QDateTime &value)
 {
@@ -110,9 +70,7 @@ void TestEndToEnd::initTestCase()
 {
     startWithCleanHome();
     installWarningCollector();
-    global::Object::instance()->setUpdatesEnabled(false);
-    astro::setupEphemeris();
-    installModules();
+    prepareScene();
     m_ui = UI::instance();
     m_ui->setupWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_ui));
@@ -122,7 +80,7 @@ void TestEndToEnd::initTestCase()
 
 QQuickItem *TestEndToEnd::visiblePage(const char *type) const
 {
-    return find(root(), [type](QQuickItem *item) {
+    return findItem(root(), [type](QQuickItem *item) {
         return isOfType(item, type) && item->isVisible() && item->parentItem()->isVisible();
     });
 }
@@ -146,8 +104,7 @@ void TestEndToEnd::showPage(int index)
 {
     QQuickItem *switcher = findType(root(), "PageSwitcher");
     QVERIFY(switcher);
-    const qreal side = switcher->width();
-    click(switcher, QPointF(side / 2, index * (side + 1) + side / 2));
+    QTest::mouseClick(m_ui, Qt::LeftButton, Qt::NoModifier, pageSquare(switcher, index));
     QTRY_COMPARE(switcher->property("selectedIndex").toInt(), index);
 }
 
@@ -159,13 +116,7 @@ QQuickItem *TestEndToEnd::waitForFullGrid()
     auto *model = objectProperty<astro::CalendarModel>(grid, "model");
     if (!model)
         return nullptr;
-    const bool full = QTest::qWaitFor(
-        [&] {
-            return grid->property("filledCount").toInt() == 42
-                   && grid->property("filledVersion").toLongLong() == model->entriesVersion();
-        },
-        30000);
-    return full ? grid : nullptr;
+    return QTest::qWaitFor([&] { return gridFilled(grid, model); }, 30000) ? grid : nullptr;
 }
 
 // Opens a select field's list by clicking its box and clicks the option's row.
@@ -178,7 +129,7 @@ void TestEndToEnd::choose(QQuickItem *select, int option)
     QTRY_VERIFY(list->isExposed());
     const qreal rowHeight = select->property("dropdownItemHeight").toReal();
     // The list scrolls: bring the row into view first, as a wheel turn would.
-    QQuickItem *scroll = find(list->contentItem(), [](QQuickItem *item) {
+    QQuickItem *scroll = findItem(list->contentItem(), [](QQuickItem *item) {
         return item->property("flickableItem").isValid();
     });
     qreal offset = 0;
@@ -415,7 +366,7 @@ void TestEndToEnd::screenshots()
                                                      QStringLiteral("3.2.0"));
     QVERIFY(dialog->isVisible());
     save(QStringLiteral("update"));
-    QQuickItem *close = find(dialog, [](QQuickItem *item) {
+    QQuickItem *close = findItem(dialog, [](QQuickItem *item) {
         return isOfType(item, "ButtonBlack") && item->property("text").toString() == "Close";
     });
     click(close);
@@ -440,8 +391,7 @@ int main(int argc, char **argv)
     qputenv("DISPLAY", screen.display().toLocal8Bit());
     qunsetenv("QT_QPA_PLATFORM");
     qunsetenv("WAYLAND_DISPLAY");
-    // The window scales itself, as the program's own start-up says.
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
+    disableFrameworkScaling();
     QApplication app(argc, argv);
     TestEndToEnd test;
     const int result = QTest::qExec(&test, argc, argv);

@@ -1,32 +1,27 @@
-#include "app/modules.h"
-#include "app/ui.h"
-#include "astro/library.h"
-#include "global/object.h"
+#include "tests/common/scenedriver.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QQmlContext>
-#include <QQuickItem>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
 // Shows every control of the scene, or the pages in a plain frame, in the real main window, to
 // look at them by eye:
-//   qml_gallery [--scale-index N] [--show dropdown|dialog|update] [--scene gallery|pages]
-//               [--page N] [--grab FILE]
+//   qml_gallery [--scale-index N] [--show dropdown|calendar|dialog|update]
+//               [--scene gallery|pages] [--page N] [--grab FILE]
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    disableFrameworkScaling();
     QApplication app(argc, argv);
 
     QCommandLineParser parser;
     const QCommandLineOption scaleOption(QStringLiteral("scale-index"),
                                          QStringLiteral("Scale option index."),
                                          QStringLiteral("index"), QStringLiteral("0"));
-    const QCommandLineOption showOption(QStringLiteral("show"),
-                                        QStringLiteral("What to open: dropdown, dialog or update."),
-                                        QStringLiteral("what"));
+    const QCommandLineOption showOption(
+        QStringLiteral("show"),
+        QStringLiteral("What to open: dropdown, calendar or dialog (gallery), update (pages)."),
+        QStringLiteral("what"));
     const QCommandLineOption sceneOption(QStringLiteral("scene"),
                                          QStringLiteral("gallery (the controls) or pages."),
                                          QStringLiteral("scene"), QStringLiteral("gallery"));
@@ -40,27 +35,15 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.process(app);
 
-    // Settings of its own, and no update check: looking at the pages must not reach the network.
-    QStandardPaths::setTestModeEnabled(true);
-    global::Object::instance()->setUpdatesEnabled(false);
-
+    // The controls alone compute nothing; the pages share a calculation.
     const bool pages = parser.value(sceneOption) == QLatin1String("pages");
-    if (pages)
-        astro::setupEphemeris();
-    installModules();
+    prepareScene(pages);
     UI *ui = UI::instance();
-    UI::setSceneContext(ui->rootContext());
-    ui->rootContext()->setContextProperty(QStringLiteral("galleryShow"), parser.value(showOption));
-    ui->rootContext()->setContextProperty(QStringLiteral("galleryPage"),
-                                          parser.value(pageOption).toInt());
-    // Before the scene loads: without setupWindow() nothing announces a later change of ppp.
-    ui->setScaleIndex(parser.value(scaleOption).toInt());
-    ui->setResizeMode(QQuickView::SizeRootObjectToView);
-    ui->setSource(
-        QUrl::fromLocalFile(pages ? QStringLiteral(PAGES_QML) : QStringLiteral(GALLERY_QML)));
-    const QSize design = pages ? QSize(1018, 560) : QSize(1300, 850);
-    ui->setGeometry(0, 0, int(design.width() * ui->ppp()), int(design.height() * ui->ppp()));
-    ui->show();
+    showSceneFile(
+        ui, QUrl::fromLocalFile(pages ? QStringLiteral(PAGES_QML) : QStringLiteral(GALLERY_QML)),
+        parser.value(scaleOption).toInt(), pages ? QSize(1018, 560) : QSize(1300, 850),
+        {{QStringLiteral("galleryShow"), parser.value(showOption)},
+         {QStringLiteral("galleryPage"), parser.value(pageOption).toInt()}});
 
     const QString grab = parser.value(grabOption);
     if (!grab.isEmpty()) {
