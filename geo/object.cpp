@@ -6,9 +6,7 @@
 #include <QDebug>
 #include <QMetaMethod>
 #include <QQmlEngine>
-#include <QtConcurrent>
 
-#include <algorithm>
 #include <cmath>
 
 namespace geo {
@@ -43,9 +41,7 @@ Object::Object(const QString &placeFolder, QObject *parent)
 Object::~Object()
 {
     // Searches not yet started return at once; the running ones finish their walk.
-    m_closing = true;
-    for (QFuture<void> &task : m_tasks)
-        task.waitForFinished();
+    m_tasks.closeAndWait();
 }
 
 void Object::restoreLocation()
@@ -172,25 +168,13 @@ void Object::setCustomLocation(double longitude, double latitude)
     emit locationChanged(m_location);
 }
 
-template<typename Task>
-void Object::startTask(Task task)
-{
-    m_tasks.erase(std::remove_if(m_tasks.begin(), m_tasks.end(),
-                                 [](const QFuture<void> &done) { return done.isFinished(); }),
-                  m_tasks.end());
-    m_tasks.append(QtConcurrent::run([this, task] {
-        if (!m_closing)
-            task();
-    }));
-}
-
 void Object::search(const QString &searchString)
 {
     // The place is copied here, on the thread that changes it, so the search reads a
     // consistent one.
     const QString query = searchString.toLower();
     const Location current = m_location;
-    startTask([this, query, current] { doSearch(query, current); });
+    m_tasks.run([this, query, current] { doSearch(query, current); });
 }
 
 void Object::doSearch(const QString &lowerQuery, const Location &current)
@@ -211,7 +195,7 @@ void Object::doSearch(const QString &lowerQuery, const Location &current)
 
 void Object::searchCoords(double longitude, double latitude)
 {
-    startTask([this, longitude, latitude] { doSearchCoords(longitude, latitude); });
+    m_tasks.run([this, longitude, latitude] { doSearchCoords(longitude, latitude); });
 }
 
 void Object::doSearchCoords(double longitude, double latitude)

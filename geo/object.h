@@ -3,13 +3,11 @@
 #include "geo/location.h"
 #include "geo/locationlist.h"
 #include "geo/places.h"
+#include "global/taskgroup.h"
 
-#include <QFuture>
 #include <QMutex>
 #include <QObject>
 #include <QVector>
-
-#include <atomic>
 
 namespace geo {
 
@@ -68,8 +66,6 @@ private:
     void saveLocation();
     void setCustomLocation(double longitude, double latitude);
     double storedCoordinate(const QString &key) const;
-    template<typename Task>
-    void startTask(Task task);
     void doSearch(const QString &lowerQuery, const Location &current);
     void doSearchCoords(double longitude, double latitude);
 
@@ -78,9 +74,7 @@ private:
     QVector<Location> m_results;
     // Serialises the searches and guards m_results.
     QMutex m_mutex;
-    // Only touched on the object's thread.
-    QVector<QFuture<void>> m_tasks;
-    std::atomic<bool> m_closing{false};
+    global::TaskGroup m_tasks;
 };
 
 } // namespace geo

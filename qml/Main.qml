@@ -226,7 +226,6 @@ Rectangle {
     }
 
     UpdateDialog {
-        anchors.fill: parent
         z: 1000
     }
 }

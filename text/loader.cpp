@@ -7,10 +7,6 @@
 #include <QFile>
 #include <QMetaMethod>
 #include <QQmlEngine>
-#include <QThreadPool>
-#include <QtConcurrent>
-
-#include <algorithm>
 
 namespace text {
 
@@ -28,29 +24,16 @@ Loader::Loader(QObject *parent)
 Loader::~Loader()
 {
     // Loads that have not started yet give up; waiting on one may also run it right here.
-    m_closing = true;
-    QList<QFuture<void>> jobs;
-    {
-        QMutexLocker lock(&m_jobsMutex);
-        jobs.swap(m_jobs);
-    }
-    for (QFuture<void> &job : jobs)
-        job.waitForFinished();
+    m_jobs.closeAndWait();
 }
 
 void Loader::load(const QString &file)
 {
-    QMutexLocker lock(&m_jobsMutex);
-    m_jobs.erase(std::remove_if(m_jobs.begin(), m_jobs.end(),
-                                [](const QFuture<void> &job) { return job.isFinished(); }),
-                 m_jobs.end());
-    m_jobs.append(QtConcurrent::run(QThreadPool::globalInstance(), [this, file] { run(file); }));
+    m_jobs.run([this, file] { run(file); });
 }
 
 void Loader::run(const QString &file)
 {
-    if (m_closing)
-        return;
     qDebug().noquote() << QStringLiteral("Opening text file %1").arg(file);
 
     QFile input(file);

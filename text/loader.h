@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QFuture>
-#include <QList>
-#include <QMutex>
+#include "global/taskgroup.h"
+
 #include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 
 namespace text {
@@ -43,9 +41,7 @@ private:
     void deliver(const QString &name, std::unique_ptr<Document> document);
 
     const QString m_key;
-    QMutex m_jobsMutex;
-    QList<QFuture<void>> m_jobs;
-    std::atomic<bool> m_closing{false};
+    global::TaskGroup m_jobs;
 };
 
 } // namespace text

@@ -13,8 +13,7 @@ Rectangle {
     property bool hovered: false
 
     readonly property var progress: Calendar.phaseProgress(entry.phase)
-    readonly property var sign: entry.zodiac >= 0 && entry.zodiac < Lunar.Zodiacs.length
-                                ? Lunar.Zodiacs[entry.zodiac] : null
+    readonly property var sign: Lunar.zodiac(entry.zodiac)
     readonly property string dateText: UI.formatDateTime(entry.date, "yyyy, MMM, d")
     readonly property string phaseText: (progress.rising ? qsTr("Rising") : qsTr("Descending"))
                                         + ", " + progress.percent + "%. "

@@ -53,7 +53,7 @@ Rectangle {
 
     // "12° 30' of Leo ♌", then the element day, and the void-of-course note while it lasts.
     function signText(e) {
-        var sign = Lunar.Zodiacs[e.zodiac]
+        var sign = Lunar.zodiac(e.zodiac)
         if (!sign)
             return ""
         var text = UI.formatDegrees(e.zodiacDegrees) + " of " + sign.name + " " + sign.icon

@@ -57,7 +57,7 @@ Rectangle {
         var e = entry ? entry : { phase: 0.5, lunarDay: 2, zodiac: 6 }
         var topic = topicKey(tabIndex)
         // The empty ephemeris before the first result has no sign; its sections are left out.
-        var sign = e.zodiac >= 0 && e.zodiac < Lunar.Zodiacs.length ? Lunar.Zodiacs[e.zodiac] : null
+        var sign = Lunar.zodiac(e.zodiac)
         var body = ""
         if (document) {
             if (sign)

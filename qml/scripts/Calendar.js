@@ -13,7 +13,8 @@ function lunarDayText(first, second) {
 }
 
 function signGlyph(sign) {
-    return sign >= 0 && sign < Lunar.Zodiacs.length ? Lunar.Zodiacs[sign].icon : ""
+    var row = Lunar.zodiac(sign)
+    return row ? row.icon : ""
 }
 
 // One glyph, or two when the Moon enters another sign during the day.

@@ -43,6 +43,11 @@ var Zodiacs = [
       dayShort: QT_TRANSLATE_NOOP("Lunar", "Water") }
 ]
 
+// The row of a sign number, or null for a number that is no sign (-1, or anything off the table).
+function zodiac(sign) {
+    return sign >= 0 && sign < Zodiacs.length ? Zodiacs[sign] : null
+}
+
 // The name of the phase band holding phase (0 new moon, 0.5 full moon); "??" outside [0, 1).
 function phaseName(phase) {
     var p = phase * 100

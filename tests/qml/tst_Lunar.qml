@@ -55,5 +55,10 @@ TestCase {
             compare(Lunar.Zodiacs[i].day, "Day of " + days[i % 4], Lunar.Zodiacs[i].name)
             compare(Lunar.Zodiacs[i].dayShort, days[i % 4], Lunar.Zodiacs[i].name)
         }
+        // Numbers that are no sign (the empty ephemeris's -1, a stray 12) have no row.
+        compare(Lunar.zodiac(0).name, "Aries")
+        compare(Lunar.zodiac(11).name, "Pisces")
+        compare(Lunar.zodiac(-1), null)
+        compare(Lunar.zodiac(12), null)
     }
 }
