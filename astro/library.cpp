@@ -18,6 +18,7 @@ constexpr int RiseTransFlags = 0x10000;
 constexpr int SiderealMode = 274;
 
 std::atomic<bool> g_filesFound{true};
+thread_local int t_failures = 0;
 
 // The library keeps its whole state (data path, sidereal mode, observer) in thread-local storage:
 // a set-up made on the main thread is not seen by a pool thread. Each thread therefore makes the
@@ -41,6 +42,7 @@ void prepareThread()
 
 void logFailure(const char *what, const char *error)
 {
+    ++t_failures;
     qDebug().noquote() << QString::fromLatin1(what) + QString::fromLatin1(error);
 }
 
@@ -96,6 +98,7 @@ double julianDay(const QDateTime &time)
     if (swe_utc_to_jd(date.year(), date.month(), date.day(), clock.hour(), clock.minute(),
                       double(clock.second()), SE_GREG_CAL, results, error)
         == ERR) {
+        ++t_failures;
         qDebug().noquote()
             << QStringLiteral("asUtcToJd() error: %1").arg(QString::fromLatin1(error));
         return 0.0;
@@ -174,6 +177,11 @@ double calcAyanamsa(double jd)
     if (swe_get_ayanamsa_ex_ut(jd, 0, &offset, error) < 0)
         logFailure("asGetAyanamsaExUt() error: ", error);
     return offset;
+}
+
+int libraryFailures()
+{
+    return t_failures;
 }
 
 int bodyNumber(const QString &name)
