@@ -1,4 +1,5 @@
 #include "app/instanceguard.h"
+#include "app/logging.h"
 #include "app/modules.h"
 #include "app/terminationsignals.h"
 #include "app/ui.h"
@@ -6,7 +7,6 @@
 #include "global/object.h"
 
 #include <QApplication>
-#include <QDebug>
 
 #include <cstdio>
 #include <memory>
@@ -32,14 +32,15 @@ bool displayMissing()
 
 int main(int argc, char **argv)
 {
+    installLogHandler();
     InstanceGuard guard(QStringLiteral("Harkel_Vendarion"));
     if (!guard.tryAcquire())
         return 0;
 
 #ifdef Q_OS_WIN
-    qDebug().noquote() << QStringLiteral("SetProcessDPIAware: %1")
-                              .arg(SetProcessDPIAware() ? QStringLiteral("true")
-                                                        : QStringLiteral("false"));
+    qCDebug(lcApp).noquote() << QStringLiteral("SetProcessDPIAware: %1")
+                                    .arg(SetProcessDPIAware() ? QStringLiteral("true")
+                                                              : QStringLiteral("false"));
 #endif
     if (displayMissing()) {
         std::fputs("vendarion: no display found. Start it from a desktop session, or without "
@@ -51,7 +52,7 @@ int main(int argc, char **argv)
     // The window scales itself; the framework's own high-DPI scaling would scale twice.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     auto app = std::make_unique<QApplication>(argc, argv);
-    qDebug().noquote()
+    qCDebug(lcApp).noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
 
     astro::setupEphemeris();

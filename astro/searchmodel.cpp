@@ -1,9 +1,9 @@
 #include "astro/searchmodel.h"
 
 #include "astro/library.h"
+#include "astro/logging.h"
 #include "astro/rules.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QQmlEngine>
 #include <QtConcurrent>
@@ -76,13 +76,15 @@ void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int re
 {
     Calculation *calculation = m_calculation;
     if (!calculation) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] no calculation assigned");
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] no calculation assigned");
         return;
     }
     if (results > MaxResults) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
-                                  .arg(results)
-                                  .arg(MaxResults);
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
+                   .arg(results)
+                   .arg(MaxResults);
         results = MaxResults;
     }
     calculation->beginUse();
@@ -124,8 +126,9 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         const QDateTime t = midnight(start.addDays(d));
         if (t.date() > LastSearchDay) {
             if (!endLogged)
-                qDebug().noquote() << QStringLiteral("search reached %1, the end of the ephemeris")
-                                          .arg(LastSearchDay.toString(Qt::ISODate));
+                qCDebug(lcAstro).noquote()
+                    << QStringLiteral("search reached %1, the end of the ephemeris")
+                           .arg(LastSearchDay.toString(Qt::ISODate));
             endLogged = true;
             if (!e->time().isValid())
                 e->setTime(t);
@@ -147,7 +150,7 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
             return true;
         if (stopwatch.elapsed() >= m_budget) {
-            qDebug().noquote() << QStringLiteral("search took 10 seconds! aborting...");
+            qCDebug(lcAstro).noquote() << QStringLiteral("search took 10 seconds! aborting...");
             return false;
         }
         if (stopping(calculation))
