@@ -1,10 +1,10 @@
 #include "astro/calculation.h"
 
 #include "astro/library.h"
+#include "astro/logging.h"
 #include "astro/planet.h"
 #include "astro/rules.h"
 
-#include <QDebug>
 #include <QHash>
 #include <QQmlEngine>
 #include <QtConcurrent>
@@ -84,8 +84,7 @@ Calculation::Calculation(QObject *parent)
 
 Calculation::~Calculation()
 {
-    m_closing = true;
-    m_users.waitForIdle();
+    m_users.close();
 }
 
 QString Calculation::body() const
@@ -129,7 +128,7 @@ void Calculation::setBody(const QString &body)
         return;
     const int number = astro::bodyNumber(body);
     if (number < 0) {
-        qDebug().noquote() << QStringLiteral("invalid body '%1'").arg(body);
+        qCDebug(lcAstro).noquote() << QStringLiteral("invalid body '%1'").arg(body);
         return;
     }
     m_bodyNumber = std::clamp(number, 0, int(Planet::LAST));
@@ -156,10 +155,10 @@ void Calculation::setObserver(const Position &observer)
                       && std::fabs(observer.latitude()) <= 90.0
                       && std::fabs(observer.longitude()) <= 180.0;
     if (!sane) {
-        qDebug().noquote() << QStringLiteral("invalid observer %1, %2, %3 ignored")
-                                  .arg(observer.longitude())
-                                  .arg(observer.latitude())
-                                  .arg(observer.altitude());
+        qCDebug(lcAstro).noquote() << QStringLiteral("invalid observer %1, %2, %3 ignored")
+                                          .arg(observer.longitude())
+                                          .arg(observer.latitude())
+                                          .arg(observer.altitude());
         return;
     }
     QMutexLocker locker(&m_lock);
@@ -181,21 +180,20 @@ void Calculation::setObserverVector(const QVector3D &vector)
 
 void Calculation::fullEphemeris(const QDateTime &time)
 {
-    m_users.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, time] {
-        if (time.isValid() && !m_closing) {
-            emit beginEphemeris();
-            if (Ephemeris *ephemeris = computeEphemeris(time)) {
-                // Published to the interface's thread; the declarative engine frees it once
-                // nothing refers to it any more.
-                ephemeris->moveToThread(thread());
-                QQmlEngine::setObjectOwnership(ephemeris, QQmlEngine::JavaScriptOwnership);
-                emit ephemerisCalculated(ephemeris);
-            } else {
-                emit ephemerisFailed(time);
-            }
+    m_users.run([this, time] {
+        if (!time.isValid())
+            return;
+        emit beginEphemeris();
+        Ephemeris *ephemeris = computeEphemeris(time);
+        if (!ephemeris) {
+            emit ephemerisFailed(time);
+            return;
         }
-        m_users.end();
+        // Published to the interface's thread; the declarative engine frees it once nothing
+        // refers to it any more.
+        ephemeris->moveToThread(thread());
+        QQmlEngine::setObjectOwnership(ephemeris, QQmlEngine::JavaScriptOwnership);
+        emit ephemerisCalculated(ephemeris);
     });
 }
 
@@ -226,7 +224,7 @@ Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
     {
         QMutexLocker locker(&m_lock);
         longitude = calcPosition(sky.body, jd, sky.observer).longitude();
-        sun = calcPosition(0, jd, sky.observer).longitude();
+        sun = calcPosition(Planet::SUN, jd, sky.observer).longitude();
         offset = calcAyanamsa(jd);
         e->setIllumination(calcPhenomena(sky.body, jd, sky.observer).illumination);
     }
@@ -254,10 +252,10 @@ Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
     e->setLowerTransit(eventAfter(sky, calcLowerTransit, jd));
     if (!e->nextRising().isValid() || !e->nextSetting().isValid() || !e->upperTransit().isValid()
         || !e->lowerTransit().isValid()) {
-        qDebug().noquote() << QStringLiteral(
-                                  "no rising, setting or transit found after %1 at latitude %2")
-                                  .arg(time.toString(Qt::ISODate))
-                                  .arg(sky.observer.latitude());
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("no rising, setting or transit found after %1 at latitude %2")
+                   .arg(time.toString(Qt::ISODate))
+                   .arg(sky.observer.latitude());
     }
 
     // A day step keeps the wall-clock time across a clock change, where a step of 24 hours
@@ -278,8 +276,8 @@ Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
 
     // A result the library could not complete (outside its data files) is no result.
     if (libraryFailures() != failures) {
-        qDebug().noquote() << QStringLiteral("the ephemeris of %1 could not be completed")
-                                  .arg(time.toString(Qt::ISODate));
+        qCDebug(lcAstro).noquote() << QStringLiteral("the ephemeris of %1 could not be completed")
+                                          .arg(time.toString(Qt::ISODate));
         delete e;
         return nullptr;
     }
@@ -308,7 +306,7 @@ double Calculation::phaseOf(const Sky &sky, double jd)
 {
     QMutexLocker locker(&m_lock);
     const double body = calcPosition(sky.body, jd, sky.observer).longitude();
-    const double sun = calcPosition(0, jd, sky.observer).longitude();
+    const double sun = calcPosition(Planet::SUN, jd, sky.observer).longitude();
     locker.unlock();
     return phaseFraction(body, sun);
 }
@@ -349,7 +347,7 @@ void Calculation::fillReduced(Ephemeris *e, const Sky &sky, const QDateTime &tim
     const double jd = julianDay(time);
     QMutexLocker locker(&m_lock);
     const double body = calcPosition(sky.body, jd, sky.observer).longitude();
-    const double sun = calcPosition(0, jd, sky.observer).longitude();
+    const double sun = calcPosition(Planet::SUN, jd, sky.observer).longitude();
     const double offset = calcAyanamsa(jd);
     locker.unlock();
     e->setTime(time);
@@ -388,7 +386,7 @@ QDateTime Calculation::phaseInstant(const Sky &sky, double jd, double p0, double
         target -= std::floor(target);
     // Other bodies' elongations turn back (Mercury, Venus); the literal halving search is
     // the one defined for them, and the reference for the Moon's.
-    if (sky.body != 1 || m_algorithm == Algorithm::Literal)
+    if (sky.body != Planet::MOON || m_algorithm == Algorithm::Literal)
         return localTime(phaseTimeLiteral(sky, jd, target, resolution, backwards), sky.zone);
 
     // The elongation grows steadily, a whole circle a lunation: a guess from the mean rate is
@@ -439,7 +437,7 @@ double Calculation::phaseTimeLiteral(const Sky &sky, double jd, double target, d
                 return k.f;
         }
         const double a = calcPosition(sky.body, t, sky.observer).longitude();
-        const double b = calcPosition(0, t, sky.observer).longitude();
+        const double b = calcPosition(Planet::SUN, t, sky.observer).longitude();
         const double value = phaseFraction(a, b);
         known[next] = {t, value};
         next = (next + 1) % 4;
@@ -554,7 +552,7 @@ void Calculation::zodiacChangesLiteral(const Sky &sky, const QDateTime &from, co
     const QDateTime end = to.toUTC();
     int prev = zodiacOf(sky, julianDay(start));
     for (QDateTime cur = start; cur <= end; cur = cur.addSecs(3600)) {
-        if ((cancel && *cancel) || m_closing)
+        if ((cancel && *cancel) || isClosing())
             return;
         const int s = zodiacOf(sky, julianDay(cur));
         if (s == prev)
@@ -593,11 +591,11 @@ QVector<double> Calculation::signChanges(const Sky &sky, double from, double to,
     QVector<double> result;
     if (!(to > from))
         return result;
-    const double step = sky.body == 1 ? 1.0 : 1.0 / 24.0;
+    const double step = sky.body == Planet::MOON ? 1.0 : 1.0 / 24.0;
     double a = from;
     double la = tropicalLongitude(sky, a);
     while (a < to) {
-        if ((cancel && *cancel) || m_closing)
+        if ((cancel && *cancel) || isClosing())
             break;
         const double b = std::min(a + step, to);
         const double lb = tropicalLongitude(sky, b);
@@ -649,10 +647,10 @@ VoidOfCourse Calculation::voidResult(const Sky &sky, const QDateTime &start,
                                      const QDateTime &ingress, int maxMinutes)
 {
     if (!start.isValid()) {
-        qDebug().noquote() << QStringLiteral(
-                                  "no lunar aspect within %1 minutes before %2, no void of course")
-                                  .arg(maxMinutes)
-                                  .arg(ingress.toString(Qt::ISODate));
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("no lunar aspect within %1 minutes before %2, no void of course")
+                   .arg(maxMinutes)
+                   .arg(ingress.toString(Qt::ISODate));
         return {};
     }
     VoidOfCourse v;
@@ -693,10 +691,12 @@ VoidOfCourse Calculation::voidOfCourseLiteral(const Sky &sky, const QDateTime &i
 // largest relative speed, is not solved.
 VoidOfCourse Calculation::voidBefore(const Sky &sky, double ingress, int maxMinutes)
 {
-    const int bodies[9] = {0, 2, 3, 4, 5, 6, 7, 8, 9};
+    const int bodies[9]
+        = {Planet::SUN,    Planet::MERCURY, Planet::VENUS,   Planet::MARS, Planet::JUPITER,
+           Planet::SATURN, Planet::URANUS,  Planet::NEPTUNE, Planet::PLUTO};
     auto moonAndBody = [&](int body, double t) {
         QMutexLocker locker(&m_lock);
-        const double moon = calcPosition(1, t, sky.observer).longitude();
+        const double moon = calcPosition(Planet::MOON, t, sky.observer).longitude();
         return normalizedDegrees(moon - calcPosition(body, t, sky.observer).longitude());
     };
     struct Candidate

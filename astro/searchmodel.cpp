@@ -1,9 +1,9 @@
 #include "astro/searchmodel.h"
 
 #include "astro/library.h"
+#include "astro/logging.h"
 #include "astro/rules.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QQmlEngine>
 #include <QtConcurrent>
@@ -73,13 +73,15 @@ void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int re
 {
     Calculation *calculation = m_calculation;
     if (!calculation) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] no calculation assigned");
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] no calculation assigned");
         return;
     }
     if (results > MaxResults) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
-                                  .arg(results)
-                                  .arg(MaxResults);
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
+                   .arg(results)
+                   .arg(MaxResults);
         results = MaxResults;
     }
     calculation->beginUse();
@@ -139,7 +141,7 @@ SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int 
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
             return Outcome::Found;
         if (stopwatch.elapsed() >= m_budget) {
-            qDebug().noquote() << QStringLiteral("search took 10 seconds! aborting...");
+            qCDebug(lcAstro).noquote() << QStringLiteral("search took 10 seconds! aborting...");
             return Outcome::TimedOut;
         }
         if (stopping(calculation))
@@ -172,8 +174,9 @@ void SearchModel::run(QDateTime from, int lunarDay, int zodiac, int results,
             outcome = findHit(e.get(), start, lunarDay, zodiac, calculation, sky);
         if (outcome == Outcome::End && start.isValid()) {
             // Nothing past the data years is a hit; the list ends here.
-            qDebug().noquote() << QStringLiteral("search reached %1, the end of the ephemeris")
-                                      .arg(LastSearchDay.toString(Qt::ISODate));
+            qCDebug(lcAstro).noquote()
+                << QStringLiteral("search reached %1, the end of the ephemeris")
+                       .arg(LastSearchDay.toString(Qt::ISODate));
         }
         if (outcome == Outcome::End || outcome == Outcome::Stopped || stopping(calculation))
             break;

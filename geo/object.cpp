@@ -41,7 +41,7 @@ Object::Object(const QString &placeFolder, QObject *parent)
 Object::~Object()
 {
     // Searches not yet started return at once; the running ones finish their walk.
-    m_tasks.closeAndWait();
+    m_tasks.close();
 }
 
 void Object::restoreLocation()
@@ -55,7 +55,10 @@ void Object::restoreLocation()
         m_location = known;
         return;
     }
-    m_location = Location(name, region, country, storedLongitude(), storedLatitude());
+    double longitude = storedLongitude();
+    double latitude = storedLatitude();
+    normalizeCoordinates(longitude, latitude); // both finite: stored texts read as 0
+    m_location = Location(name, region, country, longitude, latitude);
     saveLocation();
 }
 
@@ -156,13 +159,11 @@ void Object::setLatitude(double value)
 
 void Object::setCustomLocation(double longitude, double latitude)
 {
-    // Any finite number is kept as typed; NaN or infinity (a field that held no number) would
-    // reach the moon calculation as an observer no search can converge for.
-    if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
-        qCDebug(lcGeo) << "ignored coordinates that are not finite numbers:" << longitude
-                       << latitude;
+    // NaN or infinity (a field that held no number) would reach the moon calculation as an
+    // observer no search can converge for; a latitude past a pole or a longitude round the
+    // globe is brought onto it, so the place shown is the place computed.
+    if (!normalizeCoordinates(longitude, latitude))
         return;
-    }
     m_location = Location(QStringLiteral("Custom city"), QString(), QString(), longitude, latitude);
     saveLocation();
     emit locationChanged(m_location);
