@@ -16,6 +16,8 @@ Item {
     property color labelColor: Colors.Label.Blue
     property int labelFontSize: UI.fontSize(16 * UI.ppp)
     property bool placeholderVisible: input.text === ""
+    // The text shown is not acceptable; the box says so.
+    property bool invalid: false
 
     readonly property alias box: box
     readonly property alias input: input
@@ -52,8 +54,8 @@ Item {
         height: root.height
         color: Colors.Background.LightSilver
         radius: 8 * UI.ppp
-        border.width: 1 * UI.ppp
-        border.color: "#c1c6d1"
+        border.width: (root.invalid ? 2 : 1) * UI.ppp
+        border.color: root.invalid ? Colors.Label.Red : "#c1c6d1"
 
         Rectangle {
             anchors.fill: parent

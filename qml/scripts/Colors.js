@@ -15,7 +15,8 @@ var Label = {
     Green: "#47be48",
     Blue: "#448cdf",
     Light: "#8d96ad",
-    Grey: "#9199b1"
+    Grey: "#9199b1",
+    Red: "#c62828"
 }
 
 var Button = {
