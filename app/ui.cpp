@@ -134,6 +134,16 @@ void UI::setupWindow()
         show();
 }
 
+void UI::bringToFront()
+{
+    qDebug().noquote() << QStringLiteral("window: brought to the front for a second start");
+    // A maximised window keeps that state under the minimised one.
+    setWindowStates(windowStates() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    requestActivate();
+}
+
 void UI::setSceneContext(QQmlContext *context)
 {
 #ifdef Q_OS_WIN

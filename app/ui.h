@@ -42,6 +42,9 @@ public:
 
     // Connects the window, loads the root scene, restores geometry, scale and state, and shows it.
     void setupWindow();
+    // Shows the window above the others, restored to how it was before it was minimised: what a
+    // second start of the program does.
+    void bringToFront();
     // Gives a scene's context the properties "platform" and "resourcePath". The window's own
     // scene gets them from setupWindow(); other engines (the QML tests) call this directly.
     static void setSceneContext(QQmlContext *context);
