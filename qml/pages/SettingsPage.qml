@@ -35,9 +35,19 @@ Item {
                 labelText: qsTr("UI scale")
                 buttonWidth: 70
                 defaultIndex: UI.storedScaleIndex
+
+                // The options, each marked that would not fit the screen: choosing one of those
+                // gives a smaller scale.
+                function scaleOptions() {
+                    return Util.toList(UI.scaleOptions).map(function(option, index) {
+                        return UI.scaleOptionFits(index) ? option
+                            : qsTr("%1 \u2013 too large for this screen").arg(option)
+                    })
+                }
+
                 // A copy taken once: the field then selects the stored option, and that first
                 // selection is applied like any later one.
-                Component.onCompleted: options = Util.toList(UI.scaleOptions)
+                Component.onCompleted: options = scaleOptions()
                 onSelectedIndexChanged: {
                     if (selectedIndex >= 0)
                         UI.scaleIndex = selectedIndex
@@ -45,7 +55,10 @@ Item {
 
                 Connections {
                     target: UI
-                    function onScaleIndexChanged() { scaleField.selectedIndex = UI.scaleIndex }
+                    function onScaleIndexChanged() {
+                        scaleField.selectedIndex = UI.scaleIndex
+                        scaleField.options = scaleField.scaleOptions()
+                    }
                 }
             }
 
