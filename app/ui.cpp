@@ -365,7 +365,11 @@ void UI::reportDriver(const QString &vendor, const QString &renderer, const QStr
 
 void UI::showMessageBox(const QString &title, const QString &message)
 {
-    QMessageBox::warning(nullptr, title, message, QMessageBox::Ok, QMessageBox::NoButton);
+    // QMessageBox::warning, with text the user can select and copy (an address, say).
+    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::NoButton);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 void UI::hideMessageBox()

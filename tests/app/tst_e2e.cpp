@@ -15,6 +15,7 @@
 #include "global/object.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -40,6 +41,7 @@ private slots:
     void calendarSelectsAndSearches();
     void citySearchMovesTheObserver();
     void mapChoosesTheNearestCity();
+    void helpWithoutABrowserShowsItsAddress();
     void screenshots_data();
     void screenshots();
     void cleanupTestCase();
@@ -307,6 +309,32 @@ void TestEndToEnd::mapChoosesTheNearestCity()
     click(map, tokyo);
     QTRY_COMPARE(geo()->location(), near);
     waitForObserver(near, oldEntry, oldGrid);
+}
+
+// The desktop takes no address here: the help square then says where the help is, in a
+// message whose text the user can select and copy.
+void TestEndToEnd::helpWithoutABrowserShowsItsAddress()
+{
+    global::update::Seam seam;
+    seam.openUrl = [](const QUrl &) { return false; };
+    global::Object::instance()->setUpdateSeamForTesting(seam);
+    QString shown;
+    Qt::TextInteractionFlags flags;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->windowHandle() && box->windowHandle()->isExposed()) {
+            shown = box->text();
+            flags = box->textInteractionFlags();
+            box->accept();
+        }
+    });
+    closer.start(50);
+    QTest::mouseClick(m_ui, Qt::LeftButton, Qt::NoModifier,
+                      pageSquare(findType(root(), "PageSwitcher"), 3));
+    QTRY_VERIFY(!shown.isEmpty());
+    QVERIFY2(shown.contains(global::Object::instance()->helpUrl()), qPrintable(shown));
+    QVERIFY(flags & Qt::TextSelectableByMouse);
 }
 
 void TestEndToEnd::screenshots_data()
