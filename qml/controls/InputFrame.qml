@@ -84,6 +84,8 @@ Item {
             visible: root.placeholderVisible
             text: root.placeholder
             color: Colors.Label.Grey
+            // Told apart from a value by its slant as well as its colour.
+            font.italic: true
             font.pixelSize: UI.fontSize(12 * UI.ppp)
             horizontalAlignment: Text.AlignHCenter
             elide: Text.ElideRight
@@ -93,7 +95,7 @@ Item {
             id: input
             anchors.centerIn: parent
             width: parent.width - 10 * UI.ppp
-            color: Colors.Label.Grey
+            color: Colors.Label.Value
             selectionColor: Colors.Label.Blue
             font.pixelSize: UI.fontSize(12 * UI.ppp)
             horizontalAlignment: TextInput.AlignHCenter

@@ -81,7 +81,8 @@ Item {
                     id: updateLabel
                     anchors.verticalCenter: parent.verticalCenter
                     text: qsTr("Check for updates")
-                    color: updateMouse.containsMouse ? "#64ACEF" : Colors.Label.Blue
+                    color: Colors.Label.Blue
+                    font.underline: updateMouse.containsMouse
                     font.family: "PT Sans, Open Sans, Helvetica"
                     font.pixelSize: UI.fontSize(18 * UI.ppp)
                 }
@@ -91,9 +92,10 @@ Item {
                     anchors.left: updateLabel.right
                     anchors.leftMargin: 20 * UI.ppp
                     anchors.verticalCenter: updateLabel.verticalCenter
+                    // Off is an empty grey box, not a filled one in the colour of on.
                     text: updateSwitch.checked ? Icons.FontAwesome.CheckSquare
-                                               : Icons.FontAwesome.Square
-                    color: updateMouse.containsMouse ? "#3AC67D" : "#2AB66D"
+                                               : Icons.FontAwesome.SquareOutline
+                    color: updateSwitch.checked ? Colors.Label.Green : Colors.Label.Grey
                     font.family: "FontAwesome"
                     font.pixelSize: UI.fontSize(18 * UI.ppp)
                 }
