@@ -13,6 +13,8 @@ InputFrame {
     property var options: []
     property int dropdownMaximumHeight: 160 * UI.ppp
     property int dropdownItemHeight: 20 * UI.ppp
+    // The scene's ModalOverlay, which closes the drop-down on a click elsewhere.
+    property Item overlay: null
     property bool inSearch: false
     // The list may be wider than the box, for options longer than the box's text.
     property real dropdownWidth: box.width
@@ -114,6 +116,7 @@ InputFrame {
     DropdownWindow {
         id: dropdown
         box: root.box
+        overlay: root.overlay
         popup: typeof platform !== "undefined" && platform === "win"
         includeBox: true
         maximumHeight: root.dropdownMaximumHeight

@@ -9,6 +9,8 @@ Column {
     id: root
 
     property int buttonWidth: 50
+    // The scene's ModalOverlay, handed to the drop-downs.
+    property Item overlay: null
     readonly property alias map: map
     readonly property alias cityField: city
     readonly property alias latitudeField: latitude
@@ -86,6 +88,7 @@ Column {
         property string lastLookup: ""
 
         width: parent.width
+        overlay: root.overlay
         labelText: qsTr("City")
         // Wider than the box, so that more of a long name's region shows.
         dropdownWidth: Math.round(1.6 * box.width)
