@@ -20,6 +20,7 @@ TestScene {
     }
 
     SignalSpy { id: searchedSpy; signalName: "searched" }
+    SignalSpy { id: selectedSpy; signalName: "optionSelected" }
 
     TestCase {
         name: "InputSearch"
@@ -31,6 +32,8 @@ TestScene {
             search = createTemporaryObject(searchComponent, window)
             searchedSpy.target = search
             searchedSpy.clear()
+            selectedSpy.target = search
+            selectedSpy.clear()
             compare(search.input.text, "Paris, France")
             mouseClick(search.box)
             for (var i = 0, typed = "Bern"; i < typed.length; ++i)
@@ -44,7 +47,7 @@ TestScene {
 
         function test_typingSearches() {
             verify(search.inSearch)
-            compare(searchedSpy.count, 4, "clearing on focus is no search")
+            compare(searchedSpy.count, 4, "selecting on focus is no search")
             compare(searchedSpy.signalArguments[3][0], "Bern")
             verify(search.dropdown.visible)
             // The box stays clickable: the overlay leaves out the box and the list together,
@@ -57,20 +60,38 @@ TestScene {
                        - window.overlay.windowY))
         }
 
-        function test_leavingKeepsTheTypedText_data() {
+        function test_leavingWithoutAChoiceRestores_data() {
             return [{ tag: "Enter", enter: true }, { tag: "focus loss", enter: false }]
         }
 
-        function test_leavingKeepsTheTypedText(data) {
+        function test_leavingWithoutAChoiceRestores(data) {
             if (data.enter)
                 keyClick(Qt.Key_Return)
             else
                 search.input.focus = false
             verify(!search.inSearch)
-            compare(search.inputText, "Bern")
+            compare(search.inputText, "Paris, France")
+            compare(search.input.text, "Paris, France")
             verify(!search.dropdown.visible)
             verify(!window.overlay.active)
+            // Focusing again keeps the name, selected, so typing replaces it.
+            mouseClick(search.box)
+            verify(search.inSearch)
+            compare(search.input.selectedText, "Paris, France")
         }
 
+        function test_choosingAnOption() {
+            search.options = ["Berlin", "Bern", "Bernburg"]
+            waitForRendering(search.dropdown.contentItem)
+            mouseClick(search.dropdown.contentItem, 20, 2.5 * search.dropdownItemHeight + 1)
+            compare(selectedSpy.count, 1)
+            compare(selectedSpy.signalArguments[0][0], 2)
+            compare(search.input.text, "Bernburg")
+            compare(search.inputText, "Bernburg")
+            verify(!search.inSearch)
+            verify(!search.dropdown.visible)
+            verify(!window.overlay.active)
+            compare(searchedSpy.count, 4, "putting the choice in is no search")
+        }
     }
 }
