@@ -50,7 +50,7 @@ int main(int argc, char **argv)
     if (options.command == QLatin1String("places")) {
         const QString folder = global::Object::resourcePath() + QStringLiteral("geo/");
         // The loaders' count lines are for the program's log, not for this output.
-        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        QLoggingCategory::setFilterRules(QStringLiteral("vendarion.geo.debug=false"));
         const QJsonDocument found = cli::places(folder, options);
         if (found.isNull()) {
             std::fprintf(stderr, "vendarion-ephem: no place could be read from %s\n",

@@ -95,7 +95,7 @@ int main(int argc, char **argv)
 {
     // The resource folder is found beside the executable.
     QCoreApplication application(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     benchmark::Initialize(&argc, argv);
     // Loaded first, so the memory it adds is not hidden by what the timed loads freed.
     shippedPlaces();

@@ -179,6 +179,7 @@ private slots:
     {
         const Run r = run({"places", "BERLIN", "--results", "2"});
         QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QByteArray());
         const QJsonArray found = QJsonDocument::fromJson(r.out).array();
         QCOMPARE(found.size(), 2);
         QCOMPARE(found.at(0).toObject(), QJsonObject({{"name", "Berlin"},
