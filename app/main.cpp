@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QIcon>
 
 #include <cstdio>
 #include <memory>
@@ -26,6 +27,15 @@ bool displayMissing()
 #else
     return false;
 #endif
+}
+
+// The icon theme's, when the program is installed with its icons; else the same drawing built in.
+QIcon programIcon()
+{
+    QIcon builtIn;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/vendarion.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("vendarion"), builtIn);
 }
 
 } // namespace
@@ -51,6 +61,10 @@ int main(int argc, char **argv)
     // The window scales itself; the framework's own high-DPI scaling would scale twice.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     auto app = std::make_unique<QApplication>(argc, argv);
+    // The desktop puts the window under the menu entry vendarion.desktop: on Wayland by this
+    // name, on X11 by the window class, which is the program's file name, "vendarion".
+    QGuiApplication::setDesktopFileName(QStringLiteral("vendarion"));
+    QGuiApplication::setWindowIcon(programIcon());
     qDebug().noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
 

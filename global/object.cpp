@@ -6,12 +6,14 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QQmlEngine>
 #include <QSettings>
 
+#include <atomic>
 #include <new>
 #include <utility>
 
@@ -114,9 +116,33 @@ QString Object::product()
     return QStringLiteral("Vendarion");
 }
 
+QString findResourceFolder(const QString &programDir)
+{
+    const QString beside = programDir + QStringLiteral("/res/");
+    if (QFileInfo(beside).isDir())
+        return beside;
+    const QString installed
+        = QDir::cleanPath(programDir + QStringLiteral("/../share/vendarion")) + QLatin1Char('/');
+    return QFileInfo(installed).isDir() ? installed : beside;
+}
+
 QString Object::resourcePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/res/");
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString found = findResourceFolder(programDir);
+    // Said once per run: the first user of the folder is the start-up, before any file is read.
+    static std::atomic<bool> logged{false};
+    if (!logged.exchange(true)) {
+        if (!QFileInfo(found).isDir())
+            log(QStringLiteral("resource folder missing: neither '%1' nor '%2/' exists")
+                    .arg(found,
+                         QDir::cleanPath(programDir + QStringLiteral("/../share/vendarion"))));
+        else if (found == programDir + QStringLiteral("/res/"))
+            log(QStringLiteral("resource folder '%1' (beside the executable)").arg(found));
+        else
+            log(QStringLiteral("resource folder '%1' (installed layout)").arg(found));
+    }
+    return found;
 }
 
 QSettings *Object::settings() const
