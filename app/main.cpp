@@ -42,10 +42,6 @@ QIcon programIcon()
 
 int main(int argc, char **argv)
 {
-    InstanceGuard guard(QStringLiteral("Harkel_Vendarion"));
-    if (!guard.tryAcquire())
-        return 0;
-
 #ifdef Q_OS_WIN
     qDebug().noquote() << QStringLiteral("SetProcessDPIAware: %1")
                               .arg(SetProcessDPIAware() ? QStringLiteral("true")
@@ -61,6 +57,10 @@ int main(int argc, char **argv)
     // The window scales itself; the framework's own high-DPI scaling would scale twice.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     auto app = std::make_unique<QApplication>(argc, argv);
+    // Once there is an application object: the guard's socket is served by its event loop.
+    auto guard = std::make_unique<InstanceGuard>(QStringLiteral("Harkel_Vendarion"));
+    if (!guard->tryAcquire())
+        return 0;
     // The desktop puts the window under the menu entry vendarion.desktop: on Wayland by this
     // name, on X11 by the window class, which is the program's file name, "vendarion".
     QGuiApplication::setDesktopFileName(QStringLiteral("vendarion"));
@@ -74,6 +74,7 @@ int main(int argc, char **argv)
     // it is acted on once the event loop runs.
     closeOnTerminationSignals(UI::instance());
     UI::instance()->setupWindow();
+    guard->setActivationHandler([] { UI::instance()->bringToFront(); });
 
     const int result = app->exec();
 
@@ -81,6 +82,7 @@ int main(int argc, char **argv)
     // reach the disk before the process ends.
     delete UI::instance();
     delete global::Object::instance();
+    guard.reset();
     app.reset();
     return result;
 }
