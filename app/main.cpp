@@ -67,6 +67,7 @@ int main(int argc, char **argv)
     QGuiApplication::setWindowIcon(programIcon());
     qDebug().noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
+    qDebug().noquote() << global::Object::resourceFolderReport();
 
     astro::setupEphemeris();
     installModules();

@@ -13,7 +13,6 @@
 #include <QQmlEngine>
 #include <QSettings>
 
-#include <atomic>
 #include <new>
 #include <utility>
 
@@ -128,21 +127,19 @@ QString findResourceFolder(const QString &programDir)
 
 QString Object::resourcePath()
 {
+    return findResourceFolder(QCoreApplication::applicationDirPath());
+}
+
+QString Object::resourceFolderReport()
+{
     const QString programDir = QCoreApplication::applicationDirPath();
     const QString found = findResourceFolder(programDir);
-    // Said once per run: the first user of the folder is the start-up, before any file is read.
-    static std::atomic<bool> logged{false};
-    if (!logged.exchange(true)) {
-        if (!QFileInfo(found).isDir())
-            log(QStringLiteral("resource folder missing: neither '%1' nor '%2/' exists")
-                    .arg(found,
-                         QDir::cleanPath(programDir + QStringLiteral("/../share/vendarion"))));
-        else if (found == programDir + QStringLiteral("/res/"))
-            log(QStringLiteral("resource folder '%1' (beside the executable)").arg(found));
-        else
-            log(QStringLiteral("resource folder '%1' (installed layout)").arg(found));
-    }
-    return found;
+    if (!QFileInfo(found).isDir())
+        return QStringLiteral("resource folder missing: neither '%1' nor '%2/' exists")
+            .arg(found, QDir::cleanPath(programDir + QStringLiteral("/../share/vendarion")));
+    if (found == programDir + QStringLiteral("/res/"))
+        return QStringLiteral("resource folder '%1' (beside the executable)").arg(found);
+    return QStringLiteral("resource folder '%1' (installed layout)").arg(found);
 }
 
 QSettings *Object::settings() const

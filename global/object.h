@@ -47,8 +47,10 @@ public:
     static QString version();
     static QString product();
     // The run-time resource folder as a plain path ending in "/": findResourceFolder() for the
-    // executable's directory, chosen at the first call and logged.
+    // executable's directory.
     static QString resourcePath();
+    // A line for the start-up's log: which resource folder, or that there is none.
+    static QString resourceFolderReport();
 
     QSettings *settings() const;
     // Every access opens its group, touches one key and closes the group again, so no caller can

@@ -15,7 +15,8 @@ for tool in cpack dpkg-deb dpkg-shlibdeps Xvfb desktop-file-validate appstreamcl
     fi
 done
 
-work=$(mktemp -d)
+# Without symbolic links in it, as the program reports its own folder.
+work=$(cd "$(mktemp -d)" && pwd -P)
 xvfb=""
 program=""
 cleanup() {
