@@ -1,4 +1,5 @@
 #include "app/instanceguard.h"
+#include "app/logging.h"
 #include "app/modules.h"
 #include "app/terminationsignals.h"
 #include "app/ui.h"
@@ -6,7 +7,6 @@
 #include "global/object.h"
 
 #include <QApplication>
-#include <QDebug>
 #include <QIcon>
 
 #include <cstdio>
@@ -42,10 +42,11 @@ QIcon programIcon()
 
 int main(int argc, char **argv)
 {
+    installLogHandler();
 #ifdef Q_OS_WIN
-    qDebug().noquote() << QStringLiteral("SetProcessDPIAware: %1")
-                              .arg(SetProcessDPIAware() ? QStringLiteral("true")
-                                                        : QStringLiteral("false"));
+    qCDebug(lcApp).noquote() << QStringLiteral("SetProcessDPIAware: %1")
+                                    .arg(SetProcessDPIAware() ? QStringLiteral("true")
+                                                              : QStringLiteral("false"));
 #endif
     if (displayMissing()) {
         std::fputs("vendarion: no display found. Start it from a desktop session, or without "
@@ -65,9 +66,9 @@ int main(int argc, char **argv)
     // name, on X11 by the window class, which is the program's file name, "vendarion".
     QGuiApplication::setDesktopFileName(QStringLiteral("vendarion"));
     QGuiApplication::setWindowIcon(programIcon());
-    qDebug().noquote()
+    qCDebug(lcApp).noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
-    qDebug().noquote() << global::Object::resourceFolderReport();
+    qCDebug(lcApp).noquote() << global::Object::resourceFolderReport();
 
     astro::setupEphemeris();
     installModules();
