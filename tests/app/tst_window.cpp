@@ -26,6 +26,7 @@ private slots:
     void autoScaleAt96Dpi();
     void sameScaleIndexDoesNothing();
     void outOfRangeScaleIndexIsIgnored();
+    void scaleOptionsKnowWhetherTheyFit();
     void hideMessageBoxAnnouncesInOrder();
     void utilities();
     void qmlDatesKeepTheirDay_data();
@@ -124,6 +125,15 @@ void TestWindow::outOfRangeScaleIndexIsIgnored()
     m_ui->setScaleIndex(-1);
     QCOMPARE(indexSpy.count(), 0);
     QCOMPARE(m_ui->scaleIndex(), before);
+}
+
+void TestWindow::scaleOptionsKnowWhetherTheyFit()
+{
+    // On 1280 x 800, 125 % needs 1252 x 689 and fits; 150 % needs 1527 x 840.
+    QVector<bool> fits;
+    for (int i = 0; i < m_ui->scaleOptions().size(); ++i)
+        fits << m_ui->scaleOptionFits(i);
+    QCOMPARE(fits, (QVector<bool>{true, true, true, false, false, false, false}));
 }
 
 void TestWindow::hideMessageBoxAnnouncesInOrder()

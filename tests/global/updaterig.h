@@ -52,7 +52,10 @@ public:
         seam.allowLoopbackHttp = !https;
         seam.transferTimeoutMs = 1500;
         seam.today = &UpdateRig::today;
-        seam.openUrl = [this](const QUrl &url) { opened.append(url); };
+        seam.openUrl = [this](const QUrl &url) {
+            opened.append(url);
+            return true;
+        };
         object->setUpdateSeamForTesting(seam);
 
         using O = global::Object;

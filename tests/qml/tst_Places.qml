@@ -12,18 +12,35 @@ TestCase {
             { tag: "no region", name: "Monaco", region: "", country: "Monaco",
               shown: "Monaco, Monaco" },
             { tag: "neither region nor country", name: "Custom city", region: "", country: "",
-              shown: "Custom city" },
-            { tag: "30 characters stay whole", name: "Abcdefghij", region: "Klmnopqrst",
-              country: "Uvwxyz", shown: "Abcdefghij, Klmnopqrst, Uvwxyz" },
-            { tag: "43 characters are cut to 30", name: "Llanfairpwllgwyngyll", region: "Wales",
-              country: "United Kingdom", shown: "Llanfairpwllgwyngyll, Wales, U..." },
-            { tag: "a long bare name is cut too", name: "Taumatawhakatangihangakoauauotamatea",
-              region: "", country: "", shown: "Taumatawhakatangihangakoauauot..." }
+              shown: "Custom city" }
         ]
     }
 
     function test_displayName(data) {
         compare(Places.displayName(data.name, data.region, data.country), data.shown)
+    }
+
+    // Measured in characters here: the scene measures in pixels of the field's font.
+    function test_fitName_data() {
+        return [
+            { tag: "fits whole", name: "Bern", region: "Bern", country: "Switzerland", width: 23,
+              shown: "Bern, Bern, Switzerland" },
+            { tag: "the region gives way", name: "Berlin", region: "State of Berlin",
+              country: "Germany", width: 26, shown: "Berlin, State of\u2026, Germany" },
+            { tag: "the region left out", name: "Kodiak", region: "Alaska",
+              country: "United States", width: 21, shown: "Kodiak, United States" },
+            { tag: "then the name, the country whole", name: "Llanfairpwllgwyngyll",
+              region: "Wales", country: "United Kingdom", width: 26,
+              shown: "Llanfairp\u2026, United Kingdom" },
+            { tag: "not even the country fits", name: "Oslo", region: "Oslo", country: "Norway",
+              width: 3, shown: "\u2026, Norway" }
+        ]
+    }
+
+    function test_fitName(data) {
+        var shown = Places.fitName(data.name, data.region, data.country, data.width,
+                                   function(text) { return text.length })
+        compare(shown, data.shown)
     }
 
     // The map is 360 x 180 here, one pixel a degree: x 0 is -170, x 180 is 10 E.
