@@ -84,10 +84,17 @@ Item {
         readonly property point at: Places.project(root.nearLongitude, root.nearLatitude,
                                                    root.width, root.height)
         readonly property real gap: root.markerSize
+        readonly property bool besideRight: at.x + gap + width <= root.width
+        readonly property bool besideLeft: at.x - gap - width >= 0
+        readonly property bool beside: besideRight || besideLeft
 
-        // Right of the marker, or left of it where the map ends.
-        x: at.x + gap + width <= root.width ? at.x + gap : Math.max(0, at.x - gap - width)
-        y: Math.max(0, Math.min(root.height - height, at.y - height / 2))
+        // Right of the marker, else left of it, else (a long name) below or above it: never
+        // over the marker it names.
+        x: besideRight ? at.x + gap : besideLeft ? at.x - gap - width
+                                                 : Math.max(0, Math.min(root.width - width,
+                                                                        at.x - width / 2))
+        y: beside ? Math.max(0, Math.min(root.height - height, at.y - height / 2))
+                  : at.y + gap + height <= root.height ? at.y + gap : at.y - gap - height
         width: nearLabel.implicitWidth + 8 * UI.ppp
         height: nearLabel.implicitHeight + 4 * UI.ppp
         radius: 3 * UI.ppp
