@@ -50,8 +50,13 @@ int main(int argc, char **argv)
             "       vendarion-ephem places QUERY [--results N]\n"
             "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
             "Times are local (the TZ environment variable chooses the zone); output is JSON.\n"
-            "places lists the known places whose name contains QUERY, best match first.\n",
+            "places lists the known places whose name contains QUERY, best match first.\n"
+            "--version prints the version; see also man vendarion-ephem.\n",
             stdout);
+        return 0;
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        std::fputs("vendarion-ephem " VENDARION_VERSION "\n", stdout);
         return 0;
     }
     const cli::Options options = cli::parse(arguments, QDateTime::currentDateTime());

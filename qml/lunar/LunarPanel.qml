@@ -48,6 +48,9 @@ Rectangle {
         if (!ephe || !ephe.time || ephe.time.getTime() !== dateTime.getTime()
                 || !calculation.isCurrent(ephe))
             return
+        // A mark in the log for whoever waits for the window to be of use (the package test).
+        if (!ready)
+            console.log("first ephemeris shown: " + UI.formatDateTime(ephe.time, "yyyy-MM-dd hh:mm"))
         entry = ephe
         ready = true
         busy = false
