@@ -45,6 +45,11 @@ public:
     // longitude and latitude, if that sum is at most 30 degrees; otherwise the empty place at
     // 360, 360.
     Location nearest(double longitude, double latitude) const;
+    // The city a time zone stands for: of the cities within a degree (as nearest() measures)
+    // of the zone's principal location that bear the zone's city name, letter case and accents
+    // aside, the nearest; without one, nearest(). The nearest city alone is often a district
+    // or a suburb ("Paris 02 Bourse" for Europe/Paris).
+    Location placeForZone(double longitude, double latitude, const QString &cityName) const;
 
     // Codes are compared lower-cased with white space simplified.
     static QString normalizedCode(QStringView code);

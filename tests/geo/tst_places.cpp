@@ -1,4 +1,5 @@
 #include "geo/places.h"
+#include "geo/zonetable.h"
 #include "global/object.h"
 #include "locationtext.h"
 #include "logcapture.h"
@@ -67,6 +68,8 @@ private slots:
     void search();
     void nearest_data();
     void nearest();
+    void zoneTable_data();
+    void zoneTable();
     void shippedFiles();
 };
 
@@ -338,6 +341,56 @@ void TestPlaces::nearest()
         QCOMPARE(found.vector(), QVector3D(360, 360, 0));
 }
 
+void TestPlaces::zoneTable_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<double>("latitude"); // NaN: not found
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("city"); // the city chosen for the zone
+
+    QTest::newRow("the zone's city before a nearer district")
+        << "Europe/Paris" << 48 + 52 / 60.0 << 2 + 20 / 60.0 << "Paris";
+    QTest::newRow("seconds, south and west; accents and letter case aside")
+        << "America/Sao_Paulo" << -(23 + 32 / 60.0 + 7 / 3600.0) << -(46 + 37 / 60.0)
+        << "S\u00e3o Paulo";
+    QTest::newRow("a namesake beyond a degree is not the zone's city")
+        << "Test/Alpha" << 0.0 << 1.0 << "Origin";
+    QTest::newRow("commented out") << "Old/Zone" << qQNaN() << 0.0 << "";
+    QTest::newRow("not a zone field") << "FR" << qQNaN() << 0.0 << "";
+    QTest::newRow("unlisted") << "UTC" << qQNaN() << 0.0 << "";
+    QTest::newRow("60 minutes") << "Bad/Minutes" << qQNaN() << 0.0 << "";
+    QTest::newRow("beyond the pole") << "Bad/Pole" << qQNaN() << 0.0 << "";
+    QTest::newRow("one sign only") << "Bad/Sign" << qQNaN() << 0.0 << "";
+    QTest::newRow("five-digit latitude") << "Bad/Digits" << qQNaN() << 0.0 << "";
+}
+
+void TestPlaces::zoneTable()
+{
+    QFETCH(QString, zone);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QString, city);
+
+    const geo::ZonePoint point = geo::findZonePoint(
+        QStringLiteral("# comment\n#FR\t+4852+00220\tOld/Zone\nFR,MC\t+4852+00220\tEurope/Paris\n"
+                       "BR\t-233207-0463700\tAmerica/Sao_Paulo\tS & SE Brazil\n"
+                       "XX\t+0000+00100\tTest/Alpha\nXX\t+4860+00220\tBad/Minutes\n"
+                       "XX\t+9100+00000\tBad/Pole\nXX\t+485200220\tBad/Sign\n"
+                       "XX\t+48520+00220\tBad/Digits\n"),
+        zone);
+    QCOMPARE(point.found, !qIsNaN(latitude));
+    if (!point.found)
+        return;
+    QCOMPARE(point.latitude, latitude);
+    QCOMPARE(point.longitude, longitude);
+    const Places places
+        = load(countries, regions,
+               byteOrderMark
+                   + "FR,Paris,48.85,2.35\nFR,Paris Bourse,48.8655,2.3426\n"
+                     "FR,Origin,0,0\nFR,Alpha,0,2.5\nFR,S\u00e3o Paulo,-23.55,-46.63\n");
+    QCOMPARE(places.placeForZone(longitude, latitude, geo::zoneCityName(zone)).name(), city);
+}
+
 void TestPlaces::shippedFiles()
 {
     LogCapture capture;
@@ -354,6 +407,8 @@ void TestPlaces::shippedFiles()
     const Location nearParis = places.nearest(2.35, 48.85);
     QVERIFY2(nearParis.name().startsWith("Paris") && nearParis.country() == "France",
              qPrintable(nearParis.name()));
+    QCOMPARE(places.placeForZone(2 + 20 / 60.0, 48 + 52 / 60.0, QStringLiteral("Paris")),
+             Location("Paris", "\u00cele-de-France", "France", 2.3488, 48.85341));
 }
 
 QTEST_GUILESS_MAIN(TestPlaces)
