@@ -18,6 +18,15 @@ function displayName(name, region, country) {
     return text
 }
 
+// The moon panel's line for the place its times are for: "Paris, France"; typed coordinates,
+// and the unnamed place at 0, 0, as "48.85° N, 2.35° E".
+function panelName(name, country, longitude, latitude) {
+    if (name && name !== "Custom city")
+        return country ? name + ", " + country : name
+    return Math.abs(latitude).toFixed(2) + "\u00b0 " + (latitude < 0 ? "S" : "N") + ", "
+            + Math.abs(longitude).toFixed(2) + "\u00b0 " + (longitude < 0 ? "W" : "E")
+}
+
 // The map is a plate carree whose left edge is longitude -170 and whose centre line is 10 E.
 // A longitude west of -170 is drawn wrapped round to the right edge rather than off the map.
 function project(longitude, latitude, width, height) {
