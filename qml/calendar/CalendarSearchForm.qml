@@ -45,6 +45,12 @@ Item {
         height: 120 * UI.ppp
         spacing: 6 * UI.ppp
         enabled: !root.isSearching
+        // Disabled fields look it: they ignore clicks until the answers are in.
+        opacity: enabled ? 1 : 0.5
+
+        Behavior on opacity {
+            NumberAnimation { duration: 150; easing.type: Easing.InOutQuad }
+        }
 
         readonly property real fieldHeight: (height - 3 * spacing) / 4
 
@@ -87,7 +93,9 @@ Item {
         width: 100 * UI.ppp
         height: 30 * UI.ppp
         radius: 6 * UI.ppp
-        color: buttonMouse.containsMouse && !root.isSearching ? "#50D14E" : Colors.Button.Green
+        // Grey while a search runs; its turning glyph shows the work under way.
+        color: root.isSearching ? "#6d7385"
+                                : buttonMouse.containsMouse ? "#50D14E" : Colors.Button.Green
 
         Text {
             anchors.left: parent.left

@@ -16,6 +16,8 @@ Item {
     property color labelColor: Colors.Label.Blue
     property int labelFontSize: UI.fontSize(16 * UI.ppp)
     property bool placeholderVisible: input.text === ""
+    // Room kept free at the box's right end, for a glyph there.
+    property real textRightMargin: 5 * UI.ppp
 
     readonly property alias box: box
     readonly property alias input: input
@@ -77,8 +79,9 @@ Item {
         }
 
         Text {
-            anchors.centerIn: parent
-            width: parent.width - 10 * UI.ppp
+            x: 5 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - x - root.textRightMargin
             visible: root.placeholderVisible
             text: root.placeholder
             color: Colors.Label.Grey
@@ -89,8 +92,9 @@ Item {
 
         TextInput {
             id: input
-            anchors.centerIn: parent
-            width: parent.width - 10 * UI.ppp
+            x: 5 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - x - root.textRightMargin
             color: Colors.Label.Grey
             selectionColor: Colors.Label.Blue
             font.pixelSize: UI.fontSize(12 * UI.ppp)

@@ -78,17 +78,17 @@ TestScene {
             verify(page.searchForm.isSearching)
         }
 
-        function test_resultsFillFromTheBottom_data() {
+        function test_resultsInDateOrderFromTheTop_data() {
             return [
                 { tag: "three found", timeouts: [false, false, false],
-                  shown: ["2027-03-19", "2027-03-12", "2027-03-05"] },
+                  shown: ["2027-03-05", "2027-03-12", "2027-03-19"] },
                 { tag: "a timed-out one adds no row but counts", timeouts: [false, true, false],
-                  shown: ["2027-03-19", "2027-03-05"] },
+                  shown: ["2027-03-05", "2027-03-19"] },
                 { tag: "all timed out", timeouts: [true, true, true], shown: [] }
             ]
         }
 
-        function test_resultsFillFromTheBottom(data) {
+        function test_resultsInDateOrderFromTheTop(data) {
             page.searchForm.resultsField.selectedIndex = 2
             page.searchForm.moonDayField.selectedIndex = 15
             mouseClick(page.searchForm.searchButton)
@@ -110,7 +110,7 @@ TestScene {
             mouseClick(page.searchForm.searchButton)
             search.searchResult(hit("2027-03-05", 4), false)
             compare(shownDates(), ["2027-03-05"])
-            mouseClick(page.resultList.slots.itemAt(9))
+            mouseClick(page.resultList.slots.itemAt(0))
             compare(UI.formatDateTime(UI.fromDate(page.calendarModel.selectedDate), "yyyy-MM-dd"),
                     "2027-03-05")
             mouseClick(page.searchForm.searchButton)

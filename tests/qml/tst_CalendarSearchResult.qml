@@ -30,18 +30,33 @@ Item {
                 { tag: "third quarter", phase: 0.75, day: 23, sign: 9,
                   phaseText: "Descending, 50%. Day 23", signText: "\u2651 Day of Coldness" },
                 { tag: "no sign", phase: 0.9, day: 28, sign: -1,
-                  phaseText: "Descending, 80%. Day 28", signText: "" }
+                  phaseText: "Descending, 80%. Day 28", signText: "" },
+                { tag: "the widest texts", phase: 0.999, day: 30, sign: 9,
+                  phaseText: "Descending, 100%. Day 30", signText: "\u2651 Day of Coldness" }
             ]
         }
 
+        // Where a text's glyphs lie, whatever its alignment.
+        function inked(text) {
+            var left = text.x + (text.horizontalAlignment === Text.AlignHCenter
+                                 ? (text.width - text.contentWidth) / 2 : 0)
+            return { left: left, right: left + text.contentWidth }
+        }
+
         function test_texts(data) {
-            var date = UI.parseDateTime("2027-03-05 00:00", "yyyy-MM-dd hh:mm")
+            var date = UI.parseDateTime("2027-09-28 00:00", "yyyy-MM-dd hh:mm")
             var row = createTemporaryObject(rowComponent, scene, {
                 entry: { date: date, lunarDay: data.day, zodiac: data.sign, phase: data.phase }
             })
             compare(row.phaseText, data.phaseText)
             compare(row.signText, data.signText)
-            compare(row.dateText, "2027, " + UI.formatDateTime(date, "MMM") + ", 5")
+            compare(row.dateText, "2027, " + UI.formatDateTime(date, "MMM") + ", 28")
+            // Shown whole, side by side, inside the row.
+            var texts = [row.children[0], row.children[1], row.children[2]]
+            verify(!texts[1].truncated)
+            verify(inked(texts[0]).left >= 0 && inked(texts[2]).right <= row.width)
+            for (var i = 1; i < 3; ++i)
+                verify(inked(texts[i - 1]).right < inked(texts[i]).left, "text " + i)
         }
     }
 }
