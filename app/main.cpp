@@ -32,10 +32,6 @@ bool displayMissing()
 
 int main(int argc, char **argv)
 {
-    InstanceGuard guard(QStringLiteral("Harkel_Vendarion"));
-    if (!guard.tryAcquire())
-        return 0;
-
 #ifdef Q_OS_WIN
     qDebug().noquote() << QStringLiteral("SetProcessDPIAware: %1")
                               .arg(SetProcessDPIAware() ? QStringLiteral("true")
@@ -51,6 +47,10 @@ int main(int argc, char **argv)
     // The window scales itself; the framework's own high-DPI scaling would scale twice.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     auto app = std::make_unique<QApplication>(argc, argv);
+    // Once there is an application object: the guard's socket is served by its event loop.
+    auto guard = std::make_unique<InstanceGuard>(QStringLiteral("Harkel_Vendarion"));
+    if (!guard->tryAcquire())
+        return 0;
     qDebug().noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
 
@@ -60,6 +60,7 @@ int main(int argc, char **argv)
     // it is acted on once the event loop runs.
     closeOnTerminationSignals(UI::instance());
     UI::instance()->setupWindow();
+    guard->setActivationHandler([] { UI::instance()->bringToFront(); });
 
     const int result = app->exec();
 
@@ -67,6 +68,7 @@ int main(int argc, char **argv)
     // reach the disk before the process ends.
     delete UI::instance();
     delete global::Object::instance();
+    guard.reset();
     app.reset();
     return result;
 }

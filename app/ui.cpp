@@ -1,6 +1,7 @@
 #include "app/ui.h"
 
 #include "app/scaling.h"
+#include "astro/zone.h"
 #include "global/object.h"
 
 #include <QClipboard>
@@ -132,6 +133,16 @@ void UI::setupWindow()
         showMaximized();
     else
         show();
+}
+
+void UI::bringToFront()
+{
+    qDebug().noquote() << QStringLiteral("window: brought to the front for a second start");
+    // A maximised window keeps that state under the minimised one.
+    setWindowStates(windowStates() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    requestActivate();
 }
 
 void UI::setSceneContext(QQmlContext *context)
@@ -396,7 +407,7 @@ int UI::fontSize(int size) const
 
 QDateTime UI::addDays(const QDateTime &value, int days) const
 {
-    return value.addDays(days);
+    return astro::Zone().addDays(value, days);
 }
 
 QDateTime UI::parseDateTime(const QString &text, const QString &format) const
@@ -413,7 +424,7 @@ QDateTime UI::fromDate(const QDateTime &utcMidnight) const
 {
     if (!utcMidnight.isValid())
         return QDateTime();
-    return QDateTime(utcMidnight.toUTC().date(), QTime(0, 0), Qt::LocalTime);
+    return astro::Zone().startOfDay(utcMidnight.toUTC().date());
 }
 
 QString UI::formatLocalized(const QDateTime &value, const QString &format,
@@ -424,7 +435,7 @@ QString UI::formatLocalized(const QDateTime &value, const QString &format,
 
 QDateTime UI::dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const
 {
-    const QTime clock = time.toLocalTime().time();
-    return QDateTime(utcMidnight.toUTC().date(), QTime(clock.hour(), clock.minute()),
-                     Qt::LocalTime);
+    const astro::Zone zone;
+    const QTime clock = zone.toZone(time).time();
+    return zone.at(utcMidnight.toUTC().date(), QTime(clock.hour(), clock.minute()));
 }

@@ -42,6 +42,9 @@ public:
 
     // Connects the window, loads the root scene, restores geometry, scale and state, and shows it.
     void setupWindow();
+    // Shows the window above the others, restored to how it was before it was minimised: what a
+    // second start of the program does.
+    void bringToFront();
     // Gives a scene's context the properties "platform" and "resourcePath". The window's own
     // scene gets them from setupWindow(); other engines (the QML tests) call this directly.
     static void setSceneContext(QQmlContext *context);
@@ -82,7 +85,8 @@ public:
     // one month is the last day of February).
     Q_INVOKABLE QDateTime addMonths(const QDateTime &value, int months) const;
     // A QDate property reaches QML as a Date at UTC midnight; read in local time it is the day
-    // before wherever the clock runs behind UTC. This is that calendar day at local midnight.
+    // before wherever the clock runs behind UTC. This is that calendar day from its first local
+    // instant (where the clock skips midnight, the day starts when it resumes).
     Q_INVOKABLE QDateTime fromDate(const QDateTime &utcMidnight) const;
     // Formatted in the named locale rather than the system's (month titles, say).
     Q_INVOKABLE QString formatLocalized(const QDateTime &value, const QString &format,

@@ -221,13 +221,16 @@ Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
                                   .arg(observer().latitude());
     }
 
+    // A day step keeps the wall-clock time across a clock change, where a step of 24 hours
+    // would move it by the change.
+    const Zone zone = this->zone();
+    e->setPrevMidDay(wholeMinute(zone.addDays(time, -1)));
+    e->setNextMidDay(wholeMinute(zone.addDays(time, 1)));
     const double jd = julianDay(time);
-    e->setPrevMidDay(localTime(jd - 1.0));
-    e->setNextMidDay(localTime(jd + 1.0));
 
-    const QDateTime day(time.toLocalTime().date(), QTime(0, 0), Qt::LocalTime);
+    const QDate date = zone.toZone(time).date();
     QList<QDateTime> changes;
-    zodiacChanges(day, day.addDays(2), changes);
+    zodiacChanges(zone.startOfDay(date), zone.startOfDay(date.addDays(2)), changes);
 
     e->setLongitude(bodyPosition(jd).longitude());
     e->setIllumination(bodyPhenomena(jd).illumination);

@@ -6,6 +6,7 @@
 #include "astro/position.h"
 #include "astro/voidofcourse.h"
 #include "astro/workercount.h"
+#include "astro/zone.h"
 
 #include <QDateTime>
 #include <QList>
@@ -52,6 +53,9 @@ public:
     void setMethod(const CalculationMethod &method);
     void setObserver(const Position &observer);
     void setObserverVector(const QVector3D &vector);
+
+    // The clock on which days start and results are read.
+    Zone zone() const { return Zone(); }
 
     void setAlgorithm(Algorithm algorithm) { m_algorithm = algorithm; }
     Algorithm algorithm() const { return m_algorithm; }

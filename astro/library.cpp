@@ -103,7 +103,7 @@ double julianDay(const QDateTime &time)
     return results[1];
 }
 
-QDateTime localTime(double jd)
+QDateTime localTime(double jd, const Zone &zone)
 {
     prepareThread();
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
@@ -115,10 +115,9 @@ QDateTime localTime(double jd)
     // cut off keeps whole minutes whole; no result of the engine is finer than a minute.
     const QDateTime utc = QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC)
                               .addSecs(qRound64(second));
-    const QDateTime local = utc.toLocalTime();
     // Zones with offsets that are not whole minutes (old local mean times) still give whole
     // minutes.
-    return local.addMSecs(-(local.time().second() * 1000 + local.time().msec()));
+    return wholeMinute(zone.toZone(utc));
 }
 
 Position calcPosition(int body, double jd, const Position &observer)

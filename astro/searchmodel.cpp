@@ -18,11 +18,6 @@ const QDate LastSearchDay(LastEphemerisYear, 12, 31);
 // More hits than anybody reads; it keeps a mistaken count from occupying a worker for years.
 constexpr int MaxResults = 1000;
 
-QDateTime midnight(const QDate &date)
-{
-    return QDateTime(date, QTime(0, 0), Qt::LocalTime);
-}
-
 // The days that cannot match, after a day that did not. Within one lunation the lunar day
 // never falls and rises by at most 2 a day: the topocentric Moon moves at most about 21.5
 // degrees a day and the Sun at least 0.95, so the phase advances by at most 0.058 of a circle,
@@ -107,7 +102,8 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
     const bool anySign = zodiac < 0 || zodiac > 11;
     // The literal walk examines every day; it is the reference for the skipping one.
     const bool skipping = calculation->algorithm() == Calculation::Algorithm::Fast;
-    const QDateTime noon(start, QTime(12, 0), Qt::LocalTime);
+    const Zone zone = calculation->zone();
+    const QDateTime noon = zone.at(start, QTime(12, 0));
     QDateTime prev = calculation->prevPhase(noon, 0.0, NewMoonResolution);
     QDateTime next = calculation->nextPhase(noon, 0.0, NewMoonResolution);
     // The lunation's length in days, as Ephemeris::lunarDay() computes it from the same two
@@ -121,7 +117,7 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
     // the pair still moves on exactly where a day-by-day walk would move it.
     int skip = 0;
     for (int d = 0;; ++d) {
-        const QDateTime t = midnight(start.addDays(d));
+        const QDateTime t = zone.startOfDay(start.addDays(d));
         if (t.date() > LastSearchDay) {
             if (!endLogged)
                 qDebug().noquote() << QStringLiteral("search reached %1, the end of the ephemeris")
@@ -156,8 +152,8 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
             continue;
         int rest = 0;
         if (prev.secsTo(t) >= 86400) {
-            const QDate last = next.toLocalTime().date();
-            rest = int(t.date().daysTo(last)) - (midnight(last) < next ? 0 : 1);
+            const QDate last = zone.toZone(next).date();
+            rest = int(t.date().daysTo(last)) - (zone.startOfDay(last) < next ? 0 : 1);
         }
         skip = impossibleDays(anyDay ? 0 : lunarDay, anySign ? -1 : zodiac, day, sign, rest);
     }
@@ -173,11 +169,11 @@ void SearchModel::run(QDateTime from, int lunarDay, int zodiac, int results,
     bool endLogged = false;
     for (int hit = 0; hit < results && !stopping(calculation); ++hit) {
         auto *e = new Ephemeris;
-        const QDate start = from.toLocalTime().date();
+        const QDate start = calculation->zone().toZone(from).date();
         bool timeout = false;
         if (!start.isValid() || start > LastSearchDay) {
             // Nothing left to find; every asked-for hit is still answered.
-            e->setTime(midnight(start));
+            e->setTime(calculation->zone().startOfDay(start));
             timeout = true;
         } else {
             timeout = !findHit(e, start, lunarDay, zodiac, calculation, endLogged);

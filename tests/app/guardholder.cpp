@@ -1,10 +1,13 @@
-// Holds an instance guard for the guard test: prints "acquired" or "refused", and when it
-// acquired the guard keeps it until its standard input closes.
+// Holds an instance guard for the guard test: prints "acquired" or "refused"; when it acquired
+// the guard it prints "shown" whenever a later start asks for its window, and keeps the guard
+// until its standard input closes.
 #include "app/instanceguard.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -18,7 +21,15 @@ int main(int argc, char **argv)
     }
     std::puts("acquired");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    return 0;
+    guard.setActivationHandler([] {
+        std::puts("shown");
+        std::fflush(stdout);
+    });
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char buffer[64];
+        if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+            app.quit();
+    });
+    return app.exec();
 }

@@ -1,23 +1,27 @@
-#include "app/instanceguard.h"
-
 #include <QtTest>
 
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
-// A copy of the program, stood in for by a small process that holds a guard.
+// A copy of the program, stood in for by a small process that holds a guard, started with a
+// runtime folder and a temporary folder of the test's choosing.
 class Holder
 {
 public:
-    explicit Holder(const QString &key)
+    Holder(const QString &key, const QString &runtime, const QString &temporary)
     {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (runtime.isEmpty())
+            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        else
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        env.insert(QStringLiteral("TMPDIR"), temporary);
+        m_process.setProcessEnvironment(env);
         m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guardholder"),
                         {key});
-        m_process.waitForStarted();
-        while (!m_process.canReadLine() && m_process.state() == QProcess::Running)
-            m_process.waitForReadyRead(5000);
-        m_answer = QString::fromLatin1(m_process.readLine()).trimmed();
+        m_answer = readLine();
     }
     ~Holder()
     {
@@ -26,13 +30,19 @@ public:
     }
 
     QString answer() const { return m_answer; }
+    QString readLine()
+    {
+        while (!m_process.canReadLine() && m_process.state() != QProcess::NotRunning)
+            m_process.waitForReadyRead(5000);
+        return QString::fromLatin1(m_process.readLine()).trimmed();
+    }
     // Ends normally: the holder leaves main and its guard is destroyed.
     bool quit()
     {
         m_process.closeWriteChannel();
         return m_process.waitForFinished(5000) && m_process.exitCode() == 0;
     }
-    // Ends without any clean-up, as a crash would.
+    // Ends without any clean-up, as a crash would: its lock file and socket stay behind.
     void crash()
     {
         m_process.kill();
@@ -45,6 +55,12 @@ private:
     QString m_answer;
 };
 
+void openToOthers(const QString &folder)
+{
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                      | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+}
+
 } // namespace
 
 class TestInstanceGuard : public QObject
@@ -53,98 +69,121 @@ class TestInstanceGuard : public QObject
 
 private slots:
     void init();
-    void guardKey_data();
-    void guardKey();
-    void secondProcessIsRefused();
-    void freedAfterNormalExit();
-    void freedAfterCrash();
-    void secondGuardInOneProcess();
+    void secondStart_data();
+    void secondStart();
+    void freedWhenTheFirstEnds_data();
+    void freedWhenTheFirstEnds();
 
 private:
     QString m_key;
+    std::unique_ptr<QTemporaryDir> m_base;
+    QString m_runtime;
+    QString m_temporary;
 };
 
 void TestInstanceGuard::init()
 {
-    // A key of this run's own, so the test never meets a real copy of the program.
-    m_key = QStringLiteral("tst_instanceguard_%1_%2")
-                .arg(QCoreApplication::applicationPid())
-                .arg(QRandomGenerator::global()->generate());
+    m_key = QStringLiteral("tst_instanceguard_%1").arg(QRandomGenerator::global()->generate());
+    m_base = std::make_unique<QTemporaryDir>();
+    m_runtime = m_base->filePath(QStringLiteral("runtime"));
+    m_temporary = m_base->filePath(QStringLiteral("tmp"));
+    QDir().mkpath(m_runtime);
+    QDir().mkpath(m_temporary);
+    QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-void TestInstanceGuard::guardKey_data()
+void TestInstanceGuard::secondStart_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("runtime");  // what the runtime folder is
+    QTest::addColumn<QString>("fallback"); // what lies where the fallback folder would be made
+    QTest::addColumn<bool>("otherUser");   // the second start has a runtime folder of its own
+    QTest::addColumn<QString>("lockIn");   // where the first copy's lock is: "" for nowhere
 
-    QTest::newRow("lock key") << "Harkel_Vendarion"
-                              << "_memoryLockKey"
-                              << "64ecafeaabdfa2b7dac08a47518d6cd7828cc5fb";
-    QTest::newRow("memory key") << "Harkel_Vendarion"
-                                << "_sharedMemoryKey"
-                                << "16f4292b055ec30e9190bb5bc4418859f277ef19";
-    QTest::newRow("hashed as UTF-8") << QStringLiteral("Z\u00FCrich") << "_x"
-                                     << "4a3c18215021ccd6e61d71e1aa2f1c1173530f09";
+    QTest::newRow("refused, and the first shows itself") << "private"
+                                                         << "" << false << "runtime";
+    QTest::newRow("another user's copy runs") << "private"
+                                              << "" << true << "runtime";
+    QTest::newRow("missing runtime folder: a private one is made") << "missing"
+                                                                   << "" << false << "fallback";
+    QTest::newRow("runtime folder open to others") << "open"
+                                                   << "" << false << "fallback";
+    QTest::newRow("runtime folder a link") << "link"
+                                           << "" << false << "fallback";
+    QTest::newRow("no runtime folder set") << "unset"
+                                           << "" << false << "fallback";
+    QTest::newRow("a planted fallback open to others cannot block") << "missing"
+                                                                    << "open" << false << "";
+    QTest::newRow("a planted file in the fallback's place cannot block") << "missing"
+                                                                         << "file" << false << "";
 }
 
-void TestInstanceGuard::guardKey()
+void TestInstanceGuard::secondStart()
 {
-    QFETCH(QString, key);
-    QFETCH(QString, suffix);
-    QFETCH(QString, expected);
-    QCOMPARE(InstanceGuard::guardKey(key, suffix), expected);
-}
+    QFETCH(QString, runtime);
+    QFETCH(QString, fallback);
+    QFETCH(bool, otherUser);
+    QFETCH(QString, lockIn);
 
-void TestInstanceGuard::secondProcessIsRefused()
-{
-    Holder first(m_key);
+    QString folder = m_runtime;
+    if (runtime == QLatin1String("missing")) {
+        folder = m_base->filePath(QStringLiteral("gone"));
+    } else if (runtime == QLatin1String("open")) {
+        openToOthers(folder);
+    } else if (runtime == QLatin1String("link")) {
+        folder = m_base->filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(m_runtime, folder));
+    } else if (runtime == QLatin1String("unset")) {
+        folder.clear();
+    }
+    const QString planted = m_temporary + QStringLiteral("/vendarion-%1").arg(::geteuid());
+    if (fallback == QLatin1String("open")) {
+        QVERIFY(QDir().mkpath(planted));
+        openToOthers(planted);
+    } else if (fallback == QLatin1String("file")) {
+        QFile file(planted);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    Holder first(m_key, folder, m_temporary);
     QCOMPARE(first.answer(), QStringLiteral("acquired"));
-    Holder second(m_key);
-    QCOMPARE(second.answer(), QStringLiteral("refused"));
-    QCOMPARE(second.exitCode(), 0);
-    // Another key is another program.
-    Holder other(m_key + QStringLiteral("_other"));
-    QCOMPARE(other.answer(), QStringLiteral("acquired"));
+    const QString lockName = QLatin1Char('/') + m_key + QStringLiteral(".lock");
+    QCOMPARE(QFile::exists(m_runtime + lockName), lockIn == QLatin1String("runtime"));
+    QCOMPARE(QFile::exists(planted + lockName), lockIn == QLatin1String("fallback"));
+    const bool refused = !lockIn.isEmpty() && !otherUser;
+    QTemporaryDir otherRuntime;
+    Holder second(m_key, otherUser ? otherRuntime.path() : folder, m_temporary);
+    QCOMPARE(second.answer(), refused ? QStringLiteral("refused") : QStringLiteral("acquired"));
+    if (refused) {
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.readLine(), QStringLiteral("shown"));
+    }
 }
 
-void TestInstanceGuard::freedAfterNormalExit()
+void TestInstanceGuard::freedWhenTheFirstEnds_data()
 {
-    Holder first(m_key);
-    QCOMPARE(first.answer(), QStringLiteral("acquired"));
-    QVERIFY(first.quit());
-    Holder next(m_key);
+    QTest::addColumn<bool>("killed");
+    QTest::newRow("normal end") << false;
+    QTest::newRow("killed, leaving its lock and socket") << true;
+}
+
+void TestInstanceGuard::freedWhenTheFirstEnds()
+{
+    QFETCH(bool, killed);
+    {
+        Holder first(m_key, m_runtime, m_temporary);
+        QCOMPARE(first.answer(), QStringLiteral("acquired"));
+        if (killed)
+            first.crash();
+        else
+            QVERIFY(first.quit());
+    }
+    QCOMPARE(QDir(m_runtime).isEmpty(), !killed);
+    Holder next(m_key, m_runtime, m_temporary);
     QCOMPARE(next.answer(), QStringLiteral("acquired"));
-}
-
-void TestInstanceGuard::freedAfterCrash()
-{
-    Holder first(m_key);
-    QCOMPARE(first.answer(), QStringLiteral("acquired"));
-    first.crash();
-    // The killed holder left its segment behind; the next guard must clear it and run.
-    Holder next(m_key);
-    QCOMPARE(next.answer(), QStringLiteral("acquired"));
-    Holder third(m_key);
+    // It serves its own socket in place of the one left behind.
+    Holder third(m_key, m_runtime, m_temporary);
     QCOMPARE(third.answer(), QStringLiteral("refused"));
-}
-
-void TestInstanceGuard::secondGuardInOneProcess()
-{
-    auto first = std::make_unique<InstanceGuard>(m_key);
-    QVERIFY(first->tryAcquire());
-    {
-        InstanceGuard second(m_key);
-        QVERIFY(!second.tryAcquire());
-    }
-    // The refused guard must not have taken the segment away from the first.
-    {
-        InstanceGuard third(m_key);
-        QVERIFY(!third.tryAcquire());
-    }
-    first.reset();
-    InstanceGuard fourth(m_key);
-    QVERIFY(fourth.tryAcquire());
+    QCOMPARE(next.readLine(), QStringLiteral("shown"));
 }
 
 QTEST_GUILESS_MAIN(TestInstanceGuard)
