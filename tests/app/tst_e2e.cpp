@@ -106,8 +106,11 @@ void TestEndToEnd::clockTickLeavesTheUserAlone()
     auto *flickable
         = objectProperty<QObject>(objectProperty<QObject>(texts, "view"), "flickableItem");
     flickable->setProperty("contentY", 50);
+    const QString shown = texts->property("text").toString();
     tick(now.addSecs(60));
-    QCOMPARE(flickable->property("contentY").toReal(), 50.0);
+    // Unless that minute brought the Moon into another sign, phase band or lunar day.
+    if (texts->property("text").toString() == shown)
+        QCOMPARE(flickable->property("contentY").toReal(), 50.0);
 
     showPage(1);
     QQuickItem *calendar = visiblePage("CalendarPage");
