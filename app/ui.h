@@ -6,12 +6,9 @@
 #include <QRect>
 #include <QStringList>
 
-#include <memory>
-
 class QQmlContext;
 class QQuickItem;
 class QScreen;
-class QTimer;
 
 // The program's one window and, at the same time, the QML singleton "UI". It owns the interface
 // scale: ppp is the factor by which the scene multiplies every design size.
@@ -119,7 +116,6 @@ private slots:
     void scaleUpdate(double);
     void windowStateUpdate(Qt::WindowState state);
     void geometryUpdate(int);
-    void geometryTimeout();
 
 private:
     double baseScaleOf(QScreen *screen) const;
@@ -128,8 +124,6 @@ private:
     void applyGeometry(const QRect &rect);
     void reportDriver(const QString &vendor, const QString &renderer, const QString &version);
 
-    QString m_rendererText;
-    std::unique_ptr<QTimer> m_geometryTimer;
     bool m_initialising = true;
     double m_scale = 1.0;
     double m_lastPpp = 1.0;

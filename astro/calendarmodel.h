@@ -2,7 +2,7 @@
 
 #include "astro/calculation.h"
 #include "astro/calendarentry.h"
-#include "astro/workercount.h"
+#include "global/taskgroup.h"
 
 #include <QDate>
 #include <QMutex>
@@ -78,7 +78,7 @@ private:
     QMutex m_lock;
     std::atomic<bool> m_terminate{false};
     std::atomic<bool> m_closing{false};
-    WorkerCount m_runs;
+    global::TaskGroup m_runs;
 };
 
 } // namespace astro

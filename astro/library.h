@@ -19,7 +19,7 @@ namespace astro {
 constexpr int FirstEphemerisYear = 1800;
 constexpr int LastEphemerisYear = 2399;
 
-// Once at start-up, on the main thread. The library keeps its settings per thread, so every
+// Once at start-up, on the main thread. Where the library keeps its settings per thread, every
 // thread that computes repeats the same set-up itself before its first call.
 void setupEphemeris();
 // False when the library had to fall back to its analytic ephemeris (data files missing).

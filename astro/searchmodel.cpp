@@ -1,9 +1,9 @@
 #include "astro/searchmodel.h"
 
 #include "astro/library.h"
+#include "astro/logging.h"
 #include "astro/rules.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QQmlEngine>
 #include <QtConcurrent>
@@ -71,13 +71,15 @@ void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int re
 {
     Calculation *calculation = m_calculation;
     if (!calculation) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] no calculation assigned");
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] no calculation assigned");
         return;
     }
     if (results > MaxResults) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
-                                  .arg(results)
-                                  .arg(MaxResults);
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
+                   .arg(results)
+                   .arg(MaxResults);
         results = MaxResults;
     }
     calculation->beginUse();
@@ -120,8 +122,9 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         const QDateTime t = zone.startOfDay(start.addDays(d));
         if (t.date() > LastSearchDay) {
             if (!endLogged)
-                qDebug().noquote() << QStringLiteral("search reached %1, the end of the ephemeris")
-                                          .arg(LastSearchDay.toString(Qt::ISODate));
+                qCDebug(lcAstro).noquote()
+                    << QStringLiteral("search reached %1, the end of the ephemeris")
+                           .arg(LastSearchDay.toString(Qt::ISODate));
             endLogged = true;
             if (!e->time().isValid())
                 e->setTime(t);
@@ -143,7 +146,7 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
             return true;
         if (stopwatch.elapsed() >= m_budget) {
-            qDebug().noquote() << QStringLiteral("search took 10 seconds! aborting...");
+            qCDebug(lcAstro).noquote() << QStringLiteral("search took 10 seconds! aborting...");
             return false;
         }
         if (stopping(calculation))

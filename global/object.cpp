@@ -1,8 +1,9 @@
 #include "global/object.h"
 
+#include "global/logging.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -27,7 +28,7 @@ const QString CheckForUpdatesKey = QStringLiteral("checkForUpdates");
 
 void log(const QString &line)
 {
-    qDebug().noquote() << line;
+    qCDebug(lcGlobal).noquote() << line;
 }
 
 // Why a reply brought no usable body, or an empty text when it did. A status outside 2xx that Qt

@@ -17,6 +17,8 @@ InputFrame {
     property date inputDate: UI.localTime()
     property int dropdownMaximumHeight: 160 * UI.ppp
     property int dropdownItemHeight: 20 * UI.ppp
+    // The scene's ModalOverlay, which closes the drop-down on a click elsewhere.
+    property Item overlay: null
 
     readonly property alias dropdown: dropdown
     readonly property int optionCount: options ? options.length : 0
@@ -135,6 +137,7 @@ InputFrame {
     DropdownWindow {
         id: dropdown
         box: root.box
+        overlay: root.overlay
         // The calendar and "Today" below it, unscrolled.
         maximumHeight: root.isDate ? contentHeight + 2 * frameBorder : root.dropdownMaximumHeight
         itemHeight: root.dropdownItemHeight
