@@ -100,8 +100,9 @@ Item {
         height: 30 * UI.ppp
         radius: 6 * UI.ppp
         // Grey while a search runs; its turning glyph shows the work under way.
-        color: root.isSearching ? "#6d7385"
-                                : buttonMouse.containsMouse ? "#50D14E" : Colors.Button.Green
+        color: root.isSearching ? Colors.Button.Disabled
+                                : buttonMouse.containsMouse ? Colors.Button.GreenHovered
+                                                            : Colors.Button.Green
 
         Text {
             anchors.left: parent.left

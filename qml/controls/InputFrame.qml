@@ -18,6 +18,8 @@ Item {
     property bool placeholderVisible: input.text === ""
     // Room kept free at the box's right end, for a glyph there.
     property real textRightMargin: 5 * UI.ppp
+    // The text shown is not acceptable; the box says so.
+    property bool invalid: false
 
     readonly property alias box: box
     readonly property alias input: input
@@ -54,8 +56,8 @@ Item {
         height: root.height
         color: Colors.Background.LightSilver
         radius: 8 * UI.ppp
-        border.width: 1 * UI.ppp
-        border.color: "#c1c6d1"
+        border.width: (root.invalid ? 2 : 1) * UI.ppp
+        border.color: root.invalid ? Colors.Label.Red : "#c1c6d1"
 
         Rectangle {
             anchors.fill: parent
@@ -85,6 +87,8 @@ Item {
             visible: root.placeholderVisible
             text: root.placeholder
             color: Colors.Label.Grey
+            // Told apart from a value by its slant as well as its colour.
+            font.italic: true
             font.pixelSize: UI.fontSize(12 * UI.ppp)
             horizontalAlignment: Text.AlignHCenter
             elide: Text.ElideRight
@@ -95,7 +99,7 @@ Item {
             x: 5 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter
             width: parent.width - x - root.textRightMargin
-            color: Colors.Label.Grey
+            color: Colors.Label.Value
             selectionColor: Colors.Label.Blue
             font.pixelSize: UI.fontSize(12 * UI.ppp)
             horizontalAlignment: TextInput.AlignHCenter

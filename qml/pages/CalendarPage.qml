@@ -97,7 +97,7 @@ Rectangle {
                 width: grid.width / 7
                 horizontalAlignment: Text.AlignHCenter
                 text: Qt.locale().dayName(modelData, Locale.ShortFormat)
-                color: Colors.Background.DarkMetal
+                color: Colors.Label.Light
                 font.family: "PT Sans"
                 font.pixelSize: UI.fontSize(13 * UI.ppp)
             }

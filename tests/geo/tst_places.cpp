@@ -1,8 +1,8 @@
+#include "common/logcapture.h"
 #include "geo/places.h"
 #include "geo/zonetable.h"
 #include "global/object.h"
 #include "locationtext.h"
-#include "logcapture.h"
 
 #include <QTemporaryDir>
 #include <QTextCodec>
@@ -399,6 +399,9 @@ void TestPlaces::shippedFiles()
     const Location nearParis = places.nearest(2.35, 48.85);
     QVERIFY2(nearParis.name().startsWith("Paris") && nearParis.country() == "France",
              qPrintable(nearParis.name()));
+    // Europe/Paris, whose nearest city is a district of Paris.
+    QCOMPARE(places.placeForZone(2 + 20 / 60.0, 48 + 52 / 60.0, QStringLiteral("Paris")),
+             Location("Paris", "\u00cele-de-France", "France", 2.3488, 48.85341));
 }
 
 QTEST_GUILESS_MAIN(TestPlaces)

@@ -69,15 +69,6 @@ TestScene {
             waitForRendering(page)
         }
 
-        function test_searchAsksWithTheFormsChoices() {
-            mouseClick(page.searchForm.searchButton)
-            compare(search.requests.length, 1)
-            compare(search.requests[0].lunarDay, 0, "any lunar day")
-            compare(search.requests[0].zodiac, -1, "any sign")
-            compare(search.requests[0].results, 1)
-            verify(page.searchForm.isSearching)
-        }
-
         function test_resultsInDateOrderFromTheTop_data() {
             return [
                 { tag: "three found", timeouts: [false, false, false],
@@ -116,6 +107,17 @@ TestScene {
             mouseClick(page.searchForm.searchButton)
             compare(shownDates(), [])
             compare(search.requests.length, 2)
+        }
+
+        // The widest row's three texts stand whole and side by side.
+        function test_rowTextsNeverCollide() {
+            mouseClick(page.searchForm.searchButton)
+            search.searchResult({ time: day("2027-09-28"), lunarDay: 30, zodiac: 9, phase: 0.999 },
+                                false)
+            var texts = page.resultList.slots.itemAt(0).children[0].item.children
+            verify(!texts[1].truncated, texts[1].text)
+            verify(texts[0].x + texts[0].width < texts[1].x, "date and phase")
+            verify(texts[1].x + texts[1].width < texts[2].x, "phase and sign")
         }
     }
 }
