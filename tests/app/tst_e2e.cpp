@@ -386,12 +386,11 @@ void TestEndToEnd::citySearchMovesTheObserver()
     for (char key : QByteArrayLiteral("Reykjav"))
         QTest::keyClick(m_ui, key);
     // The list follows the typing; answers to the shorter lookups on the way come and go.
-    // A name too long for the field loses some of its region, never its country. It comes
-    // under the current place, which heads every list.
-    QTRY_VERIFY_WITH_TIMEOUT(city->property("options").toStringList().value(1).startsWith(
+    // A name too long for the field loses some of its region, never its country.
+    QTRY_VERIFY_WITH_TIMEOUT(city->property("options").toStringList().value(0).startsWith(
                                  QStringLiteral("Reykjav\u00edk, ")),
                              10000);
-    const QStringList options = city->property("options").toStringList().mid(1);
+    const QStringList options = city->property("options").toStringList();
     QVERIFY2(options.first().endsWith(QLatin1String(", Iceland")), qPrintable(options.first()));
     for (const QString &option : options)
         QVERIFY2(option.contains(QLatin1String("Reykjav")), qPrintable(option));
@@ -399,9 +398,7 @@ void TestEndToEnd::citySearchMovesTheObserver()
     auto *list = objectProperty<QQuickWindow>(city, "dropdown");
     QTRY_VERIFY(list->isExposed());
     const qreal rowHeight = city->property("dropdownItemHeight").toReal();
-    // The list window takes its new size when the window system gets round to it.
-    QTRY_VERIFY(list->height() >= 2 * rowHeight && list->contentItem()->height() == list->height());
-    clickIn(list, QPointF(list->width() / 2, 1 + rowHeight * 1.5));
+    clickIn(list, QPointF(list->width() / 2, 1 + rowHeight / 2));
 
     QTRY_COMPARE(geo()->location().name(), QStringLiteral("Reykjav\u00edk"));
     QCOMPARE(city->property("inputText").toString().section(QLatin1Char(','), 0, 0),
