@@ -1,6 +1,7 @@
 #include "app/instanceguard.h"
 
-#include <QDebug>
+#include "app/logging.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
@@ -16,7 +17,7 @@ namespace {
 
 void log(const QString &line)
 {
-    qDebug().noquote() << QStringLiteral("instance guard: ") + line;
+    qCDebug(lcApp).noquote() << QStringLiteral("instance guard: ") + line;
 }
 
 #ifdef Q_OS_UNIX

@@ -1,4 +1,5 @@
 #include "app/instanceguard.h"
+#include "app/logging.h"
 #include "app/modules.h"
 #include "app/terminationsignals.h"
 #include "app/ui.h"
@@ -6,7 +7,6 @@
 #include "global/object.h"
 
 #include <QApplication>
-#include <QDebug>
 
 #include <cstdio>
 #include <memory>
@@ -32,10 +32,11 @@ bool displayMissing()
 
 int main(int argc, char **argv)
 {
+    installLogHandler();
 #ifdef Q_OS_WIN
-    qDebug().noquote() << QStringLiteral("SetProcessDPIAware: %1")
-                              .arg(SetProcessDPIAware() ? QStringLiteral("true")
-                                                        : QStringLiteral("false"));
+    qCDebug(lcApp).noquote() << QStringLiteral("SetProcessDPIAware: %1")
+                                    .arg(SetProcessDPIAware() ? QStringLiteral("true")
+                                                              : QStringLiteral("false"));
 #endif
     if (displayMissing()) {
         std::fputs("vendarion: no display found. Start it from a desktop session, or without "
@@ -51,7 +52,7 @@ int main(int argc, char **argv)
     auto guard = std::make_unique<InstanceGuard>(QStringLiteral("Harkel_Vendarion"));
     if (!guard->tryAcquire())
         return 0;
-    qDebug().noquote()
+    qCDebug(lcApp).noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
 
     astro::setupEphemeris();

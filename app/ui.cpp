@@ -1,10 +1,11 @@
 #include "app/ui.h"
 
+#include "app/logging.h"
 #include "app/scaling.h"
+#include "astro/zone.h"
 #include "global/object.h"
 
 #include <QClipboard>
-#include <QDebug>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -17,7 +18,6 @@
 #include <QQuickItem>
 #include <QScreen>
 #include <QThread>
-#include <QTimer>
 #include <QUrl>
 
 #include <new>
@@ -45,7 +45,7 @@ int pixelSizeOfReferenceFont(double scale)
     return QFontInfo(QFont(QStringLiteral("Arial"), ui::referencePointSize(scale))).pixelSize();
 }
 
-QString glString(QOpenGLContext *context, unsigned int name)
+QString glString(QOpenGLContext *context, GLenum name)
 {
     if (!context)
         return QString();
@@ -81,23 +81,21 @@ UI *UI::instance()
 
 void UI::setupWindow()
 {
-    m_geometryTimer = std::make_unique<QTimer>();
     connect(this, &UI::scaleChanged, this, &UI::scaleUpdate);
     connect(this, &QWindow::windowStateChanged, this, &UI::windowStateUpdate);
     connect(this, &QWindow::xChanged, this, &UI::geometryUpdate);
     connect(this, &QWindow::yChanged, this, &UI::geometryUpdate);
     connect(this, &QWindow::widthChanged, this, &UI::geometryUpdate);
     connect(this, &QWindow::heightChanged, this, &UI::geometryUpdate);
-    connect(m_geometryTimer.get(), &QTimer::timeout, this, &UI::geometryTimeout);
     // The threaded render loop announces its context from the render thread, where that context
     // is current: read the strings there, then log and store them on the main thread.
     connect(
         this, &QQuickWindow::sceneGraphInitialized, this,
         [this] {
             QOpenGLContext *context = QOpenGLContext::currentContext();
-            const QString vendor = glString(context, 0x1F00);
-            const QString renderer = glString(context, 0x1F01);
-            const QString version = glString(context, 0x1F02);
+            const QString vendor = glString(context, GL_VENDOR);
+            const QString renderer = glString(context, GL_RENDERER);
+            const QString version = glString(context, GL_VERSION);
             QMetaObject::invokeMethod(
                 this, [=] { reportDriver(vendor, renderer, version); },
                 QThread::currentThread() == thread() ? Qt::DirectConnection : Qt::QueuedConnection);
@@ -114,7 +112,7 @@ void UI::setupWindow()
     setSource(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
     setResizeMode(QQuickView::SizeRootObjectToView);
     setSurfaceType(QSurface::OpenGLSurface);
-    qDebug().noquote() << QStringLiteral("font size: %1 px").arg(referencePixelSize());
+    qCDebug(lcApp).noquote() << QStringLiteral("font size: %1 px").arg(referencePixelSize());
 
     // The stored size is in design pixels: lay it out at the current ppp, so a window on a
     // high-density screen comes back as large as it was closed.
@@ -136,7 +134,7 @@ void UI::setupWindow()
 
 void UI::bringToFront()
 {
-    qDebug().noquote() << QStringLiteral("window: brought to the front for a second start");
+    qCDebug(lcApp).noquote() << QStringLiteral("window: brought to the front for a second start");
     // A maximised window keeps that state under the minimised one.
     setWindowStates(windowStates() & ~Qt::WindowMinimized);
     show();
@@ -179,7 +177,7 @@ void UI::setScaleIndex(int index)
     if (index == m_scaleIndex)
         return;
     if (index < 0 || index >= m_scaleOptions.size()) {
-        qDebug().noquote() << QStringLiteral("ignoring scale index %1").arg(index);
+        qCDebug(lcApp).noquote() << QStringLiteral("ignoring scale index %1").arg(index);
         return;
     }
     const int oldIndex = m_scaleIndex;
@@ -236,7 +234,7 @@ int UI::storedWindowState() const
     default:
         break;
     }
-    qDebug() << "window: ignoring the stored window state";
+    qCDebug(lcApp) << "window: ignoring the stored window state";
     return Qt::WindowNoState;
 }
 
@@ -246,7 +244,7 @@ int UI::storedScaleIndex() const
     const int index = readSetting(WindowGroup, QStringLiteral("scaleIndex"), 0).toInt(&ok);
     if (ok && index >= 0 && index < m_scaleOptions.size())
         return index;
-    qDebug() << "window: ignoring the stored scale index";
+    qCDebug(lcApp) << "window: ignoring the stored scale index";
     return 0;
 }
 
@@ -266,7 +264,7 @@ QRect UI::storedGeometry() const
     const QRect rect = value.toRect();
     if (value.userType() == QMetaType::QRect && rect.width() > 0 && rect.height() > 0)
         return rect;
-    qDebug() << "window: ignoring the stored geometry";
+    qCDebug(lcApp) << "window: ignoring the stored geometry";
     return DefaultGeometry;
 }
 
@@ -322,11 +320,6 @@ void UI::geometryUpdate(int)
         emit unscaledHeightChanged(height);
 }
 
-void UI::geometryTimeout()
-{
-    m_geometryTimer->stop();
-}
-
 bool UI::event(QEvent *e)
 {
     if (e->type() == QEvent::Close) {
@@ -344,12 +337,11 @@ bool UI::event(QEvent *e)
 
 void UI::reportDriver(const QString &vendor, const QString &renderer, const QString &version)
 {
-    qDebug().noquote() << QStringLiteral("OpenGL vendor: %1 renderer: %2 version: %3")
-                              .arg(vendor, renderer, version);
+    qCDebug(lcApp).noquote() << QStringLiteral("OpenGL vendor: %1 renderer: %2 version: %3")
+                                    .arg(vendor, renderer, version);
     writeSetting(DebugGroup, QStringLiteral("GLVendor"), vendor);
     writeSetting(DebugGroup, QStringLiteral("GLRenderer"), renderer);
     writeSetting(DebugGroup, QStringLiteral("GLVersion"), version);
-    m_rendererText = renderer;
 }
 
 void UI::showMessageBox(const QString &title, const QString &message)
@@ -406,7 +398,7 @@ int UI::fontSize(int size) const
 
 QDateTime UI::addDays(const QDateTime &value, int days) const
 {
-    return value.addDays(days);
+    return astro::Zone().addDays(value, days);
 }
 
 QDateTime UI::parseDateTime(const QString &text, const QString &format) const
@@ -423,7 +415,7 @@ QDateTime UI::fromDate(const QDateTime &utcMidnight) const
 {
     if (!utcMidnight.isValid())
         return QDateTime();
-    return QDateTime(utcMidnight.toUTC().date(), QTime(0, 0), Qt::LocalTime);
+    return astro::Zone().startOfDay(utcMidnight.toUTC().date());
 }
 
 QString UI::formatLocalized(const QDateTime &value, const QString &format,
@@ -434,7 +426,7 @@ QString UI::formatLocalized(const QDateTime &value, const QString &format,
 
 QDateTime UI::dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const
 {
-    const QTime clock = time.toLocalTime().time();
-    return QDateTime(utcMidnight.toUTC().date(), QTime(clock.hour(), clock.minute()),
-                     Qt::LocalTime);
+    const astro::Zone zone;
+    const QTime clock = zone.toZone(time).time();
+    return zone.at(utcMidnight.toUTC().date(), QTime(clock.hour(), clock.minute()));
 }

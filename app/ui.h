@@ -6,12 +6,9 @@
 #include <QRect>
 #include <QStringList>
 
-#include <memory>
-
 class QQmlContext;
 class QQuickItem;
 class QScreen;
-class QTimer;
 
 // The program's one window and, at the same time, the QML singleton "UI". It owns the interface
 // scale: ppp is the factor by which the scene multiplies every design size.
@@ -85,7 +82,8 @@ public:
     // one month is the last day of February).
     Q_INVOKABLE QDateTime addMonths(const QDateTime &value, int months) const;
     // A QDate property reaches QML as a Date at UTC midnight; read in local time it is the day
-    // before wherever the clock runs behind UTC. This is that calendar day at local midnight.
+    // before wherever the clock runs behind UTC. This is that calendar day from its first local
+    // instant (where the clock skips midnight, the day starts when it resumes).
     Q_INVOKABLE QDateTime fromDate(const QDateTime &utcMidnight) const;
     // Formatted in the named locale rather than the system's (month titles, say).
     Q_INVOKABLE QString formatLocalized(const QDateTime &value, const QString &format,
@@ -118,7 +116,6 @@ private slots:
     void scaleUpdate(double);
     void windowStateUpdate(Qt::WindowState state);
     void geometryUpdate(int);
-    void geometryTimeout();
 
 private:
     double baseScaleOf(QScreen *screen) const;
@@ -127,8 +124,6 @@ private:
     void applyGeometry(const QRect &rect);
     void reportDriver(const QString &vendor, const QString &renderer, const QString &version);
 
-    QString m_rendererText;
-    std::unique_ptr<QTimer> m_geometryTimer;
     bool m_initialising = true;
     double m_scale = 1.0;
     double m_lastPpp = 1.0;

@@ -1,10 +1,10 @@
 #include "astro/calculation.h"
 
 #include "astro/library.h"
+#include "astro/logging.h"
 #include "astro/planet.h"
 #include "astro/rules.h"
 
-#include <QDebug>
 #include <QHash>
 #include <QQmlEngine>
 #include <QtConcurrent>
@@ -81,8 +81,7 @@ Calculation::Calculation(QObject *parent)
 
 Calculation::~Calculation()
 {
-    m_closing = true;
-    m_users.waitForIdle();
+    m_users.close();
 }
 
 QString Calculation::body() const
@@ -126,7 +125,7 @@ void Calculation::setBody(const QString &body)
         return;
     const int number = astro::bodyNumber(body);
     if (number < 0) {
-        qDebug().noquote() << QStringLiteral("invalid body '%1'").arg(body);
+        qCDebug(lcAstro).noquote() << QStringLiteral("invalid body '%1'").arg(body);
         return;
     }
     m_bodyNumber = std::clamp(number, 0, int(Planet::LAST));
@@ -153,10 +152,10 @@ void Calculation::setObserver(const Position &observer)
                       && std::fabs(observer.latitude()) <= 90.0
                       && std::fabs(observer.longitude()) <= 180.0;
     if (!sane) {
-        qDebug().noquote() << QStringLiteral("invalid observer %1, %2, %3 ignored")
-                                  .arg(observer.longitude())
-                                  .arg(observer.latitude())
-                                  .arg(observer.altitude());
+        qCDebug(lcAstro).noquote() << QStringLiteral("invalid observer %1, %2, %3 ignored")
+                                          .arg(observer.longitude())
+                                          .arg(observer.latitude())
+                                          .arg(observer.altitude());
         return;
     }
     QMutexLocker locker(&m_lock);
@@ -178,18 +177,16 @@ void Calculation::setObserverVector(const QVector3D &vector)
 
 void Calculation::fullEphemeris(const QDateTime &time)
 {
-    m_users.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, time] {
-        if (time.isValid() && !m_closing) {
-            emit beginEphemeris();
-            Ephemeris *ephemeris = computeEphemeris(time);
-            // Published to the interface's thread; the declarative engine frees it once
-            // nothing refers to it any more.
-            ephemeris->moveToThread(thread());
-            QQmlEngine::setObjectOwnership(ephemeris, QQmlEngine::JavaScriptOwnership);
-            emit ephemerisCalculated(ephemeris);
-        }
-        m_users.end();
+    m_users.run([this, time] {
+        if (!time.isValid())
+            return;
+        emit beginEphemeris();
+        Ephemeris *ephemeris = computeEphemeris(time);
+        // Published to the interface's thread; the declarative engine frees it once nothing
+        // refers to it any more.
+        ephemeris->moveToThread(thread());
+        QQmlEngine::setObjectOwnership(ephemeris, QQmlEngine::JavaScriptOwnership);
+        emit ephemerisCalculated(ephemeris);
     });
 }
 
@@ -215,19 +212,22 @@ Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
     e->setLowerTransit(lowerTransitAfter(time));
     if (!e->nextRising().isValid() || !e->nextSetting().isValid() || !e->upperTransit().isValid()
         || !e->lowerTransit().isValid()) {
-        qDebug().noquote() << QStringLiteral(
-                                  "no rising, setting or transit found after %1 at latitude %2")
-                                  .arg(time.toString(Qt::ISODate))
-                                  .arg(observer().latitude());
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("no rising, setting or transit found after %1 at latitude %2")
+                   .arg(time.toString(Qt::ISODate))
+                   .arg(observer().latitude());
     }
 
+    // A day step keeps the wall-clock time across a clock change, where a step of 24 hours
+    // would move it by the change.
+    const Zone zone = this->zone();
+    e->setPrevMidDay(wholeMinute(zone.addDays(time, -1)));
+    e->setNextMidDay(wholeMinute(zone.addDays(time, 1)));
     const double jd = julianDay(time);
-    e->setPrevMidDay(localTime(jd - 1.0));
-    e->setNextMidDay(localTime(jd + 1.0));
 
-    const QDateTime day(time.toLocalTime().date(), QTime(0, 0), Qt::LocalTime);
+    const QDate date = zone.toZone(time).date();
     QList<QDateTime> changes;
-    zodiacChanges(day, day.addDays(2), changes);
+    zodiacChanges(zone.startOfDay(date), zone.startOfDay(date.addDays(2)), changes);
 
     e->setLongitude(bodyPosition(jd).longitude());
     e->setIllumination(bodyPhenomena(jd).illumination);
@@ -265,7 +265,7 @@ double Calculation::phaseAt(double jd)
 {
     QMutexLocker locker(&m_lock);
     const double body = calcPosition(m_bodyNumber, jd, m_observer).longitude();
-    const double sun = calcPosition(0, jd, m_observer).longitude();
+    const double sun = calcPosition(Planet::SUN, jd, m_observer).longitude();
     locker.unlock();
     return phaseFraction(body, sun);
 }
@@ -291,7 +291,7 @@ void Calculation::fillReduced(Ephemeris *e, const QDateTime &time, const QDateTi
     const double jd = julianDay(time);
     QMutexLocker locker(&m_lock);
     const double body = calcPosition(m_bodyNumber, jd, m_observer).longitude();
-    const double sun = calcPosition(0, jd, m_observer).longitude();
+    const double sun = calcPosition(Planet::SUN, jd, m_observer).longitude();
     const double offset = calcAyanamsa(jd);
     locker.unlock();
     e->setTime(time);
@@ -310,7 +310,7 @@ double Calculation::phaseTime(double jd, double target, double resolution, bool 
     const double eps = 1.0 / resolution;
     const int body = m_bodyNumber;
     const Position observer = m_observer;
-    const bool monotone = body == 1 && m_algorithm == Algorithm::Fast;
+    const bool monotone = body == Planet::MOON && m_algorithm == Algorithm::Fast;
 
     // Each round re-evaluates its centre, which the round before evaluated already as one of
     // its three points; remembering the last few values changes nothing in the results and
@@ -327,7 +327,7 @@ double Calculation::phaseTime(double jd, double target, double resolution, bool 
                 return k.f;
         }
         const double a = calcPosition(body, t, observer).longitude();
-        const double b = calcPosition(0, t, observer).longitude();
+        const double b = calcPosition(Planet::SUN, t, observer).longitude();
         const double value = phaseFraction(a, b);
         known[next] = {t, value};
         next = (next + 1) % 4;
@@ -418,7 +418,7 @@ void Calculation::zodiacChanges(const QDateTime &from, const QDateTime &to,
         return;
     // The fast scan relies on the Moon's longitude growing steadily; other bodies (Mercury
     // turns retrograde) take the literal walk.
-    if (m_algorithm == Algorithm::Fast && bodyNumber() == 1)
+    if (m_algorithm == Algorithm::Fast && bodyNumber() == Planet::MOON)
         zodiacChangesFast(from, to, changes, cancel);
     else
         zodiacChangesLiteral(from, to, changes, cancel);
@@ -432,7 +432,7 @@ void Calculation::zodiacChangesLiteral(const QDateTime &from, const QDateTime &t
     const QDateTime end = to.toUTC();
     int prev = zodiacAt(julianDay(start));
     for (QDateTime cur = start; cur <= end; cur = cur.addSecs(3600)) {
-        if ((cancel && *cancel) || m_closing)
+        if ((cancel && *cancel) || isClosing())
             return;
         const int s = zodiacAt(julianDay(cur));
         if (s == prev)
@@ -484,7 +484,7 @@ void Calculation::zodiacChangesFast(const QDateTime &from, const QDateTime &to,
 
     int lo = 0;
     while (lo < last) {
-        if ((cancel && *cancel) || m_closing)
+        if ((cancel && *cancel) || isClosing())
             return;
         const Sample low = sample(lo);
         const int hi = std::min(lo + SignScanStep, last);
@@ -519,10 +519,10 @@ VoidOfCourse Calculation::voidOfCourse(const QDateTime &ingress, int maxMinutes)
 VoidOfCourse Calculation::voidResult(const QDateTime &ingress, int minutesBack, int maxMinutes)
 {
     if (minutesBack > maxMinutes) {
-        qDebug().noquote() << QStringLiteral(
-                                  "no lunar aspect within %1 minutes before %2, no void of course")
-                                  .arg(maxMinutes)
-                                  .arg(ingress.toString(Qt::ISODate));
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("no lunar aspect within %1 minutes before %2, no void of course")
+                   .arg(maxMinutes)
+                   .arg(ingress.toString(Qt::ISODate));
         return {};
     }
     VoidOfCourse v;

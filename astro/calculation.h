@@ -3,9 +3,11 @@
 #include "astro/calculationmethod.h"
 #include "astro/ephemeris.h"
 #include "astro/phenomena.h"
+#include "astro/planet.h"
 #include "astro/position.h"
 #include "astro/voidofcourse.h"
-#include "astro/workercount.h"
+#include "astro/zone.h"
+#include "global/taskgroup.h"
 
 #include <QDateTime>
 #include <QList>
@@ -21,7 +23,9 @@ namespace astro {
 
 // The engine's entry point: which body, which observer, and the computing operations on which
 // the full ephemeris, the calendar and the search are built. Every library call that depends
-// on the observer is made under the lock, because the observer is one setting of the library.
+// on the observer is made under the lock: where the library keeps one observer for the whole
+// process (builds without thread-local storage), setting it and the call that follows must not
+// interleave with another thread's.
 class Calculation : public QObject
 {
     Q_OBJECT
@@ -52,6 +56,9 @@ public:
     void setMethod(const CalculationMethod &method);
     void setObserver(const Position &observer);
     void setObserverVector(const QVector3D &vector);
+
+    // The clock on which days start and results are read.
+    Zone zone() const { return Zone(); }
 
     void setAlgorithm(Algorithm algorithm) { m_algorithm = algorithm; }
     Algorithm algorithm() const { return m_algorithm; }
@@ -93,7 +100,7 @@ public:
     // so that its destructor waits for them; they poll isClosing() to stop early.
     void beginUse() { m_users.begin(); }
     void endUse() { m_users.end(); }
-    bool isClosing() const { return m_closing; }
+    bool isClosing() const { return m_users.isClosing(); }
 
 signals:
     void bodyChanged(QString body);
@@ -119,14 +126,13 @@ private:
     VoidOfCourse voidResult(const QDateTime &ingress, int minutesBack, int maxMinutes);
 
     mutable QMutex m_lock;
-    int m_bodyNumber = 1;
+    int m_bodyNumber = Planet::MOON;
     QString m_body = QStringLiteral("moon");
     CalculationMethod m_method;
     Position m_observer;
 
     std::atomic<Algorithm> m_algorithm{Algorithm::Fast};
-    std::atomic<bool> m_closing{false};
-    WorkerCount m_users;
+    global::TaskGroup m_users;
 };
 
 } // namespace astro

@@ -10,11 +10,6 @@ namespace {
 // The grid shows the new moons to the minute; the lunar day of each cell follows from them.
 constexpr double NewMoonResolution = 1440;
 
-QDateTime atLocal(const QDate &date, const QTime &time)
-{
-    return QDateTime(date, time, Qt::LocalTime);
-}
-
 } // namespace
 
 CalendarModel::CalendarModel(QObject *parent)
@@ -95,11 +90,14 @@ QDate CalendarModel::gridStart(const QDate &month)
     return month.addDays(-k);
 }
 
-int CalendarModel::voidDayIndex(const QDateTime &gridBegin, const QDateTime &start)
+int CalendarModel::voidDayIndex(const QDateTime &gridBegin, const QDateTime &start,
+                                const Zone &zone)
 {
-    if (!start.isValid() || start < gridBegin || !(start < gridBegin.addDays(GridDays)))
+    const QDate first = zone.toZone(gridBegin).date();
+    if (!start.isValid() || start < gridBegin
+        || !(start < zone.startOfDay(first.addDays(GridDays))))
         return -1;
-    return int(gridBegin.date().daysTo(start.toLocalTime().date()));
+    return int(first.daysTo(zone.toZone(start).date()));
 }
 
 // The month and the calculation are taken on the main thread, where the setters run; the
@@ -136,7 +134,8 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
     m_terminate = false;
     emit entriesVersionChanged(version);
 
-    const QDateTime g = atLocal(first, QTime(0, 0));
+    const Zone zone = calculation->zone();
+    const QDateTime g = zone.startOfDay(first);
     QDateTime prev = calculation->prevPhase(g, 0.0, NewMoonResolution);
     QDateTime next = calculation->nextPhase(g, 0.0, NewMoonResolution);
     auto fill = [&](Ephemeris *e, const QDateTime &t) {
@@ -150,9 +149,9 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
     for (int i = 0; i < GridDays && !stopping(calculation); ++i) {
         const QDate day = first.addDays(i);
         CalendarEntry entry = m_entries.at(i);
-        fill(entry.first, atLocal(day, QTime(0, 0)));
+        fill(entry.first, zone.startOfDay(day));
         entry.first->setVoidZodiac(-1);
-        fill(entry.second, atLocal(day, QTime(23, 59)));
+        fill(entry.second, zone.at(day, QTime(23, 59)));
         entry.version = version;
         emit entryChanged(i, entry);
     }
@@ -162,14 +161,15 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
     const QDateTime firstTime = m_entries.at(0).first->time();
     if (!firstTime.isValid())
         return;
-    const QDateTime g0 = atLocal(firstTime.date(), QTime(0, 0));
+    const QDateTime g0 = zone.startOfDay(zone.toZone(firstTime).date());
     QList<QDateTime> changes;
-    calculation->zodiacChanges(g0, g0.addDays(GridDays), changes, &m_terminate);
+    calculation->zodiacChanges(g0, zone.startOfDay(g0.date().addDays(GridDays)), changes,
+                               &m_terminate);
     if (stopping(calculation))
         return;
     for (const QDateTime &change : qAsConst(changes)) {
         const VoidOfCourse v = calculation->voidOfCourse(change);
-        const int k = voidDayIndex(g0, v.start);
+        const int k = voidDayIndex(g0, v.start, zone);
         if (k >= 0) {
             Ephemeris *e = m_entries.at(k).first;
             e->setVoidStart(v.start);

@@ -2,7 +2,7 @@
 
 #include "astro/calculation.h"
 #include "astro/calendarentry.h"
-#include "astro/workercount.h"
+#include "global/taskgroup.h"
 
 #include <QDate>
 #include <QMutex>
@@ -54,8 +54,9 @@ public:
     // the first is itself a Monday.
     static QDate gridStart(const QDate &month);
     // The grid day on which a void interval starting at `start` is shown, or -1 outside the
-    // 42 days from `gridBegin` (local midnight of the grid's first day).
-    static int voidDayIndex(const QDateTime &gridBegin, const QDateTime &start);
+    // 42 days from `gridBegin` (the start of the grid's first day on the zone's clock).
+    static int voidDayIndex(const QDateTime &gridBegin, const QDateTime &start,
+                            const Zone &zone = Zone());
 
 signals:
     void calculationChanged(Calculation *calculation);
@@ -77,7 +78,7 @@ private:
     QMutex m_lock;
     std::atomic<bool> m_terminate{false};
     std::atomic<bool> m_closing{false};
-    WorkerCount m_runs;
+    global::TaskGroup m_runs;
 };
 
 } // namespace astro

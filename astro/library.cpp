@@ -1,6 +1,6 @@
 #include "astro/library.h"
 
-#include <QDebug>
+#include "astro/logging.h"
 
 #include <swephexp.h>
 
@@ -12,16 +12,18 @@ namespace astro {
 namespace {
 
 // Flag words of the library calls: sidereal (J2000 frame), topocentric.
-constexpr int PositionFlags = 0x18000;
-constexpr int RiseTransFlags = 0x10000;
-// SE_SIDM_J2000 with SE_SIDBIT_ECL_T0: longitudes on the ecliptic and equinox of J2000.
-constexpr int SiderealMode = 274;
+constexpr int PositionFlags = SEFLG_SIDEREAL | SEFLG_TOPOCTR;
+constexpr int RiseTransFlags = SEFLG_SIDEREAL;
+// Longitudes on the ecliptic and equinox of J2000.
+constexpr int SiderealMode = SE_SIDM_J2000 | SE_SIDBIT_ECL_T0;
 
 std::atomic<bool> g_filesFound{true};
 
-// The library keeps its whole state (data path, sidereal mode, observer) in thread-local storage:
-// a set-up made on the main thread is not seen by a pool thread. Each thread therefore makes the
-// process-wide set-up once, before its first call.
+// Where the library is built with thread-local storage (GCC builds such as Debian's), its whole
+// state (data path, sidereal mode, observer) is per thread: a set-up made on the main thread is
+// not seen by a pool thread. Each thread therefore makes the set-up once, before its first call.
+// Builds without it (macOS, Windows) keep one state for the whole process; there the observer set
+// before each call is paired with that call by the calculation's lock.
 // The library allocates its file buffers per thread as well; a pool thread that ends must
 // hand them back, or every expired worker leaks them.
 struct ThreadSetup
@@ -41,7 +43,7 @@ void prepareThread()
 
 void logFailure(const char *what, const char *error)
 {
-    qDebug().noquote() << QString::fromLatin1(what) + QString::fromLatin1(error);
+    qCDebug(lcAstro).noquote() << QString::fromLatin1(what) + QString::fromLatin1(error);
 }
 
 std::optional<double> riseTrans(int body, double jd, const Position &observer, int event)
@@ -74,7 +76,7 @@ void setupEphemeris()
     const bool found = flags >= 0 && (flags & SEFLG_SWIEPH);
     g_filesFound = found;
     if (!found) {
-        qDebug().noquote() << QStringLiteral(
+        qCDebug(lcAstro).noquote() << QStringLiteral(
             "ephemeris files not found, using the library's analytic ephemeris (less precise)");
     }
 }
@@ -96,14 +98,14 @@ double julianDay(const QDateTime &time)
     if (swe_utc_to_jd(date.year(), date.month(), date.day(), clock.hour(), clock.minute(),
                       double(clock.second()), SE_GREG_CAL, results, error)
         == ERR) {
-        qDebug().noquote()
+        qCDebug(lcAstro).noquote()
             << QStringLiteral("asUtcToJd() error: %1").arg(QString::fromLatin1(error));
         return 0.0;
     }
     return results[1];
 }
 
-QDateTime localTime(double jd)
+QDateTime localTime(double jd, const Zone &zone)
 {
     prepareThread();
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
@@ -115,10 +117,9 @@ QDateTime localTime(double jd)
     // cut off keeps whole minutes whole; no result of the engine is finer than a minute.
     const QDateTime utc = QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC)
                               .addSecs(qRound64(second));
-    const QDateTime local = utc.toLocalTime();
     // Zones with offsets that are not whole minutes (old local mean times) still give whole
     // minutes.
-    return local.addMSecs(-(local.time().second() * 1000 + local.time().msec()));
+    return wholeMinute(zone.toZone(utc));
 }
 
 Position calcPosition(int body, double jd, const Position &observer)

@@ -5,6 +5,7 @@
 
 #include "astro/phenomena.h"
 #include "astro/position.h"
+#include "astro/zone.h"
 
 #include <QDateTime>
 #include <QString>
@@ -18,7 +19,7 @@ namespace astro {
 constexpr int FirstEphemerisYear = 1800;
 constexpr int LastEphemerisYear = 2399;
 
-// Once at start-up, on the main thread. The library keeps its settings per thread, so every
+// Once at start-up, on the main thread. Where the library keeps its settings per thread, every
 // thread that computes repeats the same set-up itself before its first call.
 void setupEphemeris();
 // False when the library had to fall back to its analytic ephemeris (data files missing).
@@ -27,8 +28,9 @@ bool ephemerisFilesFound();
 // Local (or any zone) date-time to the UT1 Julian day, converted with the UTC offset in force at
 // that date. Milliseconds are dropped. 0.0 (and a log line) when the library rejects the date.
 double julianDay(const QDateTime &time);
-// UT1 Julian day to a local date-time, truncated to the whole minute.
-QDateTime localTime(double jd);
+// UT1 Julian day to a date-time on the zone's clock, truncated to the whole minute: every
+// instant the engine hands out is the minute during which it falls.
+QDateTime localTime(double jd, const Zone &zone = Zone());
 
 Position calcPosition(int body, double jd, const Position &observer);
 Phenomena calcPhenomena(int body, double jd, const Position &observer);

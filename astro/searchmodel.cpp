@@ -1,9 +1,9 @@
 #include "astro/searchmodel.h"
 
 #include "astro/library.h"
+#include "astro/logging.h"
 #include "astro/rules.h"
 
-#include <QDebug>
 #include <QElapsedTimer>
 #include <QQmlEngine>
 #include <QtConcurrent>
@@ -17,11 +17,6 @@ constexpr double NewMoonResolution = 1440;
 const QDate LastSearchDay(LastEphemerisYear, 12, 31);
 // More hits than anybody reads; it keeps a mistaken count from occupying a worker for years.
 constexpr int MaxResults = 1000;
-
-QDateTime midnight(const QDate &date)
-{
-    return QDateTime(date, QTime(0, 0), Qt::LocalTime);
-}
 
 // The days that cannot match, after a day that did not. Within one lunation the lunar day
 // never falls and rises by at most 2 a day: the topocentric Moon moves at most about 21.5
@@ -76,13 +71,15 @@ void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int re
 {
     Calculation *calculation = m_calculation;
     if (!calculation) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] no calculation assigned");
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] no calculation assigned");
         return;
     }
     if (results > MaxResults) {
-        qDebug().noquote() << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
-                                  .arg(results)
-                                  .arg(MaxResults);
+        qCDebug(lcAstro).noquote()
+            << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
+                   .arg(results)
+                   .arg(MaxResults);
         results = MaxResults;
     }
     calculation->beginUse();
@@ -107,7 +104,8 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
     const bool anySign = zodiac < 0 || zodiac > 11;
     // The literal walk examines every day; it is the reference for the skipping one.
     const bool skipping = calculation->algorithm() == Calculation::Algorithm::Fast;
-    const QDateTime noon(start, QTime(12, 0), Qt::LocalTime);
+    const Zone zone = calculation->zone();
+    const QDateTime noon = zone.at(start, QTime(12, 0));
     QDateTime prev = calculation->prevPhase(noon, 0.0, NewMoonResolution);
     QDateTime next = calculation->nextPhase(noon, 0.0, NewMoonResolution);
     // The lunation's length in days, as Ephemeris::lunarDay() computes it from the same two
@@ -121,11 +119,12 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
     // the pair still moves on exactly where a day-by-day walk would move it.
     int skip = 0;
     for (int d = 0;; ++d) {
-        const QDateTime t = midnight(start.addDays(d));
+        const QDateTime t = zone.startOfDay(start.addDays(d));
         if (t.date() > LastSearchDay) {
             if (!endLogged)
-                qDebug().noquote() << QStringLiteral("search reached %1, the end of the ephemeris")
-                                          .arg(LastSearchDay.toString(Qt::ISODate));
+                qCDebug(lcAstro).noquote()
+                    << QStringLiteral("search reached %1, the end of the ephemeris")
+                           .arg(LastSearchDay.toString(Qt::ISODate));
             endLogged = true;
             if (!e->time().isValid())
                 e->setTime(t);
@@ -147,7 +146,7 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
             return true;
         if (stopwatch.elapsed() >= m_budget) {
-            qDebug().noquote() << QStringLiteral("search took 10 seconds! aborting...");
+            qCDebug(lcAstro).noquote() << QStringLiteral("search took 10 seconds! aborting...");
             return false;
         }
         if (stopping(calculation))
@@ -156,8 +155,8 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
             continue;
         int rest = 0;
         if (prev.secsTo(t) >= 86400) {
-            const QDate last = next.toLocalTime().date();
-            rest = int(t.date().daysTo(last)) - (midnight(last) < next ? 0 : 1);
+            const QDate last = zone.toZone(next).date();
+            rest = int(t.date().daysTo(last)) - (zone.startOfDay(last) < next ? 0 : 1);
         }
         skip = impossibleDays(anyDay ? 0 : lunarDay, anySign ? -1 : zodiac, day, sign, rest);
     }
@@ -173,11 +172,11 @@ void SearchModel::run(QDateTime from, int lunarDay, int zodiac, int results,
     bool endLogged = false;
     for (int hit = 0; hit < results && !stopping(calculation); ++hit) {
         auto *e = new Ephemeris;
-        const QDate start = from.toLocalTime().date();
+        const QDate start = calculation->zone().toZone(from).date();
         bool timeout = false;
         if (!start.isValid() || start > LastSearchDay) {
             // Nothing left to find; every asked-for hit is still answered.
-            e->setTime(midnight(start));
+            e->setTime(calculation->zone().startOfDay(start));
             timeout = true;
         } else {
             timeout = !findHit(e, start, lunarDay, zodiac, calculation, endLogged);

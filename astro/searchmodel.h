@@ -2,7 +2,7 @@
 
 #include "astro/calculation.h"
 #include "astro/ephemeris.h"
-#include "astro/workercount.h"
+#include "global/taskgroup.h"
 
 #include <QDateTime>
 #include <QMutex>
@@ -53,7 +53,7 @@ private:
     QMutex m_lock;
     std::atomic<int> m_budget{10000};
     std::atomic<bool> m_closing{false};
-    WorkerCount m_searches;
+    global::TaskGroup m_searches;
 };
 
 } // namespace astro

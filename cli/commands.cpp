@@ -75,8 +75,8 @@ QJsonDocument search(astro::Calculation &calculation, const Options &options)
             hits.append({e, timeout});
         },
         Qt::DirectConnection);
-    model.search(QDateTime(options.from, QTime(0, 0), Qt::LocalTime), options.lunarDay,
-                 options.sign, options.results);
+    model.search(calculation.zone().startOfDay(options.from), options.lunarDay, options.sign,
+                 options.results);
     model.waitForSearches();
 
     QJsonArray results;

@@ -41,7 +41,7 @@ Object::Object(const QString &placeFolder, QObject *parent)
 Object::~Object()
 {
     // Searches not yet started return at once; the running ones finish their walk.
-    m_tasks.closeAndWait();
+    m_tasks.close();
 }
 
 void Object::restoreLocation()

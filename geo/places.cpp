@@ -2,7 +2,6 @@
 
 #include "geo/logging.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringMatcher>
@@ -152,7 +151,7 @@ bool Places::loadCountries(const QString &fileName)
         return false;
     m_countries = countries;
     logSkipped(fileName, skipped);
-    qDebug().noquote() << QStringLiteral("parsed %1 countries").arg(m_countries.size());
+    qCDebug(lcGeo).noquote() << QStringLiteral("parsed %1 countries").arg(m_countries.size());
     return true;
 }
 
@@ -182,7 +181,7 @@ bool Places::loadRegions(const QString &fileName)
         return false;
     m_regions = regions;
     logSkipped(fileName, skipped);
-    qDebug().noquote() << QStringLiteral("parsed %1 regions").arg(counted);
+    qCDebug(lcGeo).noquote() << QStringLiteral("parsed %1 regions").arg(counted);
     return true;
 }
 
@@ -300,7 +299,7 @@ bool Places::loadCities(const QString &fileName)
             << QStringLiteral("%1: %2 lines with coordinates that are not numbers, read as 0")
                    .arg(fileName)
                    .arg(badCoordinates);
-    qDebug().noquote() << QStringLiteral("parsed %1 cities").arg(m_cities.size());
+    qCDebug(lcGeo).noquote() << QStringLiteral("parsed %1 cities").arg(m_cities.size());
     return true;
 }
 

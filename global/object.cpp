@@ -1,7 +1,8 @@
 #include "global/object.h"
 
+#include "global/logging.h"
+
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ constexpr int MaxRedirects = 5;
 
 void log(const QString &line)
 {
-    qDebug().noquote() << line;
+    qCDebug(lcGlobal).noquote() << line;
 }
 
 // Why a reply brought no usable body, or an empty text when it did. A status outside 2xx that Qt

@@ -1,52 +1,65 @@
 #pragma once
 
-#include <QFuture>
 #include <QMutex>
-#include <QVector>
+#include <QThreadPool>
+#include <QWaitCondition>
 #include <QtConcurrent>
 
-#include <algorithm>
 #include <atomic>
 
 namespace global {
 
-// The pool tasks an object started, so that the object can close them before it goes: a task
-// must never outlive the objects it uses. Tasks still queued at closing give up without running;
-// running ones are waited for.
+// The pool tasks that use an object, counted so that the object can wait for them before it
+// goes: a task must never outlive the objects it uses. A task started through run() is counted
+// from the moment it is queued; a worker started elsewhere that uses the object registers with
+// begin() and end(). After close(), tasks still queued give up without running.
 class TaskGroup
 {
 public:
-    ~TaskGroup() { closeAndWait(); }
+    ~TaskGroup() { close(); }
 
     template<typename Task>
     void run(Task task)
     {
-        QMutexLocker lock(&m_mutex);
-        m_tasks.erase(std::remove_if(m_tasks.begin(), m_tasks.end(),
-                                     [](const QFuture<void> &done) { return done.isFinished(); }),
-                      m_tasks.end());
-        m_tasks.append(QtConcurrent::run([this, task] {
+        begin();
+        QtConcurrent::run(QThreadPool::globalInstance(), [this, task] {
             if (!m_closing)
                 task();
-        }));
+            end();
+        });
     }
 
-    // Waiting on a task that has not started yet may run it right here; it then gives up at once.
-    void closeAndWait()
+    void begin()
+    {
+        QMutexLocker locker(&m_mutex);
+        ++m_count;
+    }
+    void end()
+    {
+        QMutexLocker locker(&m_mutex);
+        if (--m_count == 0)
+            m_idle.wakeAll();
+    }
+
+    // Blocks until every task counted so far has ended.
+    void waitForIdle()
+    {
+        QMutexLocker locker(&m_mutex);
+        while (m_count > 0)
+            m_idle.wait(&m_mutex);
+    }
+
+    void close()
     {
         m_closing = true;
-        QVector<QFuture<void>> tasks;
-        {
-            QMutexLocker lock(&m_mutex);
-            tasks.swap(m_tasks);
-        }
-        for (QFuture<void> &task : tasks)
-            task.waitForFinished();
+        waitForIdle();
     }
+    bool isClosing() const { return m_closing; }
 
 private:
     QMutex m_mutex;
-    QVector<QFuture<void>> m_tasks;
+    QWaitCondition m_idle;
+    int m_count = 0;
     std::atomic<bool> m_closing{false};
 };
 

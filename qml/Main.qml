@@ -18,9 +18,9 @@ Rectangle {
 
     property real ppp: UI.ppp
     // Paints the overlay's strips, to see where they are.
-    property alias showModality: overlay.showModality
+    property alias showModality: modalOverlay.showModality
     // The drop-down window open now, or null.
-    property alias modalWindow: overlay.modalWindow
+    property alias modalWindow: modalOverlay.modalWindow
 
     readonly property Calculation calculation: Calculation {
         body: "moon"
@@ -34,17 +34,6 @@ Rectangle {
     }
 
     property bool completed: false
-
-    // Called by the drop-downs: remember `item` and catch clicks everywhere except on `rect`.
-    function setModalWindow(item, rect) {
-        overlay.setModalWindow(item, rect)
-    }
-    function enableModalOverlay(value) {
-        overlay.enableModalOverlay(value)
-    }
-    function modalOverlayPressed(event) {
-        overlay.modalOverlayPressed(event)
-    }
 
     function showPanelDayInCalendar() {
         window.calendarModel.selectedDate = panel.dateTime
@@ -207,12 +196,15 @@ Rectangle {
         CalendarPage {
             calendarModel: window.calendarModel
             searchModel: window.calendarSearchModel
+            overlay: modalOverlay
             onDateTimeSelected: panel.dateTime = value
         }
     }
     Component {
         id: settingsPage
-        SettingsPage {}
+        SettingsPage {
+            overlay: modalOverlay
+        }
     }
     Component {
         id: infoPage
@@ -220,7 +212,7 @@ Rectangle {
     }
 
     ModalOverlay {
-        id: overlay
+        id: modalOverlay
         anchors.fill: parent
         z: 999
     }

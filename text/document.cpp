@@ -1,6 +1,6 @@
 #include "text/document.h"
 
-#include <QDebug>
+#include "text/logging.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,8 +17,8 @@ Document::Document(const QByteArray &data, QObject *parent)
         parse();
         m_isValid = true;
     } catch (const std::exception &error) {
-        qDebug().noquote() << QStringLiteral("text parcing exception: %1")
-                                  .arg(QString::fromLocal8Bit(error.what()));
+        qCDebug(lcText).noquote() << QStringLiteral("text parcing exception: %1")
+                                         .arg(QString::fromLocal8Bit(error.what()));
     }
     m_currentKeys.clear();
 }

@@ -2,8 +2,8 @@
 
 #include "text/codec.h"
 #include "text/document.h"
+#include "text/logging.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QMetaMethod>
 #include <QQmlEngine>
@@ -24,7 +24,7 @@ Loader::Loader(QObject *parent)
 Loader::~Loader()
 {
     // Loads that have not started yet give up; waiting on one may also run it right here.
-    m_jobs.closeAndWait();
+    m_jobs.close();
 }
 
 void Loader::load(const QString &file)
@@ -34,7 +34,7 @@ void Loader::load(const QString &file)
 
 void Loader::run(const QString &file)
 {
-    qDebug().noquote() << QStringLiteral("Opening text file %1").arg(file);
+    qCDebug(lcText).noquote() << QStringLiteral("Opening text file %1").arg(file);
 
     QFile input(file);
     bool opened = input.open(QIODevice::ReadOnly);
@@ -44,7 +44,7 @@ void Loader::run(const QString &file)
     }
     // A missing ".enc" name is a failure too, not an empty document.
     if (!opened) {
-        qDebug().noquote() << QStringLiteral("Failed to open file %1").arg(file);
+        qCDebug(lcText).noquote() << QStringLiteral("Failed to open file %1").arg(file);
         return;
     }
     QByteArray bytes = input.readAll();
@@ -54,7 +54,7 @@ void Loader::run(const QString &file)
 
     auto document = std::make_unique<Document>(bytes);
     if (!document->isValid())
-        qDebug().noquote() << QStringLiteral("Failed to parse text file %1").arg(file);
+        qCDebug(lcText).noquote() << QStringLiteral("Failed to parse text file %1").arg(file);
 
     // The receivers, and the QML engine that may end up freeing it, live in the loader's thread.
     document->moveToThread(thread());

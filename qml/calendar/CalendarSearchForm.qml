@@ -11,6 +11,8 @@ Item {
     id: root
 
     property var model: null
+    // The scene's ModalOverlay, handed to the drop-downs.
+    property Item overlay: null
     // Results still awaited.
     property int searchCount: 0
     readonly property bool isSearching: searchCount > 0
@@ -52,6 +54,7 @@ Item {
             id: moonDay
             width: parent.width
             height: fields.fieldHeight
+            overlay: root.overlay
             labelText: qsTr("Moon day")
             options: [qsTr("Any")].concat(root.range(1, 30))
         }
@@ -59,6 +62,7 @@ Item {
             id: sign
             width: parent.width
             height: fields.fieldHeight
+            overlay: root.overlay
             labelText: qsTr("In sign")
             // Sign names stay untranslated here, as everywhere they name a sign.
             options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) { return z.name }))
@@ -67,6 +71,7 @@ Item {
             id: from
             width: parent.width
             height: fields.fieldHeight
+            overlay: root.overlay
             labelText: qsTr("From")
             isDate: true
             options: [qsTr("Today")]
@@ -75,6 +80,7 @@ Item {
             id: results
             width: parent.width
             height: fields.fieldHeight
+            overlay: root.overlay
             labelText: qsTr("Results")
             options: root.range(1, 10)
         }

@@ -6,13 +6,15 @@ import "../scripts/Util.js" as Util
 
 // The list window of the select and search fields: a top-level window of its own, so it may
 // reach beyond the main window's edges, that never takes the keyboard focus. It hangs from the
-// field's box and opens the root scene's modal overlay around itself, so a click elsewhere in
-// the scene closes it.
+// field's box and opens the scene's modal overlay around itself, so a click elsewhere in the
+// scene closes it.
 Window {
     id: root
 
     // The field's box it hangs from.
     property Item box: null
+    // The scene's ModalOverlay, or null where there is none.
+    property Item overlay: null
     property real contentWidth: 0
     property real contentHeight: 0
     property real maximumHeight: 160 * UI.ppp
@@ -25,11 +27,6 @@ Window {
 
     readonly property real frameBorder: 1 * UI.ppp
     readonly property bool scrollbarVisible: contentHeight > height - 2 * frameBorder
-
-    // The root scene, whose id is "window", or null where there is none.
-    function scene() {
-        return typeof window !== "undefined" && window ? window : null
-    }
 
     function boxRect() {
         var origin = Util.getAbsolutePosition(UI, box)
@@ -54,9 +51,8 @@ Window {
     // Hides the list and turns the overlay off.
     function close() {
         hide()
-        var s = scene()
-        if (s)
-            s.enableModalOverlay(false)
+        if (overlay)
+            overlay.enableModalOverlay(false)
     }
 
     flags: Qt.FramelessWindowHint | Qt.WindowDoesNotAcceptFocus | (popup ? Qt.Popup : Qt.Tool)
@@ -66,17 +62,16 @@ Window {
     height: Math.min(maximumHeight, Math.max(contentHeight, itemHeight) + 2 * frameBorder)
 
     onVisibleChanged: {
-        var s = scene()
-        if (!s)
+        if (!overlay)
             return
         if (visible) {
             var own = Qt.rect(x, y, width, height)
-            s.setModalWindow(root, includeBox ? Util.unionRect(own, boxRect()) : own)
-        } else if (s.modalWindow === root) {
+            overlay.setModalWindow(root, includeBox ? Util.unionRect(own, boxRect()) : own)
+        } else if (overlay.modalWindow === root) {
             // Hidden some other way than through the overlay: the overlay must not stay up
             // and swallow the next click.
-            s.enableModalOverlay(false)
-            s.modalWindow = null
+            overlay.enableModalOverlay(false)
+            overlay.modalWindow = null
         }
     }
     onActiveChanged: {

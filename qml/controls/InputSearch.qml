@@ -11,6 +11,8 @@ InputFrame {
     property var options: []
     property int dropdownMaximumHeight: 160 * UI.ppp
     property int dropdownItemHeight: 20 * UI.ppp
+    // The scene's ModalOverlay, which closes the drop-down on a click elsewhere.
+    property Item overlay: null
     property bool inSearch: false
 
     readonly property alias dropdown: dropdown
@@ -90,6 +92,7 @@ InputFrame {
     DropdownWindow {
         id: dropdown
         box: root.box
+        overlay: root.overlay
         popup: typeof platform !== "undefined" && platform === "win"
         includeBox: true
         maximumHeight: root.dropdownMaximumHeight

@@ -17,6 +17,8 @@ InputFrame {
     property date inputDate: UI.localTime()
     property int dropdownMaximumHeight: 160 * UI.ppp
     property int dropdownItemHeight: 20 * UI.ppp
+    // The scene's ModalOverlay, which closes the drop-down on a click elsewhere.
+    property Item overlay: null
 
     readonly property alias dropdown: dropdown
     readonly property int optionCount: options ? options.length : 0
@@ -132,6 +134,7 @@ InputFrame {
     DropdownWindow {
         id: dropdown
         box: root.box
+        overlay: root.overlay
         maximumHeight: root.dropdownMaximumHeight
         itemHeight: root.dropdownItemHeight
         contentWidth: root.isDate ? calendarLoader.width : root.box.width - 2 * frameBorder

@@ -4,8 +4,8 @@ import "../scripts/Util.js" as Util
 
 // Four click-catching strips that cover the scene around an open drop-down window, so that a
 // click anywhere else closes it and reaches nothing below. Idle, they are disabled and empty.
-// The root scene lays it over everything and forwards setModalWindow, enableModalOverlay and
-// modalOverlayPressed to it.
+// The root scene lays it over everything and hands it to the pages, which hand it to their
+// drop-downs.
 Item {
     id: root
 

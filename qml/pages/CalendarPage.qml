@@ -13,6 +13,8 @@ Rectangle {
 
     property var calendarModel: null
     property var searchModel: null
+    // The scene's ModalOverlay, handed to the drop-downs.
+    property Item overlay: null
     // 0 Daily, 1 Void Course.
     property int selectedTab: 0
 
@@ -110,6 +112,7 @@ Rectangle {
         CalendarSearchForm {
             id: searchForm
             model: root.searchModel
+            overlay: root.overlay
             onSearch: root.startSearch(request)
         }
 

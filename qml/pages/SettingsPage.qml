@@ -11,6 +11,9 @@ import "../scripts/Util.js" as Util
 Item {
     id: root
 
+    // The scene's ModalOverlay, handed to the drop-downs.
+    property Item overlay: null
+
     readonly property alias locationForm: locationForm
     readonly property alias scaleField: scaleField
     readonly property alias updateSwitch: updateSwitch
@@ -27,6 +30,7 @@ Item {
                 id: locationForm
                 width: parent.width
                 buttonWidth: 70
+                overlay: root.overlay
             }
 
             InputSelect {
@@ -34,6 +38,7 @@ Item {
                 width: parent.width
                 labelText: qsTr("UI scale")
                 buttonWidth: 70
+                overlay: root.overlay
                 defaultIndex: UI.storedScaleIndex
                 // A copy taken once: the field then selects the stored option, and that first
                 // selection is applied like any later one.

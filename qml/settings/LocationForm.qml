@@ -9,6 +9,8 @@ Column {
     id: root
 
     property int buttonWidth: 50
+    // The scene's ModalOverlay, handed to the drop-downs.
+    property Item overlay: null
     readonly property alias map: map
     readonly property alias cityField: city
     readonly property alias latitudeField: latitude
@@ -68,6 +70,7 @@ Column {
         property string lastLookup: ""
 
         width: parent.width
+        overlay: root.overlay
         labelText: qsTr("City")
         placeholder: qsTr("Search city")
         buttonWidth: root.buttonWidth

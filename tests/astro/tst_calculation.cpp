@@ -196,6 +196,36 @@ private slots:
         }
     }
 
+    // A day step keeps the wall-clock time across both clock changes, seconds dropped; a time
+    // the clock skips moves on by the skip.
+    void midDays_data()
+    {
+        QTest::addColumn<QDateTime>("time");
+        QTest::addColumn<QDateTime>("prev");
+        QTest::addColumn<QDateTime>("next");
+        QTest::newRow("before spring")
+            << local(2026, 3, 28, 12) << local(2026, 3, 27, 12) << local(2026, 3, 29, 12);
+        QTest::newRow("after spring")
+            << local(2026, 3, 30, 12) << local(2026, 3, 29, 12) << local(2026, 3, 31, 12);
+        QTest::newRow("into the skipped hour")
+            << local(2026, 3, 28, 2, 30) << local(2026, 3, 27, 2, 30) << local(2026, 3, 29, 3, 30);
+        QTest::newRow("before autumn")
+            << local(2026, 10, 24, 12) << local(2026, 10, 23, 12) << local(2026, 10, 25, 12);
+        QTest::newRow("after autumn, seconds")
+            << QDateTime(QDate(2026, 10, 26), QTime(12, 0, 42), Qt::LocalTime)
+            << local(2026, 10, 25, 12) << local(2026, 10, 27, 12);
+    }
+    void midDays()
+    {
+        QFETCH(QDateTime, time);
+        QFETCH(QDateTime, prev);
+        QFETCH(QDateTime, next);
+        Calculation c;
+        std::unique_ptr<Ephemeris> e(c.computeEphemeris(time));
+        QCOMPARE(e->prevMidDay(), prev);
+        QCOMPARE(e->nextMidDay(), next);
+    }
+
     void lunarDayAroundNewMoon()
     {
         Calculation c;

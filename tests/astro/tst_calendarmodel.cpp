@@ -4,6 +4,7 @@
 #include "astro/calendarmodel.h"
 #include "astro/library.h"
 #include "astro/module.h"
+#include "astro/searchmodel.h"
 
 #include "enginetest.h"
 #include <QFile>
@@ -165,6 +166,76 @@ private slots:
         calculation.reset();
         QVERIFY(!second->calculation());
         second.reset();
+    }
+
+    // Where the clock jumps from 00:00 to 01:00 the day starts at 01:00: the full ephemeris,
+    // the calendar and the search all take that day from there and agree on it.
+    void dayWithoutMidnight_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<astro::Position>("place");
+        QTest::newRow("Santiago") << QByteArray("America/Santiago") << QDate(2026, 9, 6)
+                                  << astro::Position(-70.67, -33.45, 0);
+        QTest::newRow("Beirut") << QByteArray("Asia/Beirut") << QDate(2026, 3, 29)
+                                << astro::Position(35.50, 33.89, 0);
+        QTest::newRow("Havana") << QByteArray("America/Havana") << QDate(2026, 3, 8)
+                                << astro::Position(-82.38, 23.13, 0);
+        QTest::newRow("Cairo") << QByteArray("Africa/Cairo") << QDate(2026, 4, 24)
+                               << astro::Position(31.24, 30.04, 0);
+    }
+    void dayWithoutMidnight()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QDate, date);
+        QFETCH(astro::Position, place);
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", zone);
+        tzset();
+        auto restore = qScopeGuard([&] {
+            qputenv("TZ", saved);
+            tzset();
+        });
+        QVERIFY(!QDateTime(date, QTime(0, 0), Qt::LocalTime).isValid());
+        const QDateTime start(date, QTime(1, 0), Qt::LocalTime);
+
+        Calculation c;
+        c.setObserver(place);
+        CalendarModel model;
+        model.setCalculation(&c);
+        model.setActiveMonth(date);
+        model.waitForRuns();
+        const int k = int(CalendarModel::gridStart(date.addDays(1 - date.day())).daysTo(date));
+        const CalendarEntry day = model.entry(k);
+        QCOMPARE(day.first->time(), start);
+
+        // The panel late that day: its void interval ends at the first sign change after 01:00.
+        std::unique_ptr<astro::Ephemeris> late(c.computeEphemeris(start.addSecs(18 * 3600 + 1800)));
+        if (late->voidZodiac() >= 0) { // none when the Moon keeps its sign for two days
+            QVERIFY(late->voidEnd() >= start);
+            const CalendarEntry voidDay
+                = model.entry(k + int(date.daysTo(late->voidStart().date())));
+            QCOMPARE(voidDay.first->voidStart(), late->voidStart());
+            QCOMPARE(voidDay.first->voidEnd(), late->voidEnd());
+        }
+
+        std::unique_ptr<astro::Ephemeris> early(c.computeEphemeris(start));
+        astro::SearchModel search;
+        search.setCalculation(&c);
+        QList<astro::Ephemeris *> hits;
+        connect(
+            &search, &astro::SearchModel::searchResult, &search,
+            [&](astro::Ephemeris *e) { hits.append(e); }, Qt::DirectConnection);
+        search.search(start.addDays(-2), 0, -1, 4);
+        search.waitForSearches();
+        QCOMPARE(hits.size(), 4);
+        const std::unique_ptr<astro::Ephemeris> hit(hits.takeAt(2));
+        qDeleteAll(hits);
+        QCOMPARE(hit->time(), start);
+        for (const astro::Ephemeris *e : {day.first, hit.get()}) {
+            QCOMPARE(e->lunarDay(), early->lunarDay());
+            QCOMPARE(e->zodiac(), early->zodiac());
+        }
     }
 
     // March 2027 in Paris against lunar days, signs and void intervals computed from first

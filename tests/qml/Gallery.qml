@@ -10,12 +10,6 @@ import "qrc:/qml/scripts/Lunar.js" as Lunar
 Rectangle {
     id: window
 
-    property alias modalWindow: overlay.modalWindow
-
-    function setModalWindow(item, rect) { overlay.setModalWindow(item, rect) }
-    function enableModalOverlay(value) { overlay.enableModalOverlay(value) }
-    function modalOverlayPressed(event) { overlay.modalOverlayPressed(event) }
-
     readonly property var cities: ["Amsterdam", "Athens", "Berlin", "Bern", "Brussels",
         "Bucharest", "Budapest", "Copenhagen", "Dublin", "Helsinki", "Lisbon", "Ljubljana",
         "London", "Luxembourg", "Madrid", "Oslo", "Paris", "Prague", "Riga", "Rome"]
@@ -172,12 +166,14 @@ Rectangle {
                 labelText: qsTr("Moon day")
                 options: ["Any", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"]
                 buttonWidth: 70
+                overlay: modalOverlay
             }
             InputSelect {
                 width: parent.width
                 labelText: qsTr("In sign")
                 placeholder: qsTr("Choose a sign")
                 buttonWidth: 70
+                overlay: modalOverlay
             }
             InputSelect {
                 id: datePicker
@@ -186,12 +182,14 @@ Rectangle {
                 options: ["Today"]
                 isDate: true
                 buttonWidth: 70
+                overlay: modalOverlay
             }
             InputSearch {
                 width: parent.width
                 labelText: qsTr("City")
                 placeholder: qsTr("Search city")
                 buttonWidth: 70
+                overlay: modalOverlay
                 onSearched: {
                     options = window.cities.filter(function(name) {
                         return name.toLowerCase().indexOf(lookup.toLowerCase()) === 0
@@ -288,7 +286,7 @@ Rectangle {
     }
 
     ModalOverlay {
-        id: overlay
+        id: modalOverlay
         anchors.fill: parent
         showModality: true
     }

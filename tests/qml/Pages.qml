@@ -14,14 +14,9 @@ import "qrc:/qml/scripts/Icons.js" as Icons
 Rectangle {
     id: window
 
-    property alias modalWindow: overlay.modalWindow
     property int pageIndex: typeof galleryPage !== "undefined" ? galleryPage : 1
     property date dateTime: UI.localTime()
     property var entry: null
-
-    function setModalWindow(item, rect) { overlay.setModalWindow(item, rect) }
-    function enableModalOverlay(value) { overlay.enableModalOverlay(value) }
-    function modalOverlayPressed(event) { overlay.modalOverlayPressed(event) }
 
     width: 1018 * UI.ppp
     height: 560 * UI.ppp
@@ -140,10 +135,11 @@ Rectangle {
         CalendarPage {
             calendarModel: sharedCalendar
             searchModel: sharedSearch
+            overlay: modalOverlay
             onDateTimeSelected: window.dateTime = value
         }
     }
-    Component { id: settingsPage; SettingsPage {} }
+    Component { id: settingsPage; SettingsPage { overlay: modalOverlay } }
     Component { id: infoPage; InfoPage {} }
 
     UpdateDialog {
@@ -156,7 +152,7 @@ Rectangle {
     }
 
     ModalOverlay {
-        id: overlay
+        id: modalOverlay
         anchors.fill: parent
         z: 1001
     }

@@ -14,6 +14,7 @@ TestScene {
             y: 50
             width: 200
             height: 27
+            overlay: window.overlay
             inputText: "Paris, France"
         }
     }
@@ -41,7 +42,7 @@ TestScene {
 
         function cleanup() {
             search.dropdown.hide()
-            window.enableModalOverlay(false)
+            window.overlay.enableModalOverlay(false)
         }
 
         function test_typingSearches() {

@@ -13,6 +13,7 @@ TestScene {
             y: 50
             width: 200
             height: 27
+            overlay: window.overlay
         }
     }
 
@@ -35,7 +36,7 @@ TestScene {
 
         function cleanup() {
             select.dropdown.hide()
-            window.enableModalOverlay(false)
+            window.overlay.enableModalOverlay(false)
         }
 
         // Each step hands in a list or chooses an index, and names the index and text it
@@ -83,7 +84,7 @@ TestScene {
             var dropdown = select.dropdown
             mouseClick(select, 150, 13)
             verify(dropdown.visible)
-            compare(window.modalWindow, dropdown)
+            compare(window.overlay.modalWindow, dropdown)
             verify(window.overlay.active)
             // The overlay leaves out the drop-down's own rectangle.
             compare(window.overlay.leftSize, dropdown.x - UI.x)
@@ -108,6 +109,7 @@ TestScene {
             y: 50
             width: 200
             height: 27
+            overlay: window.overlay
             isDate: true
             inputDate: new Date(2016, 2, 1, 9, 30)
         }
@@ -125,7 +127,7 @@ TestScene {
 
         function cleanup() {
             picker.dropdown.hide()
-            window.enableModalOverlay(false)
+            window.overlay.enableModalOverlay(false)
         }
 
         function test_text_data() {

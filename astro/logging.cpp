@@ -1,0 +1,3 @@
+#include "astro/logging.h"
+
+Q_LOGGING_CATEGORY(lcAstro, "vendarion.astro")

@@ -1,0 +1,3 @@
+#include "global/logging.h"
+
+Q_LOGGING_CATEGORY(lcGlobal, "vendarion.global")

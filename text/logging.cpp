@@ -1,0 +1,3 @@
+#include "text/logging.h"
+
+Q_LOGGING_CATEGORY(lcText, "vendarion.text")
