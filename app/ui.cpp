@@ -1,6 +1,7 @@
 #include "app/ui.h"
 
 #include "app/logging.h"
+#include "app/resourceguard.h"
 #include "app/scaling.h"
 #include "astro/zone.h"
 #include "global/object.h"
@@ -104,6 +105,7 @@ void UI::setupWindow()
 
     QGuiApplication::setFont(QFont(QStringLiteral("Arial"), ui::referencePointSize(m_scale)));
 
+    ResourceGuard::install(engine());
     setSceneContext(rootContext());
 
     setTitle(QStringLiteral("%1 %2 %3")
