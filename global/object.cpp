@@ -70,6 +70,10 @@ Object::Object()
     m_settings = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                QStringLiteral("Harkel"), QStringLiteral("Vendarion"), this);
     m_updateManager = new QNetworkAccessManager(this);
+    // Otherwise every change would be lost at the end of the run without a word.
+    if (!m_settings->isWritable())
+        log(QStringLiteral("settings: %1 cannot be written, changes will not be kept")
+                .arg(m_settings->fileName()));
 
     m_updateUrl = update::defaultCheckUrl();
     m_installerUrl = update::defaultInstallerUrl();

@@ -15,6 +15,7 @@ private slots:
     void settingsAccess_data();
     void settingsAccess();
     void settingsReachTheDisk();
+    void unwritableSettingsAreSaid();
 };
 
 void TestObject::initTestCase()
@@ -86,6 +87,22 @@ void TestObject::settingsReachTheDisk()
     QCOMPARE(onDisk.value(QStringLiteral("window/state")).toInt(), 2);
     // A new object can be made once the old one is gone.
     QVERIFY(global::Object::instance() != nullptr);
+}
+
+void TestObject::unwritableSettingsAreSaid()
+{
+    delete global::Object::instance();
+    // A file where the settings folder belongs: not even root can write there.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                           + QStringLiteral("/Harkel");
+    QDir(folder).removeRecursively();
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^settings: .* cannot be written"));
+    global::Object::instance()->writeSetting(QStringLiteral("window"), QStringLiteral("state"), 2);
+    delete global::Object::instance();
+    QVERIFY(blocker.remove());
 }
 
 QTEST_GUILESS_MAIN(TestObject)
