@@ -37,15 +37,17 @@ double optionScale(const QString &option, double base)
     return double(percent / 100.0f) / base;
 }
 
+bool scaleFits(double ppp, const QSize &available, const QMargins &frame)
+{
+    const int needWidth = int(ppp * DesignWidth + frame.left() + frame.right());
+    const int needHeight = int(ppp * DesignHeight + frame.top() + frame.bottom());
+    return available.width() >= needWidth && available.height() >= needHeight;
+}
+
 int fitScaleIndex(int index, const QSize &available, const QMargins &frame,
                   const std::function<double(int)> &pppAt)
 {
-    const auto fits = [&](int i) {
-        const double ppp = pppAt(i);
-        const int needWidth = int(ppp * DesignWidth + frame.left() + frame.right());
-        const int needHeight = int(ppp * DesignHeight + frame.top() + frame.bottom());
-        return available.width() >= needWidth && available.height() >= needHeight;
-    };
+    const auto fits = [&](int i) { return scaleFits(pppAt(i), available, frame); };
     while (index > 0 && !fits(index))
         --index;
     if (index == 0 && !fits(0))

@@ -27,6 +27,9 @@ double baseScale(int referencePixelSize, double dpiRatio);
 // The scale of an option ("Auto", "100%", "125%", ...) relative to the base scale.
 double optionScale(const QString &option, double base);
 
+// Whether the design size at ppp, plus the frame, fits the available size.
+bool scaleFits(double ppp, const QSize &available, const QMargins &frame);
+
 // Lowers a scale option index until the design size plus the frame fits the available size.
 // When even option 0 ("Auto") does not fit, the result is option 1 whether it fits or not.
 // pppAt gives the ppp that an option index would produce.

@@ -184,16 +184,7 @@ void UI::setScaleIndex(int index)
     }
     const int oldIndex = m_scaleIndex;
 
-    // The screen the window was last stored on, or the primary one.
-    QScreen *screen = QGuiApplication::primaryScreen();
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    QVector<QRect> available;
-    for (QScreen *s : screens)
-        available.append(s->availableGeometry());
-    const int found = ui::screenIndexAt(storedGeometry().topLeft(), available);
-    if (found >= 0)
-        screen = screens.at(found);
-
+    QScreen *screen = scaleScreen();
     if (screen) {
         const double base = baseScaleOf(screen);
         index = ui::fitScaleIndex(
@@ -207,6 +198,26 @@ void UI::setScaleIndex(int index)
     if (m_scaleIndex != oldIndex)
         emit scaleChanged(m_scale);
     emit scaleIndexChanged(m_scaleIndex);
+}
+
+// The screen the window was last stored on, or the primary one.
+QScreen *UI::scaleScreen() const
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    QVector<QRect> available;
+    for (QScreen *s : screens)
+        available.append(s->availableGeometry());
+    const int found = ui::screenIndexAt(storedGeometry().topLeft(), available);
+    return found >= 0 ? screens.at(found) : QGuiApplication::primaryScreen();
+}
+
+bool UI::scaleOptionFits(int index) const
+{
+    QScreen *screen = scaleScreen();
+    if (!screen || index < 0 || index >= m_scaleOptions.size())
+        return false;
+    const double scale = ui::optionScale(m_scaleOptions.at(index), baseScaleOf(screen));
+    return ui::scaleFits(pppForScale(scale), screen->availableGeometry().size(), frameMargins());
 }
 
 double UI::baseScaleOf(QScreen *screen) const
@@ -355,7 +366,11 @@ void UI::reportDriver(const QString &vendor, const QString &renderer, const QStr
 
 void UI::showMessageBox(const QString &title, const QString &message)
 {
-    QMessageBox::warning(nullptr, title, message, QMessageBox::Ok, QMessageBox::NoButton);
+    // QMessageBox::warning, with text the user can select and copy (an address, say).
+    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::NoButton);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 void UI::hideMessageBox()

@@ -74,6 +74,9 @@ public:
     Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
     Q_INVOKABLE QString getClipboardText() const;
     Q_INVOKABLE int fontSize(int size) const;
+    // Whether scale option `index` fits the screen that setScaleIndex measures against; one
+    // that does not is lowered when chosen.
+    Q_INVOKABLE bool scaleOptionFits(int index) const;
     // Calendar-day steps and parsing in local time, kept out of JavaScript's Date.
     Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const;
     // An invalid date-time (NaN in the scene) when the text does not match the format exactly.
@@ -118,6 +121,7 @@ private slots:
     void geometryUpdate(int);
 
 private:
+    QScreen *scaleScreen() const;
     double baseScaleOf(QScreen *screen) const;
     void updateScale(QScreen *screen);
     double pppForScale(double scale) const;

@@ -80,7 +80,7 @@ Object::Object()
     m_productUrl = update::defaultProductPageUrl();
     m_helpUrl = QStringLiteral("https://www.harkel.com/vendarion/help/");
     m_today = [] { return QDate::currentDate(); };
-    m_openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 
     const QDate epoch(1970, 1, 1);
     const QVariant lastUpdate = readSetting(GlobalGroup, LastUpdateKey, epoch);
@@ -151,9 +151,9 @@ void Object::writeSetting(const QString &group, const QString &key, const QVaria
     m_settings->endGroup();
 }
 
-void Object::showHelp()
+bool Object::showHelp()
 {
-    m_openUrl(QUrl(m_helpUrl));
+    return m_openUrl(QUrl(m_helpUrl));
 }
 
 bool Object::updatesEnabled() const

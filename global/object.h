@@ -30,6 +30,7 @@ class Object : public QObject
     Q_PROPERTY(QString version READ version CONSTANT)
     Q_PROPERTY(QString product READ product CONSTANT)
     Q_PROPERTY(QString resourcePath READ resourcePath CONSTANT)
+    Q_PROPERTY(QString helpUrl READ helpUrl CONSTANT)
     Q_PROPERTY(bool updatesEnabled READ updatesEnabled WRITE setUpdatesEnabled NOTIFY
                    updatesEnabledChanged)
 
@@ -45,6 +46,8 @@ public:
     // The folder "res" beside the executable, as a plain path ending in "/".
     static QString resourcePath();
 
+    QString helpUrl() const { return m_helpUrl; }
+
     QSettings *settings() const;
     // Every access opens its group, touches one key and closes the group again, so no caller can
     // leave a group open for the next one.
@@ -59,7 +62,9 @@ public:
     // fields left empty keep their value. Not reachable from QML.
     void setUpdateSeamForTesting(const update::Seam &seam);
 
-    Q_INVOKABLE void showHelp();
+    // Hands the help page to the desktop; false when no browser took it (none installed, say),
+    // so that the scene can show the address instead.
+    Q_INVOKABLE bool showHelp();
     Q_INVOKABLE void checkForUpdates();
     // 0 downloads and starts the installer; any other option opens the product page instead.
     Q_INVOKABLE void update(int option);
@@ -106,7 +111,7 @@ private:
     bool m_allowLoopbackHttp = false;
     int m_transferTimeoutMs = update::TransferTimeoutMs;
     std::function<QDate()> m_today;
-    std::function<void(const QUrl &)> m_openUrl;
+    std::function<bool(const QUrl &)> m_openUrl;
 
     // At most one check and one download are out at a time; each reply is answered by its own
     // handler, so a check never ends up as an installer nor a download as a version answer.

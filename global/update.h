@@ -95,7 +95,8 @@ struct Seam
     bool allowLoopbackHttp = false;
     int transferTimeoutMs = TransferTimeoutMs;
     std::function<QDate()> today;
-    std::function<void(const QUrl &)> openUrl;
+    // Answers whether the desktop took the address.
+    std::function<bool(const QUrl &)> openUrl;
 };
 
 } // namespace global::update

@@ -178,7 +178,13 @@ Rectangle {
                 width: 50 * UI.ppp
                 height: parent.height
                 selectedIndex: 0
-                onHelpClicked: Global.showHelp()
+                // Without a browser to take it, the address at least, to copy.
+                onHelpClicked: {
+                    if (Global.showHelp())
+                        return
+                    var text = qsTr("No web browser could be opened. The help is at\n%1")
+                    UI.showMessageBox(qsTr("Help"), text.arg(Global.helpUrl))
+                }
             }
         }
     }

@@ -8,8 +8,8 @@
 //   measure_calendar_fill [--months N] [--scene FILE] [--scale-index N]
 
 #include "astro/calendarmodel.h"
+#include "bench/app/scenedriver.h"
 #include "global/object.h"
-#include "tests/common/scenedriver.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

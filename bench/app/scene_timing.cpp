@@ -4,8 +4,8 @@
 // Starts exactly as the program does, with its own settings in the test location and the
 // update check off, so it never reaches the network.
 //   xvfb-run -a -s "-screen 0 1400x900x24 -dpi 96" build/bin/scene_timing [--steps N]
+#include "bench/app/scenedriver.h"
 #include "global/object.h"
-#include "tests/common/scenedriver.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -37,7 +37,9 @@ Rectangle {
     Item {
         id: data
         anchors.fill: parent
-        opacity: !root.cell.received ? 0 : root.cell.isMonthVisible ? 1.0 : 0.75
+        // Whole even outside the month: faded, its texts would be too faint to read. The
+        // paler cell and the grey day number set those days apart.
+        opacity: root.cell.received ? 1 : 0
 
         Behavior on opacity {
             NumberAnimation { duration: 200; easing.type: Easing.OutSine }
@@ -47,7 +49,8 @@ Rectangle {
             x: 5 * UI.ppp
             y: 3 * UI.ppp
             text: UI.formatDateTime(root.cell.date, "d")
-            color: root.cell.isSelected ? "#885500" : "black"
+            color: root.cell.isSelected ? "#885500"
+                                        : root.cell.isMonthVisible ? "black" : Colors.Label.Grey
             font.pixelSize: UI.fontSize(17 * UI.ppp)
         }
 

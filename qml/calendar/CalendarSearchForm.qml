@@ -93,7 +93,8 @@ Item {
         width: 100 * UI.ppp
         height: 30 * UI.ppp
         radius: 6 * UI.ppp
-        color: buttonMouse.containsMouse && !root.isSearching ? "#50D14E" : Colors.Button.Green
+        color: buttonMouse.containsMouse && !root.isSearching ? Colors.Button.GreenHovered
+                                                                : Colors.Button.Green
 
         Text {
             anchors.left: parent.left

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../scripts/Colors.js" as Colors
 
 // The dark push button of the dialogs.
 Rectangle {
@@ -12,6 +13,8 @@ Rectangle {
     implicitWidth: label.implicitWidth + 20 * UI.ppp
     implicitHeight: 25 * UI.ppp
     color: mouse.pressed ? "#222222" : "#333333"
+    border.width: 1 * UI.ppp
+    border.color: Colors.Button.Edge
 
     Text {
         id: label

@@ -16,6 +16,8 @@ Item {
     property color labelColor: Colors.Label.Blue
     property int labelFontSize: UI.fontSize(16 * UI.ppp)
     property bool placeholderVisible: input.text === ""
+    // The text shown is not acceptable; the box says so.
+    property bool invalid: false
 
     readonly property alias box: box
     readonly property alias input: input
@@ -52,8 +54,8 @@ Item {
         height: root.height
         color: Colors.Background.LightSilver
         radius: 8 * UI.ppp
-        border.width: 1 * UI.ppp
-        border.color: "#c1c6d1"
+        border.width: (root.invalid ? 2 : 1) * UI.ppp
+        border.color: root.invalid ? Colors.Label.Red : "#c1c6d1"
 
         Rectangle {
             anchors.fill: parent
@@ -82,6 +84,8 @@ Item {
             visible: root.placeholderVisible
             text: root.placeholder
             color: Colors.Label.Grey
+            // Told apart from a value by its slant as well as its colour.
+            font.italic: true
             font.pixelSize: UI.fontSize(12 * UI.ppp)
             horizontalAlignment: Text.AlignHCenter
             elide: Text.ElideRight
@@ -91,7 +95,7 @@ Item {
             id: input
             anchors.centerIn: parent
             width: parent.width - 10 * UI.ppp
-            color: Colors.Label.Grey
+            color: Colors.Label.Value
             selectionColor: Colors.Label.Blue
             font.pixelSize: UI.fontSize(12 * UI.ppp)
             horizontalAlignment: TextInput.AlignHCenter

@@ -4,7 +4,9 @@ import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
 
 // A labelled search field: typing asks for options through searched(), the drop-down lists
-// them, and choosing one puts its text into the field. It keeps no selected index.
+// them, and choosing one puts its text into the field. It keeps no selected index. The
+// committed text (inputText) stays until a choice replaces it: focusing the field selects it,
+// so typing starts a new lookup, and leaving without a choice shows it again.
 InputFrame {
     id: root
 
@@ -14,8 +16,12 @@ InputFrame {
     // The scene's ModalOverlay, which closes the drop-down on a click elsewhere.
     property Item overlay: null
     property bool inSearch: false
+    // The list may be wider than the box, for options longer than the box's text.
+    property real dropdownWidth: box.width
 
     readonly property alias dropdown: dropdown
+    // Room for an option's text in its row.
+    readonly property real optionTextWidth: optionList.width - 10 * UI.ppp
     readonly property int optionCount: options ? options.length : 0
 
     signal searched(string lookup)
@@ -26,19 +32,31 @@ InputFrame {
     }
 
     function choose(index) {
+        // The field now holds the choice, not the lookup that found it; the handlers of
+        // optionSelected may put their own text for it.
+        inputText = options[index]
         optionSelected(index)
         input.focus = false
-        input.text = options[index]
-        // The field now holds the choice, not the lookup that found it.
-        commit()
+        input.text = inputText
         dropdown.close()
     }
 
+    // Focuses the field with its whole text selected, the cursor at the start, so the text's
+    // start stays in view where it is too long for the box.
+    function startSearch() {
+        input.forceActiveFocus()
+        input.select(input.length, 0)
+    }
+
     placeholderVisible: !input.activeFocus && input.text === ""
-    onBoxClicked: input.forceActiveFocus()
+    // Clear of the close glyph while it shows.
+    input.width: box.width - (inSearch ? 42 : 10) * UI.ppp
+    onBoxClicked: startSearch()
     onEditFinished: {
-        commit()
+        // The search ends first, so putting the text back is no lookup.
+        inSearch = false
         input.focus = false
+        input.text = inputText
         dropdown.close()
     }
     onInputTextChanged: {
@@ -52,8 +70,6 @@ InputFrame {
             if (root.input.activeFocus) {
                 if (root.inSearch)
                     return
-                // Cleared before the search starts: an empty lookup is no search.
-                root.input.text = ""
                 root.inSearch = true
                 root.dropdown.open()
             } else {
@@ -67,6 +83,14 @@ InputFrame {
                 root.dropdown.open()
             root.searched(root.input.text)
         }
+    }
+
+    // The first click selects the whole text rather than placing the cursor in it.
+    MouseArea {
+        anchors.fill: root.box
+        enabled: !root.input.activeFocus
+        cursorShape: Qt.IBeamCursor
+        onClicked: root.startSearch()
     }
 
     Text {
@@ -102,7 +126,7 @@ InputFrame {
 
         Column {
             id: optionList
-            width: root.box.width - 2 * dropdown.frameBorder
+            width: Math.max(root.box.width, root.dropdownWidth) - 2 * dropdown.frameBorder
 
             Repeater {
                 model: root.optionCount

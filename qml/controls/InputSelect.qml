@@ -15,6 +15,8 @@ InputFrame {
     property int defaultIndex: 0
     property bool isDate: false
     property date inputDate: UI.localTime()
+    // What a date text that is no date stands for: now. A test hands in a clock of its own.
+    property var clock: function() { return UI.localTime() }
     property int dropdownMaximumHeight: 160 * UI.ppp
     property int dropdownItemHeight: 20 * UI.ppp
     // The scene's ModalOverlay, which closes the drop-down on a click elsewhere.
@@ -42,7 +44,7 @@ InputFrame {
     // month/day/year; any text that is not such a date stands for now.
     function dateFromText(text) {
         var parsed = UI.parseDateTime(text, "M/d/yyyy")
-        return isNaN(parsed.getTime()) ? UI.localTime() : parsed
+        return isNaN(parsed.getTime()) ? clock() : parsed
     }
 
     function dateText(date) {

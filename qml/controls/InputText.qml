@@ -1,7 +1,11 @@
 import QtQuick 2.6
+import UI 1.0
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
 import "../scripts/Util.js" as Util
 
 // A labelled one-line text field; with isNumber it holds a decimal number with six decimals.
+// A number field keeps text that is no number as typed, marked, and commits nothing.
 InputFrame {
     id: root
 
@@ -10,20 +14,38 @@ InputFrame {
     signal textEdited(string text)
 
     function formatNumber(text) {
-        return Util.formatNumber(text)
+        return Util.formatNumber(text, Qt.locale().decimalPoint)
     }
 
     function setText(text) {
+        invalid = false
         input.text = isNumber ? formatNumber(text) : text
     }
 
     onBoxClicked: input.forceActiveFocus()
 
     onEditFinished: {
-        if (isNumber)
-            input.text = formatNumber(input.text)
-        commit()
+        if (isNumber) {
+            var number = formatNumber(input.text)
+            invalid = number === ""
+            if (!invalid)
+                input.text = number
+        }
         input.focus = false
+        if (invalid)
+            return
+        commit()
         textEdited(input.text)
+    }
+
+    Text {
+        anchors.right: root.box.right
+        anchors.rightMargin: 8 * UI.ppp
+        anchors.verticalCenter: root.box.verticalCenter
+        visible: root.invalid
+        text: Icons.FontAwesome.ExclamationCircle
+        color: Colors.Label.Red
+        font.family: "FontAwesome"
+        font.pixelSize: UI.fontSize(16 * UI.ppp)
     }
 }

@@ -39,7 +39,7 @@ Rectangle {
                     x: 12 * UI.ppp
                     anchors.verticalCenter: parent.verticalCenter
                     text: isHelp ? Icons.FontAwesome.InfoCircle : root.icons[index]
-                    color: lit ? Colors.Label.Green : "white"
+                    color: lit ? Colors.OnDark.Green : "white"
                     font.family: "FontAwesome"
                     font.pixelSize: UI.fontSize(root.iconSize)
                 }

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import QtGraphicalEffects 1.0
 import Astro 1.0
 import UI 1.0
 import "../controls"
@@ -113,7 +114,20 @@ Rectangle {
                 phase: root.ready ? root.entry.phase : 0.5
             }
 
+            // The texts over the Moon stand in a halo of the panel's colour, which keeps them
+            // legible over the brightest full moon.
+            Glow {
+                anchors.fill: moonTexts
+                source: moonTexts
+                radius: 8 * UI.ppp
+                samples: 1 + 2 * Math.ceil(radius)
+                spread: 0.8
+                color: Colors.Background.DarkGrey
+                opacity: moonTexts.opacity
+            }
+
             Column {
+                id: moonTexts
                 anchors.centerIn: moon
                 opacity: root.busy ? 0 : 1
 

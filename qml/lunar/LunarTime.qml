@@ -95,8 +95,9 @@ Item {
             anchors.right: parent.right
             anchors.rightMargin: 35 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter
-            text: root.now ? Icons.FontAwesome.CheckSquare : Icons.FontAwesome.Square
-            color: nowMouse.containsMouse ? "#3AC67D" : "#2AB66D"
+            // Off is an empty grey box, not a filled one in the colour of on.
+            text: root.now ? Icons.FontAwesome.CheckSquare : Icons.FontAwesome.SquareOutline
+            color: !root.now ? Colors.OnDark.Grey : nowMouse.containsMouse ? "#3AC67D" : "#2AB66D"
             font.family: "FontAwesome"
             font.pixelSize: UI.fontSize(18 * UI.ppp)
         }

@@ -40,9 +40,19 @@ Item {
                 buttonWidth: 70
                 overlay: root.overlay
                 defaultIndex: UI.storedScaleIndex
+
+                // The options, each marked that would not fit the screen: choosing one of those
+                // gives a smaller scale.
+                function scaleOptions() {
+                    return Util.toList(UI.scaleOptions).map(function(option, index) {
+                        return UI.scaleOptionFits(index) ? option
+                            : qsTr("%1 \u2013 too large for this screen").arg(option)
+                    })
+                }
+
                 // A copy taken once: the field then selects the stored option, and that first
                 // selection is applied like any later one.
-                Component.onCompleted: options = Util.toList(UI.scaleOptions)
+                Component.onCompleted: options = scaleOptions()
                 onSelectedIndexChanged: {
                     if (selectedIndex >= 0)
                         UI.scaleIndex = selectedIndex
@@ -50,7 +60,10 @@ Item {
 
                 Connections {
                     target: UI
-                    function onScaleIndexChanged() { scaleField.selectedIndex = UI.scaleIndex }
+                    function onScaleIndexChanged() {
+                        scaleField.selectedIndex = UI.scaleIndex
+                        scaleField.options = scaleField.scaleOptions()
+                    }
                 }
             }
 
@@ -73,7 +86,8 @@ Item {
                     id: updateLabel
                     anchors.verticalCenter: parent.verticalCenter
                     text: qsTr("Check for updates")
-                    color: updateMouse.containsMouse ? "#64ACEF" : Colors.Label.Blue
+                    color: Colors.Label.Blue
+                    font.underline: updateMouse.containsMouse
                     font.family: "PT Sans, Open Sans, Helvetica"
                     font.pixelSize: UI.fontSize(18 * UI.ppp)
                 }
@@ -83,9 +97,10 @@ Item {
                     anchors.left: updateLabel.right
                     anchors.leftMargin: 20 * UI.ppp
                     anchors.verticalCenter: updateLabel.verticalCenter
+                    // Off is an empty grey box, not a filled one in the colour of on.
                     text: updateSwitch.checked ? Icons.FontAwesome.CheckSquare
-                                               : Icons.FontAwesome.Square
-                    color: updateMouse.containsMouse ? "#3AC67D" : "#2AB66D"
+                                               : Icons.FontAwesome.SquareOutline
+                    color: updateSwitch.checked ? Colors.Label.Green : Colors.Label.Grey
                     font.family: "FontAwesome"
                     font.pixelSize: UI.fontSize(18 * UI.ppp)
                 }

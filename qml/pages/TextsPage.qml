@@ -5,6 +5,7 @@ import UI 1.0
 import Global 1.0
 import Text 1.0
 import "../controls"
+import "../scripts/Colors.js" as Colors
 import "../scripts/Lunar.js" as Lunar
 
 // The descriptive texts for the moon panel's moment in eight topics: for the topic, one section
@@ -20,7 +21,8 @@ Rectangle {
     property string text: ""
     readonly property string css: "* { font-family: Verdana, Geneva; font-size: "
                                   + UI.fontSize(18 * UI.ppp) + "px; } "
-                                  + "div { font-weight: normal; font-size: 1.1em; color: #448cdf; "
+                                  + "div { font-weight: normal; font-size: 1.1em; color: "
+                                  + Colors.Label.Blue + "; "
                                   + "text-align: center; } "
                                   + "p { font-weight: normal; font-size: 1em; color: #2b2b2b; }"
     // The document this page reads; its announcement is recognised by this very name.

@@ -18,6 +18,8 @@ var FontAwesome = {
     CaretDown: "\uf0d7",
     Square: "\uf0c8",
     CheckSquare: "\uf14a",
+    SquareOutline: "\uf096",
+    ExclamationCircle: "\uf06a",
     ArrowUp: "\uf062",
     QuestionCircle: "\uf059",
     Question: "\uf128",

@@ -3,9 +3,6 @@
 // Place names and the world map's projection, kept free of items so the tests can drive them
 // with plain numbers.
 
-// The longest display name shown whole; a longer one keeps this many characters and "...".
-var MaximumNameLength = 30
-
 // "name, region, country"; without a region "name, country"; without either the bare name.
 function displayName(name, region, country) {
     var text = name || ""
@@ -13,9 +10,43 @@ function displayName(name, region, country) {
         text += ", " + region + (country ? ", " + country : "")
     else if (country)
         text += ", " + country
-    if (text.length > MaximumNameLength)
-        text = text.substring(0, MaximumNameLength) + "..."
     return text
+}
+
+// The display name made to fit maxWidth as widthOf measures text. The region gives way first,
+// cut short with an ellipsis or else left out, and then the name; the country always stays
+// whole, since it is what tells namesakes apart.
+function fitName(name, region, country, maxWidth, widthOf) {
+    name = name || ""
+    var full = displayName(name, region, country)
+    if (widthOf(full) <= maxWidth)
+        return full
+    var tail = country ? ", " + country : ""
+    // The longest cut of `text` for which make(cut) fits, or null when none, the empty one
+    // included, does. The width grows with the length, so halving finds it.
+    function longestFit(text, make) {
+        if (widthOf(make("")) > maxWidth)
+            return null
+        var low = 0
+        var high = text.length
+        while (low < high) {
+            var middle = Math.ceil((low + high) / 2)
+            if (widthOf(make(text.substring(0, middle))) <= maxWidth)
+                low = middle
+            else
+                high = middle - 1
+        }
+        return make(text.substring(0, low))
+    }
+    var shortRegion = region ? longestFit(region, function(cut) {
+        return name + ", " + cut + "\u2026" + tail
+    }) : null
+    if (shortRegion !== null)
+        return shortRegion
+    if (region && widthOf(name + tail) <= maxWidth)
+        return name + tail
+    var shortName = longestFit(name, function(cut) { return cut + "\u2026" + tail })
+    return shortName !== null ? shortName : "\u2026" + tail
 }
 
 // The map is a plate carree whose left edge is longitude -170 and whose centre line is 10 E.

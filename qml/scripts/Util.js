@@ -49,11 +49,26 @@ function unionRect(a, b) {
                    Math.max(a.y + a.height, b.y + b.height) - y)
 }
 
-// The text's leading decimal number with exactly six decimals; "0.000000" when it has none.
+// The number a whole text stands for, or NaN. The decimal separator may be a point, a comma
+// or the locale's own (decimalPoint): "48,85" is 48.85, never 48. Anything besides the number
+// and blanks around it makes the text no number, so nothing typed is silently cut off.
 // Exponents, "Infinity" and hexadecimal are not numbers a user types into a coordinate field.
-function formatNumber(text) {
-    var match = /^\s*[-+]?(\d+\.?\d*|\.\d+)/.exec(String(text))
-    var value = match ? Number(match[0]) : 0
+function parseNumber(text, decimalPoint) {
+    var separators = ".,"
+    if (decimalPoint && separators.indexOf(decimalPoint) < 0)
+        separators += decimalPoint
+    var match = /^\s*([-+]?)(\d*)(.?)(\d*)\s*$/.exec(String(text))
+    if (!match || match[2] + match[4] === "" || (match[3] && separators.indexOf(match[3]) < 0))
+        return NaN
+    var value = Number(match[1] + (match[2] || "0") + "." + (match[4] || "0"))
+    return isFinite(value) ? value : NaN
+}
+
+// The number of the text written with exactly six decimals; empty when the text is no number.
+function formatNumber(text, decimalPoint) {
+    var value = parseNumber(text, decimalPoint)
+    if (isNaN(value))
+        return ""
     var result = value.toFixed(6)
     // toFixed keeps the sign of a value that rounds to zero ("-0.000000").
     return Number(result) === 0 ? (0).toFixed(6) : result

@@ -16,17 +16,23 @@ Column {
     readonly property alias latitudeField: latitude
     readonly property alias longitudeField: longitude
 
-    function displayName(place) {
-        return Places.displayName(place.name, place.region, place.country)
+    // The place's name as it fits `width`: the region gives way, never the country.
+    function displayName(place, width) {
+        return Places.fitName(place.name, place.region, place.country, width,
+                              function(text) { return nameMetrics.advanceWidth(text) })
     }
 
-    function showLocation() {
-        var place = Geo.location
-        var name = displayName(place)
+    function showName() {
+        var name = displayName(Geo.location, city.input.width)
         // While the user types a search, the field keeps the typing.
         if (!city.inSearch)
             city.setText(name)
         city.inputText = name
+    }
+
+    function showLocation() {
+        showName()
+        var place = Geo.location
         // Fixed here: the fields' own formatting reads no exponents ("1e-7").
         latitude.setText(place.latitude.toFixed(6))
         longitude.setText(place.longitude.toFixed(6))
@@ -51,8 +57,20 @@ Column {
             if (!Places.answersLookup(names, city.lastLookup, Geo.location.name))
                 return
             city.locations = locationList
-            city.options = places.map(root.displayName)
+            city.options = places.map(function(place) {
+                return root.displayName(place, city.optionTextWidth)
+            })
         }
+    }
+
+    FontMetrics {
+        id: nameMetrics
+        font: city.input.font
+    }
+    // Another scale, another fit.
+    Connections {
+        target: city.input
+        function onWidthChanged() { root.showName() }
     }
 
     WorldMap {
@@ -72,6 +90,8 @@ Column {
         width: parent.width
         overlay: root.overlay
         labelText: qsTr("City")
+        // Wider than the box, so that more of a long name's region shows.
+        dropdownWidth: Math.round(1.6 * box.width)
         placeholder: qsTr("Search city")
         buttonWidth: root.buttonWidth
         onSearched: {
@@ -81,6 +101,8 @@ Column {
         onOptionSelected: {
             if (locations && index >= 0 && index < locations.length)
                 Geo.location = locations.at(index)
+            // The option's text was fitted to the list, not to the field.
+            root.showName()
         }
     }
 

@@ -1,10 +1,13 @@
 import QtQuick 2.6
 import Geo 1.0
 import UI 1.0
+import "../scripts/Colors.js" as Colors
 import "../scripts/Places.js" as Places
 
 // The world map of the location form: the chosen place in pink and, while the mouse is over
-// the map, the known city nearest to it in white; a click chooses that city.
+// the map, the known city nearest to it in white, named beside its marker; a click chooses
+// that city. Label and click both take the location service's answer for the mouse point, so
+// the rule of which city that is lives in one place, the service.
 Item {
     id: root
 
@@ -18,6 +21,11 @@ Item {
     property string nearName: ""
     property real nearOpacity: mouse.containsMouse && nearName !== "" ? 1 : 0
     readonly property real markerSize: 10 * UI.ppp
+    // The near city's name as its label shows it.
+    readonly property string nearText: nearName === "" || !nearLocation ? ""
+        : Places.fitName(nearLocation.name, nearLocation.region, nearLocation.country,
+                         width - 8 * UI.ppp,
+                         function(text) { return labelMetrics.advanceWidth(text) })
     readonly property alias mouseArea: mouse
 
     function drawMarker(ctx, longitude, latitude, fill, stroke, alpha) {
@@ -64,6 +72,42 @@ Item {
             if (root.nearOpacity > 0)
                 root.drawMarker(ctx, root.nearLongitude, root.nearLatitude, "#FFFFFF", "#888888",
                                 0.9 * root.nearOpacity)
+        }
+    }
+
+    FontMetrics {
+        id: labelMetrics
+        font: nearLabel.font
+    }
+
+    Rectangle {
+        readonly property point at: Places.project(root.nearLongitude, root.nearLatitude,
+                                                   root.width, root.height)
+        readonly property real gap: root.markerSize
+        readonly property bool besideRight: at.x + gap + width <= root.width
+        readonly property bool besideLeft: at.x - gap - width >= 0
+        readonly property bool beside: besideRight || besideLeft
+
+        // Right of the marker, else left of it, else (a long name) below or above it: never
+        // over the marker it names.
+        x: besideRight ? at.x + gap : besideLeft ? at.x - gap - width
+                                                 : Math.max(0, Math.min(root.width - width,
+                                                                        at.x - width / 2))
+        y: beside ? Math.max(0, Math.min(root.height - height, at.y - height / 2))
+                  : at.y + gap + height <= root.height ? at.y + gap : at.y - gap - height
+        width: nearLabel.implicitWidth + 8 * UI.ppp
+        height: nearLabel.implicitHeight + 4 * UI.ppp
+        radius: 3 * UI.ppp
+        color: Colors.Background.DarkGrey
+        opacity: root.nearOpacity
+        visible: opacity > 0
+
+        Text {
+            id: nearLabel
+            anchors.centerIn: parent
+            text: root.nearText
+            color: "white"
+            font.pixelSize: UI.fontSize(12 * UI.ppp)
         }
     }
 

@@ -1,32 +1,57 @@
 // The whole program in-process, on a private X server, driven through its window the way a user
-// drives it: clicks on what is shown and keys typed into what has the focus. Nothing reaches the
-// network: the update check is off in the test's own settings before the scene loads.
+// drives it: clicks on what is shown and keys typed into what has the focus. The scene runs
+// without a single warning, the moon panel shows what the engine computes for the same moment
+// and place, and the window's own services hold. Nothing reaches the network: the update check
+// is off before the scene loads. Runs in a time zone west of Greenwich (see CMakeLists.txt),
+// where a date handed from C++ to the scene is easiest to get a day wrong.
 //
 // Screenshots of every page at 100 % and 150 % go to $VENDARION_SCREENSHOTS (default: the
 // folder "screens" beside the test's home).
+#include "app/scaling.h"
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
 #include "astro/ephemeris.h"
+#include "bench/app/scenedriver.h"
+#include "common/logcapture.h"
 #include "common/qmlprobe.h"
-#include "common/scenedriver.h"
 #include "common/testhome.h"
 #include "common/xvfb.h"
 #include "geo/object.h"
 #include "global/object.h"
+#include "text/document.h"
 
 #include <QDir>
+#include <QMessageBox>
+#include <QPointer>
+#include <QQmlContext>
 #include <QQmlEngine>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include <ctime>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
 QString dayOf(const QDateTime &value)
 {
     return value.toLocalTime().date().toString(Qt::ISODate);
+}
+
+// Every text shown by the item and the items inside it, skipping hidden and transparent ones.
+void collectTexts(const QQuickItem *item, QStringList &texts)
+{
+    if (!item->isVisible() || item->opacity() <= 0.0)
+        return;
+    if (item->inherits("QQuickText") || item->inherits("QQuickTextInput"))
+        texts << item->property("text").toString();
+    for (const QQuickItem *child : item->childItems())
+        collectTexts(child, texts);
 }
 
 } // namespace
@@ -37,23 +62,41 @@ class TestEndToEnd : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
     void calendarSelectsAndSearches();
     void citySearchMovesTheObserver();
     void mapChoosesTheNearestCity();
+    void panelShowsTheEngine_data();
+    void panelShowsTheEngine();
+    void panelAndCalendarKeepInStep_data();
+    void panelAndCalendarKeepInStep();
+    void deliveredEphemeridesAreFreed();
+    void helpWithoutABrowserShowsItsAddress();
     void screenshots_data();
     void screenshots();
+    void singletonsAreTheNativeObjects();
+    void resourcePathIsAFileUrl();
+    void outOfRangeScaleIndexIsIgnored();
+    void scaleOptionsKnowWhetherTheyFit();
+    void qmlDatesKeepTheirDay_data();
+    void qmlDatesKeepTheirDay();
+    void pressOutsideFocusedItemClearsFocus_data();
+    void pressOutsideFocusedItemClearsFocus();
+    void textsLoadNothing_data();
+    void textsLoadNothing();
+    void secondWindowThrows();
     void cleanupTestCase();
 
 private:
     QQuickItem *root() const { return m_ui->rootObject(); }
-    QQuickItem *panel() const { return findType(root(), "LunarPanel"); }
     QQuickItem *visiblePage(const char *type) const;
     void click(QQuickItem *item, QPointF at = QPointF(-1, -1));
     void clickIn(QQuickWindow *window, QPointF at);
     void showPage(int index);
     QQuickItem *waitForFullGrid();
     void choose(QQuickItem *select, int option);
-    QObject *panelEntry() const { return objectProperty<QObject>(panel(), "entry"); }
+    QObject *panelEntry() const { return objectProperty<QObject>(m_panel, "entry"); }
     void waitForPanelOn(const QString &day);
     void search(QQuickItem *page, int lunarDay, int results);
     void waitForObserver(const geo::Location &place, QObject *oldEntry, qlonglong oldGridVersion);
@@ -63,19 +106,69 @@ private:
         return m_ui->engine()->singletonInstance<geo::Object *>(qmlTypeId("Geo", 1, 0, "Geo"));
     }
 
+    // In the context of `scope` (the root scene when none), with its imports.
+    QVariant evaluate(const QString &expression, QObject *scope = nullptr);
+    // Moves the panel and waits until the ephemeris of that moment is shown.
+    bool showMoment(const QDateTime &moment);
+    // Moves the observer and waits until the panel has its ephemeris for every step of the way.
+    bool setPlace(double longitude, double latitude);
+
+    std::unique_ptr<LogCapture> m_log;
     UI *m_ui = nullptr;
+    QQuickItem *m_panel = nullptr;
+    astro::Calculation *m_calculation = nullptr;
+    QObject *m_calendar = nullptr;
 };
 
 void TestEndToEnd::initTestCase()
 {
     startWithCleanHome();
-    installWarningCollector();
+    // After the test library's own handler, to which it passes every line on.
+    m_log = std::make_unique<LogCapture>();
     prepareScene();
     m_ui = UI::instance();
     m_ui->setupWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_ui));
-    QVERIFY(panel());
-    QTRY_VERIFY_WITH_TIMEOUT(panelEntry() && panelEntry()->property("time").isValid(), 30000);
+    QCOMPARE(m_ui->status(), QQuickView::Ready);
+    m_panel = qobject_cast<QQuickItem *>(evaluate(QStringLiteral("panel")).value<QObject *>());
+    m_calculation = objectProperty<astro::Calculation>(root(), "calculation");
+    m_calendar = objectProperty<QObject>(root(), "calendarModel");
+    QVERIFY(m_panel && m_calculation && m_calendar);
+
+    // The first ephemeris is of the present minute (or the one before, had the clock just
+    // turned), and the calendar is on its day and month.
+    QTRY_VERIFY_WITH_TIMEOUT(m_panel->property("ready").toBool(), 30000);
+    const QDateTime shown = panelEntry()->property("time").toDateTime();
+    const qint64 age = shown.secsTo(QDateTime::currentDateTime());
+    QVERIFY2(age >= 0 && age < 120 && shown.time().second() == 0, qPrintable(shown.toString()));
+    QCOMPARE(m_calendar->property("selectedDate").toDate(), shown.date());
+    QCOMPARE(m_calendar->property("activeMonth").toDate(),
+             QDate(shown.date().year(), shown.date().month(), 1));
+}
+
+// Whatever the case before left, each starts at 100 % on the calendar page with its grid full
+// (the observer's cases wait for the grid to follow a move).
+void TestEndToEnd::init()
+{
+    m_ui->setScaleIndex(1);
+    showPage(1);
+    QVERIFY2(waitForFullGrid(), "the grid did not fill");
+}
+
+void TestEndToEnd::cleanup()
+{
+    QVERIFY2(m_log->warnings().isEmpty(), qPrintable(m_log->warnings().join(QLatin1Char('\n'))));
+}
+
+QVariant TestEndToEnd::evaluate(const QString &expression, QObject *scope)
+{
+    if (!scope)
+        scope = root();
+    QQmlExpression e(qmlContext(scope), scope, expression);
+    const QVariant value = e.evaluate();
+    if (e.hasError())
+        qWarning() << e.error();
+    return value;
 }
 
 QQuickItem *TestEndToEnd::visiblePage(const char *type) const
@@ -156,18 +249,15 @@ void TestEndToEnd::search(QQuickItem *page, int lunarDay, int results)
 
 void TestEndToEnd::waitForPanelOn(const QString &day)
 {
-    QTRY_COMPARE_WITH_TIMEOUT(dayOf(panel()->property("dateTime").toDateTime()), day, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(dayOf(m_panel->property("dateTime").toDateTime()), day, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(
         panelEntry() && dayOf(panelEntry()->property("time").toDateTime()) == day, 20000);
 }
 
 void TestEndToEnd::calendarSelectsAndSearches()
 {
-    showPage(1);
     QQuickItem *page = visiblePage("CalendarPage");
-    QVERIFY(page);
     QQuickItem *grid = waitForFullGrid();
-    QVERIFY2(grid, "the grid did not fill");
     auto *model = objectProperty<astro::CalendarModel>(grid, "model");
 
     // A day of the shown month: the panel follows, to that day and its ephemeris.
@@ -230,10 +320,7 @@ void TestEndToEnd::waitForObserver(const geo::Location &place, QObject *oldEntry
         reference.computeEphemeris(entry->property("time").toDateTime()));
     QCOMPARE(entry->property("nextRising").toDateTime(), expected->nextRising());
     QCOMPARE(entry->property("nextSetting").toDateTime(), expected->nextSetting());
-    auto *grid = findName(root(), QStringLiteral("calendarView"));
-    if (grid)
-        QTRY_VERIFY_WITH_TIMEOUT(grid->property("filledVersion").toLongLong() > oldGridVersion,
-                                 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(gridVersion() > oldGridVersion, 20000);
 }
 
 qlonglong TestEndToEnd::gridVersion() const
@@ -257,10 +344,12 @@ void TestEndToEnd::citySearchMovesTheObserver()
     for (char key : QByteArrayLiteral("Reykjav"))
         QTest::keyClick(m_ui, key);
     // The list follows the typing; answers to the shorter lookups on the way come and go.
-    // Cut to 30 characters, as every display name.
-    const QString reykjavik = QStringLiteral("Reykjav\u00edk, Capital Region, Ice...");
-    QTRY_COMPARE_WITH_TIMEOUT(city->property("options").toStringList().value(0), reykjavik, 10000);
+    // A name too long for the field loses some of its region, never its country.
+    QTRY_VERIFY_WITH_TIMEOUT(city->property("options").toStringList().value(0).startsWith(
+                                 QStringLiteral("Reykjav\u00edk, ")),
+                             10000);
     const QStringList options = city->property("options").toStringList();
+    QVERIFY2(options.first().endsWith(QLatin1String(", Iceland")), qPrintable(options.first()));
     for (const QString &option : options)
         QVERIFY2(option.contains(QLatin1String("Reykjav")), qPrintable(option));
 
@@ -270,7 +359,8 @@ void TestEndToEnd::citySearchMovesTheObserver()
     clickIn(list, QPointF(list->width() / 2, 1 + rowHeight / 2));
 
     QTRY_COMPARE(geo()->location().name(), QStringLiteral("Reykjav\u00edk"));
-    QCOMPARE(city->property("inputText").toString(), options.first());
+    QCOMPARE(city->property("inputText").toString().section(QLatin1Char(','), 0, 0),
+             QStringLiteral("Reykjav\u00edk"));
     QObject *latitude
         = objectProperty<QObject>(objectProperty<QObject>(form, "latitudeField"), "input");
     QCOMPARE(latitude->property("text").toString(), QStringLiteral("64.135480"));
@@ -288,19 +378,239 @@ void TestEndToEnd::mapChoosesTheNearestCity()
     QObject *oldEntry = panelEntry();
     const qlonglong oldGrid = gridVersion();
 
-    // Tokyo, 139.69 E 35.69 N, on the map's projection.
-    const QPointF tokyo(map->width() / 2 + map->width() / 360 * 139.69 - map->width() / 36,
-                        map->height() / 2 - map->height() / 180 * 35.69);
+    // Tokyo, 139.69 E 35.69 N, where the map draws it.
+    const QPointF tokyo
+        = QQmlExpression(qmlContext(map), map,
+                         QStringLiteral("Places.project(139.69, 35.69, width, height)"))
+              .evaluate()
+              .toPointF();
     QTest::mouseMove(m_ui, map->mapToScene(tokyo - QPointF(3, 3)).toPoint());
     QTest::mouseMove(m_ui, map->mapToScene(tokyo).toPoint());
     QTRY_VERIFY_WITH_TIMEOUT(!map->property("nearName").toString().isEmpty(), 10000);
     QTRY_COMPARE(map->property("nearOpacity").toReal(), 1.0);
     const geo::Location near = qvariant_cast<geo::Location>(map->property("nearLocation"));
     QCOMPARE(near.country(), QStringLiteral("Japan"));
+    // The label beside the marker names the city the click is about to choose.
+    const QString label = map->property("nearText").toString();
+    QVERIFY2(label.startsWith(near.name()) && label.endsWith(near.country()), qPrintable(label));
 
     click(map, tokyo);
     QTRY_COMPARE(geo()->location(), near);
     waitForObserver(near, oldEntry, oldGrid);
+}
+
+bool TestEndToEnd::showMoment(const QDateTime &moment)
+{
+    m_panel->setProperty("dateTime", moment);
+    return QTest::qWaitFor(
+        [&] {
+            return !m_panel->property("busy").toBool()
+                   && evaluate(QStringLiteral("panel.entry.time")).toDateTime() == moment;
+        },
+        20000);
+}
+
+bool TestEndToEnd::setPlace(double longitude, double latitude)
+{
+    // Each coordinate is a change of place of its own, at which the panel asks again. Results
+    // come back in the order they are done, so the one for the place in between could come
+    // last, or in a later test: each change is let through before the next.
+    const QString calls[] = {QStringLiteral("Geo.setLongitude(%1)").arg(longitude, 0, 'f', 6),
+                             QStringLiteral("Geo.setLatitude(%1)").arg(latitude, 0, 'f', 6)};
+    for (const QString &call : calls) {
+        const QVector3D before = m_calculation->observerVector();
+        QSignalSpy results(m_calculation, &astro::Calculation::ephemerisCalculated);
+        evaluate(call);
+        if (m_calculation->observerVector() != before
+            && !QTest::qWaitFor([&] { return results.count() >= 1; }, 20000))
+            return false;
+    }
+    return true;
+}
+
+void TestEndToEnd::panelShowsTheEngine_data()
+{
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<QDateTime>("moment");
+    // Moves the moment into the void-of-course interval that ends at the next sign change.
+    QTest::addColumn<bool>("inVoid");
+
+    QTest::newRow("Paris, a March evening")
+        << 2.35 << 48.85 << QDateTime(QDate(2027, 3, 14), QTime(21, 30)) << false;
+    QTest::newRow("Quito, void of course")
+        << -78.47 << -0.18 << QDateTime(QDate(2026, 12, 6), QTime(3, 0)) << true;
+    QTest::newRow("Troms\u00f8, north of the polar circle")
+        << 18.96 << 69.65 << QDateTime(QDate(2026, 12, 20), QTime(12, 0)) << false;
+}
+
+void TestEndToEnd::panelShowsTheEngine()
+{
+    QFETCH(double, longitude);
+    QFETCH(double, latitude);
+    QFETCH(QDateTime, moment);
+    QFETCH(bool, inVoid);
+
+    QVERIFY(setPlace(longitude, latitude));
+    // The same observer, as the scene hands it to the engine (single precision).
+    astro::Calculation reference;
+    reference.setObserverVector(m_calculation->observerVector());
+    QCOMPARE(reference.observerVector(), QVector3D(float(longitude), float(latitude), 0.0f));
+
+    if (inVoid) {
+        std::unique_ptr<astro::Ephemeris> probe(reference.computeEphemeris(moment));
+        QVERIFY(probe->voidStart().isValid());
+        moment = probe->voidStart().addSecs(probe->voidStart().secsTo(probe->voidEnd()) / 120 * 60);
+    }
+    std::unique_ptr<astro::Ephemeris> e(reference.computeEphemeris(moment));
+    QVERIFY(!inVoid || e->isVoC());
+    // The names of the phase and the sign come from the scene's own table.
+    const auto lunar = createProbe(
+        m_ui->engine(),
+        "import QtQml 2.0\nimport \"qrc:/qml/scripts/Lunar.js\" as Lunar\nQtObject {}\n");
+    QVERIFY(lunar);
+    QVERIFY(showMoment(moment));
+
+    const auto hm = [](const QDateTime &t) {
+        return t.isValid() ? t.toString(QStringLiteral("hh:mm")) : QStringLiteral("--:--");
+    };
+    const auto date
+        = [](const QDateTime &t) { return t.toString(QStringLiteral("MM/dd/yyyy hh:mm")); };
+    QStringList expected{
+        QStringLiteral("Day %1").arg(e->lunarDay()),
+        QStringLiteral("%1%").arg(qRound(e->illumination() * 100)),
+        evaluate(QStringLiteral("Lunar.phaseName(%1)").arg(e->phase(), 0, 'g', 17), lunar.get())
+            .toString(),
+        QStringLiteral("Rise: ") + hm(e->nextRising()),
+        QStringLiteral("Set: ") + hm(e->nextSetting()),
+        QStringLiteral("U/T: ") + hm(e->upperTransit()),
+        QStringLiteral("L/T: ") + hm(e->lowerTransit()),
+        date(e->prevNewMoon()),
+        date(e->nextNewMoon()),
+        date(e->prevFirstQuarter()),
+        date(e->nextFirstQuarter()),
+        date(e->prevFullMoon()),
+        date(e->nextFullMoon()),
+        date(e->prevThirdQuarter()),
+        date(e->nextThirdQuarter()),
+        moment.toString(QStringLiteral("MM / dd / yyyy hh:mm")),
+    };
+    const QString sign
+        = ui::formatDegrees(e->zodiacDegrees()) + QStringLiteral(" of ")
+          + evaluate(QStringLiteral("Lunar.zodiac(%1).name").arg(e->zodiac()), lunar.get())
+                .toString()
+          + QLatin1Char(' ') + QChar(0x2648 + e->zodiac());
+
+    QStringList shown;
+    // The centre texts fade in over 100 ms.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            shown.clear();
+            collectTexts(qobject_cast<QQuickItem *>(m_panel), shown);
+            for (const QString &text : expected) {
+                if (!shown.contains(text))
+                    return false;
+            }
+            return true;
+        }(),
+        2000);
+
+    const QStringList signTexts = shown.filter(QStringLiteral(" of "));
+    QCOMPARE(signTexts.size(), 1);
+    QVERIFY2(signTexts.first().startsWith(sign + QStringLiteral("<br>")),
+             qPrintable(signTexts.first()));
+    QCOMPARE(signTexts.first().contains(QLatin1String("Void Course")), e->isVoC());
+}
+
+void TestEndToEnd::panelAndCalendarKeepInStep_data()
+{
+    QTest::addColumn<QDateTime>("panelAt");
+    QTest::addColumn<QDate>("calendarTo");
+    QTest::addColumn<QDateTime>("panelThen");
+
+    // The zone is eight hours west of Greenwich: a day's UTC midnight is the evening before.
+    QTest::newRow("late in the evening, the calendar picks a leap day")
+        << QDateTime(QDate(2028, 3, 1), QTime(23, 45)) << QDate(2028, 2, 29)
+        << QDateTime(QDate(2028, 2, 29), QTime(23, 45));
+    QTest::newRow("seconds are dropped, hour and minute kept")
+        << QDateTime(QDate(2027, 5, 10), QTime(8, 15, 42)) << QDate(2027, 5, 20)
+        << QDateTime(QDate(2027, 5, 20), QTime(8, 15));
+    QTest::newRow("into another year")
+        << QDateTime(QDate(2026, 12, 31), QTime(16, 0)) << QDate(2027, 1, 1)
+        << QDateTime(QDate(2027, 1, 1), QTime(16, 0));
+}
+
+void TestEndToEnd::panelAndCalendarKeepInStep()
+{
+    QFETCH(QDateTime, panelAt);
+    QFETCH(QDate, calendarTo);
+    QFETCH(QDateTime, panelThen);
+
+    m_panel->setProperty("dateTime", panelAt);
+    QCOMPARE(m_calendar->property("selectedDate").toDate(), panelAt.date());
+    QCOMPARE(m_calendar->property("activeMonth").toDate(),
+             QDate(panelAt.date().year(), panelAt.date().month(), 1));
+
+    if (calendarTo.isValid())
+        m_calendar->setProperty("selectedDate", calendarTo);
+    QCOMPARE(m_panel->property("dateTime").toDateTime(), panelThen);
+    QCOMPARE(m_calendar->property("selectedDate").toDate(), panelThen.date());
+    QCOMPARE(m_calendar->property("activeMonth").toDate(),
+             QDate(panelThen.date().year(), panelThen.date().month(), 1));
+    QVERIFY(showMoment(panelThen));
+}
+
+void TestEndToEnd::deliveredEphemeridesAreFreed()
+{
+    QList<QPointer<astro::Ephemeris>> delivered;
+    const auto connection = connect(m_calculation, &astro::Calculation::ephemerisCalculated, this,
+                                    [&](astro::Ephemeris *e) { delivered << e; });
+    const QDateTime start(QDate(2027, 6, 1), QTime(12, 0));
+    // Waiting for each result, then ten quick steps whose results overtake one another.
+    for (int day = 0; day < 20; ++day)
+        QVERIFY(showMoment(start.addDays(day)));
+    for (int day = 20; day < 30; ++day)
+        m_panel->setProperty("dateTime", start.addDays(day));
+    QVERIFY(showMoment(start.addDays(29)));
+    QTRY_COMPARE(delivered.size(), 30);
+    disconnect(connection);
+
+    m_ui->engine()->collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QObject *shown = panelEntry();
+    int alive = 0;
+    for (const QPointer<astro::Ephemeris> &e : delivered)
+        alive += e ? 1 : 0;
+    QVERIFY(shown);
+    QVERIFY(delivered.contains(qobject_cast<astro::Ephemeris *>(shown)));
+    QCOMPARE(alive, 1);
+    // The one shown is whole and still read by the panel's bindings.
+    QCOMPARE(evaluate(QStringLiteral("panel.entry.time")).toDateTime(), start.addDays(29));
+    QCOMPARE(shown->property("lunarDay").toInt(),
+             evaluate(QStringLiteral("panel.entry.lunarDay")).toInt());
+}
+
+// No browser takes the help page: a message shows its address, as text the user can copy.
+void TestEndToEnd::helpWithoutABrowserShowsItsAddress()
+{
+    global::update::Seam seam;
+    seam.openUrl = [](const QUrl &) { return false; };
+    global::Object::instance()->setUpdateSeamForTesting(seam);
+    QString shown;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->windowHandle() && box->windowHandle()->isExposed()) {
+            if (box->textInteractionFlags() & Qt::TextSelectableByMouse)
+                shown = box->text();
+            box->accept();
+        }
+    });
+    closer.start(50);
+    QTest::mouseClick(m_ui, Qt::LeftButton, Qt::NoModifier,
+                      pageSquare(findType(root(), "PageSwitcher"), 3));
+    QTRY_VERIFY2(shown.contains(global::Object::instance()->helpUrl()), qPrintable(shown));
 }
 
 void TestEndToEnd::screenshots_data()
@@ -346,8 +656,6 @@ void TestEndToEnd::screenshots()
     showPage(1);
     QVERIFY(waitForFullGrid());
     QQuickItem *calendar = visiblePage("CalendarPage");
-    search(calendar, 1, 3);
-    QCOMPARE(objectProperty<QQuickItem>(calendar, "resultList")->property("lastIndex").toInt(), 2);
     save(QStringLiteral("calendar"));
 
     // The void-of-course view, through its tab caption.
@@ -373,11 +681,185 @@ void TestEndToEnd::screenshots()
     QTRY_VERIFY(!dialog->isVisible());
 }
 
-// The whole journey without a single warning from the scene.
+void TestEndToEnd::singletonsAreTheNativeObjects()
+{
+    auto probe = createProbe(m_ui->engine(), "import QtQuick 2.6\n"
+                                             "import UI 1.0\n"
+                                             "import Global 1.0\n"
+                                             "QtObject {\n"
+                                             "    property var ui: UI\n"
+                                             "    property var global: Global\n"
+                                             "}\n");
+    QVERIFY(probe);
+    QCOMPARE(probe->property("ui").value<QObject *>(), static_cast<QObject *>(m_ui));
+    QCOMPARE(probe->property("global").value<QObject *>(),
+             static_cast<QObject *>(global::Object::instance()));
+    // Dropping every reference from QML must leave the native objects alive.
+    probe.reset();
+    m_ui->engine()->collectGarbage();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(UI::instance(), m_ui);
+    QVERIFY(global::Object::instance()->settings());
+}
+
+void TestEndToEnd::resourcePathIsAFileUrl()
+{
+    const QString url = m_ui->rootContext()->contextProperty("resourcePath").toString();
+    QVERIFY2(url.startsWith(QLatin1String("file:///")), qPrintable(url));
+    QVERIFY2(url.endsWith(QLatin1String("/res/")), qPrintable(url));
+    QCOMPARE(QUrl(url).toLocalFile(), global::Object::instance()->resourcePath());
+}
+
+void TestEndToEnd::outOfRangeScaleIndexIsIgnored()
+{
+    const int before = m_ui->scaleIndex();
+    QSignalSpy indexSpy(m_ui, &UI::scaleIndexChanged);
+    m_ui->setScaleIndex(m_ui->scaleOptions().size());
+    m_ui->setScaleIndex(-1);
+    QCOMPARE(indexSpy.count(), 0);
+    QCOMPARE(m_ui->scaleIndex(), before);
+}
+
+void TestEndToEnd::scaleOptionsKnowWhetherTheyFit()
+{
+    // On 1920 x 1200, 150 % needs 1566 x 861 and fits; 200 % needs 2114 x 1163.
+    QVector<bool> fits;
+    for (int i = 0; i < m_ui->scaleOptions().size(); ++i)
+        fits << m_ui->scaleOptionFits(i);
+    QCOMPARE(fits, (QVector<bool>{true, true, true, true, false, false, false}));
+}
+
+void TestEndToEnd::qmlDatesKeepTheirDay_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QTime>("start");
+    const QDate march(2027, 3, 1);
+    QTest::newRow("UTC") << QByteArrayLiteral("UTC") << march << QTime(0, 0);
+    QTest::newRow("behind UTC") << QByteArrayLiteral("America/New_York") << march << QTime(0, 0);
+    QTest::newRow("ahead of UTC") << QByteArrayLiteral("Asia/Tokyo") << march << QTime(0, 0);
+    // The clock jumps from 00:00 to 01:00: the day starts at 01:00.
+    QTest::newRow("no midnight") << QByteArrayLiteral("America/Santiago") << QDate(2026, 9, 6)
+                                 << QTime(1, 0);
+}
+
+// A day the calendar model holds must come back as the same day, wherever the clock runs.
+void TestEndToEnd::qmlDatesKeepTheirDay()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, date);
+    QFETCH(QTime, start);
+    const QByteArray savedZone = qgetenv("TZ");
+    qputenv("TZ", zone);
+    tzset();
+
+    QJSEngine engine;
+    // What a QML binding gets when it reads a QDate property, handed back to an invokable.
+    const QDateTime seen = engine.toScriptValue(date).toDateTime();
+    const QDateTime day = m_ui->fromDate(seen);
+    const QDateTime monthBack = m_ui->addMonths(m_ui->addDays(day, 30), -1);
+    const QDateTime lateOnDay
+        = m_ui->dateTimeOnDay(QDateTime(QDate(2027, 2, 10), QTime(23, 45, 30)), seen);
+    const QDateTime earlyOnDay
+        = m_ui->dateTimeOnDay(QDateTime(QDate(2027, 2, 10), QTime(0, 30)), seen);
+    const bool valid = day.isValid() && earlyOnDay.isValid();
+
+    qputenv("TZ", savedZone);
+    tzset();
+    QVERIFY(valid);
+    QCOMPARE(day.date(), date);
+    QCOMPARE(day.time(), start);
+    QCOMPARE(monthBack.date(), date.addDays(30).addMonths(-1));
+    QCOMPARE(lateOnDay.date(), date);
+    QCOMPARE(lateOnDay.time(), QTime(23, 45));
+    // A time the clock skips moves on by the skip, as a day step does.
+    QCOMPARE(earlyOnDay.time(), start.addSecs(30 * 60));
+}
+
+void TestEndToEnd::pressOutsideFocusedItemClearsFocus_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<bool>("keepsFocus");
+
+    QTest::newRow("on its top-left corner") << QPoint(50, 50) << true;
+    QTest::newRow("beside the field") << QPoint(200, 60) << false;
+    QTest::newRow("below the field") << QPoint(60, 300) << false;
+}
+
+void TestEndToEnd::pressOutsideFocusedItemClearsFocus()
+{
+    QFETCH(QPoint, press);
+    QFETCH(bool, keepsFocus);
+
+    auto field
+        = createProbe(m_ui->engine(), "import QtQuick 2.6\n"
+                                      "TextInput { x: 50; y: 50; width: 100; height: 30 }\n");
+    QVERIFY(field);
+    auto *item = qobject_cast<QQuickItem *>(field.get());
+    item->setParentItem(m_ui->rootObject());
+    item->forceActiveFocus();
+    QVERIFY(item->hasActiveFocus());
+    QTest::mousePress(m_ui, Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseRelease(m_ui, Qt::LeftButton, Qt::NoModifier, press);
+    QCOMPARE(item->hasActiveFocus(), keepsFocus);
+}
+
+void TestEndToEnd::textsLoadNothing_data()
+{
+    // %1 is the port of a server on 127.0.0.1, %2 a named pipe outside the resource folder.
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("remote image") << "<img src=\"http://127.0.0.1:%1/moon.png\">";
+    QTest::newRow("remote style sheet")
+        << "<link rel=\"stylesheet\" href=\"http://127.0.0.1:%1/a.css\">";
+    QTest::newRow("remote background")
+        << "<p style=\"background-image: url(http://127.0.0.1:%1/b.png)\">x</p>";
+    QTest::newRow("a named pipe outside the resource folder") << "<img src=\"file://%2\">";
+}
+
+// The texts page shows an entry of a document as it does at start-up; nothing it names is
+// fetched, and nothing hangs the window.
+void TestEndToEnd::textsLoadNothing()
+{
+    QFETCH(QString, markup);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    connect(&server, &QTcpServer::newConnection, [&] { ++connections; });
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("moon.png"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    // Whatever sign the moon panel shows, the entry is the general one for it.
+    QByteArray header = "### General";
+    for (const char *sign : {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
+                             "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"})
+        header += QByteArray(";Moon@") + sign;
+    text::Document document(header + "\nShown " + markup.arg(server.serverPort()).arg(pipe).toUtf8()
+                            + "\n");
+    QQuickItem *page = findType(root(), "TextsPage");
+    QVERIFY(page);
+    const QVariant shown = page->property("document");
+    page->setProperty("tabIndex", 0);
+    page->setProperty("document", QVariant::fromValue<QObject *>(&document));
+    QVERIFY(QMetaObject::invokeMethod(page, "build"));
+    QVERIFY(page->property("text").toString().contains(QLatin1String("Shown")));
+    QTest::qWait(300);
+    QCOMPARE(connections, 0);
+    page->setProperty("document", shown);
+}
+
+void TestEndToEnd::secondWindowThrows()
+{
+    QVERIFY_EXCEPTION_THROWN(UI second, std::bad_alloc);
+    QCOMPARE(UI::instance(), m_ui);
+}
+
 void TestEndToEnd::cleanupTestCase()
 {
-    QVERIFY2(collectedWarnings().isEmpty(),
-             qPrintable(collectedWarnings().join(QLatin1Char('\n'))));
+    // The window and the services go before the application object, as at the end of a run.
+    delete m_ui;
+    delete global::Object::instance();
+    m_log.reset();
 }
 
 int main(int argc, char **argv)
@@ -394,9 +876,7 @@ int main(int argc, char **argv)
     disableFrameworkScaling();
     QApplication app(argc, argv);
     TestEndToEnd test;
-    const int result = QTest::qExec(&test, argc, argv);
-    delete UI::instance();
-    return result;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_e2e.moc"

@@ -9,186 +9,156 @@ class TestScaling : public QObject
     Q_OBJECT
 
 private slots:
-    void baseScale_data();
-    void baseScale();
-    void optionScale_data();
-    void optionScale();
-    void fitScaleIndex_data();
-    void fitScaleIndex();
-    void clampToDesktop_data();
-    void clampToDesktop();
-    void screenIndexAt_data();
-    void screenIndexAt();
-    void formatDegrees_data();
-    void formatDegrees();
+    void baseScale_data()
+    {
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<double>("dpiRatio");
+        QTest::addColumn<double>("expected");
+
+        QTest::newRow("96 dpi: 13 px") << 13 << 1.0 << 1.0;
+        QTest::newRow("120 dpi (125 %): 17 px") << 17 << 1.0 << 1.25;
+        QTest::newRow("beyond 300 % stays 3") << 80 << 1.0 << 3.0;
+        QTest::newRow("16 px is still 100 %") << 16 << 1.0 << 1.0;
+        QTest::newRow("ratio other than 1 cancels out") << 20 << 0.75 << 1.5;
+        QTest::newRow("screen without physical size") << 13 << qInf() << 1.0;
+        QTest::newRow("screen with zero ratio") << 20 << 0.0 << 1.5;
+    }
+
+    void baseScale()
+    {
+        QFETCH(int, pixelSize);
+        QFETCH(double, dpiRatio);
+        QFETCH(double, expected);
+        QCOMPARE(ui::baseScale(pixelSize, dpiRatio), expected);
+    }
+
+    void optionScale_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<double>("base");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<int>("pointSize");
+
+        QTest::newRow("Auto on a 150 % screen") << "Auto" << 1.5 << 1.0 << 10;
+        QTest::newRow("125 % at 96 dpi") << "125%" << 1.0 << 1.25 << 12;
+        QTest::newRow("100 % on a 150 % screen") << "100%" << 1.5 << 2.0 / 3.0 << 6;
+        QTest::newRow("300 % at 96 dpi") << "300%" << 1.0 << 3.0 << 30;
+    }
+
+    void optionScale()
+    {
+        QFETCH(QString, option);
+        QFETCH(double, base);
+        QFETCH(double, expected);
+        QFETCH(int, pointSize);
+        const double scale = ui::optionScale(option, base);
+        QVERIFY2(qAbs(scale - expected) < 1e-6, qPrintable(QString::number(scale)));
+        QCOMPARE(ui::referencePointSize(scale), pointSize);
+    }
+
+    void fitScaleIndex_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<int>("expected");
+
+        const QMargins noFrame;
+        const QMargins frame(8, 31, 8, 8);
+        QTest::newRow("300 % drops to 150 % on full HD") << 6 << QSize(1920, 1040) << frame << 3;
+        // 200 % is 27 px: it needs trunc(27 / 13 * 1018) x trunc(27 / 13 * 560) = 2114 x 1163.
+        QTest::newRow("200 % fits exactly") << 4 << QSize(2114, 1163) << noFrame << 4;
+        QTest::newRow("one pixel short drops a step") << 4 << QSize(2113, 1163) << noFrame << 3;
+        QTest::newRow("the frame counts") << 4 << QSize(2114, 1163) << QMargins(1, 0, 0, 0) << 3;
+        QTest::newRow("height alone can lower it") << 2 << QSize(4000, 600) << noFrame << 1;
+        QTest::newRow("nothing fits: 100 %") << 5 << QSize(800, 600) << noFrame << 1;
+        QTest::newRow("Auto that does not fit: 100 %") << 0 << QSize(800, 600) << noFrame << 1;
+    }
+
+    void fitScaleIndex()
+    {
+        QFETCH(int, index);
+        QFETCH(QSize, available);
+        QFETCH(QMargins, frame);
+        QFETCH(int, expected);
+        // ppp of each option at 96 dpi: 13, 13, 16, 20, 27, 33 and 40 px over 13.
+        const QVector<int> pixels{13, 13, 16, 20, 27, 33, 40};
+        const auto pppAt = [&](int i) { return pixels.at(i) / 13.0; };
+        QCOMPARE(ui::fitScaleIndex(index, available, frame, pppAt), expected);
+    }
+
+    void clampToDesktop_data()
+    {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QRect>("expected");
+
+        const QRect desktop(0, 0, 1920, 1040);
+        const QMargins noFrame;
+        const QMargins frame(8, 31, 8, 8);
+        QTest::newRow("inside stays")
+            << QRect(100, 100, 1018, 600) << desktop << frame << QRect(100, 100, 1018, 600);
+        QTest::newRow("past the right edge") << QRect(1500, 100, 1018, 600) << desktop << frame
+                                             << QRect(1920 - 1018 - 16, 100, 1018, 600);
+        QTest::newRow("past the bottom edge") << QRect(100, 900, 1018, 600) << desktop << frame
+                                              << QRect(100, 1040 - 600 - 39, 1018, 600);
+        QTest::newRow("left of the desktop")
+            << QRect(-400, 100, 1018, 600) << desktop << frame << QRect(8, 100, 1018, 600);
+        QTest::newRow("larger, with a frame")
+            << QRect(0, 0, 3000, 2000) << desktop << frame << QRect(8, 31, 1920 - 16, 1040 - 39);
+        QTest::newRow("far off to the right")
+            << QRect(5000, 100, 1018, 600) << desktop << noFrame << QRect(902, 100, 1018, 600);
+    }
+
+    void clampToDesktop()
+    {
+        QFETCH(QRect, rect);
+        QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
+        QFETCH(QRect, expected);
+        QCOMPARE(ui::clampToDesktop(rect, available, frame), expected);
+    }
+
+    void screenIndexAt_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("on the second") << QPoint(2000, 10) << 1;
+        QTest::newRow("on the shared edge: the last wins") << QPoint(1919, 500) << 1;
+        QTest::newRow("bottom-right corner included") << QPoint(3839, 1079) << 1;
+        QTest::newRow("off every screen") << QPoint(-10, -10) << -1;
+    }
+
+    void screenIndexAt()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(int, expected);
+        // Two screens that overlap by one column, as some desktops report them.
+        const QVector<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1919, 0, 1921, 1080)};
+        QCOMPARE(ui::screenIndexAt(point, screens), expected);
+    }
+
+    void formatDegrees_data()
+    {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("half a degree more") << 12.5 << QStringLiteral("12\u00B0 30'");
+        QTest::newRow("negative: floored") << -0.5 << QStringLiteral("-1\u00B0 30'");
+        QTest::newRow("minutes are not carried") << 29.999 << QStringLiteral("29\u00B0 60'");
+        QTest::newRow("rounded minutes") << 7.2583 << QStringLiteral("7\u00B0 15'");
+        QTest::newRow("not a number") << qQNaN() << QString();
+    }
+
+    void formatDegrees()
+    {
+        QFETCH(double, angle);
+        QFETCH(QString, expected);
+        QCOMPARE(ui::formatDegrees(angle), expected);
+    }
 };
-
-void TestScaling::baseScale_data()
-{
-    QTest::addColumn<int>("pixelSize");
-    QTest::addColumn<double>("dpiRatio");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("96 dpi: 13 px") << 13 << 1.0 << 1.0;
-    QTest::newRow("120 dpi (125 %): 17 px") << 17 << 1.0 << 1.25;
-    QTest::newRow("144 dpi (150 %): 20 px") << 20 << 1.0 << 1.5;
-    QTest::newRow("192 dpi (200 %): 27 px") << 27 << 1.0 << 2.0;
-    QTest::newRow("240 dpi (250 %): 33 px") << 33 << 1.0 << 2.5;
-    QTest::newRow("288 dpi (300 %): 40 px") << 40 << 1.0 << 3.0;
-    QTest::newRow("beyond 300 % stays 3") << 80 << 1.0 << 3.0;
-    QTest::newRow("16 px is still 100 %") << 16 << 1.0 << 1.0;
-    QTest::newRow("ratio other than 1 cancels out") << 20 << 0.75 << 1.5;
-    QTest::newRow("screen without physical size") << 13 << qInf() << 1.0;
-    QTest::newRow("screen with zero ratio") << 20 << 0.0 << 1.5;
-}
-
-void TestScaling::baseScale()
-{
-    QFETCH(int, pixelSize);
-    QFETCH(double, dpiRatio);
-    QFETCH(double, expected);
-    QCOMPARE(ui::baseScale(pixelSize, dpiRatio), expected);
-}
-
-void TestScaling::optionScale_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<double>("base");
-    QTest::addColumn<double>("expected");
-    QTest::addColumn<int>("pointSize");
-
-    QTest::newRow("Auto at 96 dpi") << "Auto" << 1.0 << 1.0 << 10;
-    QTest::newRow("Auto on a 150 % screen") << "Auto" << 1.5 << 1.0 << 10;
-    QTest::newRow("125 % at 96 dpi") << "125%" << 1.0 << 1.25 << 12;
-    QTest::newRow("100 % on a 150 % screen") << "100%" << 1.5 << 2.0 / 3.0 << 6;
-    QTest::newRow("150 % on a 150 % screen") << "150%" << 1.5 << 1.0 << 10;
-    QTest::newRow("300 % at 96 dpi") << "300%" << 1.0 << 3.0 << 30;
-}
-
-void TestScaling::optionScale()
-{
-    QFETCH(QString, option);
-    QFETCH(double, base);
-    QFETCH(double, expected);
-    QFETCH(int, pointSize);
-    const double scale = ui::optionScale(option, base);
-    QVERIFY2(qAbs(scale - expected) < 1e-6, qPrintable(QString::number(scale)));
-    QCOMPARE(ui::referencePointSize(scale), pointSize);
-}
-
-void TestScaling::fitScaleIndex_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QSize>("available");
-    QTest::addColumn<QMargins>("frame");
-    QTest::addColumn<int>("expected");
-
-    const QMargins noFrame;
-    const QMargins frame(8, 31, 8, 8);
-    QTest::newRow("100 % fits a full-HD screen") << 1 << QSize(1920, 1040) << frame << 1;
-    QTest::newRow("300 % drops to 150 % on full HD") << 6 << QSize(1920, 1040) << frame << 3;
-    // 200 % is 27 px: it needs trunc(27 / 13 * 1018) x trunc(27 / 13 * 560) = 2114 x 1163.
-    QTest::newRow("200 % fits exactly") << 4 << QSize(2114, 1163) << noFrame << 4;
-    QTest::newRow("one pixel short drops a step") << 4 << QSize(2113, 1163) << noFrame << 3;
-    QTest::newRow("the frame counts") << 4 << QSize(2114, 1163) << QMargins(1, 0, 0, 0) << 3;
-    QTest::newRow("height alone can lower it") << 2 << QSize(4000, 600) << noFrame << 1;
-    QTest::newRow("Auto that fits stays") << 0 << QSize(1280, 720) << noFrame << 0;
-    QTest::newRow("nothing fits: 100 %") << 5 << QSize(800, 600) << noFrame << 1;
-    QTest::newRow("Auto that does not fit: 100 %") << 0 << QSize(800, 600) << noFrame << 1;
-}
-
-void TestScaling::fitScaleIndex()
-{
-    QFETCH(int, index);
-    QFETCH(QSize, available);
-    QFETCH(QMargins, frame);
-    QFETCH(int, expected);
-    // ppp of each option at 96 dpi: 13, 13, 16, 20, 27, 33 and 40 px over 13.
-    const QVector<int> pixels{13, 13, 16, 20, 27, 33, 40};
-    const auto pppAt = [&](int i) { return pixels.at(i) / 13.0; };
-    QCOMPARE(ui::fitScaleIndex(index, available, frame, pppAt), expected);
-}
-
-void TestScaling::clampToDesktop_data()
-{
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QRect>("available");
-    QTest::addColumn<QMargins>("frame");
-    QTest::addColumn<QRect>("expected");
-
-    const QRect desktop(0, 0, 1920, 1040);
-    const QMargins noFrame;
-    const QMargins frame(8, 31, 8, 8);
-    QTest::newRow("inside stays") << QRect(100, 100, 1018, 600) << desktop << frame
-                                  << QRect(100, 100, 1018, 600);
-    QTest::newRow("past the right edge") << QRect(1500, 100, 1018, 600) << desktop << frame
-                                         << QRect(1920 - 1018 - 16, 100, 1018, 600);
-    QTest::newRow("past the bottom edge")
-        << QRect(100, 900, 1018, 600) << desktop << frame << QRect(100, 1040 - 600 - 39, 1018, 600);
-    QTest::newRow("left of the desktop")
-        << QRect(-400, 100, 1018, 600) << desktop << frame << QRect(8, 100, 1018, 600);
-    QTest::newRow("above the desktop")
-        << QRect(100, -50, 1018, 600) << desktop << frame << QRect(100, 31, 1018, 600);
-    QTest::newRow("larger than the desktop")
-        << QRect(0, 0, 3000, 2000) << desktop << noFrame << QRect(0, 0, 1920, 1040);
-    QTest::newRow("larger, with a frame")
-        << QRect(0, 0, 3000, 2000) << desktop << frame << QRect(8, 31, 1920 - 16, 1040 - 39);
-    QTest::newRow("far off to the right")
-        << QRect(5000, 100, 1018, 600) << desktop << noFrame << QRect(902, 100, 1018, 600);
-    QTest::newRow("exactly filling")
-        << QRect(0, 0, 1920, 1040) << desktop << noFrame << QRect(0, 0, 1920, 1040);
-}
-
-void TestScaling::clampToDesktop()
-{
-    QFETCH(QRect, rect);
-    QFETCH(QRect, available);
-    QFETCH(QMargins, frame);
-    QFETCH(QRect, expected);
-    QCOMPARE(ui::clampToDesktop(rect, available, frame), expected);
-}
-
-void TestScaling::screenIndexAt_data()
-{
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("on the first") << QPoint(10, 10) << 0;
-    QTest::newRow("on the second") << QPoint(2000, 10) << 1;
-    QTest::newRow("on the shared edge: the last wins") << QPoint(1919, 500) << 1;
-    QTest::newRow("bottom-right corner included") << QPoint(3839, 1079) << 1;
-    QTest::newRow("off every screen") << QPoint(-10, -10) << -1;
-}
-
-void TestScaling::screenIndexAt()
-{
-    QFETCH(QPoint, point);
-    QFETCH(int, expected);
-    // Two screens that overlap by one column, as some desktops report them.
-    const QVector<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1919, 0, 1921, 1080)};
-    QCOMPARE(ui::screenIndexAt(point, screens), expected);
-}
-
-void TestScaling::formatDegrees_data()
-{
-    QTest::addColumn<double>("angle");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("zero") << 0.0 << QStringLiteral("0\u00B0 0'");
-    QTest::newRow("half a degree more") << 12.5 << QStringLiteral("12\u00B0 30'");
-    QTest::newRow("negative: floored") << -0.5 << QStringLiteral("-1\u00B0 30'");
-    QTest::newRow("minutes are not carried") << 29.999 << QStringLiteral("29\u00B0 60'");
-    QTest::newRow("rounded minutes") << 7.2583 << QStringLiteral("7\u00B0 15'");
-    QTest::newRow("not a number") << qQNaN() << QString();
-    QTest::newRow("infinite") << qInf() << QString();
-}
-
-void TestScaling::formatDegrees()
-{
-    QFETCH(double, angle);
-    QFETCH(QString, expected);
-    QCOMPARE(ui::formatDegrees(angle), expected);
-}
 
 QTEST_APPLESS_MAIN(TestScaling)
 #include "tst_scaling.moc"

@@ -47,8 +47,6 @@ private slots:
         QTest::newRow("conjunction across 0") << 359.995 << QVector<double>{0.004} << true;
         QTest::newRow("opposition") << 10.0 << QVector<double>{190.009} << true;
         QTest::newRow("trine the short way") << 350.0 << QVector<double>{110.005} << true;
-        QTest::newRow("square") << 0.0 << QVector<double>{270.0} << true;
-        QTest::newRow("sextile") << 100.0 << QVector<double>{40.0} << true;
         QTest::newRow("just outside the tolerance") << 100.0 << QVector<double>{40.02} << false;
         QTest::newRow("semi-square is no aspect") << 0.0 << QVector<double>{45.0} << false;
         QTest::newRow("any of several") << 0.0 << QVector<double>{33.0, 44.0, 120.001} << true;

@@ -61,16 +61,6 @@ private slots:
         m_calculation.setObserver(astro::Position(2.35, 48.85, 0));
     }
 
-    void anyDayAnySign()
-    {
-        const QList<Hit> hits = searchAll(m_calculation, QDate(2026, 3, 28), 0, -1, 4);
-        QCOMPARE(hits.size(), 4);
-        for (int i = 0; i < 4; ++i) {
-            QCOMPARE(hits.at(i).date, QDate(2026, 3, 28).addDays(i));
-            QVERIFY(!hits.at(i).timeout);
-        }
-    }
-
     // Sign 5 alone: the first midnight in Virgo, then the first from the following day on.
     void signAlone()
     {

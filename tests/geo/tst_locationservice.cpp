@@ -1,4 +1,3 @@
-#include "common/qmlprobe.h"
 #include "common/testhome.h"
 #include "geo/module.h"
 #include "geo/object.h"
@@ -68,7 +67,6 @@ private slots:
     void changes_data();
     void changes();
     void destructionWaitsForSearches();
-    void declarativeInterface();
 
 private:
     std::unique_ptr<geo::Object> makeService() const
@@ -229,52 +227,6 @@ void TestLocationService::destructionWaitsForSearches()
     const int afterDestruction = answers;
     QThreadPool::globalInstance()->waitForDone();
     QCOMPARE(answers.load(), afterDestruction);
-}
-
-void TestLocationService::declarativeInterface()
-{
-    // The singleton reads the shipped files from the resource folder.
-    store(settingsOf(Location("Custom city", "", "", 2.35, 48.85)));
-    QQmlEngine engine;
-    const std::unique_ptr<QObject> root = createProbe(&engine, R"(
-        import QtQml 2.15
-        import Geo 1.0
-        QtObject {
-            id: root
-            property string name: Geo.location.name
-            property var near
-            property var list
-            property LocationList empty: LocationList {}
-            property string outside: empty.length + "|" + empty.at(3).name
-            property Connections connections: Connections {
-                target: Geo
-                function onSearchCoordsCompleted(near) { root.near = near }
-                function onSearchCompleted(list) { root.list = list }
-            }
-            function pick(name) {
-                for (var i = 0; i < list.length; ++i) {
-                    if (list.at(i).name === name)
-                        Geo.location = list.at(i)
-                }
-            }
-            Component.onCompleted: {
-                Geo.searchCoords(2.35, 48.85)
-                Geo.search("Z\u00FCRICH")
-            }
-        }
-    )");
-    QVERIFY(root);
-    QCOMPARE(root->property("name").toString(), QStringLiteral("Custom city"));
-    QCOMPARE(root->property("outside").toString(), QStringLiteral("0|"));
-
-    // Both answers cross from a pool thread; the place only with its type name registered.
-    QTRY_VERIFY(root->property("near").isValid());
-    const Location near = root->property("near").value<Location>();
-    QVERIFY2(near.name().startsWith(QLatin1String("Paris")), qPrintable(near.name()));
-    QTRY_VERIFY(root->property("list").value<QObject *>());
-    QVERIFY(QMetaObject::invokeMethod(root.get(), "pick", Q_ARG(QVariant, "Zürich")));
-    QCOMPARE(root->property("name").toString(), QStringLiteral("Zürich"));
-    QCOMPARE(global::Object::instance()->readSetting(group, "region").toString(), "Zurich");
 }
 
 QTEST_GUILESS_MAIN(TestLocationService)

@@ -1,7 +1,7 @@
+#include "common/logcapture.h"
 #include "geo/places.h"
 #include "global/object.h"
 #include "locationtext.h"
-#include "logcapture.h"
 
 #include <QTemporaryDir>
 #include <QTextCodec>

@@ -9,101 +9,76 @@ class TestObject : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void constants();
-    void oneObjectPerProcess();
-    void settingsAccess_data();
-    void settingsAccess();
-    void settingsReachTheDisk();
-    void unwritableSettingsAreSaid();
+    void initTestCase() { startWithCleanHome(); }
+
+    void oneObjectPerProcess()
+    {
+        global::Object *object = global::Object::instance();
+        QCOMPARE(global::Object::instance(), object);
+        QVERIFY_EXCEPTION_THROWN(global::Object second, std::bad_alloc);
+        QCOMPARE(global::Object::instance(), object);
+        QCOMPARE(object->settings()->organizationName(), QStringLiteral("Harkel"));
+        QCOMPARE(object->settings()->applicationName(), QStringLiteral("Vendarion"));
+    }
+
+    void settingsAccess_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+
+        QTest::newRow("window rectangle") << "window"
+                                          << "geometry" << QVariant(QRect(1, 2, 3, 4));
+        QTest::newRow("text with non-ASCII") << "location"
+                                             << "city" << QVariant(QStringLiteral("Z\u00FCrich"));
+    }
+
+    void settingsAccess()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        global::Object *object = global::Object::instance();
+
+        QCOMPARE(object->readSetting(group, key, QStringLiteral("fallback")).toString(),
+                 QStringLiteral("fallback"));
+        object->writeSetting(group, key, value);
+        QCOMPARE(object->readSetting(group, key), value);
+        // Every access leaves no group open behind it.
+        QCOMPARE(object->settings()->group(), QString());
+        QCOMPARE(object->settings()->value(group + QLatin1Char('/') + key), value);
+    }
+
+    void settingsReachTheDisk()
+    {
+        global::Object *object = global::Object::instance();
+        object->writeSetting(QStringLiteral("window"), QStringLiteral("state"), 2);
+        const QString file = object->settings()->fileName();
+        delete object;
+        QSettings onDisk(file, QSettings::IniFormat);
+        QCOMPARE(onDisk.value(QStringLiteral("window/state")).toInt(), 2);
+        // A new object can be made once the old one is gone.
+        QVERIFY(global::Object::instance() != nullptr);
+    }
+
+    void unwritableSettingsAreSaid()
+    {
+        delete global::Object::instance();
+        // A file where the settings folder belongs: not even root can write there.
+        const QString folder
+            = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+              + QStringLiteral("/Harkel");
+        QDir(folder).removeRecursively();
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^settings: .* cannot be written"));
+        global::Object::instance()->writeSetting(QStringLiteral("window"), QStringLiteral("state"),
+                                                 2);
+        delete global::Object::instance();
+        QVERIFY(blocker.remove());
+    }
 };
-
-void TestObject::initTestCase()
-{
-    startWithCleanHome();
-}
-
-void TestObject::constants()
-{
-    global::Object *object = global::Object::instance();
-    QCOMPARE(object->property("version").toString(), QStringLiteral("3.1.0"));
-    QCOMPARE(object->property("product").toString(), QStringLiteral("Vendarion"));
-    QCOMPARE(object->property("resourcePath").toString(),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/res/"));
-    const QMetaObject *meta = object->metaObject();
-    for (const char *name : {"version", "product", "resourcePath"})
-        QVERIFY(meta->property(meta->indexOfProperty(name)).isConstant());
-}
-
-void TestObject::oneObjectPerProcess()
-{
-    global::Object *object = global::Object::instance();
-    QCOMPARE(global::Object::instance(), object);
-    QVERIFY_EXCEPTION_THROWN(global::Object second, std::bad_alloc);
-    QCOMPARE(global::Object::instance(), object);
-    QCOMPARE(object->settings()->organizationName(), QStringLiteral("Harkel"));
-    QCOMPARE(object->settings()->applicationName(), QStringLiteral("Vendarion"));
-}
-
-void TestObject::settingsAccess_data()
-{
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("value");
-
-    QTest::newRow("window rectangle") << "window"
-                                      << "geometry" << QVariant(QRect(1, 2, 3, 4));
-    QTest::newRow("integer") << "window"
-                             << "scaleIndex" << QVariant(3);
-    QTest::newRow("date") << "global"
-                          << "lastUpdate" << QVariant(QDate(2026, 12, 6));
-    QTest::newRow("text with non-ASCII") << "location"
-                                         << "city" << QVariant(QStringLiteral("Z\u00FCrich"));
-}
-
-void TestObject::settingsAccess()
-{
-    QFETCH(QString, group);
-    QFETCH(QString, key);
-    QFETCH(QVariant, value);
-    global::Object *object = global::Object::instance();
-
-    QCOMPARE(object->readSetting(group, key, QStringLiteral("fallback")).toString(),
-             QStringLiteral("fallback"));
-    object->writeSetting(group, key, value);
-    QCOMPARE(object->readSetting(group, key), value);
-    // Every access leaves no group open behind it.
-    QCOMPARE(object->settings()->group(), QString());
-    QCOMPARE(object->settings()->value(group + QLatin1Char('/') + key), value);
-}
-
-void TestObject::settingsReachTheDisk()
-{
-    global::Object *object = global::Object::instance();
-    object->writeSetting(QStringLiteral("window"), QStringLiteral("state"), 2);
-    const QString file = object->settings()->fileName();
-    delete object;
-    QSettings onDisk(file, QSettings::IniFormat);
-    QCOMPARE(onDisk.value(QStringLiteral("window/state")).toInt(), 2);
-    // A new object can be made once the old one is gone.
-    QVERIFY(global::Object::instance() != nullptr);
-}
-
-void TestObject::unwritableSettingsAreSaid()
-{
-    delete global::Object::instance();
-    // A file where the settings folder belongs: not even root can write there.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                           + QStringLiteral("/Harkel");
-    QDir(folder).removeRecursively();
-    QFile blocker(folder);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^settings: .* cannot be written"));
-    global::Object::instance()->writeSetting(QStringLiteral("window"), QStringLiteral("state"), 2);
-    delete global::Object::instance();
-    QVERIFY(blocker.remove());
-}
 
 QTEST_GUILESS_MAIN(TestObject)
 #include "tst_object.moc"

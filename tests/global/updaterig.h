@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/logcapture.h"
 #include "global/object.h"
 #include "localhttpserver.h"
 
@@ -9,6 +10,8 @@
 #include <QSslConfiguration>
 #include <QStringList>
 #include <QVariantMap>
+
+#include <memory>
 
 // One update service wired to a server on 127.0.0.1: a fixed "today", a recorder in place of the
 // desktop, and one timeline of the service's log lines and signals in the order they happened.
@@ -32,8 +35,11 @@ public:
                 store.setValue(QStringLiteral("global/") + it.key(), it.value());
             store.sync();
         }
-        s_current = this;
-        m_previousHandler = qInstallMessageHandler(&UpdateRig::record);
+        m_log = std::make_unique<LogCapture>([this](const LogCapture::Line &line) {
+            if (line.text.startsWith(QLatin1String("[update] "))
+                || line.text == QLatin1String("updates disabled"))
+                events.append(line.text);
+        });
         const bool https = scheme == Scheme::Https;
         if (https) {
             QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
@@ -52,7 +58,10 @@ public:
         seam.allowLoopbackHttp = !https;
         seam.transferTimeoutMs = 1500;
         seam.today = &UpdateRig::today;
-        seam.openUrl = [this](const QUrl &url) { opened.append(url); };
+        seam.openUrl = [this](const QUrl &url) {
+            opened.append(url);
+            return true;
+        };
         object->setUpdateSeamForTesting(seam);
 
         using O = global::Object;
@@ -73,12 +82,7 @@ public:
         QObject::connect(object, &O::updateDownloadClosed, [this] { add("updateDownloadClosed"); });
     }
 
-    ~UpdateRig()
-    {
-        delete object;
-        qInstallMessageHandler(m_previousHandler);
-        s_current = nullptr;
-    }
+    ~UpdateRig() { delete object; }
 
     QDate storedLastUpdate() const
     {
@@ -109,16 +113,5 @@ private:
             QLatin1String(signal), value ? QStringLiteral("true") : QStringLiteral("false")));
     }
 
-    static void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        if (s_current
-            && (message.startsWith(QLatin1String("[update] "))
-                || message == QLatin1String("updates disabled")))
-            s_current->events.append(message);
-        if (s_current && s_current->m_previousHandler)
-            s_current->m_previousHandler(type, context, message);
-    }
-
-    static inline UpdateRig *s_current = nullptr;
-    QtMessageHandler m_previousHandler = nullptr;
+    std::unique_ptr<LogCapture> m_log;
 };

@@ -41,8 +41,6 @@ Item {
             return [
                 { tag: "December forward to January", from: "2026-12-15", side: 1,
                   to: "2027-01-01", title: "January 2027" },
-                { tag: "January back to December", from: "2027-01-01", side: -1,
-                  to: "2026-12-01", title: "December 2026" },
                 { tag: "from the 31st back into February", from: "2027-03-31", side: -1,
                   to: "2027-02-01", title: "February 2027" },
                 { tag: "from the 31st on into April", from: "2027-03-31", side: 1,

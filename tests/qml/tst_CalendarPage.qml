@@ -69,15 +69,6 @@ TestScene {
             waitForRendering(page)
         }
 
-        function test_searchAsksWithTheFormsChoices() {
-            mouseClick(page.searchForm.searchButton)
-            compare(search.requests.length, 1)
-            compare(search.requests[0].lunarDay, 0, "any lunar day")
-            compare(search.requests[0].zodiac, -1, "any sign")
-            compare(search.requests[0].results, 1)
-            verify(page.searchForm.isSearching)
-        }
-
         function test_resultsFillFromTheBottom_data() {
             return [
                 { tag: "three found", timeouts: [false, false, false],

@@ -47,7 +47,7 @@ TestScene {
 
         function test_typingSearches() {
             verify(search.inSearch)
-            compare(searchedSpy.count, 4, "clearing on focus is no search")
+            compare(searchedSpy.count, 4, "selecting on focus is no search")
             compare(searchedSpy.signalArguments[3][0], "Bern")
             verify(search.dropdown.visible)
             // The box stays clickable: the overlay leaves out the box and the list together,
@@ -60,19 +60,24 @@ TestScene {
                        - window.overlay.windowY))
         }
 
-        function test_leavingKeepsTheTypedText_data() {
+        function test_leavingWithoutAChoiceRestores_data() {
             return [{ tag: "Enter", enter: true }, { tag: "focus loss", enter: false }]
         }
 
-        function test_leavingKeepsTheTypedText(data) {
+        function test_leavingWithoutAChoiceRestores(data) {
             if (data.enter)
                 keyClick(Qt.Key_Return)
             else
                 search.input.focus = false
             verify(!search.inSearch)
-            compare(search.inputText, "Bern")
+            compare(search.inputText, "Paris, France")
+            compare(search.input.text, "Paris, France")
             verify(!search.dropdown.visible)
             verify(!window.overlay.active)
+            // Focusing again keeps the name, selected, so typing replaces it.
+            mouseClick(search.box)
+            verify(search.inSearch)
+            compare(search.input.selectedText, "Paris, France")
         }
 
         function test_choosingAnOption() {
@@ -82,6 +87,7 @@ TestScene {
             compare(selectedSpy.count, 1)
             compare(selectedSpy.signalArguments[0][0], 2)
             compare(search.input.text, "Bernburg")
+            compare(search.inputText, "Bernburg")
             verify(!search.inSearch)
             verify(!search.dropdown.visible)
             verify(!window.overlay.active)

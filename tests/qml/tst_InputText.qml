@@ -1,6 +1,7 @@
 import QtQuick 2.6
 import QtTest 1.1
 import "qrc:/qml/controls"
+import "qrc:/qml/scripts/Util.js" as Util
 
 Item {
     id: scene
@@ -34,20 +35,25 @@ Item {
 
         function test_formatNumber_data() {
             return [
-                { tag: "no number", text: "abc", number: "0.000000" },
-                { tag: "empty", text: "", number: "0.000000" },
+                { tag: "no number", text: "abc", number: "" },
+                { tag: "empty", text: "", number: "" },
                 { tag: "decimal", text: "12.5", number: "12.500000" },
-                { tag: "negative with a tail", text: "-3.25xyz", number: "-3.250000" },
-                { tag: "blanks, plus, bare fraction", text: "  +.5", number: "0.500000" },
+                { tag: "decimal comma", text: "48,85", number: "48.850000" },
+                { tag: "the locale's own separator", text: "30\u066b5", point: "\u066b",
+                  number: "30.500000" },
+                { tag: "another locale's separator", text: "30\u066b5", number: "" },
+                { tag: "a tail is no number", text: "-3.25xyz", number: "" },
+                { tag: "two separators", text: "1.2,3", number: "" },
+                { tag: "blanks, plus, bare fraction", text: "  +.5 ", number: "0.500000" },
                 { tag: "rounded to six decimals", text: "1.23456789", number: "1.234568" },
                 { tag: "negative zero", text: "-0.0000001", number: "0.000000" },
-                { tag: "exponent is a tail", text: "1e5", number: "1.000000" },
-                { tag: "not a word number", text: "Infinity", number: "0.000000" }
+                { tag: "exponent", text: "1e5", number: "" },
+                { tag: "not a word number", text: "Infinity", number: "" }
             ]
         }
 
         function test_formatNumber(data) {
-            compare(field.formatNumber(data.text), data.number)
+            compare(Util.formatNumber(data.text, data.point || "."), data.number)
         }
 
         function test_setText() {
@@ -61,10 +67,12 @@ Item {
 
         function test_finishingAnEdit_data() {
             return [
-                { tag: "number, Enter", isNumber: true, typed: "abc", enter: true,
-                  result: "0.000000" },
+                { tag: "number, Enter", isNumber: true, typed: "-7,5", enter: true,
+                  result: "-7.500000" },
                 { tag: "number, focus loss", isNumber: true, typed: "12.5", enter: false,
                   result: "12.500000" },
+                { tag: "no number is kept, marked, not committed", isNumber: true, typed: "48x",
+                  enter: true, result: "48x", invalid: true },
                 { tag: "text, Enter", isNumber: false, typed: "abc", enter: true, result: "abc" }
             ]
         }
@@ -80,11 +88,13 @@ Item {
             else
                 field.input.focus = false
             compare(field.input.text, data.result)
-            compare(field.inputText, data.result)
             verify(!field.input.activeFocus)
+            compare(field.invalid, !!data.invalid)
+            compare(field.inputText, data.invalid ? "" : data.result)
             // Dropping the focus after Enter must not end the edit a second time.
-            compare(editedSpy.count, 1)
-            compare(editedSpy.signalArguments[0][0], data.result)
+            compare(editedSpy.count, data.invalid ? 0 : 1)
+            if (!data.invalid)
+                compare(editedSpy.signalArguments[0][0], data.result)
         }
     }
 }

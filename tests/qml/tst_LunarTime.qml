@@ -54,8 +54,6 @@ Rectangle {
             return [
                 { tag: "back from 1 March of a leap year", from: new Date(2016, 2, 1, 7, 5),
                   arrow: "left", to: "2016-02-29 07:05:00" },
-                { tag: "back from 1 March of a common year", from: new Date(2015, 2, 1, 23, 59),
-                  arrow: "left", to: "2015-02-28 23:59:00" },
                 { tag: "forward over the new year", from: new Date(2016, 11, 31, 12, 30),
                   arrow: "right", to: "2017-01-01 12:30:00" }
             ]
@@ -82,8 +80,6 @@ Rectangle {
 
         function test_typing_data() {
             return [
-                { tag: "the shown form", typed: "12 / 24 / 2016 18:30", to: "2016-12-24 18:30:00",
-                  text: "12 / 24 / 2016 18:30" },
                 { tag: "without blanks, single digits", typed: "7/4/2015 9:05",
                   to: "2015-07-04 09:05:00", text: "07 / 04 / 2015 09:05" },
                 { tag: "words", typed: "yesterday", to: "2016-06-21 22:10:00",

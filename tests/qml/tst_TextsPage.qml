@@ -43,9 +43,6 @@ Item {
         function test_sections_data() {
             var fullMoonInLibra = { phase: 0.5, lunarDay: 15, zodiac: 6 }
             return [
-                { tag: "before the panel's first result", tab: 0, entry: null,
-                  text: section("Moon in Libra", "Libra weighs both sides.")
-                        + section("Day of Light", "A day of light, <b>in general</b>.") },
                 { tag: "topic and sign, not phase: two sections, sign first", tab: 0,
                   entry: fullMoonInLibra,
                   text: section("Moon in Libra", "Libra weighs both sides.")

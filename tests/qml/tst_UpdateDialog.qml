@@ -24,18 +24,9 @@ Item {
             dialog = createTemporaryObject(dialogComponent, scene)
         }
 
-        function test_hiddenUntilAnUpdateIsAnnounced() {
-            verify(!dialog.visible)
-            Global.updateAvailable("3.1.0", "3.2.0")
-            verify(dialog.visible)
-            compare(dialog.info, "Current version 3.1.0, latest 3.2.0")
-            verify(dialog.updateNowButton.enabled)
-        }
-
         // The service counts one byte more than the reply's total: an unknown total is 0.
         function test_progress_data() {
             return [
-                { tag: "start", bytes: 0, total: 1001, text: "Downloading 0%" },
                 { tag: "half way, rounded down", bytes: 500, total: 1001, text: "Downloading 49%" },
                 { tag: "all bytes in, outcome pending", bytes: 1000, total: 1001,
                   text: "Downloading 99%" },

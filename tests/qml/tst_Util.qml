@@ -16,7 +16,6 @@ TestCase {
     // A window at screen y 100, 400 high; a box 20 high with its top at window y baseY.
     function test_dropdownY_data() {
         return [
-            { tag: "fits below", baseY: 100, list: 100, below: true },
             { tag: "exactly fits below", baseY: 280, list: 100, below: true },
             { tag: "only fits above", baseY: 300, list: 150, below: false },
             { tag: "exactly fits above", baseY: 300, list: 300, below: false },
@@ -46,18 +45,5 @@ TestCase {
     function test_overlayStrips(data) {
         var s = Util.overlayStrips(data.rect, 100, 50, 600, 400)
         compare([s.left, s.top, s.right, s.bottom], data.strips)
-    }
-
-    function test_startOfMinute() {
-        var moment = new Date(2016, 5, 21, 22, 10, 37, 512)
-        compare(Util.startOfMinute(moment).getTime(), new Date(2016, 5, 21, 22, 10).getTime())
-        compare(Util.startOfMinute(new Date(2016, 5, 21, 22, 10)).getTime(),
-                new Date(2016, 5, 21, 22, 10).getTime())
-    }
-
-    function test_toList() {
-        compare(Util.toList(["ok", "cancel"]), ["ok", "cancel"])
-        compare(Util.toList("ok"), [])
-        compare(Util.toList(undefined), [])
     }
 }

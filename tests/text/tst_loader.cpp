@@ -81,7 +81,6 @@ private slots:
     void twoLoadsTwoSignals();
     void destructionWaitsForLoads();
     void unheardDocumentIsFreed();
-    void moduleRegistration();
     void qmlOwnership_data();
     void qmlOwnership();
 
@@ -162,7 +161,6 @@ void TestLoader::failures_data()
     QTest::addColumn<QString>("name");
 
     QTest::newRow("missing file, no encoded form either") << "missing.txt";
-    QTest::newRow("missing encoded name") << "missing.txt.enc";
     QTest::newRow("a folder") << "folder";
     QTest::newRow("a named pipe, not waited for") << "pipe.txt";
 }
@@ -237,31 +235,6 @@ void TestLoader::unheardDocumentIsFreed()
     loader.load(path("vendarion.txt"));
     QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
     QCoreApplication::processEvents();
-}
-
-void TestLoader::moduleRegistration()
-{
-    QPointer<QObject> loader;
-    {
-        QQmlEngine engine;
-        QQmlComponent document(&engine);
-        document.setData("import Text 1.0\nTextDocument {}\n", QUrl("qrc:/Probe.qml"));
-        QVERIFY(document.isError());
-        QVERIFY2(document.errorString().contains(QLatin1String("not creatable")),
-                 qPrintable(document.errorString()));
-
-        const std::unique_ptr<QObject> probe
-            = createProbe(&engine, "import QtQml 2.15\nimport Text 1.0\n"
-                                   "QtObject { property QtObject first: TextLoader;"
-                                   " property QtObject second: TextLoader }\n");
-        QVERIFY(probe);
-        loader = probe->property("first").value<QObject *>();
-        QVERIFY(qobject_cast<text::Loader *>(loader));
-        QCOMPARE(probe->property("second").value<QObject *>(), loader.data());
-        QCOMPARE(loader->parent(), nullptr);
-    }
-    // The engine that made the loader takes it along.
-    QVERIFY(loader.isNull());
 }
 
 void TestLoader::qmlOwnership_data()

@@ -48,8 +48,6 @@ class TestTextcodec : public QObject
 private slots:
     void initTestCase();
     void init();
-    void roundTrip_data();
-    void roundTrip();
     void programReadsEncodedOutput();
     void refusals_data();
     void refusals();
@@ -84,36 +82,6 @@ QByteArray TestTextcodec::read(const QString &name)
 {
     QFile file(path(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void TestTextcodec::roundTrip_data()
-{
-    QTest::addColumn<int>("size");
-    const int block = 500 * 21;
-    QTest::newRow("empty") << 0;
-    QTest::newRow("over a block") << 2 * block + 5;
-}
-
-void TestTextcodec::roundTrip()
-{
-    QFETCH(int, size);
-    const QByteArray plain = document(size);
-    write("doc.txt", plain);
-
-    // Default names: encode appends ".enc", decode takes it off again.
-    const Run encode = textcodec({"encode", path("doc.txt")});
-    QCOMPARE(encode.exitCode, 0);
-    const QByteArray encoded = read("doc.txt.enc");
-    QCOMPARE(encoded.size(), size);
-    if (size > 0)
-        QVERIFY(encoded != plain);
-
-    QVERIFY(QFile::remove(path("doc.txt")));
-    QCOMPARE(textcodec({"decode", path("doc.txt.enc")}).exitCode, 0);
-    QCOMPARE(read("doc.txt"), plain);
-
-    QCOMPARE(textcodec({"decode", path("doc.txt.enc"), path("named.txt")}).exitCode, 0);
-    QCOMPARE(read("named.txt"), plain);
 }
 
 // What the tool encodes is what the program reads.

@@ -9,7 +9,7 @@ import "qrc:/qml/scripts/Colors.js" as Colors
 import "qrc:/qml/scripts/Icons.js" as Icons
 
 // The pages in a plain frame with the shared calculation and models, for looking at them
-// (tests/qml/gallery.cpp shows it with --scene pages). The column on the left only names the
+// (tools/gallery/gallery.cpp shows it with --scene pages). The column on the left only names the
 // moment and the moon's lunar day and sign; the real moon panel lives in the root scene.
 Rectangle {
     id: window

@@ -1,4 +1,4 @@
-#include "tests/common/scenedriver.h"
+#include "bench/app/scenedriver.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -6,7 +6,7 @@ import "qrc:/qml/scripts/Colors.js" as Colors
 import "qrc:/qml/scripts/Icons.js" as Icons
 import "qrc:/qml/scripts/Lunar.js" as Lunar
 
-// Every control on one page, for looking at them (tests/qml/gallery.cpp shows it).
+// Every control on one page, for looking at them (tools/gallery/gallery.cpp shows it).
 Rectangle {
     id: window
 
