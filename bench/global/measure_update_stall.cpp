@@ -114,7 +114,7 @@ int main(int argc, char **argv)
     seam.installerUrl = QUrl(base + QStringLiteral("/installer"));
     seam.allowLoopbackHttp = true;
     seam.today = [] { return QDate(2000, 1, 1); };
-    seam.openUrl = [&](const QUrl &) {};
+    seam.openUrl = [](const QUrl &) { return true; };
     object.setUpdateSeamForTesting(seam);
 
     QElapsedTimer clock;
