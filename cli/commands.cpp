@@ -4,6 +4,7 @@
 #include "astro/calendarmodel.h"
 #include "astro/searchmodel.h"
 #include "cli/json.h"
+#include "geo/places.h"
 
 #include <QJsonArray>
 #include <QMutex>
@@ -91,6 +92,26 @@ QJsonDocument search(astro::Calculation &calculation, const Options &options)
         delete e;
     }
     return QJsonDocument(results);
+}
+
+QJsonDocument places(const QString &placeFolder, const Options &options)
+{
+    geo::Places tables;
+    tables.load(placeFolder);
+    if (tables.cityCount() == 0)
+        return QJsonDocument();
+    QJsonArray found;
+    for (const geo::Location &place :
+         tables.search(options.query.toLower(), geo::Location(), options.results)) {
+        found.append(QJsonObject({{QStringLiteral("name"), place.name()},
+                                  {QStringLiteral("region"), place.region()},
+                                  {QStringLiteral("country"), place.country()},
+                                  {QStringLiteral("latitude"), place.latitude()},
+                                  {QStringLiteral("longitude"), place.longitude()},
+                                  {QStringLiteral("population"), place.population()},
+                                  {QStringLiteral("zone"), place.zone()}}));
+    }
+    return QJsonDocument(found);
 }
 
 } // namespace cli

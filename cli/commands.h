@@ -15,5 +15,8 @@ namespace cli {
 QJsonDocument ephemeris(astro::Calculation &calculation, const Options &options);
 QJsonDocument calendar(astro::Calculation &calculation, const Options &options);
 QJsonDocument search(astro::Calculation &calculation, const Options &options);
+// The place tables' answer to a search by name, best first. Empty when no place file could be
+// read from placeFolder.
+QJsonDocument places(const QString &placeFolder, const Options &options);
 
 } // namespace cli

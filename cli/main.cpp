@@ -5,9 +5,12 @@
 #include "astro/module.h"
 #include "cli/commands.h"
 #include "cli/options.h"
+#include "global/object.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 
 #include <cstdio>
 
@@ -31,15 +34,36 @@ int main(int argc, char **argv)
             "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
             "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign NAME|0-11]\n"
             "                              [--results N] [PLACE]\n"
+            "       vendarion-ephem places QUERY [--results N]\n"
             "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
-            "Times are local (the TZ environment variable chooses the zone); output is JSON.\n",
+            "Times are local (the TZ environment variable chooses the zone); output is JSON.\n"
+            "places lists the known places whose name contains QUERY, best match first.\n"
+            "--version prints the version; see also man vendarion-ephem.\n",
             stdout);
+        return 0;
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        std::fputs("vendarion-ephem " VENDARION_VERSION "\n", stdout);
         return 0;
     }
     const cli::Options options = cli::parse(arguments, QDateTime::currentDateTime());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "vendarion-ephem: %s\n", qPrintable(options.error));
         return 2;
+    }
+
+    if (options.command == QLatin1String("places")) {
+        const QString folder = global::Object::resourcePath() + QStringLiteral("geo/");
+        // The loaders' count lines are for the program's log, not for this output.
+        QLoggingCategory::setFilterRules(QStringLiteral("vendarion.geo.debug=false"));
+        const QJsonDocument found = cli::places(folder, options);
+        if (found.isNull()) {
+            std::fprintf(stderr, "vendarion-ephem: no place could be read from %s\n",
+                         qPrintable(QDir::toNativeSeparators(folder)));
+            return 1;
+        }
+        print(found);
+        return 0;
     }
 
     astro::setupEphemeris();

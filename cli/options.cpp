@@ -52,11 +52,20 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     QStringList args = arguments;
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
-        if (command != QLatin1String("calendar") && command != QLatin1String("search")) {
-            o.error = QStringLiteral("unknown command '%1' (calendar or search)").arg(command);
+        if (command != QLatin1String("calendar") && command != QLatin1String("search")
+            && command != QLatin1String("places")) {
+            o.error
+                = QStringLiteral("unknown command '%1' (calendar, search or places)").arg(command);
             return o;
         }
         o.command = command;
+        if (command == QLatin1String("places")) {
+            if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
+                o.error = QStringLiteral("places needs a name: places QUERY");
+                return o;
+            }
+            o.query = args.takeFirst();
+        }
         if (command == QLatin1String("calendar")) {
             if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
                 o.error = QStringLiteral("calendar needs a month: calendar YYYY-MM");
@@ -73,6 +82,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     }
 
     const bool search = o.command == QLatin1String("search");
+    const bool places = o.command == QLatin1String("places");
     for (int i = 0; i < args.size(); ++i) {
         QString name = args.at(i);
         QString value;
@@ -135,7 +145,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                               .arg(value);
                 return o;
             }
-        } else if (name == QLatin1String("--results") && search) {
+        } else if (name == QLatin1String("--results") && (search || places)) {
             bool ok = false;
             o.results = value.toInt(&ok);
             if (!ok || o.results < 0 || o.results > 1000) {

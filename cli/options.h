@@ -10,7 +10,7 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    QString command; // "ephemeris", "calendar" or "search"
+    QString command; // "ephemeris", "calendar", "search" or "places"
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
@@ -19,7 +19,8 @@ struct Options
     QDate from;       // search
     int lunarDay = 0; // search: 0 for any
     int sign = -1;    // search: -1 for any
-    int results = 10; // search
+    int results = 10; // search, places
+    QString query;    // places
     QString error;
 };
 

@@ -5,12 +5,14 @@
 namespace geo {
 
 Location::Location(const QString &name, const QString &region, const QString &country,
-                   double longitude, double latitude)
+                   double longitude, double latitude, int population, const QString &zone)
     : m_longitude(longitude)
     , m_latitude(latitude)
     , m_name(name)
     , m_region(region)
     , m_country(country)
+    , m_zone(zone)
+    , m_population(population)
 {}
 
 QVector3D Location::vector() const
@@ -21,7 +23,8 @@ QVector3D Location::vector() const
 bool Location::operator==(const Location &other) const
 {
     return m_longitude == other.m_longitude && m_latitude == other.m_latitude
-           && m_name == other.m_name && m_region == other.m_region && m_country == other.m_country;
+           && m_name == other.m_name && m_region == other.m_region && m_country == other.m_country
+           && m_population == other.m_population && m_zone == other.m_zone;
 }
 
 QDebug operator<<(QDebug debug, const Location &location)
@@ -29,7 +32,10 @@ QDebug operator<<(QDebug debug, const Location &location)
     QDebugStateSaver saver(debug);
     debug.nospace() << "Location(" << location.name() << ", " << location.region() << ", "
                     << location.country() << ", " << location.longitude() << ", "
-                    << location.latitude() << ')';
+                    << location.latitude();
+    if (!location.zone().isEmpty() || location.population() > 0)
+        debug << ", " << location.population() << ", " << location.zone();
+    debug << ')';
     return debug;
 }
 

@@ -18,18 +18,24 @@ class Location
     Q_PROPERTY(QString name READ name CONSTANT)
     Q_PROPERTY(QString region READ region CONSTANT)
     Q_PROPERTY(QString country READ country CONSTANT)
+    Q_PROPERTY(int population READ population CONSTANT)
+    Q_PROPERTY(QString zone READ zone CONSTANT)
     Q_PROPERTY(QVector3D vector READ vector CONSTANT)
 
 public:
     Location() = default;
     Location(const QString &name, const QString &region, const QString &country, double longitude,
-             double latitude);
+             double latitude, int population = 0, const QString &zone = QString());
 
     double longitude() const { return m_longitude; }
     double latitude() const { return m_latitude; }
     const QString &name() const { return m_name; }
     const QString &region() const { return m_region; }
     const QString &country() const { return m_country; }
+    // Inhabitants, 0 when not known.
+    int population() const { return m_population; }
+    // The IANA time zone at the place ("Europe/Paris"), empty when not known.
+    const QString &zone() const { return m_zone; }
     // The observer as the moon calculation takes it: (longitude, latitude, 0) in single precision.
     QVector3D vector() const;
 
@@ -42,6 +48,8 @@ private:
     QString m_name;
     QString m_region;
     QString m_country;
+    QString m_zone;
+    int m_population = 0;
 };
 
 QDebug operator<<(QDebug debug, const Location &location);

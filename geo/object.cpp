@@ -193,15 +193,17 @@ void Object::doSearch(const QString &lowerQuery, const Location &current)
     emit searchCompleted(list);
 }
 
-void Object::searchCoords(double longitude, double latitude)
+void Object::searchCoords(double longitude, double latitude, double pixelLongitude,
+                          double pixelLatitude)
 {
-    m_tasks.run([this, longitude, latitude] { doSearchCoords(longitude, latitude); });
+    m_tasks.run([=] { doSearchCoords(longitude, latitude, pixelLongitude, pixelLatitude); });
 }
 
-void Object::doSearchCoords(double longitude, double latitude)
+void Object::doSearchCoords(double longitude, double latitude, double pixelLongitude,
+                            double pixelLatitude)
 {
     QMutexLocker locker(&m_mutex);
-    emit searchCoordsCompleted(m_places.nearest(longitude, latitude));
+    emit searchCoordsCompleted(m_places.pick(longitude, latitude, pixelLongitude, pixelLatitude));
 }
 
 } // namespace geo

@@ -56,7 +56,10 @@ signals:
 public:
     Q_INVOKABLE void setLocationIndex(int index);
     Q_INVOKABLE void search(const QString &searchString);
-    Q_INVOKABLE void searchCoords(double longitude, double latitude);
+    // With the size of one of the map's pixels in degrees, the answer is the place a click there
+    // means (Places::pick); without, the nearest city.
+    Q_INVOKABLE void searchCoords(double longitude, double latitude, double pixelLongitude = 0.0,
+                                  double pixelLatitude = 0.0);
     Q_INVOKABLE void clearLocation();
     Q_INVOKABLE void setLongitude(double value);
     Q_INVOKABLE void setLatitude(double value);
@@ -67,7 +70,8 @@ private:
     void setCustomLocation(double longitude, double latitude);
     double storedCoordinate(const QString &key) const;
     void doSearch(const QString &lowerQuery, const Location &current);
-    void doSearchCoords(double longitude, double latitude);
+    void doSearchCoords(double longitude, double latitude, double pixelLongitude,
+                        double pixelLatitude);
 
     Location m_location;
     Places m_places;

@@ -5,12 +5,15 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringMatcher>
 #include <QTextStream>
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace geo {
@@ -197,8 +200,8 @@ bool Places::loadCities(const QString &fileName)
     // Parsed in file order; sorted below by moving positions, not records.
     QVector<Location> cities;
     QVector<QString> keys;
-    // About 35 bytes a line in the shipped file; a guess too high only costs memory briefly.
-    const qint64 expected = qBound<qint64>(0, QFileInfo(fileName).size() / 32, 1 << 22);
+    // About 55 bytes a line in the shipped file; a guess too high only costs memory briefly.
+    const qint64 expected = qBound<qint64>(0, QFileInfo(fileName).size() / 48, 1 << 22);
     cities.reserve(int(expected));
     keys.reserve(int(expected));
     int skipped = 0;
@@ -213,11 +216,16 @@ bool Places::loadCities(const QString &fileName)
     QString regionField;
     bool regionCached = false;
     QString region;
+    // A few hundred zones for all cities: each text is kept once and shared.
+    QSet<QString> zones;
+    QString zone;
 
     const bool opened = forEachLine(fileName, [&](const QString &line) {
-        QStringView fields[5];
-        const int count = splitFields(line, fields, 5);
-        if (count != 4 && count != 5) {
+        // Four fields: country, name, latitude, longitude. Five: a region code after the name.
+        // Seven: the five, then the population and the time zone.
+        QStringView fields[7];
+        const int count = splitFields(line, fields, 7);
+        if (count != 4 && count != 5 && count != 7) {
             ++skipped;
             return;
         }
@@ -235,21 +243,37 @@ bool Places::loadCities(const QString &fileName)
             ++skipped;
             return;
         }
-        if (count == 5 && (!regionCached || fields[2] != QStringView(regionField))) {
+        const bool hasRegion = count >= 5;
+        if (hasRegion && (!regionCached || fields[2] != QStringView(regionField))) {
             regionField = fields[2].toString();
             regionCached = true;
             region = countryRegions ? countryRegions->value(normalizedCode(fields[2])) : QString();
         }
+        const int at = hasRegion ? 3 : 2;
         bool latitudeOk = false;
         bool longitudeOk = false;
-        const double latitude = parseCoordinate(fields[count - 2], &latitudeOk);
-        const double longitude = parseCoordinate(fields[count - 1], &longitudeOk);
-        if (!latitudeOk || !longitudeOk)
+        const double latitude = parseCoordinate(fields[at], &latitudeOk);
+        const double longitude = parseCoordinate(fields[at + 1], &longitudeOk);
+        if (!latitudeOk || !longitudeOk) {
+            // The older lines read such a number as 0; a seven-field line is taken as damaged
+            // (lone carriage returns can join two old lines into seven fields).
+            if (count == 7) {
+                ++skipped;
+                return;
+            }
             ++badCoordinates;
+        }
+        int population = 0;
+        if (count == 7) {
+            population = qMax(0, fields[5].trimmed().toInt());
+            const QStringView zoneField = fields[6].trimmed();
+            if (zoneField != QStringView(zone))
+                zone = *zones.insert(zoneField.toString());
+        }
         const QString name = fields[1].toString();
         keys.append(name.toLower());
-        cities.append(
-            Location(name, count == 5 ? region : QString(), *country, longitude, latitude));
+        cities.append(Location(name, hasRegion ? region : QString(), *country, longitude, latitude,
+                               population, count == 7 ? zone : QString()));
     });
     if (!opened)
         return false;
@@ -339,25 +363,52 @@ bool Places::contains(const QString &name, const QString &region, const QString 
     return !find(name, region, country).country().isEmpty();
 }
 
-QVector<Location> Places::search(const QString &lowerQuery, const Location &current) const
+QVector<Location> Places::search(const QString &lowerQuery, const Location &current,
+                                 int limit) const
 {
-    QVector<Location> result;
-    if (!current.name().isEmpty())
-        result.append(current);
-    const QString currentName = current.name().toLower();
-    const QString currentCountry = current.country().toLower();
     // Prepared once for the whole walk rather than for every name.
     const QStringMatcher matcher(lowerQuery);
-    for (int i = 0; i < m_cities.size() && result.size() < searchLimit; ++i) {
+    const QString currentName = current.name().toLower();
+    QVector<Location> result;
+    if (limit > 0 && !current.name().isEmpty()
+        && (lowerQuery.isEmpty() || matcher.indexIn(currentName) >= 0))
+        result.append(current);
+    const QString currentCountry = current.country().toLower();
+
+    // An exact name first, then names that begin with the text, then the rest; within each,
+    // the larger place first, then search order. Every match is ranked, so the walk is whole.
+    struct Match
+    {
+        int kind;
+        int population;
+        int position;
+        bool operator<(const Match &other) const
+        {
+            if (kind != other.kind)
+                return kind < other.kind;
+            if (population != other.population)
+                return population > other.population;
+            return position < other.position;
+        }
+    };
+    std::vector<Match> matches;
+    for (int i = 0; i < m_cities.size(); ++i) {
         const QString &key = m_cityKeys.at(i);
-        if (!lowerQuery.isEmpty() && matcher.indexIn(key) < 0)
+        const int at = lowerQuery.isEmpty() ? 0 : matcher.indexIn(key);
+        if (at < 0)
             continue;
         // The current place is already at the top; its namesakes in its country would only
         // look like the same entry twice.
         if (key == currentName && m_cities.at(i).country().toLower() == currentCountry)
             continue;
-        result.append(m_cities.at(i));
+        const int kind = at > 0 ? 2 : key.size() == lowerQuery.size() ? 0 : 1;
+        matches.push_back({kind, m_cities.at(i).population(), i});
     }
+    const size_t wanted = size_t(qMax(0, limit - result.size()));
+    const auto last = matches.begin() + qMin(matches.size(), wanted);
+    std::partial_sort(matches.begin(), last, matches.end());
+    for (auto it = matches.begin(); it != last; ++it)
+        result.append(m_cities.at(it->position));
     return result;
 }
 
@@ -379,6 +430,52 @@ Location Places::nearest(double longitude, double latitude) const
     }
     if (best < 0)
         return Location(QString(), QString(), QString(), nowhere, nowhere);
+    return m_cities.at(best);
+}
+
+Location Places::pick(double longitude, double latitude, double pixelLongitude,
+                      double pixelLatitude) const
+{
+    if (!(pixelLongitude > 0.0 && pixelLatitude > 0.0) || !std::isfinite(pixelLongitude)
+        || !std::isfinite(pixelLatitude))
+        return nearest(longitude, latitude);
+    // A place's score is its distance from the click in pixels less half a pixel for every
+    // factor of ten in population: a city draws clicks from a little farther than a village,
+    // so a click on a capital's pixel chooses the capital and not a suburb on the same pixel,
+    // while in open country the nearest town wins. Unknown populations count as the smallest.
+    constexpr double pixelsPerDecade = 0.5;
+    constexpr double smallestPopulation = 1000.0;
+    constexpr double reach = 30.0;
+    const double largestBonus = pixelsPerDecade * std::log10(double(INT_MAX));
+    double bestScore = std::numeric_limits<double>::infinity();
+    int best = -1;
+    for (int i = 0; i < m_cities.size(); ++i) {
+        const Location &city = m_cities.at(i);
+        // The map repeats nothing, but a click beyond its edge at 180 degrees means the
+        // places just across.
+        double east = city.longitude() - longitude;
+        if (east > 180.0)
+            east -= 360.0;
+        else if (east < -180.0)
+            east += 360.0;
+        const double north = city.latitude() - latitude;
+        if (!(std::abs(east) + std::abs(north) <= reach))
+            continue;
+        const double x = east / pixelLongitude;
+        const double y = north / pixelLatitude;
+        const double pixels = std::sqrt(x * x + y * y);
+        if (pixels - largestBonus >= bestScore)
+            continue;
+        const double score
+            = pixels
+              - pixelsPerDecade * std::log10(qMax(smallestPopulation, double(city.population())));
+        if (score < bestScore) {
+            bestScore = score;
+            best = i;
+        }
+    }
+    if (best < 0)
+        return nearest(longitude, latitude);
     return m_cities.at(best);
 }
 

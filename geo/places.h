@@ -37,14 +37,22 @@ public:
     // The last city in file order matching as contains() does, or the empty place.
     Location find(const QString &name, const QString &region, const QString &country) const;
 
-    // The named current place first, then the cities whose lower-cased name contains
-    // lowerQuery, leaving out the current place's namesakes in its country; at most
-    // searchLimit entries.
-    QVector<Location> search(const QString &lowerQuery, const Location &current) const;
+    // The named current place first if its name contains lowerQuery, then the cities whose
+    // lower-cased name contains it, leaving out the current place's namesakes in its country:
+    // exact names first, then names that begin with the text, then the rest, each group by
+    // population, largest first; at most limit entries.
+    QVector<Location> search(const QString &lowerQuery, const Location &current,
+                             int limit = searchLimit) const;
     // The first city in search order with the least sum of the absolute differences of
     // longitude and latitude, if that sum is at most 30 degrees; otherwise the empty place at
     // 360, 360.
     Location nearest(double longitude, double latitude) const;
+    // The place a click at a point of a map means, for a map whose pixel spans pixelLongitude by
+    // pixelLatitude degrees: the place within nearest()'s reach that is nearest in pixels once
+    // each is drawn closer by half a pixel per factor of ten of its population. Without a
+    // usable pixel size, or with no place in reach, the answer of nearest().
+    Location pick(double longitude, double latitude, double pixelLongitude,
+                  double pixelLatitude) const;
 
     // Codes are compared lower-cased with white space simplified.
     static QString normalizedCode(QStringView code);

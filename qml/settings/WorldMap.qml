@@ -119,7 +119,9 @@ Item {
         onPositionChanged: {
             root.mousePoint = Qt.point(mouse.x, mouse.y)
             var place = Places.unproject(mouse.x, mouse.y, width, height)
-            Geo.searchCoords(place.longitude, place.latitude)
+            // The size of one of the map's design pixels: the choice is the same at every scale.
+            Geo.searchCoords(place.longitude, place.latitude, 360 * UI.ppp / width,
+                             180 * UI.ppp / height)
         }
         onClicked: {
             if (root.nearName !== "" && root.nearLocation)

@@ -72,6 +72,7 @@ private slots:
             << QStringList{"search", "--from", "2027-01-01", "--sign", "ophiuchus"};
         QTest::newRow("--at is not a search option")
             << QStringList{"search", "--from", "2027-01-01", "--at", "x"};
+        QTest::newRow("places without a name") << QStringList{"places", "--results", "3"};
     }
     void badInput()
     {
@@ -171,6 +172,23 @@ private slots:
         const Run none = run({"search", "--from", "2026-01-01", "--results", "0"});
         QCOMPARE(none.status, 0);
         QCOMPARE(QJsonDocument::fromJson(none.out).array().size(), 0);
+    }
+
+    // The places sub-command prints the ranked places with their population and zone.
+    void places()
+    {
+        const Run r = run({"places", "BERLIN", "--results", "2"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QByteArray());
+        const QJsonArray found = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(found.size(), 2);
+        QCOMPARE(found.at(0).toObject(), QJsonObject({{"name", "Berlin"},
+                                                      {"region", "State of Berlin"},
+                                                      {"country", "Germany"},
+                                                      {"latitude", 52.52437},
+                                                      {"longitude", 13.41053},
+                                                      {"population", 3426354},
+                                                      {"zone", "Europe/Berlin"}}));
     }
 
 private:

