@@ -220,6 +220,8 @@ void TestEndToEnd::choose(QQuickItem *select, int option)
     auto *list = objectProperty<QQuickWindow>(select, "dropdown");
     QVERIFY(list);
     QTRY_VERIFY(list->isExposed());
+    // The scene's overlay, handed down to the field, catches clicks around the open list.
+    QCOMPARE(root()->property("modalWindow").value<QObject *>(), list);
     const qreal rowHeight = select->property("dropdownItemHeight").toReal();
     // The list scrolls: bring the row into view first, as a wheel turn would.
     QQuickItem *scroll = findItem(list->contentItem(), [](QQuickItem *item) {
