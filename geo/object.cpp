@@ -1,6 +1,7 @@
 #include "geo/object.h"
 
 #include "geo/logging.h"
+#include "geo/zonetable.h"
 #include "global/object.h"
 
 #include <QDebug>
@@ -55,8 +56,27 @@ void Object::restoreLocation()
         m_location = known;
         return;
     }
-    m_location = Location(name, region, country, storedLongitude(), storedLatitude());
+    // No place was ever chosen (only a first start leaves the name empty): rather than the
+    // sea off Africa, the city of the system's time zone.
+    m_location = name.isEmpty()
+                     ? placeOfSystemZone()
+                     : Location(name, region, country, storedLongitude(), storedLatitude());
     saveLocation();
+}
+
+Location Object::placeOfSystemZone() const
+{
+    QString zone;
+    const ZonePoint point = systemZonePoint(&zone);
+    const Location place
+        = point.found ? m_places.placeForZone(point.longitude, point.latitude, zoneCityName(zone))
+                      : Location();
+    if (place.name().isEmpty()) {
+        qCDebug(lcGeo).noquote() << QStringLiteral("no known city for time zone \"%1\"").arg(zone);
+        return Location();
+    }
+    qCDebug(lcGeo) << "first place, from time zone" << zone << ":" << place;
+    return place;
 }
 
 void Object::saveLocation()

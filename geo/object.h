@@ -66,6 +66,8 @@ public:
 
 private:
     void restoreLocation();
+    // The known city of the system's time zone, or the unnamed place at 0, 0.
+    Location placeOfSystemZone() const;
     void saveLocation();
     void setCustomLocation(double longitude, double latitude);
     double storedCoordinate(const QString &key) const;

@@ -47,6 +47,11 @@ public:
     // longitude and latitude, if that sum is at most 30 degrees; otherwise the empty place at
     // 360, 360.
     Location nearest(double longitude, double latitude) const;
+    // The city a time zone stands for: of the cities within a degree (as nearest() measures)
+    // of the zone's principal location that bear the zone's city name, letter case and accents
+    // aside, the nearest; without one, nearest(). The nearest city alone is often a district
+    // or a suburb ("Paris 02 Bourse" for Europe/Paris).
+    Location placeForZone(double longitude, double latitude, const QString &cityName) const;
     // The place a click at a point of a map means, for a map whose pixel spans pixelLongitude by
     // pixelLatitude degrees: the place within nearest()'s reach that is nearest in pixels once
     // each is drawn closer by half a pixel per factor of ten of its population. Without a

@@ -24,6 +24,11 @@ Rectangle {
     property real padding: 18 * UI.ppp
     property size primaryMoonSize: Qt.size(174 * UI.ppp, 174 * UI.ppp)
 
+    // True while dateTime moves with the clock's tick rather than by the user's hand.
+    readonly property alias clockTick: editor.ticking
+    // Where the times are for, shown in a small line above the editor.
+    property string placeName: ""
+
     // A computation is under way: the centre texts give way to the spinner.
     property bool busy: true
     // The first ephemeris has arrived; until then the empty one has nothing worth showing.
@@ -224,6 +229,19 @@ Rectangle {
             opacity: root.ready ? 1 : 0
             text: root.ready ? root.signText(root.entry) : ""
         }
+    }
+
+    LunarPanelLabel {
+        anchors.bottom: editor.top
+        anchors.bottomMargin: 4 * UI.ppp
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: editor.width
+        horizontalAlignment: Text.AlignHCenter
+        // The country, at the end, stays in view.
+        elide: Text.ElideMiddle
+        text: root.placeName
+        color: Colors.OnDark.Grey
+        font.pixelSize: UI.fontSize(13 * UI.ppp)
     }
 
     LunarTime {
