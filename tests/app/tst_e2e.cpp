@@ -895,11 +895,15 @@ void TestEndToEnd::textsLoadNothing()
     const QVariant shown = page->property("document");
     page->setProperty("tabIndex", 0);
     page->setProperty("document", QVariant::fromValue<QObject *>(&document));
+    // The page builds again only for other keys; this document is new under the same ones.
+    page->setProperty("builtKeys", QString());
     QVERIFY(QMetaObject::invokeMethod(page, "build"));
     QVERIFY(page->property("text").toString().contains(QLatin1String("Shown")));
     QTest::qWait(300);
     QCOMPARE(connections, 0);
     page->setProperty("document", shown);
+    page->setProperty("builtKeys", QString());
+    QVERIFY(QMetaObject::invokeMethod(page, "build"));
 }
 
 void TestEndToEnd::secondWindowThrows()
