@@ -20,7 +20,7 @@ private slots:
 
 void TestCorpus::corpusIsThere()
 {
-    QVERIFY(QDir(QStringLiteral(VENDARION_CORPUS)).entryList(QDir::Files).size() >= 10);
+    QVERIFY(!QDir(QStringLiteral(VENDARION_CORPUS)).entryList(QDir::Files).isEmpty());
 }
 
 void TestCorpus::replay_data()
