@@ -66,12 +66,13 @@ Answer parseAnswer(const QByteArray &body)
 
 int versionCode(const QString &version)
 {
-    const QChar dot = QLatin1Char('.');
+    // Each part is bounded first, so that combining them cannot overflow before the clamp.
+    const auto part = [&version](int start, int end) {
+        return std::clamp<qint64>(version.section(QLatin1Char('.'), start, end).toLongLong(),
+                                  INT_MIN, INT_MAX);
+    };
     // The patch is all that follows the second dot, so "3.1.0.4" reads a patch of "0.4", i.e. 0.
-    const qint64 code
-        = (version.section(dot, 0, 0).toLongLong() * 100 + version.section(dot, 1, 1).toLongLong())
-              * 100
-          + version.section(dot, 2).toLongLong();
+    const qint64 code = (part(0, 0) * 100 + part(1, 1)) * 100 + part(2, -1);
     return int(std::clamp<qint64>(code, INT_MIN, INT_MAX));
 }
 

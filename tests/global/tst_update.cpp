@@ -45,6 +45,7 @@ void TestUpdate::versionCodes_data()
     QTest::newRow("letters") << "x.y.z" << 0;
     QTest::newRow("fourth part spoils the patch") << "3.1.4.2" << 30100;
     QTest::newRow("huge major is clamped") << "999999.0.0" << INT_MAX;
+    QTest::newRow("major past 64 bits once scaled") << "4959999999999999" << INT_MAX;
 }
 
 void TestUpdate::versionCodes()
