@@ -48,7 +48,7 @@ QByteArray Zone::id() const
 
 QString Zone::label(const QDateTime &at) const
 {
-    if (!m_zone.isValid())
+    if (!m_zone.isValid() || m_zone.id() == QTimeZone::systemTimeZoneId())
         return QString();
     const QDateTime here = at.isValid() ? at : QDateTime::currentDateTimeUtc();
     const QString offset = m_zone.displayName(here, QTimeZone::OffsetName);

@@ -31,7 +31,7 @@ public:
 
     // The IANA id, empty for this computer's zone.
     QByteArray id() const;
-    // Blank for this computer's zone; otherwise how the zone is called at that moment: its
+    // Blank for this computer's zone (chosen or by name); otherwise how the zone is called at that moment: its
     // abbreviation and UTC offset ("JST, UTC+09:00"), the offset alone where the abbreviation
     // is only the offset again.
     QString label(const QDateTime &at) const;

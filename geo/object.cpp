@@ -19,6 +19,7 @@ const QString regionKey = QStringLiteral("region");
 const QString nameKey = QStringLiteral("name");
 const QString longitudeKey = QStringLiteral("longitude");
 const QString latitudeKey = QStringLiteral("latitude");
+const QString placeTimeZoneKey = QStringLiteral("placeTimeZone");
 
 QString storedText(const QString &key)
 {
@@ -55,7 +56,11 @@ void Object::restoreLocation()
         m_location = known;
         return;
     }
-    m_location = Location(name, region, country, storedLongitude(), storedLatitude());
+    const double longitude = storedLongitude();
+    const double latitude = storedLatitude();
+    // A custom place, or a city the files no longer list, takes its zone from the cities near.
+    m_location = Location(name, region, country, longitude, latitude, 0,
+                          m_places.zoneNear(longitude, latitude));
     saveLocation();
 }
 
@@ -86,9 +91,38 @@ void Object::setLocation(const Location &newLocation)
         qCDebug(lcGeo) << "ignored a place without finite coordinates:" << newLocation;
         return;
     }
-    m_location = newLocation;
+    changeLocation(newLocation);
+}
+
+void Object::changeLocation(const Location &location)
+{
+    const QString zone = timeZone();
+    m_location = location;
     saveLocation();
     emit locationChanged(m_location);
+    if (timeZone() != zone)
+        emit timeZoneChanged(timeZone());
+}
+
+bool Object::placeTimeZone() const
+{
+    return global::Object::instance()->readSetting(settingsGroup, placeTimeZoneKey, false).toBool();
+}
+
+void Object::setPlaceTimeZone(bool place)
+{
+    if (place == placeTimeZone())
+        return;
+    const QString zone = timeZone();
+    global::Object::instance()->writeSetting(settingsGroup, placeTimeZoneKey, place);
+    emit placeTimeZoneChanged(place);
+    if (timeZone() != zone)
+        emit timeZoneChanged(timeZone());
+}
+
+QString Object::timeZone() const
+{
+    return placeTimeZone() ? m_location.zone() : QString();
 }
 
 QString Object::storedCountry() const
@@ -163,9 +197,9 @@ void Object::setCustomLocation(double longitude, double latitude)
                        << latitude;
         return;
     }
-    m_location = Location(QStringLiteral("Custom city"), QString(), QString(), longitude, latitude);
-    saveLocation();
-    emit locationChanged(m_location);
+    // Typed coordinates have no city: the nearest city's zone, if one is near, stands in.
+    changeLocation(Location(QStringLiteral("Custom city"), QString(), QString(), longitude,
+                            latitude, 0, m_places.zoneNear(longitude, latitude)));
 }
 
 void Object::search(const QString &searchString)

@@ -472,4 +472,29 @@ Location Places::pick(double longitude, double latitude, double pixelLongitude,
     return m_cities.at(best);
 }
 
+QString Places::zoneNear(double longitude, double latitude) const
+{
+    constexpr double reachKm = 300.0;
+    constexpr double kmPerDegree = 111.2;
+    const double east = std::cos(latitude * M_PI / 180.0);
+    double best = reachKm * reachKm;
+    QString zone;
+    // Short distances: the plane of the point's latitude is close enough.
+    for (const Location &city : m_cities) {
+        double dx = city.longitude() - longitude;
+        if (dx > 180.0)
+            dx -= 360.0;
+        else if (dx < -180.0)
+            dx += 360.0;
+        dx *= kmPerDegree * east;
+        const double dy = (city.latitude() - latitude) * kmPerDegree;
+        const double d = dx * dx + dy * dy;
+        if (d < best && !city.zone().isEmpty()) {
+            best = d;
+            zone = city.zone();
+        }
+    }
+    return zone;
+}
+
 } // namespace geo

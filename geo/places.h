@@ -47,6 +47,9 @@ public:
     // longitude and latitude, if that sum is at most 30 degrees; otherwise the empty place at
     // 360, 360.
     Location nearest(double longitude, double latitude) const;
+    // The zone of the nearest city within 300 km that has one, or empty: typed coordinates
+    // have no city of their own, and a zone from farther away is more likely wrong than not.
+    QString zoneNear(double longitude, double latitude) const;
     // The place a click at a point of a map means, for a map whose pixel spans pixelLongitude by
     // pixelLatitude degrees: the place within nearest()'s reach that is nearest in pixels once
     // each is drawn closer by half a pixel per factor of ten of its population. Without a

@@ -101,14 +101,14 @@ FocusScope {
         var day = dayForKey(event.key, selectedDay())
         if (!day)
             return
-        model.selectedDate = day
+        model.selectedDate = UI.dayOf(day)
         event.accepted = true
     }
 
     Connections {
         target: root.model
         function onEntryChanged(index, entry) { root.receive(index, entry) }
-        function onSelectedDateChanged() { root.model.activeMonth = root.selectedDay() }
+        function onSelectedDateChanged() { root.model.activeMonth = UI.dayOf(root.selectedDay()) }
     }
 
     Loader {

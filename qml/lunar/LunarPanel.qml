@@ -223,6 +223,25 @@ Rectangle {
         }
     }
 
+    // Times shown in another zone than this computer's say which, so none is read wrongly.
+    Text {
+        id: zoneLine
+        anchors.bottom: editor.top
+        anchors.bottomMargin: 6 * UI.ppp
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: parent.width - 2 * root.padding
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
+        // Read with the zone, so the line follows a change of zone.
+        readonly property string label: Astro.timeZone !== ""
+                                        ? Astro.timeZoneLabel(root.dateTime) : ""
+        text: label !== "" ? qsTr("Times in %1 (%2)").arg(Astro.timeZone).arg(label) : ""
+        visible: text !== ""
+        color: Colors.OnDark.Grey
+        font.family: "PT Sans, Open Sans, Helvetica"
+        font.pixelSize: UI.fontSize(14 * UI.ppp)
+    }
+
     LunarTime {
         id: editor
         anchors.bottom: parent.bottom

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import Astro 1.0
 import UI 1.0
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
@@ -65,6 +66,12 @@ Item {
     Component.onCompleted: {
         showInputTime()
         now = true
+    }
+
+    // The same moment on another zone's clock.
+    Connections {
+        target: Astro
+        function onTimeZoneChanged() { root.showInputTime() }
     }
 
     Timer {
