@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Vendarion, builds it, and then starts the program
-# (./dev.sh run) or runs every test (./dev.sh test).
+# (./dev.sh run), runs every test (./dev.sh test) or makes the Debian package (./dev.sh package).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -49,8 +49,18 @@ test)
     cd "$build"
     exec ctest --output-on-failure -j "$(nproc)"
     ;;
+package)
+    install_packages
+    build_all
+    cd "$build"
+    cpack
+    deb=$(ls -t "$build"/vendarion_*.deb | head -n 1)
+    # Warnings are printed; an error fails the command.
+    lintian --fail-on error "$deb"
+    echo "$deb"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

@@ -7,6 +7,7 @@
 #include "global/object.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <memory>
@@ -26,6 +27,15 @@ bool displayMissing()
 #else
     return false;
 #endif
+}
+
+// The icon theme's, when the program is installed with its icons; else the same drawing built in.
+QIcon programIcon()
+{
+    QIcon builtIn;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/vendarion.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("vendarion"), builtIn);
 }
 
 } // namespace
@@ -52,8 +62,13 @@ int main(int argc, char **argv)
     auto guard = std::make_unique<InstanceGuard>(QStringLiteral("Harkel_Vendarion"));
     if (!guard->tryAcquire())
         return 0;
+    // The desktop puts the window under the menu entry vendarion.desktop: on Wayland by this
+    // name, on X11 by the window class, which is the program's file name, "vendarion".
+    QGuiApplication::setDesktopFileName(QStringLiteral("vendarion"));
+    QGuiApplication::setWindowIcon(programIcon());
     qCDebug(lcApp).noquote()
         << QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath());
+    qCDebug(lcApp).noquote() << global::Object::resourceFolderReport();
 
     astro::setupEphemeris();
     installModules();

@@ -39,8 +39,13 @@ int main(int argc, char **argv)
             "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
             "Every command takes --zone ZONE, an IANA name such as Europe/Paris: times are read\n"
             "and shown in that zone (without it, the system's; TZ chooses that). Output is JSON.\n"
-            "places lists the known places whose name contains QUERY, best match first.\n",
+            "places lists the known places whose name contains QUERY, best match first.\n"
+            "--version prints the version; see also man vendarion-ephem.\n",
             stdout);
+        return 0;
+    }
+    if (arguments.contains(QLatin1String("--version"))) {
+        std::fputs("vendarion-ephem " VENDARION_VERSION "\n", stdout);
         return 0;
     }
     const cli::Options options = cli::parse(arguments, QDateTime::currentDateTime());

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -115,9 +116,31 @@ QString Object::product()
     return QStringLiteral("Vendarion");
 }
 
+QString findResourceFolder(const QString &programDir)
+{
+    const QString beside = programDir + QStringLiteral("/res/");
+    if (QFileInfo(beside).isDir())
+        return beside;
+    const QString installed
+        = QDir::cleanPath(programDir + QStringLiteral("/../share/vendarion")) + QLatin1Char('/');
+    return QFileInfo(installed).isDir() ? installed : beside;
+}
+
 QString Object::resourcePath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/res/");
+    return findResourceFolder(QCoreApplication::applicationDirPath());
+}
+
+QString Object::resourceFolderReport()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString found = findResourceFolder(programDir);
+    if (!QFileInfo(found).isDir())
+        return QStringLiteral("resource folder missing: neither '%1' nor '%2/' exists")
+            .arg(found, QDir::cleanPath(programDir + QStringLiteral("/../share/vendarion")));
+    if (found == programDir + QStringLiteral("/res/"))
+        return QStringLiteral("resource folder '%1' (beside the executable)").arg(found);
+    return QStringLiteral("resource folder '%1' (installed layout)").arg(found);
 }
 
 QSettings *Object::settings() const

@@ -16,6 +16,12 @@ class QSettings;
 
 namespace global {
 
+// The folder "res" beside the program (the build folder, or an installation that keeps the two
+// together) when it exists, else "../share/vendarion" relative to the program (an installation
+// under a prefix such as /usr); when neither exists, the first, so that what is missing is named
+// after where it was looked for first. Plain paths ending in "/".
+QString findResourceFolder(const QString &programDir);
+
 // The application-services object: product name and version, the resource folder, the one
 // settings store of the program and the help page. It is the QML singleton "Global".
 //
@@ -41,8 +47,11 @@ public:
 
     static QString version();
     static QString product();
-    // The folder "res" beside the executable, as a plain path ending in "/".
+    // The run-time resource folder as a plain path ending in "/": findResourceFolder() for the
+    // executable's directory.
     static QString resourcePath();
+    // A line for the start-up's log: which resource folder, or that there is none.
+    static QString resourceFolderReport();
 
     QString helpUrl() const { return m_helpUrl; }
 

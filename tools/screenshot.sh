@@ -4,7 +4,8 @@
 #   tools/screenshot.sh OUT.png [SCALE_INDEX] [WIDTH HEIGHT]
 # SCALE_INDEX is the window's scale option (0 Auto, 1 100 %, 2 125 %, 3 150 %, ...); WIDTH and
 # HEIGHT are the window's size in design pixels (default 1018 x 600). The screen is made large
-# enough for the scaled window. Needs xvfb-run and ImageMagick's import.
+# enough for the scaled window. Needs xvfb-run and ImageMagick's import. VENDARION names another
+# program to picture, such as the installed /usr/bin/vendarion.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,7 +13,7 @@ out=$(realpath -m "${1:?usage: $0 OUT.png [SCALE_INDEX] [WIDTH HEIGHT]}")
 scale_index=${2:-0}
 width=${3:-1018}
 height=${4:-600}
-program="$root/build/bin/vendarion"
+program=${VENDARION:-$root/build/bin/vendarion}
 [ -x "$program" ] || { echo "build the program first: $program" >&2; exit 1; }
 
 # Scale option 3 is 150 %: a screen half as large again, plus room for nothing else.
@@ -40,13 +41,17 @@ geometry=@Rect(0 0 $width $height)
 scaleIndex=$scale_index
 EOF
 
-# The program shows the first ephemeris well within a second here; three leave room for a
-# loaded machine and for the moon's half-second sweep.
+# Once the program logs its first ephemeris and its first frame (the graphics driver's line), a
+# second more for the moon's half-second sweep.
 xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24 -dpi 96" bash -c '
     HOME="$1" XDG_CONFIG_HOME="$1/.config" XDG_RUNTIME_DIR="$1/runtime" TMPDIR="$1/tmp" \
         "$2" >"$1/log.txt" 2>&1 &
     pid=$!
-    sleep 3
+    for _ in $(seq 300); do
+        grep -q "first ephemeris shown" "$1/log.txt" && grep -q "^OpenGL vendor" "$1/log.txt" && break
+        sleep 0.1
+    done
+    sleep 1
     import -window root "$3"
     kill "$pid"
     wait "$pid" || true

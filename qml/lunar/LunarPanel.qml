@@ -47,6 +47,9 @@ Rectangle {
     function accept(ephe) {
         if (!ephe || !ephe.time || ephe.time.getTime() !== dateTime.getTime())
             return
+        // A mark in the log for whoever waits for the window to be of use (the package test).
+        if (!ready)
+            console.log("first ephemeris shown: " + UI.formatDateTime(ephe.time, "yyyy-MM-dd hh:mm"))
         entry = ephe
         ready = true
         busy = false
