@@ -409,9 +409,11 @@ QDateTime UI::fromDay(const QDateTime &localMidnight) const
     return astro::Zone().startOfDay(localMidnight.toLocalTime().date());
 }
 
-QDate UI::dayOf(const QDateTime &time) const
+QDateTime UI::dayOf(const QDateTime &time) const
 {
-    return astro::Zone().toZone(time).date();
+    if (!time.isValid())
+        return QDateTime();
+    return QDateTime(astro::Zone().toZone(time).date(), QTime(12, 0), Qt::LocalTime);
 }
 
 QString UI::formatDegrees(double angle) const

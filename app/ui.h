@@ -80,8 +80,9 @@ public:
     Q_INVOKABLE QDateTime parseDay(const QString &text, const QString &format) const;
     // That day's first instant on the clock times are shown in.
     Q_INVOKABLE QDateTime fromDay(const QDateTime &localMidnight) const;
-    // The day on the shown clock of a moment, as a QDate property wants it assigned.
-    Q_INVOKABLE QDate dayOf(const QDateTime &time) const;
+    // The day on the shown clock of a moment, as a QDate property wants it assigned: the scene
+    // turns a Date into a QDate by this computer's clock, so the answer is that day's noon here.
+    Q_INVOKABLE QDateTime dayOf(const QDateTime &time) const;
     Q_INVOKABLE QString formatDegrees(double angle) const;
     Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
     Q_INVOKABLE QString getClipboardText() const;
