@@ -1,6 +1,7 @@
 #include "geo/object.h"
 
 #include "geo/logging.h"
+#include "geo/zonetable.h"
 #include "global/object.h"
 
 #include <QDebug>
@@ -56,12 +57,30 @@ void Object::restoreLocation()
         m_location = known;
         return;
     }
+    // No place was ever chosen (only a first start leaves the name empty): rather than the
+    // sea off Africa, the city of the system's time zone. A custom place, or a city the files
+    // no longer list, takes its zone from the cities near.
     const double longitude = storedLongitude();
     const double latitude = storedLatitude();
-    // A custom place, or a city the files no longer list, takes its zone from the cities near.
-    m_location = Location(name, region, country, longitude, latitude, 0,
-                          m_places.zoneNear(longitude, latitude));
+    m_location = name.isEmpty() ? placeOfSystemZone()
+                                : Location(name, region, country, longitude, latitude, 0,
+                                           m_places.zoneNear(longitude, latitude));
     saveLocation();
+}
+
+Location Object::placeOfSystemZone() const
+{
+    QString zone;
+    const ZonePoint point = systemZonePoint(&zone);
+    const Location place
+        = point.found ? m_places.placeForZone(point.longitude, point.latitude, zoneCityName(zone))
+                      : Location();
+    if (place.name().isEmpty()) {
+        qCDebug(lcGeo).noquote() << QStringLiteral("no known city for time zone \"%1\"").arg(zone);
+        return Location();
+    }
+    qCDebug(lcGeo) << "first place, from time zone" << zone << ":" << place;
+    return place;
 }
 
 void Object::saveLocation()

@@ -77,6 +77,8 @@ public:
 
 private:
     void restoreLocation();
+    // The known city of the system's time zone, or the unnamed place at 0, 0.
+    Location placeOfSystemZone() const;
     void saveLocation();
     // Sets the place, keeping timeZone's signal true to it.
     void changeLocation(const Location &location);

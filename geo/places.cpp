@@ -426,6 +426,34 @@ Location Places::nearest(double longitude, double latitude) const
     return m_cities.at(best);
 }
 
+Location Places::placeForZone(double longitude, double latitude, const QString &cityName) const
+{
+    constexpr double reach = 1.0;
+    // Only the few cities within reach are folded.
+    const auto folded = [](const QString &text) {
+        QString result;
+        for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+            if (c.category() != QChar::Mark_NonSpacing)
+                result += c;
+        }
+        return result.toCaseFolded();
+    };
+    const QString wanted = folded(cityName);
+    double bestDistance = reach;
+    int best = -1;
+    for (int i = 0; i < m_cities.size(); ++i) {
+        const Location &city = m_cities.at(i);
+        const double distance
+            = std::abs(city.longitude() - longitude) + std::abs(city.latitude() - latitude);
+        if (distance <= bestDistance && (best < 0 || distance < bestDistance)
+            && folded(city.name()) == wanted) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best < 0 ? nearest(longitude, latitude) : m_cities.at(best);
+}
+
 Location Places::pick(double longitude, double latitude, double pixelLongitude,
                       double pixelLatitude) const
 {

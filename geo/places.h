@@ -50,6 +50,11 @@ public:
     // The zone of the nearest city within 300 km that has one, or empty: typed coordinates
     // have no city of their own, and a zone from farther away is more likely wrong than not.
     QString zoneNear(double longitude, double latitude) const;
+    // The city a time zone stands for: of the cities within a degree (as nearest() measures)
+    // of the zone's principal location that bear the zone's city name, letter case and accents
+    // aside, the nearest; without one, nearest(). The nearest city alone is often a district
+    // or a suburb ("Paris 02 Bourse" for Europe/Paris).
+    Location placeForZone(double longitude, double latitude, const QString &cityName) const;
     // The place a click at a point of a map means, for a map whose pixel spans pixelLongitude by
     // pixelLatitude degrees: the place within nearest()'s reach that is nearest in pixels once
     // each is drawn closer by half a pixel per factor of ten of its population. Without a

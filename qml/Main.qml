@@ -9,6 +9,7 @@ import "dialogs"
 import "lunar"
 import "pages"
 import "scripts/Colors.js" as Colors
+import "scripts/Places.js" as Places
 
 // The root scene: the moon panel on the left, the pages and their switcher on the right, the
 // overlay that closes drop-downs, the update dialog over everything, and the computation
@@ -40,6 +41,24 @@ Rectangle {
         window.calendarModel.activeMonth = UI.dayOf(panel.dateTime)
     }
 
+    // The calendar follows every move of the panel by the user. The clock's minute tick moves it
+    // only when the day rolls over, and even then it keeps a month the user has browsed to.
+    function followPanel() {
+        if (!panel.clockTick) {
+            showPanelDayInCalendar()
+            return
+        }
+        var model = window.calendarModel
+        var selected = UI.fromDate(model.selectedDate)
+        if (UI.formatDateTime(selected, "yyyyMMdd") === UI.formatDateTime(panel.dateTime, "yyyyMMdd"))
+            return
+        var month = UI.fromDate(model.activeMonth)
+        var browsed = UI.formatDateTime(month, "yyyyMM") !== UI.formatDateTime(selected, "yyyyMM")
+        // The grid turns to the selected day's month; turn it back.
+        model.selectedDate = panel.dateTime
+        model.activeMonth = browsed ? month : panel.dateTime
+    }
+
     width: 1018 * UI.ppp
     height: 600 * UI.ppp
     color: Colors.Background.DarkMetal
@@ -54,7 +73,7 @@ Rectangle {
     // The panel and the calendar show the same day: a move of either moves the other.
     Connections {
         target: panel
-        function onDateTimeChanged() { window.showPanelDayInCalendar() }
+        function onDateTimeChanged() { window.followPanel() }
         // The calendar's month starts out as today itself, not the first of the month, and the
         // panel's first moment is no change that would set it: set it once the first ephemeris
         // is shown. Not sooner, because setting the month starts a calendar run, which on two
@@ -135,6 +154,8 @@ Rectangle {
             width: 294 * UI.ppp
             height: parent.height
             calculation: window.calculation
+            placeName: Places.panelName(Geo.location.name, Geo.location.country,
+                                        Geo.location.longitude, Geo.location.latitude)
         }
 
         Rectangle {

@@ -3,8 +3,8 @@ import UI 1.0
 import "../controls"
 import "../scripts/Calendar.js" as Calendar
 
-// The found dates, ten rows at most. The first result lands at the bottom and each later one
-// above it, so the list grows upwards as the search reports.
+// The found dates, ten rows at most, in the order the search reports them (date order) from
+// the top.
 ScrollableItem {
     id: root
 
@@ -30,6 +30,8 @@ ScrollableItem {
         for (var i = 0; i < slots.count; ++i)
             slots.itemAt(i).empty()
         lastIndex = -1
+        // The next list starts in view from its first row.
+        flickableItem.contentY = 0
     }
 
     horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff

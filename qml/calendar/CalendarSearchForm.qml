@@ -47,6 +47,12 @@ Item {
         height: 120 * UI.ppp
         spacing: 6 * UI.ppp
         enabled: !root.isSearching
+        // Disabled fields look it: they ignore clicks until the answers are in.
+        opacity: enabled ? 1 : 0.5
+
+        Behavior on opacity {
+            NumberAnimation { duration: 150; easing.type: Easing.InOutQuad }
+        }
 
         readonly property real fieldHeight: (height - 3 * spacing) / 4
 
@@ -93,8 +99,10 @@ Item {
         width: 100 * UI.ppp
         height: 30 * UI.ppp
         radius: 6 * UI.ppp
-        color: buttonMouse.containsMouse && !root.isSearching ? Colors.Button.GreenHovered
-                                                                : Colors.Button.Green
+        // Grey while a search runs; its turning glyph shows the work under way.
+        color: root.isSearching ? Colors.Button.Disabled
+                                : buttonMouse.containsMouse ? Colors.Button.GreenHovered
+                                                            : Colors.Button.Green
 
         Text {
             anchors.left: parent.left

@@ -24,29 +24,40 @@ Rectangle {
     radius: 6 * UI.ppp
     color: hovered ? "#F2F2F2" : "white"
 
+    // The shipped PT Sans throughout: the three texts just fit the row in it. The middle one
+    // keeps to the room between the other two, so they never run into each other.
     Text {
+        id: dateLabel
         anchors.left: parent.left
         anchors.leftMargin: 8 * UI.ppp
         anchors.verticalCenter: parent.verticalCenter
         text: root.dateText
         color: Colors.Label.Grey
+        font.family: "PT Sans"
         font.pixelSize: UI.fontSize(11 * UI.ppp)
     }
 
     Text {
-        anchors.centerIn: parent
+        anchors.left: dateLabel.right
+        anchors.right: signLabel.left
+        anchors.margins: 6 * UI.ppp
+        anchors.verticalCenter: parent.verticalCenter
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
         text: root.phaseText
         color: Colors.Label.Blue
+        font.family: "PT Sans"
         font.pixelSize: UI.fontSize(11 * UI.ppp)
     }
 
     Text {
+        id: signLabel
         anchors.right: parent.right
         anchors.rightMargin: 16 * UI.ppp
         anchors.verticalCenter: parent.verticalCenter
         text: root.signText
         color: Colors.Label.Green
-        font.family: "Vendarion, PT Sans, Open Sans, Helvetica"
+        font.family: "Vendarion, PT Sans"
         font.pixelSize: UI.fontSize(11 * UI.ppp)
     }
 }

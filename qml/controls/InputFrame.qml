@@ -16,6 +16,8 @@ Item {
     property color labelColor: Colors.Label.Blue
     property int labelFontSize: UI.fontSize(16 * UI.ppp)
     property bool placeholderVisible: input.text === ""
+    // Room kept free at the box's right end, for a glyph there.
+    property real textRightMargin: 5 * UI.ppp
     // The text shown is not acceptable; the box says so.
     property bool invalid: false
 
@@ -79,8 +81,9 @@ Item {
         }
 
         Text {
-            anchors.centerIn: parent
-            width: parent.width - 10 * UI.ppp
+            x: 5 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - x - root.textRightMargin
             visible: root.placeholderVisible
             text: root.placeholder
             color: Colors.Label.Grey
@@ -93,8 +96,9 @@ Item {
 
         TextInput {
             id: input
-            anchors.centerIn: parent
-            width: parent.width - 10 * UI.ppp
+            x: 5 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - x - root.textRightMargin
             color: Colors.Label.Value
             selectionColor: Colors.Label.Blue
             font.pixelSize: UI.fontSize(12 * UI.ppp)

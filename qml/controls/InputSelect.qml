@@ -58,6 +58,8 @@ InputFrame {
     }
 
     placeholderVisible: selectedIndex === -1 && !input.activeFocus && input.text === ""
+    // The text keeps clear of the caret, 8 from the box's edge, and 3 more.
+    textRightMargin: caret.width + 11 * UI.ppp
     boxCursorShape: Qt.PointingHandCursor
     input.enabled: isDate
 
@@ -124,6 +126,7 @@ InputFrame {
     }
 
     Text {
+        id: caret
         anchors.right: root.box.right
         anchors.rightMargin: 8 * UI.ppp
         anchors.verticalCenter: root.box.verticalCenter
@@ -137,10 +140,12 @@ InputFrame {
         id: dropdown
         box: root.box
         overlay: root.overlay
-        maximumHeight: root.dropdownMaximumHeight
+        // The calendar and "Today" below it, unscrolled.
+        maximumHeight: root.isDate ? contentHeight + 2 * frameBorder : root.dropdownMaximumHeight
         itemHeight: root.dropdownItemHeight
         contentWidth: root.isDate ? calendarLoader.width : root.box.width - 2 * frameBorder
-        contentHeight: root.isDate ? calendarLoader.height : root.optionCount * root.dropdownItemHeight
+        contentHeight: root.isDate ? calendarLoader.height + root.dropdownItemHeight
+                                   : root.optionCount * root.dropdownItemHeight
 
         Item {
             width: dropdown.contentWidth
@@ -170,6 +175,20 @@ InputFrame {
                 active: root.isDate
                 sourceComponent: monthCalendar
             }
+
+            // The way back to today once another day is picked.
+            DropdownOption {
+                objectName: "today"
+                anchors.top: calendarLoader.bottom
+                width: calendarLoader.width
+                height: root.dropdownItemHeight
+                visible: root.isDate
+                text: qsTr("Today")
+                onClicked: {
+                    root.inputDate = UI.localTime()
+                    root.dropdown.close()
+                }
+            }
         }
     }
 
@@ -177,11 +196,19 @@ InputFrame {
         id: monthCalendar
 
         Calendar {
+            id: calendar
             selectedDate: root.inputDate
             frameVisible: false
             onClicked: {
                 root.inputDate = date
                 root.dropdown.close()
+            }
+
+            // A click sets the calendar's own date and so ends the binding above; a date typed
+            // or chosen as "Today" afterwards still shows.
+            Connections {
+                target: root
+                function onInputDateChanged() { calendar.selectedDate = root.inputDate }
             }
 
             style: CalendarStyle {

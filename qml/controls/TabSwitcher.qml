@@ -38,7 +38,8 @@ Item {
 
         Text {
             text: root.names[itemIndex] !== undefined ? root.names[itemIndex] : ""
-            font.family: "Arial"
+            // Shipped with the program: a system "Arial" falls back to wider faces on Linux.
+            font.family: "PT Sans"
             font.pixelSize: root.fontSize
             lineHeightMode: Text.FixedHeight
             lineHeight: 20 * UI.ppp

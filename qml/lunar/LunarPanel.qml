@@ -24,6 +24,11 @@ Rectangle {
     property real padding: 18 * UI.ppp
     property size primaryMoonSize: Qt.size(174 * UI.ppp, 174 * UI.ppp)
 
+    // True while dateTime moves with the clock's tick rather than by the user's hand.
+    readonly property alias clockTick: editor.ticking
+    // Where the times are for, shown in a small line above the editor.
+    property string placeName: ""
+
     // A computation is under way: the centre texts give way to the spinner.
     property bool busy: true
     // The first ephemeris has arrived; until then the empty one has nothing worth showing.
@@ -227,12 +232,11 @@ Rectangle {
     }
 
     // Times shown in another zone than this computer's say which, so none is read wrongly.
-    Text {
+    LunarPanelLabel {
         id: zoneLine
-        anchors.bottom: editor.top
-        anchors.bottomMargin: 6 * UI.ppp
+        anchors.bottom: placeLine.top
         anchors.horizontalCenter: parent.horizontalCenter
-        width: parent.width - 2 * root.padding
+        width: editor.width
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
         // Read with the zone, so the line follows a change of zone.
@@ -241,8 +245,21 @@ Rectangle {
         text: label !== "" ? qsTr("Times in %1 (%2)").arg(Astro.timeZone).arg(label) : ""
         visible: text !== ""
         color: Colors.OnDark.Grey
-        font.family: "PT Sans, Open Sans, Helvetica"
-        font.pixelSize: UI.fontSize(14 * UI.ppp)
+        font.pixelSize: UI.fontSize(13 * UI.ppp)
+    }
+
+    LunarPanelLabel {
+        id: placeLine
+        anchors.bottom: editor.top
+        anchors.bottomMargin: 4 * UI.ppp
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: editor.width
+        horizontalAlignment: Text.AlignHCenter
+        // The country, at the end, stays in view.
+        elide: Text.ElideMiddle
+        text: root.placeName
+        color: Colors.OnDark.Grey
+        font.pixelSize: UI.fontSize(13 * UI.ppp)
     }
 
     LunarTime {

@@ -19,6 +19,8 @@ Item {
     property bool now: false
     // What the Now switch follows; a test hands in a clock of its own.
     property var clock: function() { return UI.localTime() }
+    // True while updateTime() announces the clock's tick: nobody moved the moment on purpose.
+    property bool ticking: false
 
     readonly property string format: "MM / dd / yyyy hh:mm"
 
@@ -28,10 +30,13 @@ Item {
         input.text = UI.formatDateTime(inputTime, format)
     }
 
-    function followClock() {
+    // tick: the timer's call, not the user's turning the switch on.
+    function followClock(tick) {
         // Whole minutes: the panel recomputes once a minute, not once a second.
         inputTime = Util.startOfMinute(clock())
+        ticking = tick === true
         updateTime(inputTime)
+        ticking = false
     }
 
     function stepDays(days) {
@@ -75,10 +80,11 @@ Item {
     }
 
     Timer {
+        objectName: "clockTimer"
         interval: 1000
         repeat: true
         running: root.now
-        onTriggered: root.followClock()
+        onTriggered: root.followClock(true)
     }
 
     Item {

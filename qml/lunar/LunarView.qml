@@ -13,9 +13,37 @@ Item {
     implicitWidth: 174 * UI.ppp
     implicitHeight: 174 * UI.ppp
 
-    // The shadow sweeps to a new phase rather than jumping.
-    Behavior on phase {
-        NumberAnimation { duration: 500; easing.type: Easing.InOutSine }
+    // The phase drawn. It sweeps to a new phase rather than jumping, and the short way round:
+    // a step across new moon (0.99 to 0.01) passes through new moon, not back through full
+    // moon. On the way it may leave [0, 1); the drawing reads it modulo 1.
+    property real shownPhase: 0.5
+    readonly property real drawnPhase: shownPhase - Math.floor(shownPhase)
+
+    // The first phase is drawn at once.
+    Component.onCompleted: {
+        sweep.stop()
+        shownPhase = phase
+    }
+
+    onPhaseChanged: {
+        var from = drawnPhase
+        sweep.stop()
+        sweep.from = from
+        sweep.to = from + Lunar.phaseStep(from, phase)
+        sweep.start()
+    }
+
+    NumberAnimation {
+        id: sweep
+        target: root
+        property: "shownPhase"
+        duration: 500
+        easing.type: Easing.InOutSine
+        // Ends on the phase itself, not on a neighbour past 1 or below 0.
+        onStopped: {
+            if (root.shownPhase === to)
+                root.shownPhase = root.phase
+        }
     }
 
     Image {
@@ -36,7 +64,7 @@ Item {
             var r = height / 2
             var cx = width / 2
             var cy = height / 2
-            var bounds = Lunar.shadowBounds(root.phase)
+            var bounds = Lunar.shadowBounds(root.drawnPhase)
             // A point of a bound at latitude theta; factor -1 is the left limb, +1 the right.
             function edge(factor, theta) {
                 return Qt.point(cx + factor * r * Math.cos(theta), cy + r * Math.sin(theta))
@@ -58,7 +86,7 @@ Item {
             ctx.fillStyle = "#C0000000"
             ctx.fill()
 
-            if (Lunar.showsRing(root.phase)) {
+            if (Lunar.showsRing(root.drawnPhase)) {
                 ctx.beginPath()
                 ctx.ellipse(1, 1, width - 2, height - 2)
                 ctx.lineWidth = 2
@@ -69,7 +97,7 @@ Item {
 
         Connections {
             target: root
-            function onPhaseChanged() { shadow.requestPaint() }
+            function onDrawnPhaseChanged() { shadow.requestPaint() }
         }
         onWidthChanged: requestPaint()
         onHeightChanged: requestPaint()

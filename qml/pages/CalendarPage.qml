@@ -84,6 +84,26 @@ Rectangle {
         }
     }
 
+    // The short day names over the grid's columns, in the gap above it. The model's weeks
+    // start on Monday; Locale numbers the days from Sunday, 0.
+    Row {
+        anchors.bottom: grid.top
+        anchors.bottomMargin: 2 * UI.ppp
+
+        Repeater {
+            model: [1, 2, 3, 4, 5, 6, 0]
+
+            Text {
+                width: grid.width / 7
+                horizontalAlignment: Text.AlignHCenter
+                text: Qt.locale().dayName(modelData, Locale.ShortFormat)
+                color: Colors.Label.Light
+                font.family: "PT Sans"
+                font.pixelSize: UI.fontSize(13 * UI.ppp)
+            }
+        }
+    }
+
     CalendarView {
         id: grid
         objectName: "calendarView"

@@ -31,6 +31,8 @@ Rectangle {
                                       "Business", "Gardening", "Wedding", "Born this day"]
     readonly property alias view: view
     property bool completed: false
+    // What the body was last built for (see build()).
+    property string builtKeys: ""
 
     function topicKey(index) {
         return index >= 0 && index < topicKeys.length ? topicKeys[index] : ""
@@ -54,10 +56,16 @@ Rectangle {
     }
 
     function build() {
-        state = "loading"
-        text = ""
         var e = entry ? entry : { phase: 0.5, lunarDay: 2, zodiac: 6 }
         var topic = topicKey(tabIndex)
+        var phase = Lunar.phaseName(e.phase)
+        // The topic and what the sections are looked up by. A new ephemeris every minute
+        // mostly changes none of them: the body then stays, and the reader keeps his place.
+        var keys = [document !== null, topic, e.zodiac, phase, e.lunarDay].join("|")
+        if (keys === builtKeys)
+            return
+        builtKeys = keys
+        state = "loading"
         // The empty ephemeris before the first result has no sign; its sections are left out.
         var sign = Lunar.zodiac(e.zodiac)
         var body = ""
@@ -65,7 +73,6 @@ Rectangle {
             if (sign)
                 body += section(qsTr("Moon in %1").arg(qsTranslate("Lunar", sign.name)),
                                 lookup(topic, "Moon@" + sign.name))
-            var phase = Lunar.phaseName(e.phase)
             body += section(qsTranslate("Lunar", phase), lookup(topic, phase))
             body += section("Moon day " + e.lunarDay, lookup(topic, "md" + e.lunarDay))
             if (sign)

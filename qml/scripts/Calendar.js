@@ -30,8 +30,9 @@ function phaseProgress(phase) {
 }
 
 // Where the next result goes: the fill counter's next value (the last row is reused once all
-// are full) and the slot it fills, counted from the top, so the list grows upwards.
+// are full), which is also its slot counted from the top. The search reports its hits in date
+// order, so the list reads in date order from the top, the first hit in view.
 function nextSlot(lastIndex) {
     var index = Math.min(lastIndex + 1, MaximumResults - 1)
-    return { index: index, slot: MaximumResults - 1 - index }
+    return { index: index, slot: index }
 }

@@ -34,6 +34,8 @@ var Button = {
     Metal: "#353f4f",
     Green: "#2e8530",
     GreenHovered: "#287a29",
+    // A button that waits, as the search button while a search runs.
+    Disabled: "#6d7385",
     // The edge of a dark button, which would otherwise melt into a dark dialog.
     Edge: "#8a8a8a"
 }

@@ -73,6 +73,17 @@ function shadowBounds(phase) {
     return { left: -1, right: 1 }
 }
 
+// The step from one phase to another the short way round the lunation: from 0.99 to 0.01 is
+// +0.02, not -0.98.
+function phaseStep(from, to) {
+    var step = to - from
+    if (step > 0.5)
+        return step - 1
+    if (step < -0.5)
+        return step + 1
+    return step
+}
+
 // Within half a percent of new moon the disc is almost all shadow: a ring keeps it visible.
 function showsRing(phase) {
     return Math.abs(phase - 0.5) > 0.495

@@ -13,6 +13,15 @@ function displayName(name, region, country) {
     return text
 }
 
+// The moon panel's line for the place its times are for: "Paris, France"; typed coordinates,
+// and the unnamed place at 0, 0, as "48.85° N, 2.35° E".
+function panelName(name, country, longitude, latitude) {
+    if (name && name !== "Custom city")
+        return country ? name + ", " + country : name
+    return Math.abs(latitude).toFixed(2) + "\u00b0 " + (latitude < 0 ? "S" : "N") + ", "
+            + Math.abs(longitude).toFixed(2) + "\u00b0 " + (longitude < 0 ? "W" : "E")
+}
+
 // The display name made to fit maxWidth as widthOf measures text. The region gives way first,
 // cut short with an ellipsis or else left out, and then the name; the country always stays
 // whole, since it is what tells namesakes apart.

@@ -102,22 +102,26 @@ void TestLocationService::restore_data()
     QTest::addColumn<QVariantMap>("stored");
     QTest::addColumn<Location>("expected");
     QTest::addColumn<QVariantMap>("afterwards");
+    QTest::addColumn<QByteArray>("zone"); // the system's time zone
 
-    QTest::newRow("first run: unnamed place at 0, 0, keys written")
-        << QVariantMap() << Location() << settingsOf(Location());
+    QTest::newRow("first run in a zone with no city: unnamed place at 0, 0, keys written")
+        << QVariantMap() << Location() << settingsOf(Location()) << QByteArray("UTC");
+    QTest::newRow("first run in Europe/Paris: Paris, keys written")
+        << QVariantMap() << paris << settingsOf(paris) << QByteArray("Europe/Paris");
     const QVariantMap parisElsewhere = {{"country", "FRANCE"},
                                         {"region", "île-de-france"},
                                         {"name", "PARIS"},
                                         {"longitude", 1.0},
                                         {"latitude", 1.0}};
     QTest::newRow("listed city, any case: the file's record, nothing saved")
-        << parisElsewhere << paris << parisElsewhere;
+        << parisElsewhere << paris << parisElsewhere << QByteArray("UTC");
     const Location custom("Custom city", "", "", 12.5, -33.25);
-    QTest::newRow("custom city as saved") << settingsOf(custom) << custom << settingsOf(custom);
+    QTest::newRow("custom city as saved, whatever the zone")
+        << settingsOf(custom) << custom << settingsOf(custom) << QByteArray("Europe/Paris");
     const Location origin("Custom city", "", "", 0, 0);
     QTest::newRow("text where a number belongs: 0, saved")
         << QVariantMap({{"name", "Custom city"}, {"longitude", "east"}, {"latitude", "nan"}})
-        << origin << settingsOf(origin);
+        << origin << settingsOf(origin) << QByteArray("Europe/Paris");
 }
 
 void TestLocationService::restore()
@@ -125,7 +129,9 @@ void TestLocationService::restore()
     QFETCH(QVariantMap, stored);
     QFETCH(Location, expected);
     QFETCH(QVariantMap, afterwards);
+    QFETCH(QByteArray, zone);
 
+    qputenv("TZ", zone);
     store(stored);
     const auto service = makeService();
     QCOMPARE(service->location(), expected);

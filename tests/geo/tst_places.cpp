@@ -1,5 +1,6 @@
 #include "common/logcapture.h"
 #include "geo/places.h"
+#include "geo/zonetable.h"
 #include "global/object.h"
 #include "locationtext.h"
 
@@ -77,6 +78,8 @@ private slots:
     void search();
     void nearest_data();
     void nearest();
+    void zoneTable_data();
+    void zoneTable();
     void shippedFiles();
     void shippedSearch_data();
     void shippedSearch();
@@ -363,6 +366,48 @@ void TestPlaces::nearest()
         QCOMPARE(found.vector(), QVector3D(360, 360, 0));
 }
 
+void TestPlaces::zoneTable_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("city");  // empty: no such zone in the table
+    QTest::addColumn<QPointF>("point"); // longitude, latitude
+
+    QTest::newRow("the zone's city before a nearer district")
+        << "Europe/Paris"
+        << "Paris" << QPointF(2 + 20 / 60.0, 48 + 52 / 60.0);
+    QTest::newRow("seconds, south and west; accents and letter case aside")
+        << "America/Sao_Paulo"
+        << "S\u00e3o Paulo" << QPointF(-(46 + 37 / 60.0), -(23 + 32 / 60.0 + 7 / 3600.0));
+    QTest::newRow("a namesake beyond a degree is not the zone's city") << "Test/Alpha"
+                                                                       << "Origin" << QPointF(1, 0);
+    for (const char *zone : {"Old/Zone", "Bad/Minutes", "Bad/Pole", "Bad/Sign"})
+        QTest::newRow(zone) << zone << "" << QPointF();
+}
+
+void TestPlaces::zoneTable()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, city);
+    QFETCH(QPointF, point);
+
+    const geo::ZonePoint found = geo::findZonePoint(
+        QStringLiteral("#FR\t+4852+00220\tOld/Zone\nFR,MC\t+4852+00220\tEurope/Paris\n"
+                       "BR\t-233207-0463700\tAmerica/Sao_Paulo\tS & SE Brazil\n"
+                       "XX\t+0000+00100\tTest/Alpha\nXX\t+4860+00220\tBad/Minutes\n"
+                       "XX\t+9100+00000\tBad/Pole\nXX\t+485200220\tBad/Sign\n"),
+        zone);
+    QCOMPARE(found.found, !city.isEmpty());
+    if (!found.found)
+        return;
+    QCOMPARE(QPointF(found.longitude, found.latitude), point);
+    const Places places
+        = load(countries, regions,
+               byteOrderMark
+                   + "FR,Paris,48.85,2.35\nFR,Paris Bourse,48.8655,2.3426\n"
+                     "FR,Origin,0,0\nFR,Alpha,0,2.5\nFR,S\u00e3o Paulo,-23.55,-46.63\n");
+    QCOMPARE(places.placeForZone(point.x(), point.y(), geo::zoneCityName(zone)).name(), city);
+}
+
 void TestPlaces::shippedFiles()
 {
     LogCapture capture;
@@ -374,6 +419,10 @@ void TestPlaces::shippedFiles()
              Location("Zürich", "Zurich", "Switzerland", 8.55, 47.36667, 341730, "Europe/Zurich"));
     QCOMPARE(places.find("Boston", "Massachusetts", "United States of America").latitude(),
              42.35843);
+    // Europe/Paris, whose nearest city may be a district of Paris.
+    const Location paris
+        = places.placeForZone(2 + 20 / 60.0, 48 + 52 / 60.0, QStringLiteral("Paris"));
+    QCOMPARE(paris.name() + '/' + paris.region(), QStringLiteral("Paris/\u00cele-de-France"));
 }
 
 void TestPlaces::shippedSearch_data()

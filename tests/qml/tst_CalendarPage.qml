@@ -69,17 +69,17 @@ TestScene {
             waitForRendering(page)
         }
 
-        function test_resultsFillFromTheBottom_data() {
+        function test_resultsInDateOrderFromTheTop_data() {
             return [
                 { tag: "three found", timeouts: [false, false, false],
-                  shown: ["2027-03-19", "2027-03-12", "2027-03-05"] },
+                  shown: ["2027-03-05", "2027-03-12", "2027-03-19"] },
                 { tag: "a timed-out one adds no row but counts", timeouts: [false, true, false],
-                  shown: ["2027-03-19", "2027-03-05"] },
+                  shown: ["2027-03-05", "2027-03-19"] },
                 { tag: "all timed out", timeouts: [true, true, true], shown: [] }
             ]
         }
 
-        function test_resultsFillFromTheBottom(data) {
+        function test_resultsInDateOrderFromTheTop(data) {
             page.searchForm.resultsField.selectedIndex = 2
             page.searchForm.moonDayField.selectedIndex = 15
             mouseClick(page.searchForm.searchButton)
@@ -101,12 +101,23 @@ TestScene {
             mouseClick(page.searchForm.searchButton)
             search.searchResult(hit("2027-03-05", 4), false)
             compare(shownDates(), ["2027-03-05"])
-            mouseClick(page.resultList.slots.itemAt(9))
+            mouseClick(page.resultList.slots.itemAt(0))
             compare(UI.formatDateTime(UI.fromDate(page.calendarModel.selectedDate), "yyyy-MM-dd"),
                     "2027-03-05")
             mouseClick(page.searchForm.searchButton)
             compare(shownDates(), [])
             compare(search.requests.length, 2)
+        }
+
+        // The widest row's three texts stand whole and side by side.
+        function test_rowTextsNeverCollide() {
+            mouseClick(page.searchForm.searchButton)
+            search.searchResult({ time: day("2027-09-28"), lunarDay: 30, zodiac: 9, phase: 0.999 },
+                                false)
+            var texts = page.resultList.slots.itemAt(0).children[0].item.children
+            verify(!texts[1].truncated, texts[1].text)
+            verify(texts[0].x + texts[0].width < texts[1].x, "date and phase")
+            verify(texts[1].x + texts[1].width < texts[2].x, "phase and sign")
         }
     }
 }

@@ -32,6 +32,8 @@ TestCase {
             // The texts over the Moon stand in a halo of the panel's colour.
             { tag: "moon panel texts", fg: L.Pink, bg: B.DarkGrey, min: 4.5 },
             { tag: "search button", fg: "#ffffff", bg: c.Button.Green, min: 4.5 },
+            { tag: "search button, searching", fg: "#ffffff", bg: c.Button.Disabled, min: 4.5 },
+            { tag: "place on the moon panel", fg: c.OnDark.Grey, bg: B.DarkGrey, min: 4.5 },
             { tag: "invalid field mark", fg: L.Red, bg: B.LightSilver, min: 3 },
             { tag: "switch off on the panel", fg: c.OnDark.Grey, bg: B.DarkGrey, min: 3 },
             { tag: "page square lit", fg: c.OnDark.Green, bg: c.Button.Metal, min: 3 },

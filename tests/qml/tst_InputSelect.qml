@@ -125,6 +125,15 @@ TestScene {
             compare(picker.input.text, picker.inputText)
         }
 
+        function test_todayUnderTheCalendar() {
+            mouseClick(picker.box)
+            verify(picker.dropdown.visible)
+            mouseClick(findChild(picker.dropdown.contentItem, "today"))
+            compare(UI.formatDateTime(picker.inputDate, "yyyy-MM-dd"),
+                    UI.formatDateTime(UI.localTime(), "yyyy-MM-dd"))
+            verify(!picker.dropdown.visible)
+        }
+
         function test_typingCommitsOnEnter() {
             picker.input.forceActiveFocus()
             verify(picker.dropdown.visible, "focusing the text opens the calendar")

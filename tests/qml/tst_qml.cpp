@@ -3,6 +3,7 @@
 #include "common/testhome.h"
 #include "global/object.h"
 
+#include <QFontDatabase>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
@@ -20,6 +21,9 @@ public slots:
         // The update dialog asks for a check when it is made; no test may reach the network.
         global::Object::instance()->setUpdatesEnabled(false);
         installModules();
+        // The fonts the root scene loads first thing, so the controls measure as they do there.
+        for (const char *font : {"pt-sans.ttf", "pt-sans-bold.ttf", "vendarion.ttf"})
+            QFontDatabase::addApplicationFont(global::Object::resourcePath() + "fonts/" + font);
     }
 
     void qmlEngineAvailable(QQmlEngine *engine) { UI::setSceneContext(engine->rootContext()); }
