@@ -1,5 +1,6 @@
 #include "text/loader.h"
 
+#include "global/regularfile.h"
 #include "text/codec.h"
 #include "text/document.h"
 #include "text/logging.h"
@@ -36,11 +37,13 @@ void Loader::run(const QString &file)
 {
     qCDebug(lcText).noquote() << QStringLiteral("Opening text file %1").arg(file);
 
-    QFile input(file);
-    bool opened = input.open(QIODevice::ReadOnly);
+    QString name = file;
+    QFile input(name);
+    bool opened = global::openRegularFile(input);
     if (!opened && !file.endsWith(encodedSuffix)) {
-        input.setFileName(file + encodedSuffix);
-        opened = input.open(QIODevice::ReadOnly);
+        name = file + encodedSuffix;
+        input.setFileName(name);
+        opened = global::openRegularFile(input);
     }
     // A missing ".enc" name is a failure too, not an empty document.
     if (!opened) {
@@ -48,7 +51,7 @@ void Loader::run(const QString &file)
         return;
     }
     QByteArray bytes = input.readAll();
-    if (input.fileName().endsWith(encodedSuffix, Qt::CaseInsensitive))
+    if (name.endsWith(encodedSuffix, Qt::CaseInsensitive))
         bytes = decode(bytes, m_key.toLatin1());
     input.close();
 

@@ -18,6 +18,7 @@
 #include "common/xvfb.h"
 #include "geo/object.h"
 #include "global/object.h"
+#include "text/document.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -27,10 +28,13 @@
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <ctime>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -80,6 +84,8 @@ private slots:
     void qmlDatesKeepTheirDay();
     void pressOutsideFocusedItemClearsFocus_data();
     void pressOutsideFocusedItemClearsFocus();
+    void textsLoadNothing_data();
+    void textsLoadNothing();
     void secondWindowThrows();
     void cleanupTestCase();
 
@@ -849,6 +855,55 @@ void TestEndToEnd::pressOutsideFocusedItemClearsFocus()
     QTest::mousePress(m_ui, Qt::LeftButton, Qt::NoModifier, press);
     QTest::mouseRelease(m_ui, Qt::LeftButton, Qt::NoModifier, press);
     QCOMPARE(item->hasActiveFocus(), keepsFocus);
+}
+
+void TestEndToEnd::textsLoadNothing_data()
+{
+    // %1 is the port of a server on 127.0.0.1, %2 a named pipe outside the resource folder.
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("remote image") << "<img src=\"http://127.0.0.1:%1/moon.png\">";
+    QTest::newRow("remote style sheet")
+        << "<link rel=\"stylesheet\" href=\"http://127.0.0.1:%1/a.css\">";
+    QTest::newRow("remote background")
+        << "<p style=\"background-image: url(http://127.0.0.1:%1/b.png)\">x</p>";
+    QTest::newRow("a named pipe outside the resource folder") << "<img src=\"file://%2\">";
+}
+
+// The texts page shows an entry of a document as it does at start-up; nothing it names is
+// fetched, and nothing hangs the window.
+void TestEndToEnd::textsLoadNothing()
+{
+    QFETCH(QString, markup);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    connect(&server, &QTcpServer::newConnection, [&] { ++connections; });
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("moon.png"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    // Whatever sign the moon panel shows, the entry is the general one for it.
+    QByteArray header = "### General";
+    for (const char *sign : {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
+                             "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"})
+        header += QByteArray(";Moon@") + sign;
+    markup.replace(QLatin1String("%1"), QString::number(server.serverPort()));
+    markup.replace(QLatin1String("%2"), pipe);
+    text::Document document(header + "\nShown " + markup.toUtf8() + "\n");
+    QQuickItem *page = findType(root(), "TextsPage");
+    QVERIFY(page);
+    const QVariant shown = page->property("document");
+    page->setProperty("tabIndex", 0);
+    page->setProperty("document", QVariant::fromValue<QObject *>(&document));
+    // The page builds again only for other keys; this document is new under the same ones.
+    page->setProperty("builtKeys", QString());
+    QVERIFY(QMetaObject::invokeMethod(page, "build"));
+    QVERIFY(page->property("text").toString().contains(QLatin1String("Shown")));
+    QTest::qWait(300);
+    QCOMPARE(connections, 0);
+    page->setProperty("document", shown);
+    page->setProperty("builtKeys", QString());
+    QVERIFY(QMetaObject::invokeMethod(page, "build"));
 }
 
 void TestEndToEnd::secondWindowThrows()

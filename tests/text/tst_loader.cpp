@@ -12,6 +12,8 @@
 #include <QThreadPool>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 using Files = QMap<QString, QByteArray>;
@@ -160,6 +162,7 @@ void TestLoader::failures_data()
 
     QTest::newRow("missing file, no encoded form either") << "missing.txt";
     QTest::newRow("a folder") << "folder";
+    QTest::newRow("a named pipe, not waited for") << "pipe.txt";
 }
 
 // A name that cannot be read logs one failure line and announces nothing.
@@ -167,6 +170,7 @@ void TestLoader::failures()
 {
     QFETCH(QString, name);
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.txt"))).constData(), 0600), 0);
 
     text::Loader loader;
     QSignalSpy spy(&loader, &text::Loader::documentLoaded);
