@@ -39,3 +39,9 @@ QString Astro::timeZoneLabel(const QDateTime &at) const
 {
     return astro::Zone().label(at);
 }
+
+bool Astro::covers(const QDateTime &time) const
+{
+    const int year = time.isValid() ? astro::Zone().toZone(time).date().year() : 0;
+    return year >= astro::FirstEphemerisYear && year <= astro::LastEphemerisYear;
+}

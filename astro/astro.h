@@ -21,6 +21,8 @@ public:
 
     Q_INVOKABLE double julianDay(const QDateTime &time) const;
     Q_INVOKABLE QDateTime localTime(double time) const;
+    // True for a moment within the years the ephemeris files cover.
+    Q_INVOKABLE bool covers(const QDateTime &time) const;
     // How the zone times are shown in is called at that moment ("JST, UTC+09:00"); blank while
     // it is this computer's.
     Q_INVOKABLE QString timeZoneLabel(const QDateTime &at) const;

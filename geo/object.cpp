@@ -60,11 +60,15 @@ void Object::restoreLocation()
     // No place was ever chosen (only a first start leaves the name empty): rather than the
     // sea off Africa, the city of the system's time zone. A custom place, or a city the files
     // no longer list, takes its zone from the cities near.
-    const double longitude = storedLongitude();
-    const double latitude = storedLatitude();
-    m_location = name.isEmpty() ? placeOfSystemZone()
-                                : Location(name, region, country, longitude, latitude, 0,
-                                           m_places.zoneNear(longitude, latitude));
+    if (name.isEmpty()) {
+        m_location = placeOfSystemZone();
+    } else {
+        double longitude = storedLongitude();
+        double latitude = storedLatitude();
+        normalizeCoordinates(longitude, latitude); // both finite: stored texts read as 0
+        m_location = Location(name, region, country, longitude, latitude, 0,
+                              m_places.zoneNear(longitude, latitude));
+    }
     saveLocation();
 }
 
@@ -209,13 +213,11 @@ void Object::setLatitude(double value)
 
 void Object::setCustomLocation(double longitude, double latitude)
 {
-    // Any finite number is kept as typed; NaN or infinity (a field that held no number) would
-    // reach the moon calculation as an observer no search can converge for.
-    if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
-        qCDebug(lcGeo) << "ignored coordinates that are not finite numbers:" << longitude
-                       << latitude;
+    // NaN or infinity (a field that held no number) would reach the moon calculation as an
+    // observer no search can converge for; a latitude past a pole or a longitude round the
+    // globe is brought onto it, so the place shown is the place computed.
+    if (!normalizeCoordinates(longitude, latitude))
         return;
-    }
     // Typed coordinates have no city: the nearest city's zone, if one is near, stands in.
     changeLocation(Location(QStringLiteral("Custom city"), QString(), QString(), longitude,
                             latitude, 0, m_places.zoneNear(longitude, latitude)));

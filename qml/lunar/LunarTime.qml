@@ -41,15 +41,18 @@ Item {
 
     function stepDays(days) {
         now = false
-        inputTime = UI.addDays(inputTime, days)
+        var stepped = UI.addDays(inputTime, days)
+        if (Astro.covers(stepped))
+            inputTime = stepped
         updateTime(inputTime)
     }
 
     // The text as typed, read back the way it is shown but without the blanks round the
-    // slashes. Text that is no such moment leaves it as it was and is shown again.
+    // slashes. Text that is no such moment, or one outside the years the ephemeris files
+    // cover, leaves it as it was and is shown again.
     function commitText() {
         var parsed = UI.parseDateTime(input.text.replace(/ \/ /g, "/"), "M/d/yyyy h:mm")
-        if (!isNaN(parsed.getTime()))
+        if (!isNaN(parsed.getTime()) && Astro.covers(parsed))
             inputTime = parsed
         showInputTime()
         updateTime(inputTime)

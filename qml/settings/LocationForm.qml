@@ -112,7 +112,7 @@ Column {
         labelText: qsTr("Latitude")
         isNumber: true
         buttonWidth: root.buttonWidth
-        onTextEdited: Geo.setLatitude(Places.clampLatitude(Number(text)))
+        onTextEdited: Geo.setLatitude(Number(text))
     }
 
     InputText {
@@ -121,6 +121,6 @@ Column {
         labelText: qsTr("Longitude")
         isNumber: true
         buttonWidth: root.buttonWidth
-        onTextEdited: Geo.setLongitude(Places.wrapLongitude(Number(text)))
+        onTextEdited: Geo.setLongitude(Number(text))
     }
 }

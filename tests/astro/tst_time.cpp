@@ -104,7 +104,9 @@ private slots:
         calculation.setObserver(astro::Position(place.x(), place.y(), 0));
         std::unique_ptr<astro::Ephemeris> e(
             calculation.computeEphemeris(astro::Zone().at(moment.date(), moment.time())));
+        QVERIFY(calculation.isCurrent(e.get()));
         astro::Zone::setShown(QByteArray());
+        QVERIFY(!calculation.isCurrent(e.get())); // computed for the zone before
 
         QCOMPARE(e->time(), QDateTime(moment.date(), moment.time(), tz));
         int times = 0;
