@@ -227,15 +227,14 @@ void Object::search(const QString &searchString)
 {
     // The place is copied here, on the thread that changes it, so the search reads a
     // consistent one.
-    const QString query = searchString.toLower();
     const Location current = m_location;
-    m_tasks.run([this, query, current] { doSearch(query, current); });
+    m_tasks.run([this, searchString, current] { doSearch(searchString, current); });
 }
 
-void Object::doSearch(const QString &lowerQuery, const Location &current)
+void Object::doSearch(const QString &query, const Location &current)
 {
     QMutexLocker locker(&m_mutex);
-    m_results = m_places.search(lowerQuery, current);
+    m_results = m_places.search(query, current);
     // Nobody would take the list, so nobody would free it.
     static const QMetaMethod completed = QMetaMethod::fromSignal(&Object::searchCompleted);
     if (!isSignalConnected(completed))

@@ -67,6 +67,8 @@ signals:
 public:
     Q_INVOKABLE void setLocationIndex(int index);
     Q_INVOKABLE void search(const QString &searchString);
+    // A name as the search compares it (geo::foldedName), for the scene to match answers.
+    Q_INVOKABLE QString foldedName(const QString &name) const { return geo::foldedName(name); }
     // With the size of one of the map's pixels in degrees, the answer is the place a click there
     // means (Places::pick); without, the nearest city.
     Q_INVOKABLE void searchCoords(double longitude, double latitude, double pixelLongitude = 0.0,
@@ -84,7 +86,7 @@ private:
     void changeLocation(const Location &location);
     void setCustomLocation(double longitude, double latitude);
     double storedCoordinate(const QString &key) const;
-    void doSearch(const QString &lowerQuery, const Location &current);
+    void doSearch(const QString &query, const Location &current);
     void doSearchCoords(double longitude, double latitude, double pixelLongitude,
                         double pixelLatitude);
 
