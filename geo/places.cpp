@@ -115,9 +115,10 @@ QString foldedName(const QString &text)
                      {u'\u0142', "l"},  {u'\u0111', "d"},  {u'\u0131', "i"}};
     QString result;
     result.reserve(text.size());
-    for (const QChar c : text.normalized(QString::NormalizationForm_D).toCaseFolded()) {
+    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
+        c = c.toCaseFolded();
         const auto *spelling = std::find_if(std::begin(spellings), std::end(spellings),
                                             [c](const auto &s) { return s.letter == c.unicode(); });
         if (spelling != std::end(spellings))

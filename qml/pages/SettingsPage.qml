@@ -58,7 +58,7 @@ Item {
                       ? qsTr("The place's zone: %1").arg(Geo.location.zone)
                       : qsTr("No known city near the place: this computer's zone is used")
                 color: Colors.Label.Grey
-                elide: Text.ElideRight
+                wrapMode: Text.WordWrap
                 font.family: "PT Sans, Open Sans, Helvetica"
                 font.pixelSize: UI.fontSize(13 * UI.ppp)
             }
