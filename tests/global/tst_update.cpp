@@ -233,8 +233,6 @@ public:
         const auto note = [this](const QString &event) { events.append(event); };
         const auto yesNo
             = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
-        QObject::connect(object, &O::updatesEnabledChanged,
-                         [=](bool on) { note("updatesEnabledChanged(" + yesNo(on) + ')'); });
         QObject::connect(object, &O::updateAvailable, [=](const QString &c, const QString &l) {
             note(QStringLiteral("updateAvailable(%1, %2)").arg(c, l));
         });
