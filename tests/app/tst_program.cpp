@@ -134,14 +134,8 @@ private slots:
 
         QVERIFY(program.end(true, &exitCode));
         QCOMPARE(exitCode, 0);
-        QStringList ours;
-        for (const QString &line : program.lines()) {
-            for (const char *start :
-                 {"SetProcessDPIAware: ", "app path is '", "font size: ", "OpenGL vendor: "}) {
-                if (line.startsWith(QLatin1String(start)))
-                    ours << line;
-            }
-        }
+        const QStringList ours = program.lines().filter(QRegularExpression(
+            QStringLiteral("^(SetProcessDPIAware: |app path is '|font size: |OpenGL vendor: )")));
         QCOMPARE(ours.size(), 3);
         QCOMPARE(ours.at(0),
                  QStringLiteral("app path is '%1'").arg(QCoreApplication::applicationDirPath()));

@@ -58,9 +58,9 @@ public:
     };
     struct Route
     {
-        Behaviour behaviour = Behaviour::Answer;
-        int status = 200;
         QByteArray body;
+        int status = 200;
+        Behaviour behaviour = Behaviour::Answer;
         QByteArray location;
         bool sendLength = true; // without it the body simply ends when the connection closes
     };
@@ -147,9 +147,7 @@ private:
         }
         requests.append(request);
 
-        Route route;
-        route.status = 404;
-        route = m_routes.value(QString::fromUtf8(request.target), route);
+        const Route route = m_routes.value(QString::fromUtf8(request.target), Route{{}, 404});
         if (route.behaviour == Behaviour::CloseAtOnce)
             return socket->abort();
         if (route.behaviour == Behaviour::NeverAnswer)
@@ -282,6 +280,12 @@ QString temporaryName(int n)
     return QDir::tempPath() + QStringLiteral("/vendarion_update%1.deb").arg(n);
 }
 
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
 QStringList temporaryFolder()
 {
     return QDir(QDir::tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
@@ -386,25 +390,18 @@ private slots:
         QTest::addColumn<QString>("latest"); // empty: nothing announced
         QTest::addColumn<bool>("answered");  // the day's check counts as done
 
-        const auto body = [](const QByteArray &text, int status = 200) {
-            Route route;
-            route.body = text;
-            route.status = status;
-            return route;
-        };
-        Route closed, silent;
-        closed.behaviour = Behaviour::CloseAtOnce;
-        silent.behaviour = Behaviour::NeverAnswer;
+        const Route closed{{}, 200, Behaviour::CloseAtOnce},
+            silent{{}, 200, Behaviour::NeverAnswer};
 
-        QTest::newRow("running version") << body("30100") << QString() << true;
-        QTest::newRow("older version") << body("30099") << QString() << true;
-        QTest::newRow("next major") << body("40000") << "4.0.0" << true;
-        QTest::newRow("letters") << body("latest") << QString() << true;
+        QTest::newRow("running version") << Route{"30100"} << QString() << true;
+        QTest::newRow("older version") << Route{"30099"} << QString() << true;
+        QTest::newRow("next major") << Route{"40000"} << "4.0.0" << true;
+        QTest::newRow("letters") << Route{"latest"} << QString() << true;
         // A newer code at the front of several megabytes is still no answer of the endpoint.
         QTest::newRow("several megabytes")
-            << body("40000," + QByteArray(4 << 20, 'x')) << QString() << true;
+            << Route{"40000," + QByteArray(4 << 20, 'x')} << QString() << true;
         // Not an error to the network layer, unlike the dropped connection.
-        QTest::newRow("multiple choices") << body("40000", 300) << QString() << false;
+        QTest::newRow("multiple choices") << Route{"40000", 300} << QString() << false;
         QTest::newRow("connection closed") << closed << QString() << false;
         QTest::newRow("never answers") << silent << QString() << false;
     }
@@ -477,9 +474,7 @@ private slots:
                                 : scheme == QLatin1String("plain")
                                     ? UpdateRig::Scheme::PlainHttp
                                     : UpdateRig::Scheme::LoopbackHttp);
-        Route answer;
-        answer.body = "30100";
-        rig.server.route(QStringLiteral("/latest"), answer);
+        rig.server.route(QStringLiteral("/latest"), Route{"30100"});
 
         // The scene's start and the user's switch may both ask before the first answer is in.
         rig.object->checkForUpdates();
@@ -541,16 +536,9 @@ private slots:
         QTest::addColumn<Route>("route");
         QTest::addColumn<QString>("reason"); // empty for a download that is handed over
 
-        Route plain;
-        plain.body = m_body;
+        const Route plain{m_body}, empty, dropped{{}, 200, Behaviour::CloseAtOnce};
         // Held back halfway, so that progress is reported before the end, while the total is open.
-        Route unknownLength = plain;
-        unknownLength.sendLength = false;
-        unknownLength.behaviour = Behaviour::StallHalfway;
-        Route multipleChoices = plain;
-        multipleChoices.status = 300;
-        Route empty, dropped;
-        dropped.behaviour = Behaviour::CloseAtOnce;
+        const Route unknownLength{m_body, 200, Behaviour::StallHalfway, {}, false};
         const QByteArray hash = sha256Hex(m_body);
         const QByteArray otherHash = sha256Hex("something else");
 
@@ -566,7 +554,7 @@ private slots:
             << "[update] download does not match the announced SHA-256 "
                    + QString::fromLatin1(otherHash);
         QTest::newRow("multiple choices")
-            << QByteArray() << multipleChoices << "[update] download failed: HTTP status 300";
+            << QByteArray() << Route{m_body, 300} << "[update] download failed: HTTP status 300";
         QTest::newRow("empty body") << QByteArray() << empty << "[update] download is empty";
         QTest::newRow("connection dropped")
             << QByteArray() << dropped << "[update] download failed: ";
@@ -611,9 +599,7 @@ private slots:
         }
         QCOMPARE(rig.events, expected << QStringLiteral("updateFinished(true)"));
         QCOMPARE(rig.opened, QList<QUrl>{QUrl::fromLocalFile(temporaryName(0))});
-        QFile written(temporaryName(0));
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.readAll() == m_body);
+        QVERIFY(contents(temporaryName(0)) == m_body);
         // The total handed on is one more than the reply's, 0 when the reply knows none.
         QVERIFY(rig.progress.size() >= (route.sendLength ? 1 : 2));
         const qlonglong total = route.sendLength ? m_body.size() + 1 : 0;
@@ -665,9 +651,7 @@ private slots:
         }
 
         UpdateRig rig;
-        Route plain;
-        plain.body = m_body;
-        rig.server.route(QStringLiteral("/installer"), plain);
+        rig.server.route(QStringLiteral("/installer"), Route{m_body});
         announceAndDownload(rig);
         QTRY_VERIFY(rig.logged(QStringLiteral("updateFinished(")));
 
@@ -677,18 +661,13 @@ private slots:
             return;
         }
         QCOMPARE(rig.opened, QList<QUrl>{QUrl::fromLocalFile(temporaryName(used))});
-        QFile written(temporaryName(used));
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.readAll() == m_body);
+        QVERIFY(contents(temporaryName(used)) == m_body);
         if (held.isOpen()) {
             held.seek(0);
             QCOMPARE(held.readAll(), QByteArray("old installer"));
         }
-        if (QFile::exists(victim)) {
-            QFile target(victim);
-            QVERIFY(target.open(QIODevice::ReadOnly));
-            QCOMPARE(target.readAll(), QByteArray("precious"));
-        }
+        if (occupant == QLatin1String("link"))
+            QCOMPARE(contents(victim), QByteArray("precious"));
     }
 
     void trustedAddresses_data()
@@ -717,8 +696,7 @@ private slots:
         QFETCH(bool, handedOver);
         UpdateRig rig({}, UpdateRig::Scheme(scheme));
         const bool https = scheme == int(UpdateRig::Scheme::Https);
-        Route route;
-        route.body = m_body;
+        Route route{m_body};
         rig.server.route(QStringLiteral("/real"), route);
         if (!redirect.isEmpty()) {
             route.status = 302;
@@ -759,11 +737,10 @@ private slots:
         QFETCH(QString, when);
         QFETCH(bool, running);
         UpdateRig rig;
-        Route route;
-        route.body = m_body;
-        if (when == QLatin1String("halfway"))
-            route.behaviour = Behaviour::StallHalfway;
-        rig.server.route(QStringLiteral("/installer"), route);
+        rig.server.route(
+            QStringLiteral("/installer"),
+            Route{m_body, 200,
+                  when == QLatin1String("halfway") ? Behaviour::StallHalfway : Behaviour::Answer});
         using O = global::Object;
         if (when == QLatin1String("finished") || when == QLatin1String("hand-over"))
             QObject::connect(rig.object, &O::updateDownloadFinished, rig.object, &O::cancelUpdate,
@@ -807,9 +784,7 @@ private slots:
     {
         QFETCH(bool, download);
         UpdateRig rig;
-        Route stalled;
-        stalled.behaviour = Behaviour::StallHalfway;
-        stalled.body = download ? m_body : QByteArray("40000");
+        const Route stalled{download ? m_body : QByteArray("40000"), 200, Behaviour::StallHalfway};
         rig.server.route(QStringLiteral("/latest"), stalled);
         rig.server.route(QStringLiteral("/installer"), stalled);
         if (download)
@@ -847,9 +822,7 @@ private:
     // Announces 3.2.0 with the given text after the code, then asks for the download.
     void announceAndDownload(UpdateRig &rig, const QByteArray &afterCode = {})
     {
-        Route answer;
-        answer.body = "30200" + afterCode;
-        rig.server.route(QStringLiteral("/latest"), answer);
+        rig.server.route(QStringLiteral("/latest"), Route{"30200" + afterCode});
         rig.object->checkForUpdates();
         QTRY_VERIFY(rig.logged(QStringLiteral("updateAvailable(3.1.0, 3.2.0)")));
         rig.events.clear();

@@ -189,30 +189,23 @@ private slots:
     void moonDisc_data()
     {
         QTest::addColumn<QPoint>("pixel");
-        QTest::addColumn<int>("minimumAlpha");
-        QTest::addColumn<int>("maximumAlpha");
+        QTest::addColumn<int>("alpha");
 
         // The phase shadow is an ellipse of radius height / 2 about the centre, so the disc must
         // fill the square exactly: opaque just inside radius 256, transparent just outside.
-        QTest::newRow("top-left corner") << QPoint(0, 0) << 0 << 0;
-        QTest::newRow("left edge, middle") << QPoint(1, 255) << 255 << 255;
-        QTest::newRow("bottom edge, middle") << QPoint(255, 510) << 255 << 255;
+        QTest::newRow("left edge, middle") << QPoint(1, 255) << 255;
+        QTest::newRow("bottom edge, middle") << QPoint(255, 510) << 255;
         // 45 degrees: radius 254 inside, 258.5 outside.
-        QTest::newRow("diagonal inside") << QPoint(76, 76) << 255 << 255;
-        QTest::newRow("diagonal outside") << QPoint(73, 73) << 0 << 0;
+        QTest::newRow("diagonal inside") << QPoint(76, 76) << 255;
+        QTest::newRow("diagonal outside") << QPoint(73, 73) << 0;
     }
 
     void moonDisc()
     {
         QFETCH(QPoint, pixel);
-        QFETCH(int, minimumAlpha);
-        QFETCH(int, maximumAlpha);
-
+        QFETCH(int, alpha);
         QCOMPARE(m_moon.size(), QSize(512, 512));
-        QVERIFY(m_moon.hasAlphaChannel());
-        const int alpha = qAlpha(m_moon.pixel(pixel));
-        QVERIFY2(alpha >= minimumAlpha && alpha <= maximumAlpha,
-                 qPrintable(QString::number(alpha)));
+        QCOMPARE(qAlpha(m_moon.pixel(pixel)), alpha);
     }
 
     void moonNorthUpEastRight()
