@@ -1,31 +1,21 @@
 #!/usr/bin/env bash
-# Fuzzes one of the parsers with clang's libFuzzer, under the address and undefined-behaviour
-# sanitizers, starting from its kept corpus:
-#   text     the text document parser, the ".enc" codec and the texts page's markup
-#            (tests/text/corpus)
-#   places   the three place files (tests/geo/corpus)
-#   update   the update endpoint's answer and version texts (tests/global/corpus)
+# Fuzzes a parser with clang's libFuzzer under the address and undefined-behaviour sanitizers,
+# from its kept corpus: text (tests/text), places (tests/geo) or update (tests/global).
 #
-#   tests/fuzz.sh TARGET [SECONDS [RUNS]]  fuzz for SECONDS (default 600) or RUNS executions,
-#                                          whichever ends first; new inputs collect in
-#                                          build-fuzz/TARGET-corpus, findings in
-#                                          build-fuzz/TARGET-crash-*
+#   tests/fuzz.sh TARGET [SECONDS [RUNS]]  fuzz for SECONDS (default 600) or RUNS executions;
+#                                          new inputs collect in build-fuzz/TARGET-corpus,
+#                                          findings in build-fuzz/TARGET-crash-*
 #   tests/fuzz.sh TARGET merge             add the collected inputs that reach new code to the
-#                                          kept corpus
+#                                          kept corpus (keep it to a few files)
 #
-# The ordinary build replays each kept corpus in tst_corpus_TARGET; this script is the only thing
-# that needs clang.
+# Every build replays each kept corpus as tst_corpus_TARGET; only this script needs clang.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-fuzz"
 target=${1:?usage: $0 text|places|update [SECONDS [RUNS] | merge]}
-case "$target" in
-text) folder=text ;;
-places) folder=geo ;;
-update) folder=global ;;
-*) echo "unknown target $target: text, places or update" >&2; exit 2 ;;
-esac
+folder=$(case "$target" in text) echo text ;; places) echo geo ;; update) echo global ;; esac)
+[ -n "$folder" ] || { echo "unknown target $target: text, places or update" >&2; exit 2; }
 corpus="$root/tests/$folder/corpus"
 found="$build/$target-corpus"
 dictionary="$root/tests/$folder/fuzz_$target.dict"
@@ -52,8 +42,7 @@ mkdir -p "$found"
 # The place files are written for every input; a memory-backed folder spares the disk.
 [ -d /dev/shm ] && export TMPDIR=/dev/shm
 
-options=(-max_len=4096 -artifact_prefix="$build/$target-" -print_final_stats=1)
-[ -f "$dictionary" ] && options+=(-dict="$dictionary")
+options=(-max_len=4096 -artifact_prefix="$build/$target-" -print_final_stats=1 -dict="$dictionary")
 case "${2:-600}" in
 merge)
     exec "$build/bin/fuzz_$target" -merge=1 "$corpus" "$found"
