@@ -8,12 +8,8 @@ Item {
     id: root
 
     property date selectedDate: UI.localTime()
-    property var locale: Qt.locale()
-    readonly property string title: {
-        var month = Number(UI.formatDateTime(selectedDate, "M"))
-        return locale.standaloneMonthName(month - 1, Locale.LongFormat)
-                + UI.formatLocalized(selectedDate, " yyyy", locale.name)
-    }
+    property var locale: Qt.locale(UI.localeName)
+    readonly property string title: UI.monthTitle(selectedDate, locale.name)
 
     // Local midnight of the month's first day.
     function firstOfMonth(value) {

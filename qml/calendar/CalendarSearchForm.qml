@@ -70,14 +70,16 @@ Item {
             height: fields.fieldHeight
             overlay: root.overlay
             labelText: qsTr("In sign")
-            // Sign names stay untranslated here, as everywhere they name a sign.
-            options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) { return z.name }))
+            options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) {
+                return qsTranslate("Lunar", z.name)
+            }))
         }
         InputSelect {
             id: from
             width: parent.width
             height: fields.fieldHeight
             overlay: root.overlay
+            //: The date the search starts from.
             labelText: qsTr("From")
             isDate: true
             options: [qsTr("Today")]
@@ -87,6 +89,7 @@ Item {
             width: parent.width
             height: fields.fieldHeight
             overlay: root.overlay
+            //: How many dates to find.
             labelText: qsTr("Results")
             options: root.range(1, 10)
         }
@@ -96,7 +99,8 @@ Item {
         id: button
         anchors.top: fields.bottom
         anchors.topMargin: 15 * UI.ppp
-        width: 100 * UI.ppp
+        // Wider where the word is longer than "Search".
+        width: Math.max(100 * UI.ppp, buttonLabel.implicitWidth + glyph.width + 34 * UI.ppp)
         height: 30 * UI.ppp
         radius: 6 * UI.ppp
         // Grey while a search runs; its turning glyph shows the work under way.
@@ -105,6 +109,7 @@ Item {
                                                             : Colors.Button.Green
 
         Text {
+            id: buttonLabel
             anchors.left: parent.left
             anchors.leftMargin: 10 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter

@@ -21,7 +21,8 @@ Item {
     // True while updateTime() announces the clock's tick: nobody moved the moment on purpose.
     property bool ticking: false
 
-    readonly property string format: "MM / dd / yyyy hh:mm"
+    // The user's locale's date and time; another language shows the moment anew.
+    readonly property string format: UI.formats.editor
 
     signal updateTime(date time)
 
@@ -44,10 +45,11 @@ Item {
         updateTime(inputTime)
     }
 
-    // The text as typed, read back the way it is shown but without the blanks round the
-    // slashes. Text that is no such moment leaves it as it was and is shown again.
+    // The text as typed, read back the way it is shown (blanks round the slashes and leading
+    // zeros may be left out). Text that is no such moment leaves it as it was and is shown
+    // again.
     function commitText() {
-        var parsed = UI.parseDateTime(input.text.replace(/ \/ /g, "/"), "M/d/yyyy h:mm")
+        var parsed = UI.readDateTime(input.text, format)
         if (!isNaN(parsed.getTime()))
             inputTime = parsed
         showInputTime()
@@ -63,6 +65,7 @@ Item {
         inputTime = time
         showInputTime()
     }
+    onFormatChanged: showInputTime()
     onNowChanged: {
         if (now)
             followClock()

@@ -21,6 +21,7 @@ namespace {
 
 const QByteArray plainDocument("### a\nPlain text\n");
 const QByteArray otherDocument("### a\nEncoded text\n");
+const QByteArray germanDocument("### a\nDeutscher Text\n");
 
 QByteArray encoded(const QByteArray &plain)
 {
@@ -114,32 +115,55 @@ void TestLoader::reads_data()
 {
     QTest::addColumn<Files>("files");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("found");
 
-    QTest::newRow("plain file") << Files{{"vendarion.txt", plainDocument}} << "vendarion.txt"
-                                << QStringList{"Plain text"};
+    const Files both{{"vendarion.txt", plainDocument}, {"vendarion.txt.enc", encoded(otherDocument)}};
+    QTest::newRow("plain file") << Files{{"vendarion.txt", plainDocument}} << "vendarion.txt" << ""
+                                << QStringList{"Plain text"} << "";
     QTest::newRow("only the encoded file") << Files{{"vendarion.txt.enc", encoded(otherDocument)}}
-                                           << "vendarion.txt" << QStringList{"Encoded text"};
+                                           << "vendarion.txt" << "" << QStringList{"Encoded text"}
+                                           << "";
     QTest::newRow("both forms: the plain one wins")
-        << Files{{"vendarion.txt", plainDocument}, {"vendarion.txt.enc", encoded(otherDocument)}}
-        << "vendarion.txt" << QStringList{"Plain text"};
+        << both << "vendarion.txt" << "" << QStringList{"Plain text"} << "";
     QTest::newRow("encoded name given, in capitals")
-        << Files{{"vendarion.ENC", encoded(otherDocument)}} << "vendarion.ENC"
-        << QStringList{"Encoded text"};
-    QTest::newRow("empty file") << Files{{"empty.txt", QByteArray()}} << "empty.txt"
-                                << QStringList{};
+        << Files{{"vendarion.ENC", encoded(otherDocument)}} << "vendarion.ENC" << ""
+        << QStringList{"Encoded text"} << "";
+    QTest::newRow("empty file") << Files{{"empty.txt", QByteArray()}} << "empty.txt" << ""
+                                << QStringList{} << "";
+
+    // A language's own document before the one without a language, in either form.
+    Files german = both;
+    german.insert("vendarion.de.txt", germanDocument);
+    QTest::newRow("the language's file first")
+        << german << "vendarion.txt" << "de" << QStringList{"Deutscher Text"} << "de";
+    german.remove("vendarion.de.txt");
+    german.insert("vendarion.de.txt.enc", encoded(germanDocument));
+    QTest::newRow("the language's encoded file before the plain English one")
+        << german << "vendarion.txt" << "de" << QStringList{"Deutscher Text"} << "de";
+    QTest::newRow("another language has a file: English")
+        << german << "vendarion.txt" << "fr" << QStringList{"Plain text"} << "";
+    QTest::newRow("no language file, English encoded")
+        << Files{{"vendarion.txt.enc", encoded(otherDocument)}} << "vendarion.txt" << "de"
+        << QStringList{"Encoded text"} << "";
+    QTest::newRow("a language that is no code is ignored")
+        << Files{{"vendarion.txt", plainDocument}, {"vendarion.de.txt", germanDocument}}
+        << "vendarion.txt" << "/de" << QStringList{"Plain text"} << "";
 }
 
 void TestLoader::reads()
 {
     QFETCH(Files, files);
     QFETCH(QString, name);
+    QFETCH(QString, language);
     QFETCH(QStringList, expected);
+    QFETCH(QString, found);
     write(files);
 
     text::Loader loader;
     QSignalSpy spy(&loader, &text::Loader::documentLoaded);
-    loader.load(path(name));
+    loader.load(path(name), language);
     QVERIFY(spy.wait(10000));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), path(name));
@@ -148,6 +172,7 @@ void TestLoader::reads()
     QVERIFY(document);
     QVERIFY(document->isValid());
     QCOMPARE(document->getEntries({"A"}), expected);
+    QCOMPARE(document->language(), found);
     // Handed over ready for QML: no parent, in the receivers' thread, freed by the engine.
     QCOMPARE(document->parent(), nullptr);
     QCOMPARE(document->thread(), loader.thread());
