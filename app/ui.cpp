@@ -1,6 +1,7 @@
 #include "app/ui.h"
 
 #include "app/logging.h"
+#include "app/resourceguard.h"
 #include "app/scaling.h"
 #include "astro/zone.h"
 #include "global/object.h"
@@ -110,6 +111,7 @@ void UI::setupWindow()
 
     QGuiApplication::setFont(QFont(QStringLiteral("Arial"), ui::referencePointSize(m_scale)));
 
+    ResourceGuard::install(engine());
     setSceneContext(rootContext());
 
     setTitle(QStringLiteral("%1 %2 %3")
@@ -279,7 +281,14 @@ QRect UI::storedGeometry() const
 {
     const QVariant value = readSetting(WindowGroup, QStringLiteral("geometry"), DefaultGeometry);
     const QRect rect = value.toRect();
-    if (value.userType() == QMetaType::QRect && rect.width() > 0 && rect.height() > 0)
+    // Far beyond any desktop, a rectangle only overflows the window's arithmetic. Its size is
+    // taken from the edges in a wider type, as width() itself could overflow.
+    constexpr qint64 limit = 100000;
+    const qint64 width = qint64(rect.right()) - rect.left() + 1;
+    const qint64 height = qint64(rect.bottom()) - rect.top() + 1;
+    if (value.userType() == QMetaType::QRect && qAbs(qint64(rect.left())) <= limit
+        && qAbs(qint64(rect.top())) <= limit && width > 0 && width <= limit && height > 0
+        && height <= limit)
         return rect;
     qCDebug(lcApp) << "window: ignoring the stored geometry";
     return DefaultGeometry;

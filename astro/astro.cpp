@@ -15,3 +15,9 @@ QDateTime Astro::localTime(double time) const
 {
     return astro::localTime(time);
 }
+
+bool Astro::covers(const QDateTime &time) const
+{
+    const int year = time.isValid() ? time.date().year() : 0;
+    return year >= astro::FirstEphemerisYear && year <= astro::LastEphemerisYear;
+}

@@ -13,4 +13,6 @@ public:
 
     Q_INVOKABLE double julianDay(const QDateTime &time) const;
     Q_INVOKABLE QDateTime localTime(double time) const;
+    // True for a moment within the years the ephemeris files cover.
+    Q_INVOKABLE bool covers(const QDateTime &time) const;
 };

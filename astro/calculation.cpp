@@ -16,61 +16,64 @@ namespace astro {
 
 namespace {
 
-// The void-of-course walk gives up this many minutes before the ingress.
+// The void-of-course search gives up this many minutes before the ingress.
 constexpr int MaxWalkMinutes = 4 * 1440;
 // The Moon's topocentric speed reaches about 21.5 degrees a day and its speed relative to a
-// retrograde Mercury about 23; no body pair comes near 36 degrees a day (0.025 per minute),
-// which is the bound the fast searches prune with. A day-long step of the sign scan therefore
-// never crosses more than one sign boundary (21.5 < 30), and a minute step never jumps over
-// an aspect window (0.016 < 2 x 0.01).
-constexpr double MaxRelativeSpeed = 0.025; // degrees per minute
-constexpr double NominalRelativeSpeed = 0.0085;
-constexpr int SignScanStep = 1440; // minutes
-// The Moon's topocentric elongation from the Sun grows by at most about 21.5 - 0.95 degrees a
-// day, 0.057 of the circle; 0.07 leaves a wide margin.
-constexpr double MaxPhaseRate = 0.07;
+// retrograde Mercury about 23; no body pair comes near 36 degrees a day, the bound the void
+// search prunes with. A day-long step of the sign scan therefore never crosses more than one
+// sign boundary (21.5 < 30).
+constexpr double MaxRelativeSpeed = 36.0; // degrees a day
+constexpr double NominalRelativeSpeed = 12.2;
 const double AspectLevels[] = {0.0, 60.0, 90.0, 120.0, 180.0, 240.0, 270.0, 300.0};
+// Instants are solved to well under a second before they are cut to their minute.
+constexpr double InstantTolerance = 1e-6; // days, 0.09 s
+constexpr double Second = 1.0 / 86400.0;
 
-struct Probe
+// x - 360 k, the nearest to 0: -180 to 180.
+double aroundZero(double degrees)
 {
-    double value; // grows with the index; used only to aim the next probe
-    bool reached; // the exact predicate
-};
+    return degrees - 360.0 * std::round(degrees / 360.0);
+}
 
-// The first grid index in (lo, hi] at which a monotone predicate holds, given that it fails at
-// lo and holds at hi. Each round aims by linear interpolation of the probe values and checks
-// the neighbour on the far side too, so a good aim ends the search with a certified adjacent
-// pair; a round that does not halve the bracket is followed by a bisection.
-template<typename F>
-int firstReached(int lo, double loValue, int hi, double hiValue, double level, F probe)
+// The instant at which g, a function of the Julian day that grows through zero there, is 0,
+// starting from a guess and the slope expected (units a day). Secant steps, kept inside the
+// bracket that the values seen so far give and halving it when a step would leave it. The
+// functions are smooth and nearly linear over a day, so a guess within a day takes four or
+// five values.
+template<typename G>
+double solveCrossing(G g, double t0, double slope)
 {
-    auto take = [&](int index, const Probe &p) {
-        if (p.reached) {
-            hi = index;
-            hiValue = p.value;
-        } else {
-            lo = index;
-            loValue = p.value;
-        }
+    double g0 = g(t0);
+    if (g0 == 0.0 || !std::isfinite(g0))
+        return t0;
+    double lo = -HUGE_VAL, hi = HUGE_VAL;
+    auto bracket = [&](double t, double v) {
+        if (v < 0.0)
+            lo = std::max(lo, t);
+        else
+            hi = std::min(hi, t);
     };
-    while (hi - lo > 1) {
-        const int width = hi - lo;
-        int c = lo + width / 2;
-        const double span = hiValue - loValue;
-        if (span > 0.0 && std::isfinite(span))
-            c = lo + int(std::ceil((level - loValue) / span * width));
-        c = std::clamp(c, lo + 1, hi - 1);
-        const Probe p = probe(c);
-        take(c, p);
-        const int neighbour = p.reached ? c - 1 : c + 1;
-        if (neighbour > lo && neighbour < hi)
-            take(neighbour, probe(neighbour));
-        if (hi - lo > 1 && hi - lo > width / 2) {
-            const int mid = lo + (hi - lo) / 2;
-            take(mid, probe(mid));
-        }
+    bracket(t0, g0);
+    double t1 = t0 - g0 / slope;
+    for (int i = 0; i < 50; ++i) {
+        const double g1 = g(t1);
+        if (g1 == 0.0 || !std::isfinite(g1))
+            return t1;
+        bracket(t1, g1);
+        double s = (g1 - g0) / (t1 - t0);
+        if (!(s > 0.0) || !std::isfinite(s))
+            s = slope;
+        double t2 = t1 - g1 / s;
+        const bool bracketed = std::isfinite(lo) && std::isfinite(hi);
+        if (bracketed && !(t2 > lo && t2 < hi))
+            t2 = (lo + hi) / 2.0;
+        if (std::fabs(t2 - t1) < InstantTolerance || (bracketed && hi - lo < InstantTolerance))
+            return t2;
+        t0 = t1;
+        g0 = g1;
+        t1 = t2;
     }
-    return hi;
+    return t1;
 }
 
 } // namespace
@@ -182,6 +185,10 @@ void Calculation::fullEphemeris(const QDateTime &time)
             return;
         emit beginEphemeris();
         Ephemeris *ephemeris = computeEphemeris(time);
+        if (!ephemeris) {
+            emit ephemerisFailed(time);
+            return;
+        }
         // Published to the interface's thread; the declarative engine frees it once nothing
         // refers to it any more.
         ephemeris->moveToThread(thread());
@@ -190,55 +197,89 @@ void Calculation::fullEphemeris(const QDateTime &time)
     });
 }
 
+Calculation::Sky Calculation::sky() const
+{
+    QMutexLocker locker(&m_lock);
+    return Sky{m_bodyNumber, m_observer, Zone()};
+}
+
+bool Calculation::isCurrent(Ephemeris *e) const
+{
+    return e && e->observer() == observer();
+}
+
 Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
 {
     auto *e = new Ephemeris;
     e->setTime(time);
     if (!time.isValid())
         return e;
+    // One body, observer and clock for the whole ephemeris, recorded in it.
+    const Sky sky = this->sky();
+    e->setObserver(sky.observer);
+    const int failures = libraryFailures();
 
-    e->setPrevNewMoon(prevPhase(time, 0.0, 86400));
-    e->setNextNewMoon(nextPhase(time, 0.0, 86400));
-    e->setPrevFirstQuarter(prevPhase(time, 0.25, 1440));
-    e->setNextFirstQuarter(nextPhase(time, 0.25, 1440));
-    e->setPrevFullMoon(prevPhase(time, 0.5, 1440));
-    e->setNextFullMoon(nextPhase(time, 0.5, 1440));
-    e->setPrevThirdQuarter(prevPhase(time, 0.75, 1440));
-    e->setNextThirdQuarter(nextPhase(time, 0.75, 1440));
+    const double jd = julianDay(time);
+    double longitude = 0.0, sun = 0.0, offset = 0.0;
+    {
+        QMutexLocker locker(&m_lock);
+        longitude = calcPosition(sky.body, jd, sky.observer).longitude();
+        sun = calcPosition(Planet::SUN, jd, sky.observer).longitude();
+        offset = calcAyanamsa(jd);
+        e->setIllumination(calcPhenomena(sky.body, jd, sky.observer).illumination);
+    }
+    const double phase = phaseFraction(longitude, sun);
+    e->setLongitude(longitude);
+    e->setPhase(phase);
+    e->setAyanamsa(offset);
 
-    e->setNextRising(risingAfter(time));
-    e->setNextSetting(settingAfter(time));
-    e->setUpperTransit(upperTransitAfter(time));
-    e->setLowerTransit(lowerTransitAfter(time));
+    // The new moons decide the lunar day: the literal search takes them to the second.
+    auto instant = [&](double target, double resolution, bool backwards) {
+        return phaseInstant(sky, jd, phase, target, resolution, backwards);
+    };
+    e->setPrevNewMoon(instant(0.0, 86400, true));
+    e->setNextNewMoon(instant(0.0, 86400, false));
+    e->setPrevFirstQuarter(instant(0.25, 1440, true));
+    e->setNextFirstQuarter(instant(0.25, 1440, false));
+    e->setPrevFullMoon(instant(0.5, 1440, true));
+    e->setNextFullMoon(instant(0.5, 1440, false));
+    e->setPrevThirdQuarter(instant(0.75, 1440, true));
+    e->setNextThirdQuarter(instant(0.75, 1440, false));
+
+    e->setNextRising(eventAfter(sky, calcRising, jd));
+    e->setNextSetting(eventAfter(sky, calcSetting, jd));
+    e->setUpperTransit(eventAfter(sky, calcUpperTransit, jd));
+    e->setLowerTransit(eventAfter(sky, calcLowerTransit, jd));
     if (!e->nextRising().isValid() || !e->nextSetting().isValid() || !e->upperTransit().isValid()
         || !e->lowerTransit().isValid()) {
         qCDebug(lcAstro).noquote()
             << QStringLiteral("no rising, setting or transit found after %1 at latitude %2")
                    .arg(time.toString(Qt::ISODate))
-                   .arg(observer().latitude());
+                   .arg(sky.observer.latitude());
     }
 
     // A day step keeps the wall-clock time across a clock change, where a step of 24 hours
     // would move it by the change.
-    const Zone zone = this->zone();
-    e->setPrevMidDay(wholeMinute(zone.addDays(time, -1)));
-    e->setNextMidDay(wholeMinute(zone.addDays(time, 1)));
-    const double jd = julianDay(time);
+    e->setPrevMidDay(wholeMinute(sky.zone.addDays(time, -1)));
+    e->setNextMidDay(wholeMinute(sky.zone.addDays(time, 1)));
 
-    const QDate date = zone.toZone(time).date();
-    QList<QDateTime> changes;
-    zodiacChanges(zone.startOfDay(date), zone.startOfDay(date.addDays(2)), changes);
-
-    e->setLongitude(bodyPosition(jd).longitude());
-    e->setIllumination(bodyPhenomena(jd).illumination);
-    e->setPhase(phaseAt(jd));
-    e->setAyanamsa(ayanamsaAt(jd));
-
+    const QDate date = sky.zone.toZone(time).date();
+    const QVector<double> changes
+        = signChanges(sky, julianDay(sky.zone.startOfDay(date)),
+                      julianDay(sky.zone.startOfDay(date.addDays(2))), nullptr);
     if (!changes.isEmpty()) {
-        const VoidOfCourse v = voidOfCourse(changes.first());
+        const VoidOfCourse v = voidBefore(sky, changes.first(), MaxWalkMinutes);
         e->setVoidStart(v.start);
         e->setVoidEnd(v.end);
         e->setVoidZodiac(v.zodiac);
+    }
+
+    // A result the library could not complete (outside its data files) is no result.
+    if (libraryFailures() != failures) {
+        qCDebug(lcAstro).noquote() << QStringLiteral("the ephemeris of %1 could not be completed")
+                                          .arg(time.toString(Qt::ISODate));
+        delete e;
+        return nullptr;
     }
     return e;
 }
@@ -261,22 +302,37 @@ Phenomena Calculation::bodyPhenomena(double jd)
     return calcPhenomena(m_bodyNumber, jd, m_observer);
 }
 
-double Calculation::phaseAt(double jd)
+double Calculation::phaseOf(const Sky &sky, double jd)
 {
     QMutexLocker locker(&m_lock);
-    const double body = calcPosition(m_bodyNumber, jd, m_observer).longitude();
-    const double sun = calcPosition(Planet::SUN, jd, m_observer).longitude();
+    const double body = calcPosition(sky.body, jd, sky.observer).longitude();
+    const double sun = calcPosition(Planet::SUN, jd, sky.observer).longitude();
     locker.unlock();
     return phaseFraction(body, sun);
 }
 
-int Calculation::zodiacAt(double jd)
+double Calculation::phaseAt(double jd)
+{
+    return phaseOf(sky(), jd);
+}
+
+double Calculation::tropicalLongitude(const Sky &sky, double jd)
 {
     QMutexLocker locker(&m_lock);
-    const double longitude = calcPosition(m_bodyNumber, jd, m_observer).longitude();
+    const double longitude = calcPosition(sky.body, jd, sky.observer).longitude();
     const double offset = calcAyanamsa(jd);
     locker.unlock();
-    return zodiacIndex(longitude, offset);
+    return normalizedDegrees(longitude + offset);
+}
+
+int Calculation::zodiacOf(const Sky &sky, double jd)
+{
+    return std::min(int(tropicalLongitude(sky, jd) / SignWidth), 11);
+}
+
+int Calculation::zodiacAt(double jd)
+{
+    return zodiacOf(sky(), jd);
 }
 
 double Calculation::ayanamsaAt(double jd)
@@ -285,16 +341,17 @@ double Calculation::ayanamsaAt(double jd)
     return calcAyanamsa(jd);
 }
 
-void Calculation::fillReduced(Ephemeris *e, const QDateTime &time, const QDateTime &prevNewMoon,
-                              const QDateTime &nextNewMoon)
+void Calculation::fillReduced(Ephemeris *e, const Sky &sky, const QDateTime &time,
+                              const QDateTime &prevNewMoon, const QDateTime &nextNewMoon)
 {
     const double jd = julianDay(time);
     QMutexLocker locker(&m_lock);
-    const double body = calcPosition(m_bodyNumber, jd, m_observer).longitude();
-    const double sun = calcPosition(Planet::SUN, jd, m_observer).longitude();
+    const double body = calcPosition(sky.body, jd, sky.observer).longitude();
+    const double sun = calcPosition(Planet::SUN, jd, sky.observer).longitude();
     const double offset = calcAyanamsa(jd);
     locker.unlock();
     e->setTime(time);
+    e->setObserver(sky.observer);
     e->setPrevNewMoon(prevNewMoon);
     e->setNextNewMoon(nextNewMoon);
     e->setLongitude(body);
@@ -302,15 +359,68 @@ void Calculation::fillReduced(Ephemeris *e, const QDateTime &time, const QDateTi
     e->setAyanamsa(offset);
 }
 
+template<typename G>
+QDateTime Calculation::minuteOf(G g, double t, const Zone &zone)
+{
+    // The minute during which g crosses zero: at its start g is not yet above zero, at its
+    // end it is. The solved instant may lie a hair to either side of a minute's boundary
+    // depending on where the solving started; g itself settles those cases, so every search
+    // names the same minute.
+    QDateTime m = localTime(t, zone);
+    const double start = julianDay(m);
+    if (t - start < Second) {
+        if (g(start) > 0.0)
+            m = m.addSecs(-60);
+    } else if (start + 60.0 * Second - t < Second) {
+        const QDateTime next = m.addSecs(60);
+        if (!(g(julianDay(next)) > 0.0))
+            m = next;
+    }
+    return m;
+}
+
+QDateTime Calculation::phaseInstant(const Sky &sky, double jd, double p0, double target,
+                                    double resolution, bool backwards)
+{
+    if (target >= 1.0)
+        target -= std::floor(target);
+    // Other bodies' elongations turn back (Mercury, Venus); the literal halving search is
+    // the one defined for them, and the reference for the Moon's.
+    if (sky.body != Planet::MOON || m_algorithm == Algorithm::Literal)
+        return localTime(phaseTimeLiteral(sky, jd, target, resolution, backwards), sky.zone);
+
+    // The elongation grows steadily, a whole circle a lunation: a guess from the mean rate is
+    // within a day of the crossing.
+    auto g = [&](double t) {
+        const double d = phaseOf(sky, t) - target;
+        return d - std::round(d);
+    };
+    const double slope = 1.0 / SynodicMonth;
+    double ahead = target - p0;
+    ahead -= std::floor(ahead);
+    double t = backwards ? jd - (ahead > 0.0 ? 1.0 - ahead : 0.0) * SynodicMonth
+                         : jd + ahead * SynodicMonth;
+    t = solveCrossing(g, t, slope);
+    // The crossing of the moment itself counts as both the previous and the next one.
+    if (!backwards && t < jd - InstantTolerance)
+        t = solveCrossing(g, t + SynodicMonth, slope);
+    if (backwards && t > jd + InstantTolerance)
+        t = solveCrossing(g, t - SynodicMonth, slope);
+    return minuteOf(g, t, sky.zone);
+}
+
 double Calculation::phaseTime(double jd, double target, double resolution, bool backwards)
+{
+    return phaseTimeLiteral(sky(), jd, target, resolution, backwards);
+}
+
+double Calculation::phaseTimeLiteral(const Sky &sky, double jd, double target, double resolution,
+                                     bool backwards)
 {
     QMutexLocker locker(&m_lock);
     if (target >= 1.0)
         target -= std::floor(target);
     const double eps = 1.0 / resolution;
-    const int body = m_bodyNumber;
-    const Position observer = m_observer;
-    const bool monotone = body == Planet::MOON && m_algorithm == Algorithm::Fast;
 
     // Each round re-evaluates its centre, which the round before evaluated already as one of
     // its three points; remembering the last few values changes nothing in the results and
@@ -326,8 +436,8 @@ double Calculation::phaseTime(double jd, double target, double resolution, bool 
             if (k.t == t)
                 return k.f;
         }
-        const double a = calcPosition(body, t, observer).longitude();
-        const double b = calcPosition(Planet::SUN, t, observer).longitude();
+        const double a = calcPosition(sky.body, t, sky.observer).longitude();
+        const double b = calcPosition(Planet::SUN, t, sky.observer).longitude();
         const double value = phaseFraction(a, b);
         known[next] = {t, value};
         next = (next + 1) % 4;
@@ -345,19 +455,9 @@ double Calculation::phaseTime(double jd, double target, double resolution, bool 
     if (step > eps) {
         for (int i = 0; i < 100; ++i) {
             const double h = step / 2.0;
-            const double c = f(t);
-            const double d0 = std::fabs(c - target);
-            // The Moon's phase grows strictly, by less than MaxPhaseRate a day. Where no new
-            // moon can fall between t and t + h, the phase there exceeds c, so when c is at or
-            // above the target that side is strictly farther than the centre and can neither
-            // be the least nor tie with it: it need not be computed. The same holds for the
-            // left side when c is at or below the target. The rounds move exactly as if all
-            // three points were computed.
-            const double reach = MaxPhaseRate * h;
-            const bool skipRight = monotone && c >= target && c + reach < 1.0;
-            const bool skipLeft = monotone && c <= target && c - reach > 0.0;
-            const double dm = skipLeft ? HUGE_VAL : std::fabs(f(t - h) - target);
-            const double dp = skipRight ? HUGE_VAL : std::fabs(f(t + h) - target);
+            const double d0 = std::fabs(f(t) - target);
+            const double dm = std::fabs(f(t - h) - target);
+            const double dp = std::fabs(f(t + h) - target);
             const double m = std::min({d0, dm, dp});
             if (m == dm)
                 t = t - h;
@@ -371,77 +471,97 @@ double Calculation::phaseTime(double jd, double target, double resolution, bool 
     return t;
 }
 
+QDateTime Calculation::nextPhase(const Sky &sky, const QDateTime &time, double target,
+                                 double resolution)
+{
+    const double jd = julianDay(time);
+    return phaseInstant(sky, jd, phaseOf(sky, jd), target, resolution, false);
+}
+
+QDateTime Calculation::prevPhase(const Sky &sky, const QDateTime &time, double target,
+                                 double resolution)
+{
+    const double jd = julianDay(time);
+    return phaseInstant(sky, jd, phaseOf(sky, jd), target, resolution, true);
+}
+
 QDateTime Calculation::nextPhase(const QDateTime &time, double target, double resolution)
 {
-    return localTime(phaseTime(julianDay(time), target, resolution, false));
+    return nextPhase(sky(), time, target, resolution);
 }
 
 QDateTime Calculation::prevPhase(const QDateTime &time, double target, double resolution)
 {
-    return localTime(phaseTime(julianDay(time), target, resolution, true));
+    return prevPhase(sky(), time, target, resolution);
 }
 
-QDateTime Calculation::eventAfter(std::optional<double> (*call)(int, double, const Position &),
-                                  const QDateTime &time)
+QDateTime Calculation::eventAfter(const Sky &sky,
+                                  std::optional<double> (*call)(int, double, const Position &),
+                                  double jd)
 {
-    const double jd = julianDay(time);
     QMutexLocker locker(&m_lock);
-    const std::optional<double> event = call(m_bodyNumber, jd, m_observer);
+    const std::optional<double> event = call(sky.body, jd, sky.observer);
     locker.unlock();
-    return event ? localTime(*event) : QDateTime();
+    return event ? localTime(*event, sky.zone) : QDateTime();
 }
 
 QDateTime Calculation::risingAfter(const QDateTime &time)
 {
-    return eventAfter(calcRising, time);
+    return eventAfter(sky(), calcRising, julianDay(time));
 }
 
 QDateTime Calculation::settingAfter(const QDateTime &time)
 {
-    return eventAfter(calcSetting, time);
+    return eventAfter(sky(), calcSetting, julianDay(time));
 }
 
 QDateTime Calculation::upperTransitAfter(const QDateTime &time)
 {
-    return eventAfter(calcUpperTransit, time);
+    return eventAfter(sky(), calcUpperTransit, julianDay(time));
 }
 
 QDateTime Calculation::lowerTransitAfter(const QDateTime &time)
 {
-    return eventAfter(calcLowerTransit, time);
+    return eventAfter(sky(), calcLowerTransit, julianDay(time));
 }
 
 void Calculation::zodiacChanges(const QDateTime &from, const QDateTime &to,
                                 QList<QDateTime> &changes, const std::atomic<bool> *cancel)
 {
-    if (!from.isValid() || !to.isValid())
-        return;
-    // The fast scan relies on the Moon's longitude growing steadily; other bodies (Mercury
-    // turns retrograde) take the literal walk.
-    if (m_algorithm == Algorithm::Fast && bodyNumber() == Planet::MOON)
-        zodiacChangesFast(from, to, changes, cancel);
-    else
-        zodiacChangesLiteral(from, to, changes, cancel);
+    zodiacChanges(sky(), from, to, changes, cancel);
 }
 
-void Calculation::zodiacChangesLiteral(const QDateTime &from, const QDateTime &to,
+void Calculation::zodiacChanges(const Sky &sky, const QDateTime &from, const QDateTime &to,
+                                QList<QDateTime> &changes, const std::atomic<bool> *cancel)
+{
+    if (!from.isValid() || !to.isValid())
+        return;
+    if (m_algorithm == Algorithm::Literal) {
+        zodiacChangesLiteral(sky, from, to, changes, cancel);
+        return;
+    }
+    for (double t : signChanges(sky, julianDay(from), julianDay(to), cancel))
+        changes.append(ingressMinute(sky, t));
+}
+
+void Calculation::zodiacChangesLiteral(const Sky &sky, const QDateTime &from, const QDateTime &to,
                                        QList<QDateTime> &changes, const std::atomic<bool> *cancel)
 {
     // The same instants in UTC: stepping a local date-time costs a zone look-up each time.
     const QDateTime start = from.toUTC();
     const QDateTime end = to.toUTC();
-    int prev = zodiacAt(julianDay(start));
+    int prev = zodiacOf(sky, julianDay(start));
     for (QDateTime cur = start; cur <= end; cur = cur.addSecs(3600)) {
         if ((cancel && *cancel) || isClosing())
             return;
-        const int s = zodiacAt(julianDay(cur));
+        const int s = zodiacOf(sky, julianDay(cur));
         if (s == prev)
             continue;
         int s2 = prev;
         for (QDateTime t = cur.addSecs(-3600); t <= cur; t = t.addSecs(60)) {
-            s2 = zodiacAt(julianDay(t));
+            s2 = zodiacOf(sky, julianDay(t));
             if (s2 != prev) {
-                changes.append(t.toLocalTime());
+                changes.append(sky.zone.toZone(t));
                 break;
             }
         }
@@ -449,58 +569,56 @@ void Calculation::zodiacChangesLiteral(const QDateTime &from, const QDateTime &t
     }
 }
 
-// The literal scan samples the sign every hour from `from` and, at a change, takes the first
-// whole minute (counted from `from`) with the new sign. With a steadily growing longitude that
-// is simply the first grid minute after each boundary crossing up to the last grid hour, so we
-// step a day at a time (never more than one boundary) and pin each crossing down to an
-// adjacent pair of minutes, the later with the new sign and the earlier with the old.
-void Calculation::zodiacChangesFast(const QDateTime &from, const QDateTime &to,
-                                    QList<QDateTime> &changes, const std::atomic<bool> *cancel)
+// The sign boundary a crossing between two longitudes passes: the boundary above `from`.
+static double boundaryAfter(double from)
 {
-    const qint64 span = from.secsTo(to);
-    if (span < 0)
-        return;
-    const int last = int(std::min<qint64>(span / 3600, 24 * 366 * 10)) * 60;
+    return normalizedDegrees(SignWidth * (std::floor(from / SignWidth) + 1.0));
+}
 
-    struct Sample
-    {
-        double longitude; // tropical, 0 to 360
-        int sign;
-    };
-    const QDateTime start = from.toUTC();
-    QHash<int, Sample> known;
-    auto sample = [&](int minute) {
-        auto it = known.constFind(minute);
-        if (it != known.constEnd())
-            return *it;
-        const double jd = julianDay(start.addSecs(60LL * minute));
-        QMutexLocker locker(&m_lock);
-        const double longitude = calcPosition(m_bodyNumber, jd, m_observer).longitude();
-        const double offset = calcAyanamsa(jd);
-        locker.unlock();
-        return *known.insert(
-            minute, Sample{normalizedDegrees(longitude + offset), zodiacIndex(longitude, offset)});
-    };
+QDateTime Calculation::ingressMinute(const Sky &sky, double t)
+{
+    const double boundary = boundaryAfter(tropicalLongitude(sky, t - 60.0 * Second));
+    return minuteOf([&](double x) { return aroundZero(tropicalLongitude(sky, x) - boundary); }, t,
+                    sky.zone);
+}
 
-    int lo = 0;
-    while (lo < last) {
+// The body's tropical longitude sampled a day apart (a day never crosses two boundaries, and
+// the longitude never turns back for the Moon), each crossing then solved for its instant.
+// Other bodies turn retrograde; they are sampled every hour and may cross back and forth.
+QVector<double> Calculation::signChanges(const Sky &sky, double from, double to,
+                                         const std::atomic<bool> *cancel)
+{
+    QVector<double> result;
+    if (!(to > from))
+        return result;
+    const double step = sky.body == Planet::MOON ? 1.0 : 1.0 / 24.0;
+    double a = from;
+    double la = tropicalLongitude(sky, a);
+    while (a < to) {
         if ((cancel && *cancel) || isClosing())
-            return;
-        const Sample low = sample(lo);
-        const int hi = std::min(lo + SignScanStep, last);
-        const Sample high = sample(hi);
-        if (high.sign == low.sign) {
-            lo = hi;
-            continue;
+            break;
+        const double b = std::min(a + step, to);
+        const double lb = tropicalLongitude(sky, b);
+        const int sa = std::min(int(la / SignWidth), 11);
+        const int sb = std::min(int(lb / SignWidth), 11);
+        if (sa != sb) {
+            const bool forward = aroundZero(lb - la) >= 0.0;
+            const double boundary = forward ? boundaryAfter(la) : boundaryAfter(lb);
+            const double direction = forward ? 1.0 : -1.0;
+            auto g = [&](double t) {
+                return direction * aroundZero(tropicalLongitude(sky, t) - boundary);
+            };
+            const double ga = g(a), gb = g(b);
+            double guess = a + (b - a) * (-ga) / (gb - ga);
+            if (!std::isfinite(guess))
+                guess = (a + b) / 2.0;
+            const double t = solveCrossing(g, guess, (gb - ga) / (b - a));
+            result.append(std::clamp(t, a, b));
         }
-        const double level = SignWidth * (low.sign + 1) - low.longitude;
-        lo = firstReached(
-            lo, 0.0, hi, normalizedDegrees(high.longitude - low.longitude), level, [&](int m) {
-                const Sample s = sample(m);
-                return Probe{normalizedDegrees(s.longitude - low.longitude), s.sign != low.sign};
-            });
-        changes.append(from.addSecs(60LL * lo));
+        a = b;
+        la = lb;
     }
+    return result;
 }
 
 VoidOfCourse Calculation::voidOfCourse(const QDateTime &ingress)
@@ -510,15 +628,25 @@ VoidOfCourse Calculation::voidOfCourse(const QDateTime &ingress)
 
 VoidOfCourse Calculation::voidOfCourse(const QDateTime &ingress, int maxMinutes)
 {
-    if (!ingress.isValid() || maxMinutes < 1)
-        return {};
-    return m_algorithm == Algorithm::Fast ? voidOfCourseFast(ingress, maxMinutes)
-                                          : voidOfCourseLiteral(ingress, maxMinutes);
+    return voidOfCourse(sky(), ingress, maxMinutes);
 }
 
-VoidOfCourse Calculation::voidResult(const QDateTime &ingress, int minutesBack, int maxMinutes)
+VoidOfCourse Calculation::voidOfCourse(const Sky &sky, const QDateTime &ingress, int maxMinutes)
 {
-    if (minutesBack > maxMinutes) {
+    if (!ingress.isValid() || maxMinutes < 1)
+        return {};
+    if (m_algorithm == Algorithm::Literal)
+        return voidOfCourseLiteral(sky, ingress, maxMinutes);
+    // The minute names the ingress; the search starts from its instant within that minute.
+    const double start = julianDay(ingress);
+    const QVector<double> within = signChanges(sky, start, start + 60.0 * Second, nullptr);
+    return voidBefore(sky, within.isEmpty() ? start : within.first(), maxMinutes);
+}
+
+VoidOfCourse Calculation::voidResult(const Sky &sky, const QDateTime &start,
+                                     const QDateTime &ingress, int maxMinutes)
+{
+    if (!start.isValid()) {
         qCDebug(lcAstro).noquote()
             << QStringLiteral("no lunar aspect within %1 minutes before %2, no void of course")
                    .arg(maxMinutes)
@@ -526,126 +654,94 @@ VoidOfCourse Calculation::voidResult(const QDateTime &ingress, int minutesBack, 
         return {};
     }
     VoidOfCourse v;
-    v.start = ingress.addSecs(-60LL * minutesBack);
+    v.start = start;
     v.end = ingress;
-    v.zodiac = zodiacAt(julianDay(v.start));
+    v.zodiac = zodiacOf(sky, julianDay(v.start));
     return v;
 }
 
-VoidOfCourse Calculation::voidOfCourseLiteral(const QDateTime &ingress, int maxMinutes)
+VoidOfCourse Calculation::voidOfCourseLiteral(const Sky &sky, const QDateTime &ingress,
+                                              int maxMinutes)
 {
     const QDateTime end = ingress.toUTC();
     int k = 1;
     for (; k <= maxMinutes; ++k) {
         const double jd = julianDay(end.addSecs(-60LL * k));
         double longitudes[10];
-        for (int body = 0; body < 10; ++body)
-            longitudes[body] = positionOf(body, jd).longitude();
+        {
+            QMutexLocker locker(&m_lock);
+            for (int body = 0; body < 10; ++body)
+                longitudes[body] = calcPosition(body, jd, sky.observer).longitude();
+        }
         const double others[9]
             = {longitudes[0], longitudes[2], longitudes[3], longitudes[4], longitudes[5],
                longitudes[6], longitudes[7], longitudes[8], longitudes[9]};
         if (hasAspect(longitudes[1], others, 9))
             break;
     }
-    return voidResult(ingress, k, maxMinutes);
+    return voidResult(sky, k > maxMinutes ? QDateTime() : sky.zone.toZone(end.addSecs(-60LL * k)),
+                      ingress, maxMinutes);
 }
 
-// The literal walk steps back a minute at a time until the Moon is within 0.01 degrees of an
-// aspect with any body. For one body the angle D = (Moon - body) mod 360 shrinks strictly going
-// back, by less than 0.02 degrees a minute, so the first aspect met going back is the largest
-// aspect angle A with A + 0.01 <= D at the start, and the first minute inside its window is the
-// first minute at which D has fallen below A + 0.01 (it cannot jump the 0.02-wide window). That
-// is a monotone crossing: aim at it, certify it with an adjacent pair of minutes tested by the
-// literal rule, and take the earliest-found (latest in time) over the nine bodies. A body whose
-// crossing cannot come before the best so far, even at the largest possible speed, is never
-// refined. Should a certificate fail, the literal walk decides.
-VoidOfCourse Calculation::voidOfCourseFast(const QDateTime &ingress, int maxMinutes)
+// The void of course starts at the Moon's last exact aspect before the ingress. For one body
+// the angle D = (Moon - body) mod 360 shrinks steadily going back (the Moon outruns every
+// body), so the last aspect with it is the crossing of the largest aspect angle A at or below D
+// at the ingress, solved as the instant at which D - A reaches 0. The latest of the nine
+// crossings wins; a body whose crossing cannot be later than the best so far, even at the
+// largest relative speed, is not solved.
+VoidOfCourse Calculation::voidBefore(const Sky &sky, double ingress, int maxMinutes)
 {
-    const QDateTime end = ingress.toUTC();
-    QHash<int, double> jds;
-    QHash<int, double> moon;
-    auto jdAt = [&](int k) {
-        auto it = jds.constFind(k);
-        if (it != jds.constEnd())
-            return *it;
-        return *jds.insert(k, julianDay(end.addSecs(-60LL * k)));
+    const int bodies[9]
+        = {Planet::SUN,    Planet::MERCURY, Planet::VENUS,   Planet::MARS, Planet::JUPITER,
+           Planet::SATURN, Planet::URANUS,  Planet::NEPTUNE, Planet::PLUTO};
+    auto moonAndBody = [&](int body, double t) {
+        QMutexLocker locker(&m_lock);
+        const double moon = calcPosition(Planet::MOON, t, sky.observer).longitude();
+        return normalizedDegrees(moon - calcPosition(body, t, sky.observer).longitude());
     };
-    auto moonAt = [&](int k) {
-        auto it = moon.constFind(k);
-        if (it != moon.constEnd())
-            return *it;
-        return *moon.insert(k, positionOf(1, jdAt(k)).longitude());
-    };
-
-    const int bodies[9] = {0, 2, 3, 4, 5, 6, 7, 8, 9};
-    double start[9];
-    for (int i = 0; i < 9; ++i)
-        start[i] = positionOf(bodies[i], jdAt(1)).longitude();
-    if (hasAspect(moonAt(1), start, 9))
-        return voidResult(ingress, 1, maxMinutes);
-
     struct Candidate
     {
         int body;
-        double d0;    // D at the first minute
-        double level; // how far D must fall to enter the window
-        int earliest; // no crossing can come sooner
+        double angle; // the aspect angle crossed last
+        double gap;   // how far D lies above it at the ingress, degrees
     };
     QVector<Candidate> candidates;
-    for (int i = 0; i < 9; ++i) {
-        const double d0 = normalizedDegrees(moonAt(1) - start[i]);
+    for (int body : bodies) {
+        const double d = moonAndBody(body, ingress);
         double angle = 0.0;
         for (double a : AspectLevels) {
-            if (a + AspectTolerance <= d0)
+            if (a <= d)
                 angle = a;
         }
-        const double level = d0 - (angle + AspectTolerance);
-        candidates.append({bodies[i], d0, level, 1 + int(level / MaxRelativeSpeed)});
+        candidates.append({body, angle, d - angle});
     }
     std::sort(candidates.begin(), candidates.end(),
-              [](const Candidate &a, const Candidate &b) { return a.earliest < b.earliest; });
+              [](const Candidate &a, const Candidate &b) { return a.gap < b.gap; });
 
-    int best = maxMinutes + 1;
+    double best = -HUGE_VAL;
+    const Candidate *winner = nullptr;
     for (const Candidate &c : candidates) {
-        if (c.earliest >= best)
+        if (ingress - c.gap / MaxRelativeSpeed <= best)
             break;
-        auto probe = [&](int k) {
-            const double fallen = normalizedDegrees(
-                c.d0 - normalizedDegrees(moonAt(k) - positionOf(c.body, jdAt(k)).longitude()));
-            return Probe{fallen, fallen > c.level};
-        };
-        const int upper = best - 1;
-        // Bracket the crossing: aim with the nominal speed, then by the speed seen so far.
-        int lo = 1;
-        double loValue = 0.0;
-        int hi = -1;
-        double hiValue = 0.0;
-        int aim
-            = std::clamp(1 + int(c.level / NominalRelativeSpeed), std::max(c.earliest, 2), upper);
-        while (hi < 0) {
-            const Probe p = probe(aim);
-            if (p.reached) {
-                hi = aim;
-                hiValue = p.value;
-                break;
-            }
-            lo = aim;
-            loValue = p.value;
-            if (aim >= upper)
-                break;
-            const double speed = loValue > 0.0 ? loValue / (lo - 1) : NominalRelativeSpeed;
-            aim = std::clamp(1 + int(c.level / speed * 1.02) + 2, lo + 1, upper);
+        auto g = [&](double t) { return aroundZero(moonAndBody(c.body, t) - c.angle); };
+        double t = c.gap == 0.0 ? ingress
+                                : solveCrossing(g, ingress - c.gap / NominalRelativeSpeed,
+                                                NominalRelativeSpeed);
+        t = std::min(t, ingress);
+        if (t > best) {
+            best = t;
+            winner = &c;
         }
-        if (hi < 0)
-            continue;
-        const int k = firstReached(lo, loValue, hi, hiValue, c.level, probe);
-        const double inside = positionOf(c.body, jdAt(k)).longitude();
-        const double before = positionOf(c.body, jdAt(k - 1)).longitude();
-        if (!hasAspect(moonAt(k), &inside, 1) || hasAspect(moonAt(k - 1), &before, 1))
-            return voidOfCourseLiteral(ingress, maxMinutes);
-        best = std::min(best, k);
     }
-    return voidResult(ingress, best, maxMinutes);
+    const QDateTime end = ingressMinute(sky, ingress);
+    if (!winner)
+        return voidResult(sky, QDateTime(), end, maxMinutes);
+    const QDateTime start = std::min(
+        end,
+        minuteOf([&](double t) { return aroundZero(moonAndBody(winner->body, t) - winner->angle); },
+                 best, sky.zone));
+    return voidResult(sky, start.secsTo(end) > 60LL * maxMinutes ? QDateTime() : start, end,
+                      maxMinutes);
 }
 
 } // namespace astro

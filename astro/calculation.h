@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QString>
 #include <QVector3D>
+#include <QVector>
 
 #include <atomic>
 #include <optional>
@@ -36,10 +37,20 @@ class Calculation : public QObject
                    observerVectorChanged)
 
 public:
-    // The sign-change scan and the void-of-course walk exist twice: a fast search and the
-    // literal minute-by-minute walk that defines the result. Both return the same minutes; the
-    // literal one is kept as the reference for tests and benchmarks.
+    // The phase instants, the sign changes and the void of course exist twice: exact searches
+    // (each instant solved to well under a second, then cut to the minute during which it
+    // falls) and the literal halving search and minute-by-minute walks, kept as the reference
+    // for tests and benchmarks.
     enum class Algorithm { Fast, Literal };
+
+    // What one computation reads throughout: the body, the observer and the clock. A setter
+    // that runs meanwhile changes the next computation, never half of one.
+    struct Sky
+    {
+        int body = 1;
+        Position observer;
+        Zone zone;
+    };
 
     explicit Calculation(QObject *parent = nullptr);
     // Stops the users' loops at their next check and waits for every worker that uses this
@@ -51,23 +62,28 @@ public:
     Position observer() const;
     QVector3D observerVector() const;
     int bodyNumber() const;
+    Sky sky() const;
+    // The clock on which days start and results are read.
+    Zone zone() const { return Zone(); }
 
     void setBody(const QString &body);
     void setMethod(const CalculationMethod &method);
     void setObserver(const Position &observer);
     void setObserverVector(const QVector3D &vector);
 
-    // The clock on which days start and results are read.
-    Zone zone() const { return Zone(); }
-
     void setAlgorithm(Algorithm algorithm) { m_algorithm = algorithm; }
     Algorithm algorithm() const { return m_algorithm; }
 
     // Starts the full ephemeris of a moment on the thread pool: beginEphemeris(), then
-    // ephemerisCalculated() with an ephemeris the receiver owns.
+    // ephemerisCalculated() with an ephemeris the receiver owns, or ephemerisFailed() when the
+    // library could not complete it.
     Q_INVOKABLE void fullEphemeris(const QDateTime &time);
-    // The same on the calling thread; the caller owns the result.
+    // The same on the calling thread; the caller owns the result. Null (and a log line) when the
+    // library could not complete it (outside its data files).
     Ephemeris *computeEphemeris(const QDateTime &time);
+    // True when the ephemeris was computed for the observer set now: a result that arrives after
+    // a change of place belongs to the place before.
+    Q_INVOKABLE bool isCurrent(astro::Ephemeris *e) const;
 
     Position bodyPosition(double jd);
     Phenomena bodyPhenomena(double jd);
@@ -76,25 +92,37 @@ public:
     double ayanamsaAt(double jd);
     // Fills what the calendar's and the search's reduced ephemerides hold: the moment, the new
     // moons around it, and there the body's longitude, its phase and the sidereal offset, read
-    // under one lock (the numbers of bodyPosition(), phaseAt() and ayanamsaAt(), one body call
-    // fewer).
-    void fillReduced(Ephemeris *e, const QDateTime &time, const QDateTime &prevNewMoon,
-                     const QDateTime &nextNewMoon);
+    // under one lock.
+    void fillReduced(Ephemeris *e, const Sky &sky, const QDateTime &time,
+                     const QDateTime &prevNewMoon, const QDateTime &nextNewMoon);
+    // The literal halving search for a phase instant (the reference).
     double phaseTime(double jd, double target, double resolution, bool backwards);
+    // The phase instant at or after (before) the moment, to the minute. The resolution applies
+    // to the literal search only; the exact one always solves to well under a second.
     QDateTime nextPhase(const QDateTime &time, double target, double resolution);
     QDateTime prevPhase(const QDateTime &time, double target, double resolution);
+    QDateTime nextPhase(const Sky &sky, const QDateTime &time, double target, double resolution);
+    QDateTime prevPhase(const Sky &sky, const QDateTime &time, double target, double resolution);
     QDateTime risingAfter(const QDateTime &time);
     QDateTime settingAfter(const QDateTime &time);
     QDateTime upperTransitAfter(const QDateTime &time);
     QDateTime lowerTransitAfter(const QDateTime &time);
-    // Appends the minutes at which the body enters a new sign, found on an hourly grid from
-    // `from` up to `to`. Stops early when *cancel becomes true.
+    // Appends the minutes during which the body enters a new sign, from `from` up to `to`.
+    // Stops early when *cancel becomes true.
     void zodiacChanges(const QDateTime &from, const QDateTime &to, QList<QDateTime> &changes,
                        const std::atomic<bool> *cancel = nullptr);
+    void zodiacChanges(const Sky &sky, const QDateTime &from, const QDateTime &to,
+                       QList<QDateTime> &changes, const std::atomic<bool> *cancel = nullptr);
+    // The instants (Julian days) at which the body enters a new sign between two Julian days.
+    QVector<double> signChanges(const Sky &sky, double from, double to,
+                                const std::atomic<bool> *cancel);
     // The interval from the Moon's last exact aspect before `ingress` up to `ingress`.
-    // The walk goes back at most four days; beyond that the interval is invalid (zodiac -1).
+    // The search goes back at most four days; beyond that the interval is invalid (zodiac -1).
     VoidOfCourse voidOfCourse(const QDateTime &ingress);
     VoidOfCourse voidOfCourse(const QDateTime &ingress, int maxMinutes);
+    VoidOfCourse voidOfCourse(const Sky &sky, const QDateTime &ingress, int maxMinutes);
+    // The same from the ingress's instant (from signChanges).
+    VoidOfCourse voidBefore(const Sky &sky, double ingress, int maxMinutes = 4 * 1440);
 
     // Workers of other objects (calendar, search) register while they use this calculation,
     // so that its destructor waits for them; they poll isClosing() to stop early.
@@ -109,21 +137,27 @@ signals:
     void observerVectorChanged(QVector3D observerVector);
     void beginEphemeris();
     void ephemerisCalculated(Ephemeris *ephe);
+    void ephemerisFailed(QDateTime time);
 
 private:
-    struct Longitudes;
-
     Position positionOf(int body, double jd);
-    QDateTime eventAfter(std::optional<double> (*call)(int, double, const Position &),
-                         const QDateTime &time);
-
-    void zodiacChangesLiteral(const QDateTime &from, const QDateTime &to, QList<QDateTime> &changes,
-                              const std::atomic<bool> *cancel);
-    void zodiacChangesFast(const QDateTime &from, const QDateTime &to, QList<QDateTime> &changes,
-                           const std::atomic<bool> *cancel);
-    VoidOfCourse voidOfCourseLiteral(const QDateTime &ingress, int maxMinutes);
-    VoidOfCourse voidOfCourseFast(const QDateTime &ingress, int maxMinutes);
-    VoidOfCourse voidResult(const QDateTime &ingress, int minutesBack, int maxMinutes);
+    double phaseOf(const Sky &sky, double jd);
+    double tropicalLongitude(const Sky &sky, double jd);
+    int zodiacOf(const Sky &sky, double jd);
+    template<typename G>
+    QDateTime minuteOf(G g, double t, const Zone &zone);
+    QDateTime phaseInstant(const Sky &sky, double jd, double p0, double target, double resolution,
+                           bool backwards);
+    double phaseTimeLiteral(const Sky &sky, double jd, double target, double resolution,
+                            bool backwards);
+    QDateTime eventAfter(const Sky &sky,
+                         std::optional<double> (*call)(int, double, const Position &), double jd);
+    QDateTime ingressMinute(const Sky &sky, double t);
+    void zodiacChangesLiteral(const Sky &sky, const QDateTime &from, const QDateTime &to,
+                              QList<QDateTime> &changes, const std::atomic<bool> *cancel);
+    VoidOfCourse voidOfCourseLiteral(const Sky &sky, const QDateTime &ingress, int maxMinutes);
+    VoidOfCourse voidResult(const Sky &sky, const QDateTime &start, const QDateTime &ingress,
+                            int maxMinutes);
 
     mutable QMutex m_lock;
     int m_bodyNumber = Planet::MOON;

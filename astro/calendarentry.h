@@ -1,27 +1,64 @@
 #pragma once
 
-#include "astro/ephemeris.h"
+#include "astro/position.h"
 
+#include <QDateTime>
 #include <QMetaType>
 #include <QObject>
 
 namespace astro {
 
-// One day of the calendar grid: the Moon at 00:00 and at 23:59. The ephemerides belong to the
-// calendar model; the entry only points at them.
+class Ephemeris;
+
+// The Moon at one moment of a calendar day, as plain values: what the grid shows.
+struct CalendarMoment
+{
+    Q_GADGET
+    Q_PROPERTY(QDateTime time MEMBER time CONSTANT)
+    Q_PROPERTY(QDateTime prevNewMoon MEMBER prevNewMoon CONSTANT)
+    Q_PROPERTY(QDateTime nextNewMoon MEMBER nextNewMoon CONSTANT)
+    Q_PROPERTY(double phase MEMBER phase CONSTANT)
+    Q_PROPERTY(int lunarDay MEMBER lunarDay CONSTANT)
+    Q_PROPERTY(int zodiac MEMBER zodiac CONSTANT)
+    Q_PROPERTY(double zodiacDegrees MEMBER zodiacDegrees CONSTANT)
+    Q_PROPERTY(QDateTime voidStart MEMBER voidStart CONSTANT)
+    Q_PROPERTY(QDateTime voidEnd MEMBER voidEnd CONSTANT)
+    Q_PROPERTY(int voidZodiac MEMBER voidZodiac CONSTANT)
+
+public:
+    static CalendarMoment of(const Ephemeris &e);
+
+    QDateTime time;
+    QDateTime prevNewMoon;
+    QDateTime nextNewMoon;
+    double phase = -1.0;
+    int lunarDay = 1;
+    int zodiac = 0;
+    double zodiacDegrees = 0.0;
+    QDateTime voidStart;
+    QDateTime voidEnd;
+    int voidZodiac = -1;
+};
+
+// One day of the calendar grid: the Moon at the day's start and at 23:59, the run that
+// computed it and the place it was computed for. Values only, so that nothing the interface
+// reads is written by a worker.
 struct CalendarEntry
 {
     Q_GADGET
-    Q_PROPERTY(astro::Ephemeris *first MEMBER first CONSTANT)
-    Q_PROPERTY(astro::Ephemeris *second MEMBER second CONSTANT)
+    Q_PROPERTY(astro::CalendarMoment first MEMBER first CONSTANT)
+    Q_PROPERTY(astro::CalendarMoment second MEMBER second CONSTANT)
     Q_PROPERTY(qlonglong version MEMBER version CONSTANT)
+    Q_PROPERTY(astro::Position observer MEMBER observer CONSTANT)
 
 public:
-    Ephemeris *first = nullptr;
-    Ephemeris *second = nullptr;
+    CalendarMoment first;
+    CalendarMoment second;
     qlonglong version = 0;
+    Position observer;
 };
 
 } // namespace astro
 
+Q_DECLARE_METATYPE(astro::CalendarMoment)
 Q_DECLARE_METATYPE(astro::CalendarEntry)

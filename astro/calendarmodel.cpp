@@ -1,6 +1,7 @@
 #include "astro/calendarmodel.h"
 
-#include <QQmlEngine>
+#include "astro/library.h"
+
 #include <QtConcurrent>
 
 namespace astro {
@@ -17,16 +18,7 @@ CalendarModel::CalendarModel(QObject *parent)
     , m_selectedDate(QDate::currentDate())
     , m_activeMonth(QDate::currentDate())
 {
-    m_entries.reserve(GridDays);
-    for (int i = 0; i < GridDays; ++i) {
-        CalendarEntry entry;
-        entry.first = new Ephemeris(this);
-        entry.second = new Ephemeris(this);
-        // The grid reads them for the model's whole life; the engine must never collect them.
-        QQmlEngine::setObjectOwnership(entry.first, QQmlEngine::CppOwnership);
-        QQmlEngine::setObjectOwnership(entry.second, QQmlEngine::CppOwnership);
-        m_entries.append(entry);
-    }
+    m_entries.resize(GridDays);
 }
 
 CalendarModel::~CalendarModel()
@@ -38,6 +30,7 @@ CalendarModel::~CalendarModel()
 
 CalendarEntry CalendarModel::entry(int index) const
 {
+    QMutexLocker locker(&m_entriesLock);
     return index >= 0 && index < m_entries.size() ? m_entries.at(index) : CalendarEntry();
 }
 
@@ -134,52 +127,70 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
     m_terminate = false;
     emit entriesVersionChanged(version);
 
-    const Zone zone = calculation->zone();
+    // One observer and clock for the whole run; each entry records the observer.
+    const Calculation::Sky sky = calculation->sky();
+    const Zone &zone = sky.zone;
     const QDateTime g = zone.startOfDay(first);
-    QDateTime prev = calculation->prevPhase(g, 0.0, NewMoonResolution);
-    QDateTime next = calculation->nextPhase(g, 0.0, NewMoonResolution);
-    auto fill = [&](Ephemeris *e, const QDateTime &t) {
+    QDateTime prev = calculation->prevPhase(sky, g, 0.0, NewMoonResolution);
+    QDateTime next = calculation->nextPhase(sky, g, 0.0, NewMoonResolution);
+    Ephemeris scratch;
+    auto moment = [&](const QDateTime &t) {
         if (!(t < next)) {
             prev = next;
-            next = calculation->nextPhase(t, 0.0, NewMoonResolution);
+            next = calculation->nextPhase(sky, t, 0.0, NewMoonResolution);
         }
-        calculation->fillReduced(e, t, prev, next);
+        calculation->fillReduced(&scratch, sky, t, prev, next);
+        return CalendarMoment::of(scratch);
     };
 
+    QVector<CalendarEntry> entries(GridDays);
     for (int i = 0; i < GridDays && !stopping(calculation); ++i) {
         const QDate day = first.addDays(i);
-        CalendarEntry entry = m_entries.at(i);
-        fill(entry.first, zone.startOfDay(day));
-        entry.first->setVoidZodiac(-1);
-        fill(entry.second, zone.at(day, QTime(23, 59)));
+        CalendarEntry &entry = entries[i];
+        entry.first = moment(zone.startOfDay(day));
+        entry.second = moment(zone.at(day, QTime(23, 59)));
         entry.version = version;
+        entry.observer = sky.observer;
+        store(i, entry);
         emit entryChanged(i, entry);
     }
+    if (stopping(calculation))
+        return;
 
     // Each void interval goes to the day it begins; one that begins before the grid is
     // dropped, and of two that begin on the same day the later wins.
-    const QDateTime firstTime = m_entries.at(0).first->time();
-    if (!firstTime.isValid())
-        return;
-    const QDateTime g0 = zone.startOfDay(zone.toZone(firstTime).date());
-    QList<QDateTime> changes;
-    calculation->zodiacChanges(g0, zone.startOfDay(g0.date().addDays(GridDays)), changes,
-                               &m_terminate);
+    const QDateTime g0 = zone.startOfDay(first);
+    const QVector<double> changes = calculation->signChanges(
+        sky, julianDay(g0), julianDay(zone.startOfDay(first.addDays(GridDays))), &m_terminate);
     if (stopping(calculation))
         return;
-    for (const QDateTime &change : qAsConst(changes)) {
-        const VoidOfCourse v = calculation->voidOfCourse(change);
+    for (double change : changes) {
+        const VoidOfCourse v = calculation->voidBefore(sky, change);
         const int k = voidDayIndex(g0, v.start, zone);
         if (k >= 0) {
-            Ephemeris *e = m_entries.at(k).first;
-            e->setVoidStart(v.start);
-            e->setVoidEnd(v.end);
-            e->setVoidZodiac(v.zodiac);
-            emit entryChanged(k, m_entries.at(k));
+            CalendarMoment &m = entries[k].first;
+            m.voidStart = v.start;
+            m.voidEnd = v.end;
+            m.voidZodiac = v.zodiac;
+            store(k, entries[k]);
+            emit entryChanged(k, entries[k]);
         }
         if (stopping(calculation))
             return;
     }
+}
+
+void CalendarModel::store(int index, const CalendarEntry &entry)
+{
+    QMutexLocker locker(&m_entriesLock);
+    m_entries[index] = entry;
+}
+
+bool CalendarModel::isCurrent(const CalendarEntry &entry) const
+{
+    const Calculation *calculation = m_calculation;
+    return entry.version == m_entriesVersion && calculation
+           && entry.observer == calculation->observer();
 }
 
 } // namespace astro

@@ -38,8 +38,11 @@ public:
     QDate selectedDate() const { return m_selectedDate; }
     QDate activeMonth() const { return m_activeMonth; }
     qlonglong entriesVersion() const { return m_entriesVersion; }
-    // The stored entry of a grid day (its version stays 0; runs announce theirs by signal).
+    // The latest entry of a grid day.
     CalendarEntry entry(int index) const;
+    // True for an entry of the latest run, computed for the calculation's observer now: the
+    // grid takes no other (a run for the place before, or one a newer run superseded).
+    Q_INVOKABLE bool isCurrent(const astro::CalendarEntry &entry) const;
 
     void setCalculation(Calculation *calculation);
     void setSelectedDate(const QDate &date);
@@ -69,11 +72,13 @@ private:
     void start();
     void run(const QDate &month, Calculation *calculation);
     bool stopping(const Calculation *calculation) const;
+    void store(int index, const CalendarEntry &entry);
 
     QPointer<Calculation> m_calculation;
     QDate m_selectedDate;
     QDate m_activeMonth;
-    QVector<CalendarEntry> m_entries;
+    QVector<CalendarEntry> m_entries; // written by the runs, under m_entriesLock
+    mutable QMutex m_entriesLock;
     std::atomic<qlonglong> m_entriesVersion{0};
     QMutex m_lock;
     std::atomic<bool> m_terminate{false};

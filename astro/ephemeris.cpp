@@ -1,5 +1,6 @@
 #include "astro/ephemeris.h"
 
+#include "astro/calendarentry.h"
 #include "astro/library.h"
 #include "astro/rules.h"
 
@@ -28,6 +29,22 @@ int Ephemeris::lunarDay() const
 {
     const double lunation = julianDay(m_nextNewMoon) - julianDay(m_prevNewMoon);
     return lunarDayOf(lunation, m_phase);
+}
+
+CalendarMoment CalendarMoment::of(const Ephemeris &e)
+{
+    CalendarMoment m;
+    m.time = e.time();
+    m.prevNewMoon = e.prevNewMoon();
+    m.nextNewMoon = e.nextNewMoon();
+    m.phase = e.phase();
+    m.lunarDay = e.lunarDay();
+    m.zodiac = e.zodiac();
+    m.zodiacDegrees = e.zodiacDegrees();
+    m.voidStart = e.voidStart();
+    m.voidEnd = e.voidEnd();
+    m.voidZodiac = e.voidZodiac();
+    return m;
 }
 
 } // namespace astro

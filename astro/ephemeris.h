@@ -1,5 +1,7 @@
 #pragma once
 
+#include "astro/position.h"
+
 #include <QDateTime>
 #include <QObject>
 
@@ -36,6 +38,8 @@ class Ephemeris : public QObject
     Q_PROPERTY(int zodiac READ zodiac CONSTANT)
     Q_PROPERTY(double zodiacDegrees READ zodiacDegrees CONSTANT)
     Q_PROPERTY(int lunarDay READ lunarDay CONSTANT)
+    // The place it was computed for.
+    Q_PROPERTY(astro::Position observer READ observer CONSTANT)
 
 public:
     explicit Ephemeris(QObject *parent = nullptr);
@@ -66,6 +70,7 @@ public:
     int zodiac() const;
     double zodiacDegrees() const;
     int lunarDay() const;
+    Position observer() const { return m_observer; }
 
     void setTime(const QDateTime &v) { m_time = v; }
     void setPrevNewMoon(const QDateTime &v) { m_prevNewMoon = v; }
@@ -89,6 +94,7 @@ public:
     void setPhase(double v) { m_phase = v; }
     void setIllumination(double v) { m_illumination = v; }
     void setAyanamsa(double v) { m_ayanamsa = v; }
+    void setObserver(const Position &v) { m_observer = v; }
 
 private:
     QDateTime m_time;
@@ -114,6 +120,7 @@ private:
     double m_phase = -1.0;
     double m_illumination = -1.0;
     double m_ayanamsa = -1.0;
+    Position m_observer;
 };
 
 } // namespace astro

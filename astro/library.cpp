@@ -18,6 +18,7 @@ constexpr int RiseTransFlags = SEFLG_SIDEREAL;
 constexpr int SiderealMode = SE_SIDM_J2000 | SE_SIDBIT_ECL_T0;
 
 std::atomic<bool> g_filesFound{true};
+thread_local int t_failures = 0;
 
 // Where the library is built with thread-local storage (GCC builds such as Debian's), its whole
 // state (data path, sidereal mode, observer) is per thread: a set-up made on the main thread is
@@ -43,6 +44,7 @@ void prepareThread()
 
 void logFailure(const char *what, const char *error)
 {
+    ++t_failures;
     qCDebug(lcAstro).noquote() << QString::fromLatin1(what) + QString::fromLatin1(error);
 }
 
@@ -98,6 +100,7 @@ double julianDay(const QDateTime &time)
     if (swe_utc_to_jd(date.year(), date.month(), date.day(), clock.hour(), clock.minute(),
                       double(clock.second()), SE_GREG_CAL, results, error)
         == ERR) {
+        ++t_failures;
         qCDebug(lcAstro).noquote()
             << QStringLiteral("asUtcToJd() error: %1").arg(QString::fromLatin1(error));
         return 0.0;
@@ -176,6 +179,11 @@ double calcAyanamsa(double jd)
     if (swe_get_ayanamsa_ex_ut(jd, 0, &offset, error) < 0)
         logFailure("asGetAyanamsaExUt() error: ", error);
     return offset;
+}
+
+int libraryFailures()
+{
+    return t_failures;
 }
 
 int bodyNumber(const QString &name)

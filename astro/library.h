@@ -42,6 +42,10 @@ std::optional<double> calcUpperTransit(int body, double jd, const Position &obse
 std::optional<double> calcLowerTransit(int body, double jd, const Position &observer);
 double calcAyanamsa(double jd);
 
+// How many library calls have failed on the calling thread so far (each was logged): a
+// computation compares the count before and after to know whether it was completed.
+int libraryFailures();
+
 // The body number of a name ("Moon " selects 1), or -1 when the name is not a known body.
 int bodyNumber(const QString &name);
 

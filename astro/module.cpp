@@ -36,6 +36,7 @@ void registerMetaTypes()
     registerWithAlias<Phenomena>("astro::Phenomena", "Phenomena");
     registerWithAlias<VoidOfCourse>("astro::VoidOfCourse", "VoidOfCourse");
     registerWithAlias<CalculationMethod>("astro::CalculationMethod", "CalculationMethod");
+    registerWithAlias<CalendarMoment>("astro::CalendarMoment", "CalendarMoment");
     registerWithAlias<CalendarEntry>("astro::CalendarEntry", "CalendarEntry");
     registerWithAlias<Ephemeris *>("astro::Ephemeris*", "Ephemeris*");
     registerWithAlias<Calculation *>("astro::Calculation*", "Calculation*");

@@ -29,6 +29,14 @@ public:
     double latitude() const { return m_latitude; }
     double altitude() const { return m_altitude; }
 
+    // Exact: an observer is the same only when all three numbers are.
+    bool operator==(const Position &o) const
+    {
+        return m_longitude == o.m_longitude && m_latitude == o.m_latitude
+               && m_altitude == o.m_altitude;
+    }
+    bool operator!=(const Position &o) const { return !(*this == o); }
+
     double m_longitude = 0.0;
     double m_latitude = 0.0;
     double m_altitude = 0.0;

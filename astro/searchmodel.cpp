@@ -8,6 +8,8 @@
 #include <QQmlEngine>
 #include <QtConcurrent>
 
+#include <memory>
+
 namespace astro {
 
 namespace {
@@ -97,17 +99,18 @@ bool SearchModel::stopping(const Calculation *calculation) const
     return m_closing || calculation->isClosing();
 }
 
-bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zodiac,
-                          Calculation *calculation, bool &endLogged)
+SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay,
+                                          int zodiac, Calculation *calculation,
+                                          const Calculation::Sky &sky)
 {
     const bool anyDay = lunarDay < 1 || lunarDay > 30;
     const bool anySign = zodiac < 0 || zodiac > 11;
     // The literal walk examines every day; it is the reference for the skipping one.
     const bool skipping = calculation->algorithm() == Calculation::Algorithm::Fast;
-    const Zone zone = calculation->zone();
+    const Zone &zone = sky.zone;
     const QDateTime noon = zone.at(start, QTime(12, 0));
-    QDateTime prev = calculation->prevPhase(noon, 0.0, NewMoonResolution);
-    QDateTime next = calculation->nextPhase(noon, 0.0, NewMoonResolution);
+    QDateTime prev = calculation->prevPhase(sky, noon, 0.0, NewMoonResolution);
+    QDateTime next = calculation->nextPhase(sky, noon, 0.0, NewMoonResolution);
     // The lunation's length in days, as Ephemeris::lunarDay() computes it from the same two
     // date-times, but converted once per lunation instead of twice per day.
     double lunation = julianDay(next) - julianDay(prev);
@@ -120,37 +123,29 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
     int skip = 0;
     for (int d = 0;; ++d) {
         const QDateTime t = zone.startOfDay(start.addDays(d));
-        if (t.date() > LastSearchDay) {
-            if (!endLogged)
-                qCDebug(lcAstro).noquote()
-                    << QStringLiteral("search reached %1, the end of the ephemeris")
-                           .arg(LastSearchDay.toString(Qt::ISODate));
-            endLogged = true;
-            if (!e->time().isValid())
-                e->setTime(t);
-            return false;
-        }
+        if (t.date() > LastSearchDay)
+            return Outcome::End;
         if (!(t < next)) {
             prev = next;
-            next = calculation->nextPhase(t, 0.0, NewMoonResolution);
+            next = calculation->nextPhase(sky, t, 0.0, NewMoonResolution);
             lunation = julianDay(next) - julianDay(prev);
         }
         if (skip > 0) {
             --skip;
             continue;
         }
-        calculation->fillReduced(e, t, prev, next);
+        calculation->fillReduced(e, sky, t, prev, next);
 
         const int day = lunarDayOf(lunation, e->phase());
         const int sign = e->zodiac();
         if ((anyDay || day == lunarDay) && (anySign || sign == zodiac))
-            return true;
+            return Outcome::Found;
         if (stopwatch.elapsed() >= m_budget) {
             qCDebug(lcAstro).noquote() << QStringLiteral("search took 10 seconds! aborting...");
-            return false;
+            return Outcome::TimedOut;
         }
         if (stopping(calculation))
-            return false;
+            return Outcome::Stopped;
         if (!skipping)
             continue;
         int rest = 0;
@@ -165,32 +160,33 @@ bool SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay, int zo
 void SearchModel::run(QDateTime from, int lunarDay, int zodiac, int results,
                       Calculation *calculation)
 {
-    if (!from.isValid() || stopping(calculation))
+    if (stopping(calculation))
         return;
     QMutexLocker locker(&m_lock);
-
-    bool endLogged = false;
-    for (int hit = 0; hit < results && !stopping(calculation); ++hit) {
-        auto *e = new Ephemeris;
-        const QDate start = calculation->zone().toZone(from).date();
-        bool timeout = false;
-        if (!start.isValid() || start > LastSearchDay) {
-            // Nothing left to find; every asked-for hit is still answered.
-            e->setTime(calculation->zone().startOfDay(start));
-            timeout = true;
-        } else {
-            timeout = !findHit(e, start, lunarDay, zodiac, calculation, endLogged);
+    // One observer and clock for the whole search; each hit records the observer.
+    const Calculation::Sky sky = calculation->sky();
+    int answered = 0;
+    for (; answered < results; ++answered) {
+        const QDate start = from.isValid() ? sky.zone.toZone(from).date() : QDate();
+        auto e = std::make_unique<Ephemeris>();
+        Outcome outcome = Outcome::End;
+        if (start.isValid() && start <= LastSearchDay)
+            outcome = findHit(e.get(), start, lunarDay, zodiac, calculation, sky);
+        if (outcome == Outcome::End && start.isValid()) {
+            // Nothing past the data years is a hit; the list ends here.
+            qCDebug(lcAstro).noquote()
+                << QStringLiteral("search reached %1, the end of the ephemeris")
+                       .arg(LastSearchDay.toString(Qt::ISODate));
         }
-        if (stopping(calculation)) {
-            delete e;
-            return;
-        }
+        if (outcome == Outcome::End || outcome == Outcome::Stopped || stopping(calculation))
+            break;
         // Published to the model's thread; the declarative engine frees it when unused.
         e->moveToThread(thread());
-        QQmlEngine::setObjectOwnership(e, QQmlEngine::JavaScriptOwnership);
-        emit searchResult(e, timeout);
-        from = e->time().isValid() ? e->time().addDays(1) : QDateTime();
+        QQmlEngine::setObjectOwnership(e.get(), QQmlEngine::JavaScriptOwnership);
+        from = e->time().addDays(1);
+        emit searchResult(e.release(), outcome == Outcome::TimedOut);
     }
+    emit searchFinished(results - answered);
 }
 
 } // namespace astro

@@ -40,13 +40,17 @@ public:
 signals:
     void calculationChanged(Calculation *calculation);
     void searchResult(Ephemeris *entry, bool timeout);
+    // The search has ended; `unanswered` hits were not looked for (the end of the data years,
+    // an invalid start or a search stopped early).
+    void searchFinished(int unanswered);
 
 private:
     void run(QDateTime from, int lunarDay, int zodiac, int results, Calculation *calculation);
-    // Fills e with the first matching midnight from `start` on; false on a time-out, at the
-    // end of the ephemeris or when stopping (e then describes the last day examined).
-    bool findHit(Ephemeris *e, const QDate &start, int lunarDay, int zodiac,
-                 Calculation *calculation, bool &endLogged);
+    enum class Outcome { Found, TimedOut, End, Stopped };
+    // Fills e with the first matching day start from `start` on; on a time-out e describes the
+    // last day examined.
+    Outcome findHit(Ephemeris *e, const QDate &start, int lunarDay, int zodiac,
+                    Calculation *calculation, const Calculation::Sky &sky);
     bool stopping(const Calculation *calculation) const;
 
     QPointer<Calculation> m_calculation;

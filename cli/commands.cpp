@@ -25,7 +25,7 @@ QJsonValue signName(int sign)
 QJsonDocument ephemeris(astro::Calculation &calculation, const Options &options)
 {
     std::unique_ptr<astro::Ephemeris> e(calculation.computeEphemeris(options.at));
-    return QJsonDocument(propertiesOf(e.get()));
+    return e ? QJsonDocument(propertiesOf(e.get())) : QJsonDocument();
 }
 
 QJsonDocument calendar(astro::Calculation &calculation, const Options &options)
@@ -43,16 +43,16 @@ QJsonDocument calendar(astro::Calculation &calculation, const Options &options)
     for (int i = 0; i < astro::CalendarModel::GridDays; ++i) {
         const astro::CalendarEntry entry = model.entry(i);
         QJsonObject day;
-        day.insert(QStringLiteral("date"), entry.first->time().date().toString(Qt::ISODate));
-        day.insert(QStringLiteral("lunarDayStart"), entry.first->lunarDay());
-        day.insert(QStringLiteral("lunarDayEnd"), entry.second->lunarDay());
-        day.insert(QStringLiteral("signStart"), signName(entry.first->zodiac()));
-        day.insert(QStringLiteral("signEnd"), signName(entry.second->zodiac()));
-        if (entry.first->voidZodiac() >= 0) {
+        day.insert(QStringLiteral("date"), entry.first.time.date().toString(Qt::ISODate));
+        day.insert(QStringLiteral("lunarDayStart"), entry.first.lunarDay);
+        day.insert(QStringLiteral("lunarDayEnd"), entry.second.lunarDay);
+        day.insert(QStringLiteral("signStart"), signName(entry.first.zodiac));
+        day.insert(QStringLiteral("signEnd"), signName(entry.second.zodiac));
+        if (entry.first.voidZodiac >= 0) {
             QJsonObject v;
-            v.insert(QStringLiteral("start"), dateTimeValue(entry.first->voidStart()));
-            v.insert(QStringLiteral("end"), dateTimeValue(entry.first->voidEnd()));
-            v.insert(QStringLiteral("sign"), signName(entry.first->voidZodiac()));
+            v.insert(QStringLiteral("start"), dateTimeValue(entry.first.voidStart));
+            v.insert(QStringLiteral("end"), dateTimeValue(entry.first.voidEnd));
+            v.insert(QStringLiteral("sign"), signName(entry.first.voidZodiac));
             day.insert(QStringLiteral("void"), v);
         } else {
             day.insert(QStringLiteral("void"), QJsonValue::Null);

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QMutex>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -19,6 +21,17 @@ namespace {
 void print(const QJsonDocument &document)
 {
     std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+}
+
+// The engine's log lines, held back until the command has ended: a refused moment is then told
+// in one line that names the library's complaint, and the others are printed as they came.
+QMutex g_logLock;
+QStringList g_log;
+
+void keepLine(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    QMutexLocker locker(&g_logLock);
+    g_log.append(message);
 }
 
 } // namespace
@@ -66,6 +79,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    qInstallMessageHandler(keepLine);
     astro::setupEphemeris();
     astro::registerMetaTypes();
     astro::Calculation calculation;
@@ -78,6 +92,15 @@ int main(int argc, char **argv)
         result = cli::search(calculation, options);
     else
         result = cli::ephemeris(calculation, options);
+    qInstallMessageHandler(nullptr);
+    if (result.isNull()) {
+        std::fprintf(stderr, "vendarion-ephem: the ephemeris of %s could not be computed (%s)\n",
+                     qPrintable(options.at.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+                     qPrintable(g_log.value(0)));
+        return 2;
+    }
+    for (const QString &line : qAsConst(g_log))
+        std::fprintf(stderr, "%s\n", qPrintable(line));
     print(result);
     return 0;
 }

@@ -1,6 +1,11 @@
 #include "geo/location.h"
 
+#include "geo/logging.h"
+
 #include <QDebug>
+
+#include <algorithm>
+#include <cmath>
 
 namespace geo {
 
@@ -37,6 +42,25 @@ QDebug operator<<(QDebug debug, const Location &location)
         debug << ", " << location.population() << ", " << location.zone();
     debug << ')';
     return debug;
+}
+
+bool normalizeCoordinates(double &longitude, double &latitude)
+{
+    if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
+        qCDebug(lcGeo) << "ignored coordinates that are not finite numbers:" << longitude
+                       << latitude;
+        return false;
+    }
+    double lon = longitude;
+    if (lon < -180.0 || lon > 180.0)
+        lon = std::fmod(std::fmod(lon + 180.0, 360.0) + 360.0, 360.0) - 180.0;
+    const double lat = std::clamp(latitude, -90.0, 90.0);
+    if (lon != longitude || lat != latitude) {
+        qCDebug(lcGeo) << "coordinates" << longitude << latitude << "taken as" << lon << lat;
+        longitude = lon;
+        latitude = lat;
+    }
+    return true;
 }
 
 } // namespace geo

@@ -54,6 +54,12 @@ private:
 
 QDebug operator<<(QDebug debug, const Location &location);
 
+// The one rule for coordinates that enter the program (the setters, the settings file, the typed
+// fields), so that the place shown is the place computed: the latitude limited to -90..90, the
+// longitude wrapped into -180..180 (200 is -160), with a log line when they change. A value that
+// is not a finite number names no place: false, and a log line.
+bool normalizeCoordinates(double &longitude, double &latitude);
+
 } // namespace geo
 
 // Its members are all relocatable, so containers may move it with memcpy.

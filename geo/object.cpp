@@ -58,9 +58,14 @@ void Object::restoreLocation()
     }
     // No place was ever chosen (only a first start leaves the name empty): rather than the
     // sea off Africa, the city of the system's time zone.
-    m_location = name.isEmpty()
-                     ? placeOfSystemZone()
-                     : Location(name, region, country, storedLongitude(), storedLatitude());
+    if (name.isEmpty()) {
+        m_location = placeOfSystemZone();
+    } else {
+        double longitude = storedLongitude();
+        double latitude = storedLatitude();
+        normalizeCoordinates(longitude, latitude); // both finite: stored texts read as 0
+        m_location = Location(name, region, country, longitude, latitude);
+    }
     saveLocation();
 }
 
@@ -176,13 +181,11 @@ void Object::setLatitude(double value)
 
 void Object::setCustomLocation(double longitude, double latitude)
 {
-    // Any finite number is kept as typed; NaN or infinity (a field that held no number) would
-    // reach the moon calculation as an observer no search can converge for.
-    if (!std::isfinite(longitude) || !std::isfinite(latitude)) {
-        qCDebug(lcGeo) << "ignored coordinates that are not finite numbers:" << longitude
-                       << latitude;
+    // NaN or infinity (a field that held no number) would reach the moon calculation as an
+    // observer no search can converge for; a latitude past a pole or a longitude round the
+    // globe is brought onto it, so the place shown is the place computed.
+    if (!normalizeCoordinates(longitude, latitude))
         return;
-    }
     m_location = Location(QStringLiteral("Custom city"), QString(), QString(), longitude, latitude);
     saveLocation();
     emit locationChanged(m_location);

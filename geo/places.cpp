@@ -1,6 +1,7 @@
 #include "geo/places.h"
 
 #include "geo/logging.h"
+#include "global/regularfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,8 +27,14 @@ template<typename Handle>
 bool forEachLine(const QString &fileName, Handle handle)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!global::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text)) {
+        // An empty list of places is otherwise a puzzle to whoever meets it.
+        qCDebug(lcGeo).noquote() << QStringLiteral("cannot read %1: %2, its places stay empty")
+                                        .arg(fileName, QFileInfo::exists(fileName)
+                                                           ? QStringLiteral("not readable")
+                                                           : QStringLiteral("no such file"));
         return false;
+    }
     QTextStream stream(&file);
     QString line;
     while (stream.readLineInto(&line))

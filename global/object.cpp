@@ -3,7 +3,6 @@
 #include "global/logging.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -26,6 +25,9 @@ QPointer<Object> s_instance;
 const QString GlobalGroup = QStringLiteral("global");
 const QString LastUpdateKey = QStringLiteral("lastUpdate");
 const QString CheckForUpdatesKey = QStringLiteral("checkForUpdates");
+// How much of an installer waits at most to be hashed and written at one time.
+constexpr qint64 InstallerPieceBytes = 64 * 1024;
+constexpr int MaxRedirects = 5;
 
 void log(const QString &line)
 {
@@ -69,6 +71,10 @@ Object::Object()
     m_settings = new QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                QStringLiteral("Harkel"), QStringLiteral("Vendarion"), this);
     m_updateManager = new QNetworkAccessManager(this);
+    // Otherwise every change would be lost at the end of the run without a word.
+    if (!m_settings->isWritable())
+        log(QStringLiteral("settings: %1 cannot be written, changes will not be kept")
+                .arg(m_settings->fileName()));
 
     m_updateUrl = update::defaultCheckUrl();
     m_installerUrl = update::defaultInstallerUrl();
@@ -261,7 +267,7 @@ QNetworkReply *Object::sendUpdateRequest(QNetworkRequest request)
     // Every hop of a redirect must be as trusted as the address asked first.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(5);
+    request.setMaximumRedirectsAllowed(MaxRedirects);
     QNetworkReply *reply = m_updateManager->get(request);
     if (!reply)
         return nullptr;
@@ -305,6 +311,11 @@ void Object::onUpdateRequestFinished(QNetworkReply *reply)
         return;
     }
     m_expectedSha256 = answer.sha256;
+    m_hashUnreadable = !answer.unreadableHash.isEmpty();
+    if (m_hashUnreadable)
+        log(QStringLiteral("[update] the answer names no readable SHA-256 (\"%1\"), the installer "
+                           "will not be downloaded")
+                .arg(answer.unreadableHash.left(100)));
     if (answer.versionCode <= update::versionCode(version()))
         return;
     log(QStringLiteral("[update] new version %1 available").arg(answer.versionCode));
@@ -331,22 +342,61 @@ void Object::downloadUpdate()
         return;
     }
     log(QStringLiteral("[update] downloading update from %1").arg(m_installerUrl.toString()));
-    QNetworkReply *reply = nullptr;
-    if (update::isTrustedUrl(m_installerUrl, m_allowLoopbackHttp))
-        reply = sendUpdateRequest(QNetworkRequest(m_installerUrl));
+    m_installer.reset();
+    m_installerFailure.clear();
+    m_installerRedirects = 0;
+    bool sent = false;
+    if (m_hashUnreadable)
+        log(QStringLiteral("[update] refusing to download: the announced SHA-256 is unreadable"));
+    else if (update::isTrustedUrl(m_installerUrl, m_allowLoopbackHttp))
+        sent = requestInstaller(m_installerUrl);
     else
         log(QStringLiteral("[update] refusing to download from %1: not an https address")
                 .arg(m_installerUrl.toString()));
-    if (!reply) {
+    if (!sent) {
         log(QStringLiteral("[update] failed to create download request"));
         // The interface waits for an outcome before it offers the update again.
         emit updateFinished(false);
-        return;
     }
+}
+
+bool Object::requestInstaller(const QUrl &url)
+{
+    if (!m_updateManager)
+        return false;
+    QNetworkRequest request(url);
+    request.setTransferTimeout(m_transferTimeoutMs);
+    // Redirects are followed here, not by the network layer: with the read limit below it
+    // cancels a redirect whose own body is larger than the limit.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    QNetworkReply *reply = m_updateManager->get(request);
+    if (!reply)
+        return false;
     m_downloadReply = reply;
+    // Without a limit the network thread queues the body as fast as it comes, and the event
+    // loop, busy with that queue, would get round to nothing else until the end.
+    reply->setReadBufferSize(InstallerPieceBytes);
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { receiveInstaller(reply); });
     connect(reply, &QNetworkReply::downloadProgress, this, &Object::onUpdateDownloadProgress);
     connect(reply, &QNetworkReply::finished, this,
             [this, reply] { onUpdateDownloadFinished(reply); });
+    return true;
+}
+
+bool Object::followRedirect(QNetworkReply *reply)
+{
+    const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (reply->error() != QNetworkReply::NoError || target.isEmpty())
+        return false;
+    // Every hop must be as trusted as the address asked first.
+    const QUrl url = reply->url().resolved(target);
+    if (++m_installerRedirects > MaxRedirects)
+        m_installerFailure = QStringLiteral("more than %1 redirects").arg(MaxRedirects);
+    else if (!update::isTrustedUrl(url, m_allowLoopbackHttp))
+        m_installerFailure = QStringLiteral("refusing the redirect to %1: not an https address")
+                                 .arg(url.toString());
+    return m_installerFailure.isEmpty() && requestInstaller(url);
 }
 
 void Object::onUpdateDownloadProgress(qlonglong bytes, qlonglong bytesTotal)
@@ -364,13 +414,14 @@ void Object::onUpdateDownloadFinished(QNetworkReply *reply)
 {
     reply->deleteLater();
     // A cancelled download is over whatever its reply does afterwards.
-    if (reply != m_downloadReply)
+    if (reply != m_downloadReply || followRedirect(reply))
         return;
     log(QStringLiteral("[update] download finished"));
     emit updateDownloadFinished();
     // A slot of that signal may have cancelled it.
     if (reply != m_downloadReply)
         return;
+    receiveInstaller(reply);
     m_downloadReply = nullptr;
 
     const QString file = saveDownload(reply);
@@ -386,29 +437,57 @@ void Object::onUpdateDownloadFinished(QNetworkReply *reply)
     QMetaObject::invokeMethod(this, &Object::handOverInstaller, Qt::QueuedConnection);
 }
 
+void Object::receiveInstaller(QNetworkReply *reply)
+{
+    if (reply != m_downloadReply || !m_installerFailure.isEmpty() || !reply->isOpen())
+        return;
+    // Read at once whatever the status: nothing piles up in the reply.
+    const QByteArray piece = reply->readAll();
+    // An error page is not the installer; the reply's outcome says so at its end.
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (piece.isEmpty() || status < 200 || status > 299)
+        return;
+    if (!m_installer) {
+        m_installer
+            = std::make_unique<update::InstallerFile>(QDir::tempPath(), update::installerSuffix());
+        if (!m_installer->isOpen())
+            m_installerFailure
+                = QStringLiteral("no temporary file could be written in %1").arg(QDir::tempPath());
+    }
+    if (m_installerFailure.isEmpty() && !m_installer->append(piece))
+        m_installerFailure
+            = QStringLiteral("writing the installer failed: %1").arg(m_installer->errorString());
+    if (!m_installerFailure.isEmpty())
+        reply->abort();
+}
+
 QString Object::saveDownload(QNetworkReply *reply)
 {
+    // Removed with its file on every way out but the last.
+    const auto installer = std::move(m_installer);
+    if (!m_installerFailure.isEmpty()) {
+        log(QStringLiteral("[update] %1").arg(m_installerFailure));
+        return {};
+    }
     if (const QString failure = replyFailure(reply); !failure.isEmpty()) {
         log(QStringLiteral("[update] download failed: %1").arg(failure));
         return {};
     }
     if (!reply->isFinished())
         return {};
-    const QByteArray data = reply->readAll();
-    if (data.isEmpty()) {
+    if (!installer) {
         log(QStringLiteral("[update] download is empty"));
         return {};
     }
-    if (!m_expectedSha256.isEmpty()
-        && QCryptographicHash::hash(data, QCryptographicHash::Sha256) != m_expectedSha256) {
+    if (!m_expectedSha256.isEmpty() && installer->sha256() != m_expectedSha256) {
         log(QStringLiteral("[update] download does not match the announced SHA-256 %1")
                 .arg(QString::fromLatin1(m_expectedSha256.toHex())));
         return {};
     }
-    const QString file = update::writeInstaller(QDir::tempPath(), update::installerSuffix(), data);
+    const QString file = installer->keep();
     if (file.isEmpty())
-        log(QStringLiteral("[update] no temporary file could be written in %1")
-                .arg(QDir::tempPath()));
+        log(QStringLiteral("[update] writing the installer failed: %1")
+                .arg(installer->errorString()));
     return file;
 }
 
@@ -427,6 +506,7 @@ void Object::cancelUpdate()
     bool running = false;
     if (m_downloadReply) {
         dropReply(std::exchange(m_downloadReply, nullptr));
+        m_installer.reset();
         running = true;
     }
     if (!m_installerToOpen.isEmpty()) {

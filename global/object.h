@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <memory>
+
 class QNetworkAccessManager;
 class QNetworkReply;
 class QNetworkRequest;
@@ -98,6 +100,9 @@ private slots:
 private:
     void downloadUpdate();
     QNetworkReply *sendUpdateRequest(QNetworkRequest request);
+    bool requestInstaller(const QUrl &url);
+    bool followRedirect(QNetworkReply *reply);
+    void receiveInstaller(QNetworkReply *reply);
     QString saveDownload(QNetworkReply *reply);
     void handOverInstaller();
     void dropReply(QNetworkReply *reply);
@@ -124,6 +129,12 @@ private:
     QPointer<QNetworkReply> m_downloadReply;
     // The installer's hash from the last answer, empty when the endpoint named none.
     QByteArray m_expectedSha256;
+    // The last answer named a hash that cannot be read: its installer is not downloaded.
+    bool m_hashUnreadable = false;
+    // The download so far, and why it was given up before its end (empty while it goes on).
+    std::unique_ptr<update::InstallerFile> m_installer;
+    QString m_installerFailure;
+    int m_installerRedirects = 0;
     // Written and waiting for the event loop to hand it to the desktop; a cancel clears it.
     QString m_installerToOpen;
 };

@@ -1,6 +1,5 @@
 #include "global/update.h"
 
-#include <QFile>
 #include <QHostAddress>
 #include <QStringList>
 #include <QSysInfo>
@@ -50,12 +49,18 @@ Answer parseAnswer(const QByteArray &body)
         return answer;
     answer.readable = true;
     answer.versionCode = code;
-    // Text that is no hash (older endpoints put notes here) is left unread, as before.
-    if (fields.size() > 1) {
-        const QByteArray hex = fields.at(1).trimmed().toLatin1();
-        if (isSha256Hex(hex))
-            answer.sha256 = QByteArray::fromHex(hex);
-    }
+    QString hash = fields.value(1).trimmed();
+    if (hash.isEmpty())
+        return answer;
+    if (hash.startsWith(QLatin1String("sha256:"), Qt::CaseInsensitive))
+        hash.remove(0, 7);
+    // A digit short or too many, a blank inside, or notes in place of a hash: what it should have
+    // checked cannot be told, so nothing is downloaded on its word.
+    const QByteArray hex = hash.toLatin1();
+    if (hash.size() == 64 && isSha256Hex(hex))
+        answer.sha256 = QByteArray::fromHex(hex);
+    else
+        answer.unreadableHash = fields.at(1).trimmed();
     return answer;
 }
 
@@ -112,7 +117,7 @@ QString installerSuffix()
     return name.mid(name.lastIndexOf(QLatin1Char('.')));
 }
 
-QString writeInstaller(const QString &dir, const QString &suffix, const QByteArray &data)
+InstallerFile::InstallerFile(const QString &dir, const QString &suffix)
 {
     for (int n = 0; n < TemporaryNames; ++n) {
         const QString path
@@ -121,18 +126,35 @@ QString writeInstaller(const QString &dir, const QString &suffix, const QByteArr
         // planted) and create the file anew. Where the platform refuses, as for a file in use on
         // Windows or another user's file in a shared folder, the next name is tried.
         QFile::remove(path);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            continue;
-        const bool written = file.write(data) == data.size() && file.flush();
-        file.close();
-        if (written && file.error() == QFileDevice::NoError)
-            return path;
-        // A short write (a full disk) leaves no half installer behind, and another name would
-        // fare no better.
-        file.remove();
-        return {};
+        m_file.setFileName(path);
+        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return;
     }
+}
+
+InstallerFile::~InstallerFile()
+{
+    if (m_file.isOpen())
+        m_file.remove();
+}
+
+bool InstallerFile::append(const QByteArray &piece)
+{
+    m_hash.addData(piece);
+    m_size += piece.size();
+    return m_file.write(piece) == piece.size();
+}
+
+QString InstallerFile::keep()
+{
+    if (!m_file.isOpen())
+        return {};
+    const bool written = m_file.flush();
+    m_file.close();
+    if (written && m_file.error() == QFileDevice::NoError)
+        return m_file.fileName();
+    // A short write leaves no half installer behind.
+    m_file.remove();
     return {};
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDate>
+#include <QFile>
 #include <QString>
 #include <QUrl>
 
@@ -22,13 +24,15 @@ constexpr qint64 MaxAnswerBytes = 64 * 1024;
 constexpr qint64 MaxInstallerBytes = 512 * 1024 * 1024;
 constexpr int TemporaryNames = 100;
 
-// The endpoint answers "<version code>[,<SHA-256 of the installer in hex>][,...]". Endpoints
-// that send only the code, or other text after it, stay valid.
+// The endpoint answers "<version code>[,<SHA-256 of the installer>][,...]", the hash in hex of
+// either case, optionally behind "sha256:". An answer with only the code stays valid; a second
+// field that is not such a hash spoils the installer: unchecked, it must not be run.
 struct Answer
 {
     bool readable = false; // the first field is a base-10 number
     int versionCode = 0;
-    QByteArray sha256; // 32 raw bytes, or empty when the answer names no hash
+    QByteArray sha256;      // 32 raw bytes, or empty when the answer names no hash
+    QString unreadableHash; // the second field when it is there but no SHA-256
 };
 
 Answer parseAnswer(const QByteArray &body);
@@ -48,11 +52,35 @@ QUrl defaultProductPageUrl();
 // The form the desktop installs: ".exe" on Windows, ".dmg" on macOS, ".deb" elsewhere.
 QString installerSuffix();
 
-// Writes data to the first of dir/vendarion_update<n><suffix>, n = 0 ... 99, that can be made
-// afresh, and returns its path, or an empty text when none could. A name already there is
-// replaced by a new file, never written through: a process holding the old file keeps it whole,
-// and a link planted under the name cannot redirect the write.
-QString writeInstaller(const QString &dir, const QString &suffix, const QByteArray &data);
+// The installer as it arrives: each piece is written to the file and added to its SHA-256 at
+// once, so the window never waits while a whole installer is hashed or written. The file is the
+// first of dir/vendarion_update<n><suffix>, n = 0 ... 99, that can be made afresh. A name already
+// there is replaced by a new file, never written through: a process holding the old file keeps
+// it whole, and a link planted under the name cannot redirect the write. The file is removed
+// again unless it is kept.
+class InstallerFile
+{
+public:
+    InstallerFile(const QString &dir, const QString &suffix);
+    ~InstallerFile();
+    InstallerFile(const InstallerFile &) = delete;
+    InstallerFile &operator=(const InstallerFile &) = delete;
+
+    // False when no name could be made.
+    bool isOpen() const { return m_file.isOpen(); }
+    // False on a short write (a full disk, say).
+    bool append(const QByteArray &piece);
+    qint64 size() const { return m_size; }
+    QByteArray sha256() const { return m_hash.result(); }
+    // Closes the file and leaves it in place; its path, or empty when it could not be completed.
+    QString keep();
+    QString errorString() const { return m_file.errorString(); }
+
+private:
+    QFile m_file;
+    QCryptographicHash m_hash{QCryptographicHash::Sha256};
+    qint64 m_size = 0;
+};
 
 // How the update service reaches the outside world. The program keeps the defaults; a test
 // hands in a manager and URLs of a server on 127.0.0.1, a fixed "today" and a recorder in place

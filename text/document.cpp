@@ -2,6 +2,8 @@
 
 #include "text/logging.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <cstring>
 #include <exception>
@@ -126,9 +128,46 @@ void Document::recordKey(int begin, int end)
     int length = end - begin;
     if (const void *nul = std::memchr(bytes, '\0', size_t(length)))
         length = int(static_cast<const char *>(nul) - bytes);
-    const QString key = normalizedKey(QString::fromUtf8(bytes, length));
-    if (!m_currentKeys.contains(key))
-        m_currentKeys.append(key);
+    // Repeated keys are kept: recordEntry() tags an entry once per key, and looking each key up
+    // here would make a long header take time growing with the square of its length.
+    m_currentKeys.append(normalizedKey(QString::fromUtf8(bytes, length)));
+}
+
+QString Document::safeMarkup(const QString &text)
+{
+    static const QSet<QString> formatting{
+        QStringLiteral("b"),          QStringLiteral("i"),     QStringLiteral("u"),
+        QStringLiteral("s"),          QStringLiteral("em"),    QStringLiteral("strong"),
+        QStringLiteral("br"),         QStringLiteral("p"),     QStringLiteral("sub"),
+        QStringLiteral("sup"),        QStringLiteral("small"), QStringLiteral("big"),
+        QStringLiteral("ul"),         QStringLiteral("ol"),    QStringLiteral("li"),
+        QStringLiteral("blockquote"), QStringLiteral("hr"),    QStringLiteral("tt")};
+    QString safe;
+    safe.reserve(text.size());
+    // Past the last ">" no "<" can open a tag; knowing that keeps a text full of "<" linear.
+    const int lastClose = text.lastIndexOf(QLatin1Char('>'));
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('<')) {
+            safe += text.at(i);
+            continue;
+        }
+        if (i > lastClose) {
+            safe += QLatin1String("&lt;");
+            continue;
+        }
+        const int close = text.indexOf(QLatin1Char('>'), i + 1);
+        int nameStart = i + 1;
+        const bool closing = nameStart < close && text.at(nameStart) == QLatin1Char('/');
+        nameStart += closing;
+        int nameEnd = nameStart;
+        while (nameEnd < close && text.at(nameEnd).isLetterOrNumber())
+            ++nameEnd;
+        const QString name = text.mid(nameStart, nameEnd - nameStart).toLower();
+        if (formatting.contains(name))
+            safe += (closing ? QLatin1String("</") : QLatin1String("<")) + name + QLatin1Char('>');
+        i = close;
+    }
+    return safe;
 }
 
 void Document::recordEntry(int begin, int end)

@@ -44,6 +44,11 @@ public:
 
     static QString normalizedKey(const QString &key);
 
+    // An entry made fit to be shown as rich text: only plain formatting tags are kept, without
+    // any attribute, and every other tag is dropped, so a text can neither load a picture or a
+    // style sheet from anywhere nor restyle the page. A "<" that opens no tag stays as text.
+    Q_INVOKABLE static QString safeMarkup(const QString &text);
+
 private:
     void parse();
     void recordKey(int begin, int end);

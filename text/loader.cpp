@@ -1,5 +1,6 @@
 #include "text/loader.h"
 
+#include "global/regularfile.h"
 #include "text/codec.h"
 #include "text/document.h"
 #include "text/logging.h"
@@ -77,10 +78,12 @@ void Loader::run(const QString &file, const QString &language)
     qCDebug(lcText).noquote() << QStringLiteral("Opening text file %1").arg(file);
 
     QFile input;
+    QString name;
     QString found;
     for (const Candidate &candidate : candidates(file, language)) {
         input.setFileName(candidate.file);
-        if (input.open(QIODevice::ReadOnly)) {
+        if (global::openRegularFile(input)) {
+            name = candidate.file;
             found = candidate.language;
             break;
         }
@@ -91,7 +94,7 @@ void Loader::run(const QString &file, const QString &language)
         return;
     }
     QByteArray bytes = input.readAll();
-    if (input.fileName().endsWith(encodedSuffix, Qt::CaseInsensitive))
+    if (name.endsWith(encodedSuffix, Qt::CaseInsensitive))
         bytes = decode(bytes, m_key.toLatin1());
     input.close();
 

@@ -55,13 +55,12 @@ FocusScope {
         }
     }
 
-    // A run's entries carry its version; the void intervals found after the days carry none.
-    // Entries of a run that a newer one has superseded are left for the newer one to refill.
+    // Only entries of the model's latest run for the place set now are taken: a run that a
+    // newer one superseded, or one for the place before, is left for the newer run to refill.
     function receive(index, entry) {
         var cell = cells.itemAt(index)
         var version = entry.version
-        if (!cell || !entry.first || !entry.second
-                || (version > 0 && version < model.entriesVersion))
+        if (!cell || !model.isCurrent(entry))
             return
         var first = entry.first
         var second = entry.second

@@ -47,10 +47,11 @@ Rectangle {
     }
 
     // Results arrive in the order their workers finish, not in the order they were asked for:
-    // after a few quick steps an older moment can come in last. Only the moment shown now is
-    // taken; the others are left to the collector.
+    // after a few quick steps or a change of place an older request can come in last. Only the
+    // moment shown now, for the place set now, is taken; the others are left to the collector.
     function accept(ephe) {
-        if (!ephe || !ephe.time || ephe.time.getTime() !== dateTime.getTime())
+        if (!ephe || !ephe.time || ephe.time.getTime() !== dateTime.getTime()
+                || !calculation.isCurrent(ephe))
             return
         // A mark in the log for whoever waits for the window to be of use (the package test).
         if (!ready)
@@ -94,6 +95,13 @@ Rectangle {
         ignoreUnknownSignals: true
         function onBeginEphemeris() { root.busy = true }
         function onEphemerisCalculated(ephe) { root.accept(ephe) }
+        // Nothing to show for a moment the library cannot compute.
+        function onEphemerisFailed(time) {
+            if (time.getTime() === root.dateTime.getTime()) {
+                root.busy = false
+                root.ready = false
+            }
+        }
     }
 
     Column {

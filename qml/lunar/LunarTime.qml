@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import Astro 1.0
 import UI 1.0
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
@@ -41,16 +42,18 @@ Item {
 
     function stepDays(days) {
         now = false
-        inputTime = UI.addDays(inputTime, days)
+        var stepped = UI.addDays(inputTime, days)
+        if (Astro.covers(stepped))
+            inputTime = stepped
         updateTime(inputTime)
     }
 
-    // The text as typed, read back the way it is shown (blanks round the slashes and leading
-    // zeros may be left out). Text that is no such moment leaves it as it was and is shown
-    // again.
+    // The text as typed, read back the way it is shown (blanks round the date's separators and
+    // leading zeros may be left out). Text that is no such moment, or one outside the years the
+    // ephemeris files cover, leaves it as it was and is shown again.
     function commitText() {
         var parsed = UI.readDateTime(input.text, format)
-        if (!isNaN(parsed.getTime()))
+        if (!isNaN(parsed.getTime()) && Astro.covers(parsed))
             inputTime = parsed
         showInputTime()
         updateTime(inputTime)

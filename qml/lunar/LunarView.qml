@@ -49,6 +49,9 @@ Item {
     Image {
         anchors.fill: parent
         source: root.source
+        // Decoded at the size it is shown: a picture of any size costs no more than that.
+        sourceSize: Qt.size(Math.max(1, Math.round(width)), Math.max(1, Math.round(height)))
+        asynchronous: true
         fillMode: Image.PreserveAspectFit
         smooth: true
         mipmap: true

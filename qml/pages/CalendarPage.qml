@@ -168,8 +168,14 @@ Rectangle {
         target: root.searchModel
         function onSearchResult(entry, timeout) {
             searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
-            if (!timeout)
+            // A search that began before a change of place found days for the place before.
+            var calculation = root.searchModel.calculation
+            if (!timeout && (!calculation || calculation.isCurrent(entry)))
                 resultList.add(entry)
+        }
+        // The end of the data years answers the rest of the count.
+        function onSearchFinished(unanswered) {
+            searchForm.searchCount = Math.max(0, searchForm.searchCount - unanswered)
         }
     }
 }

@@ -43,14 +43,14 @@ Rectangle {
         if (!document)
             return ""
         var texts = document.getEntries([topic, key])
-        return texts.length > 0 ? texts[0] : ""
+        return texts.length > 0 ? document.safeMarkup(texts[0]) : ""
     }
 
     function section(heading, body) {
         return body === "" ? "" : "<div>" + escaped(heading) + "</div><p>" + body + "</p>"
     }
 
-    // Headings are plain text; the entries' own texts may carry markup and go in unchanged.
+    // Headings are plain text; the entries' own texts may carry formatting, nothing more.
     function escaped(value) {
         return String(value).replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;")
     }

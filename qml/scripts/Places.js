@@ -80,18 +80,6 @@ function unproject(x, y, width, height) {
     return { longitude: longitude, latitude: (height / 2 - y) / (height / 180) }
 }
 
-// A typed latitude beyond a pole is no place on Earth: it stops at the pole.
-function clampLatitude(latitude) {
-    return Math.max(-90, Math.min(90, latitude))
-}
-
-// A typed longitude past the date line comes round the globe: 200 is -160.
-function wrapLongitude(longitude) {
-    if (longitude >= -180 && longitude <= 180)
-        return longitude
-    return ((longitude + 180) % 360 + 360) % 360 - 180
-}
-
 // Whether a list of place names answers a search for `lookup`. Searches run side by side and
 // may answer out of order, so a list for an earlier, shorter lookup can come last; it holds
 // names without the text typed since. The service puts the current place first whatever the

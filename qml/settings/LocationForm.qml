@@ -120,7 +120,7 @@ Column {
         labelText: qsTr("Latitude")
         isNumber: true
         buttonWidth: root.buttonWidth
-        onTextEdited: Geo.setLatitude(Places.clampLatitude(latitude.numberOf(text)))
+        onTextEdited: Geo.setLatitude(latitude.numberOf(text))
     }
 
     InputText {
@@ -129,6 +129,6 @@ Column {
         labelText: qsTr("Longitude")
         isNumber: true
         buttonWidth: root.buttonWidth
-        onTextEdited: Geo.setLongitude(Places.wrapLongitude(longitude.numberOf(text)))
+        onTextEdited: Geo.setLongitude(longitude.numberOf(text))
     }
 }

@@ -5,9 +5,8 @@
 // is off before the scene loads. Runs in a time zone west of Greenwich (see CMakeLists.txt),
 // where a date handed from C++ to the scene is easiest to get a day wrong.
 //
-// Screenshots of every page at 100, 125 and 150 %, and in German (the longest of the shipped
-// languages; VENDARION_LANGUAGES="fr es ru" adds others) at 100 and 150 %, go to
-// $VENDARION_SCREENSHOTS (default: the folder "screens" beside the test's home).
+// Screenshots of every page at 100, 125 and 150 % go to $VENDARION_SCREENSHOTS (default: the
+// folder "screens" beside the test's home).
 #include "app/scaling.h"
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
@@ -19,6 +18,7 @@
 #include "common/xvfb.h"
 #include "geo/object.h"
 #include "global/object.h"
+#include "text/document.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -29,11 +29,14 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QScopeGuard>
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
 #include <ctime>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -53,62 +56,14 @@ void collectTexts(const QQuickItem *item, QStringList &texts)
         collectTexts(child, texts);
 }
 
-// Texts that are cut short or run over their room, and texts that lie over one another: the
-// faults a longer translation brings. Each text counts as the rectangle its glyphs fill.
-QStringList layoutFaults(QQuickItem *root)
-{
-    struct Shown
-    {
-        QString text;
-        QRectF rect;
-    };
-    QVector<Shown> shown;
-    QStringList faults;
-    std::function<void(QQuickItem *, qreal)> walk = [&](QQuickItem *item, qreal opacity) {
-        opacity *= item->opacity();
-        if (!item->isVisible() || opacity < 0.01)
-            return;
-        const bool input = item->inherits("QQuickTextInput");
-        const QString text = item->property("text").toString();
-        if ((item->inherits("QQuickText") || input) && !text.isEmpty()) {
-            // A text input's content scrolls; a text's implicit width is its whole line.
-            const qreal needed = input ? item->property("contentWidth").toReal()
-                                       : item->implicitWidth();
-            const bool wraps = item->property("wrapMode").toInt() != 0;
-            // The panel's place line gives way in the middle on purpose; names are no labels.
-            if (!wraps && needed > item->width() + 1 && item->objectName() != "placeName")
-                faults << QStringLiteral("cut: ") + text;
-            const qreal w = qMin(item->property("contentWidth").toReal(), item->width());
-            const qreal h = qMin(item->property("contentHeight").toReal(), item->height());
-            const int align = item->property("horizontalAlignment").toInt();
-            const qreal x = align == Qt::AlignRight    ? item->width() - w
-                            : align == Qt::AlignHCenter ? (item->width() - w) / 2
-                                                        : 0;
-            shown.append({text, item->mapRectToScene(QRectF(x, (item->height() - h) / 2, w, h))});
-        }
-        for (QQuickItem *child : item->childItems())
-            walk(child, opacity);
-    };
-    walk(root, 1.0);
-    for (int i = 0; i < shown.size(); ++i) {
-        for (int j = i + 1; j < shown.size(); ++j) {
-            // Line boxes hold some room above and below the glyphs.
-            const QRectF both = shown[i].rect.intersected(shown[j].rect);
-            if (both.width() > 2 && both.height() > shown[i].rect.height() / 4)
-                faults << QStringLiteral("overlap: %1 / %2").arg(shown[i].text, shown[j].text);
-        }
-    }
-    return faults;
-}
-
-// Marks every text it hands out, so that one that bypasses the translation stands out.
-class PseudoTranslator : public QTranslator
+// Marks every text it translates: a text shown unmarked went round the translation.
+class MarkingTranslator : public QTranslator
 {
 public:
     bool isEmpty() const override { return false; }
     QString translate(const char *, const char *source, const char *, int) const override
     {
-        return QStringLiteral("\u27e6") + QString::fromUtf8(source) + QStringLiteral("\u27e7");
+        return QStringLiteral("\u27e6%1\u27e7").arg(QString::fromUtf8(source));
     }
 };
 
@@ -143,6 +98,8 @@ private slots:
     void qmlDatesKeepTheirDay();
     void pressOutsideFocusedItemClearsFocus_data();
     void pressOutsideFocusedItemClearsFocus();
+    void textsLoadNothing_data();
+    void textsLoadNothing();
     void secondWindowThrows();
     void cleanupTestCase();
 
@@ -723,34 +680,21 @@ void TestEndToEnd::helpWithoutABrowserShowsItsAddress()
 void TestEndToEnd::screenshots_data()
 {
     QTest::addColumn<int>("scaleIndex");
-    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("100 %") << 1 << QString() << QStringLiteral("100");
-    QTest::newRow("125 %") << 2 << QString() << QStringLiteral("125");
-    QTest::newRow("150 %") << 3 << QString() << QStringLiteral("150");
-    QStringList languages{QStringLiteral("de")};
-    languages << qEnvironmentVariable("VENDARION_LANGUAGES").split(' ', Qt::SkipEmptyParts);
-    for (const QString &language : languages) {
-        for (int scale : {1, 3}) {
-            const QString suffix = QStringLiteral("%1-%2").arg(language).arg(100 + 25 * (scale - 1));
-            QTest::newRow(qPrintable(suffix)) << scale << language << suffix;
-        }
-    }
+    QTest::newRow("100 %") << 1 << QStringLiteral("100");
+    QTest::newRow("125 %") << 2 << QStringLiteral("125");
+    QTest::newRow("150 %") << 3 << QStringLiteral("150");
 }
 
-// Every page at the scale chosen on the settings page, in a language chosen there, saved and
-// checked for its content and for labels that are cut or lie over one another.
+// Every page at the scale chosen on the settings page, saved and checked for its content.
 void TestEndToEnd::screenshots()
 {
     QFETCH(int, scaleIndex);
-    QFETCH(QString, language);
     QFETCH(QString, suffix);
     QString folder = qEnvironmentVariable("VENDARION_SCREENSHOTS");
     if (folder.isEmpty())
         folder = QDir::homePath() + QStringLiteral("/../screens");
     QVERIFY(QDir().mkpath(folder));
-    m_ui->setLanguage(language);
-    const auto english = qScopeGuard([this] { m_ui->setLanguage(QString()); });
 
     showPage(2);
     QQuickItem *settings = visiblePage("SettingsPage");
@@ -765,8 +709,6 @@ void TestEndToEnd::screenshots()
         QCOMPARE(image.size(), m_ui->size());
         const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, name, suffix);
         QVERIFY2(image.save(file), qPrintable(file));
-        const QStringList faults = layoutFaults(root());
-        QVERIFY2(faults.isEmpty(), qPrintable(name + ": " + faults.join(QLatin1String("; "))));
     };
 
     save(QStringLiteral("settings"));
@@ -799,33 +741,26 @@ void TestEndToEnd::screenshots()
                                                      QStringLiteral("3.2.0"));
     QVERIFY(dialog->isVisible());
     save(QStringLiteral("update"));
-    // "Close", in whatever language, is the first of its buttons.
-    click(findType(dialog, "ButtonBlack"));
+    QQuickItem *close = findItem(dialog, [](QQuickItem *item) {
+        return isOfType(item, "ButtonBlack") && item->property("text").toString() == "Close";
+    });
+    click(close);
     QTRY_VERIFY(!dialog->isVisible());
 }
 
-// Under a translation that marks whatever it translates, in a locale that writes no Latin
-// letters, every text of every page is marked, or a number, a date, a place's or the
-// product's name. Dates and the moment's field follow the language at once.
+// Marked texts in a locale without Latin letters: what else shows a Latin letter on a page is
+// a text that escaped translation (the place's and the product's names aside).
 void TestEndToEnd::everyTextIsTranslated()
 {
+    MarkingTranslator marking;
     m_ui->setLanguage(QStringLiteral("ru"));
-    PseudoTranslator pseudo;
-    QCoreApplication::installTranslator(&pseudo);
+    QCoreApplication::installTranslator(&marking);
     m_ui->engine()->retranslate();
     const auto restore = qScopeGuard([&] {
-        QCoreApplication::removeTranslator(&pseudo);
+        QCoreApplication::removeTranslator(&marking);
         m_ui->setLanguage(QString());
     });
-    QQuickItem *editor = findType(m_panel, "LunarTime");
-    QCOMPARE(editor->property("text").toString(),
-             QLocale(QStringLiteral("ru_RU"))
-                 .toString(m_panel->property("dateTime").toDateTime(),
-                           QStringLiteral("dd.MM.yyyy HH:mm")));
-
     static const QRegularExpression marked(QStringLiteral("\u27e6[^\u27e7]*\u27e7|<[^>]*>"));
-    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
-    const QString place = geo()->location().name();
     QStringList untranslated;
     for (int page : {0, 1, 2}) {
         showPage(page);
@@ -833,7 +768,8 @@ void TestEndToEnd::everyTextIsTranslated()
         QStringList texts;
         collectTexts(root(), texts);
         for (const QString &text : qAsConst(texts)) {
-            if (QString(text).remove(marked).contains(latin) && !text.contains(place)
+            if (QString(text).remove(marked).contains(QRegularExpression(QStringLiteral("[A-Za-z]")))
+                && !text.contains(geo()->location().name())
                 && !text.startsWith(global::Object::product()))
                 untranslated << text;
         }
@@ -962,6 +898,55 @@ void TestEndToEnd::pressOutsideFocusedItemClearsFocus()
     QTest::mousePress(m_ui, Qt::LeftButton, Qt::NoModifier, press);
     QTest::mouseRelease(m_ui, Qt::LeftButton, Qt::NoModifier, press);
     QCOMPARE(item->hasActiveFocus(), keepsFocus);
+}
+
+void TestEndToEnd::textsLoadNothing_data()
+{
+    // %1 is the port of a server on 127.0.0.1, %2 a named pipe outside the resource folder.
+    QTest::addColumn<QString>("markup");
+    QTest::newRow("remote image") << "<img src=\"http://127.0.0.1:%1/moon.png\">";
+    QTest::newRow("remote style sheet")
+        << "<link rel=\"stylesheet\" href=\"http://127.0.0.1:%1/a.css\">";
+    QTest::newRow("remote background")
+        << "<p style=\"background-image: url(http://127.0.0.1:%1/b.png)\">x</p>";
+    QTest::newRow("a named pipe outside the resource folder") << "<img src=\"file://%2\">";
+}
+
+// The texts page shows an entry of a document as it does at start-up; nothing it names is
+// fetched, and nothing hangs the window.
+void TestEndToEnd::textsLoadNothing()
+{
+    QFETCH(QString, markup);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    connect(&server, &QTcpServer::newConnection, [&] { ++connections; });
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("moon.png"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    // Whatever sign the moon panel shows, the entry is the general one for it.
+    QByteArray header = "### General";
+    for (const char *sign : {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo", "Libra",
+                             "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"})
+        header += QByteArray(";Moon@") + sign;
+    markup.replace(QLatin1String("%1"), QString::number(server.serverPort()));
+    markup.replace(QLatin1String("%2"), pipe);
+    text::Document document(header + "\nShown " + markup.toUtf8() + "\n");
+    QQuickItem *page = findType(root(), "TextsPage");
+    QVERIFY(page);
+    const QVariant shown = page->property("document");
+    page->setProperty("tabIndex", 0);
+    page->setProperty("document", QVariant::fromValue<QObject *>(&document));
+    // The page builds again only for other keys; this document is new under the same ones.
+    page->setProperty("builtKeys", QString());
+    QVERIFY(QMetaObject::invokeMethod(page, "build"));
+    QVERIFY(page->property("text").toString().contains(QLatin1String("Shown")));
+    QTest::qWait(300);
+    QCOMPARE(connections, 0);
+    page->setProperty("document", shown);
+    page->setProperty("builtKeys", QString());
+    QVERIFY(QMetaObject::invokeMethod(page, "build"));
 }
 
 void TestEndToEnd::secondWindowThrows()

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -229,6 +230,9 @@ void TestProgram::settingsPersist_data()
     QTest::newRow("damaged values fall back to the defaults")
         << 96 << window(QStringLiteral("garbage"), QStringLiteral("x"), 99)
         << QRect(0, 0, 1018, 600) << 0 << 0;
+    QTest::newRow("extreme values fall back to the defaults")
+        << 96 << window(QRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), 0, 0) << QRect(0, 0, 1018, 600)
+        << 0 << 0;
     QTest::newRow("a high-density screen keeps the design size")
         << 144 << window(QRect(10, 10, 1018, 600), 0, 0) << QRect(10, 10, 1018, 600) << 0 << 0;
 }

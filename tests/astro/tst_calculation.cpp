@@ -162,7 +162,8 @@ private slots:
             QCOMPARE(e->voidEnd(), changes.first());
             QVERIFY(e->voidStart() < e->voidEnd());
             QCOMPARE(e->voidZodiac(), c.zodiacAt(astro::julianDay(e->voidStart())));
-            QCOMPARE((e->voidZodiac() + 1) % 12, c.zodiacAt(astro::julianDay(e->voidEnd())));
+            QCOMPARE((e->voidZodiac() + 1) % 12,
+                     c.zodiacAt(astro::julianDay(e->voidEnd().addSecs(60))));
             QCOMPARE(e->isVoC(), e->voidStart() <= time && time <= e->voidEnd());
         }
     }
@@ -209,8 +210,11 @@ private slots:
         QVERIFY(before->lunarDay() >= 29 && before->lunarDay() <= 30);
     }
 
-    // The fast sign scan and void-of-course search give exactly the literal walks' minutes.
-    void fastEqualsLiteral_data()
+    // The exact searches against the literal walks. A literal ingress is the first whole
+    // minute with the new sign, one after the minute during which it happens; a literal void
+    // starts once the Moon is within 0.01 degrees of the aspect, up to a minute and a half after
+    // it is exact.
+    void exactAgainstLiteral_data()
     {
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
@@ -219,7 +223,7 @@ private slots:
         QTest::newRow("Sydney") << -33.87 << 151.21 << QDate(2026, 5, 1);
         QTest::newRow("64 north") << 64.15 << -21.94 << QDate(2026, 9, 1);
     }
-    void fastEqualsLiteral()
+    void exactAgainstLiteral()
     {
         QFETCH(double, latitude);
         QFETCH(double, longitude);
@@ -229,55 +233,59 @@ private slots:
         fast.setObserver(Position(longitude, latitude, 0));
         literal.setObserver(Position(longitude, latitude, 0));
         const QDateTime from(start, QTime(0, 0), Qt::LocalTime);
-        const QDateTime to = from.addMonths(3);
+        const QDateTime to = from.addMonths(2);
         QList<QDateTime> a, b;
         fast.zodiacChanges(from, to, a);
         literal.zodiacChanges(from, to, b);
-        QCOMPARE(a, b);
-        QVERIFY(a.size() >= 30);
-        for (const QDateTime &ingress : a) {
-            const astro::VoidOfCourse x = fast.voidOfCourse(ingress);
-            const astro::VoidOfCourse y = literal.voidOfCourse(ingress);
-            QCOMPARE(x.start, y.start);
-            QCOMPARE(x.end, y.end);
+        QCOMPARE(a.size(), b.size());
+        QVERIFY(a.size() >= 20);
+        for (int i = 0; i < a.size(); ++i) {
+            QCOMPARE(a.at(i).addSecs(60), b.at(i));
+            const astro::VoidOfCourse x = fast.voidOfCourse(a.at(i));
+            const astro::VoidOfCourse y = literal.voidOfCourse(b.at(i));
+            QCOMPARE(x.end, a.at(i));
+            QVERIFY2(
+                x.start.secsTo(y.start) >= 0 && x.start.secsTo(y.start) <= 180,
+                qPrintable(x.start.toString(Qt::ISODate) + " " + y.start.toString(Qt::ISODate)));
             QCOMPARE(x.zodiac, y.zodiac);
         }
-        // An odd start (not on the hour) and a span that is not whole hours.
-        QList<QDateTime> c, d;
-        fast.zodiacChanges(from.addSecs(17 * 60 + 13), from.addSecs(9 * 86400 + 1234), c);
-        literal.zodiacChanges(from.addSecs(17 * 60 + 13), from.addSecs(9 * 86400 + 1234), d);
-        QCOMPARE(c, d);
-    }
-
-    // The phase search computes fewer points in the fast mode; it must land on the very same
-    // instants, to the last bit.
-    void phaseSearchFastEqualsLiteral()
-    {
-        Calculation fast, literal;
-        literal.setAlgorithm(Calculation::Algorithm::Literal);
-        for (Calculation *c : {&fast, &literal})
-            c->setObserver(Position(-74.0, 40.7, 10));
-        const double start = astro::julianDay(local(2026, 1, 1, 7, 13));
-        int compared = 0;
-        for (double jd = start; jd < start + 400.0; jd += 1.37) {
+        // Phase instants: the literal search to the second lies within the exact minute.
+        const double jd0 = astro::julianDay(from);
+        for (double jd = jd0; jd < jd0 + 60.0; jd += 1.37) {
+            const QDateTime t = astro::localTime(jd);
             for (double target : {0.0, 0.25, 0.5, 0.75}) {
-                for (double resolution : {1440.0, 86400.0}) {
-                    for (bool backwards : {false, true}) {
-                        const double a = fast.phaseTime(jd, target, resolution, backwards);
-                        const double b = literal.phaseTime(jd, target, resolution, backwards);
-                        QVERIFY2(a == b, qPrintable(QStringLiteral("%1 %2: %3 s apart")
-                                                        .arg(jd, 0, 'f', 5)
-                                                        .arg(target)
-                                                        .arg((a - b) * 86400.0)));
-                        ++compared;
-                    }
+                for (bool backwards : {false, true}) {
+                    const QDateTime minute = backwards ? fast.prevPhase(t, target, 86400)
+                                                       : fast.nextPhase(t, target, 86400);
+                    const double off
+                        = (literal.phaseTime(astro::julianDay(t), target, 86400, backwards)
+                           - astro::julianDay(minute))
+                          * 86400.0;
+                    QVERIFY2(
+                        off > -1.0 && off < 61.0,
+                        qPrintable(QStringLiteral("%1 %2: %3 s").arg(jd).arg(target).arg(off)));
                 }
             }
         }
-        QVERIFY(compared > 4000);
     }
 
-    void signChangesFallOnTheFirstMinute()
+    // Every moment between two events names the same minutes: the instants hold still.
+    void instantsHoldStill()
+    {
+        Calculation c;
+        const QDateTime first(QDate(2027, 2, 3), QTime(10, 0), Qt::UTC);
+        std::unique_ptr<Ephemeris> a(c.computeEphemeris(first));
+        for (int minutes : {1, 197, 2000, 4000}) {
+            std::unique_ptr<Ephemeris> b(c.computeEphemeris(first.addSecs(60 * minutes)));
+            QCOMPARE(b->nextNewMoon(), a->nextNewMoon());
+            QCOMPARE(b->nextFirstQuarter(), a->nextFirstQuarter());
+            QCOMPARE(b->nextFullMoon(), a->nextFullMoon());
+            QCOMPARE(b->nextThirdQuarter(), a->nextThirdQuarter());
+            QCOMPARE(b->prevFullMoon(), a->prevFullMoon());
+        }
+    }
+
+    void signChangesFallWithinTheirMinute()
     {
         Calculation c;
         const QDateTime from = local(2026, 4, 1);
@@ -285,8 +293,8 @@ private slots:
         c.zodiacChanges(from, from.addDays(10), changes);
         QVERIFY(changes.size() >= 3);
         for (const QDateTime &t : changes) {
-            const int before = c.zodiacAt(astro::julianDay(t.addSecs(-60)));
-            QCOMPARE(c.zodiacAt(astro::julianDay(t)), (before + 1) % 12);
+            const int before = c.zodiacAt(astro::julianDay(t));
+            QCOMPARE(c.zodiacAt(astro::julianDay(t.addSecs(60))), (before + 1) % 12);
         }
         std::atomic<bool> cancel{true};
         QList<QDateTime> none;
@@ -296,8 +304,8 @@ private slots:
         QVERIFY(none.isEmpty());
     }
 
-    // The walk is bounded: when the last aspect lies beyond the bound, the interval is
-    // invalid and a line says so; fast and literal agree on both sides of the bound.
+    // The search back is bounded: when the last aspect lies beyond the bound, the interval is
+    // invalid and a line says so.
     void voidWalkIsBounded()
     {
         Calculation fast, literal;
@@ -305,13 +313,12 @@ private slots:
         QList<QDateTime> changes;
         fast.zodiacChanges(local(2026, 6, 1), local(2026, 6, 20), changes);
         QVERIFY(!changes.isEmpty());
-        const QDateTime ingress = changes.first();
-        const astro::VoidOfCourse full = fast.voidOfCourse(ingress);
-        const int minutes = int(full.start.secsTo(ingress) / 60);
-        QVERIFY(minutes >= 2);
-        QCOMPARE(fast.voidOfCourse(ingress, minutes).start, full.start);
-        QCOMPARE(literal.voidOfCourse(ingress, minutes).start, full.start);
         for (Calculation *c : {&fast, &literal}) {
+            const QDateTime ingress = changes.first();
+            const astro::VoidOfCourse full = c->voidOfCourse(ingress);
+            const int minutes = int(full.start.secsTo(ingress) / 60);
+            QVERIFY(minutes >= 2);
+            QCOMPARE(c->voidOfCourse(ingress, minutes).start, full.start);
             QTest::ignoreMessage(QtDebugMsg,
                                  QRegularExpression(QStringLiteral("^no lunar aspect within")));
             const astro::VoidOfCourse cut = c->voidOfCourse(ingress, minutes - 1);

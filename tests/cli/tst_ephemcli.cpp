@@ -118,23 +118,21 @@ private slots:
         for (int i = 0; i < 42; ++i) {
             const QJsonObject day = days.at(i).toObject();
             const astro::CalendarEntry entry = model.entry(i);
-            QCOMPARE(day.value("date").toString(),
-                     entry.first->time().date().toString(Qt::ISODate));
-            QCOMPARE(day.value("lunarDayStart").toInt(), entry.first->lunarDay());
-            QCOMPARE(day.value("lunarDayEnd").toInt(), entry.second->lunarDay());
-            QCOMPARE(day.value("signStart").toString(), signName(entry.first->zodiac()));
-            QCOMPARE(day.value("signEnd").toString(), signName(entry.second->zodiac()));
-            if (entry.first->voidZodiac() < 0) {
+            QCOMPARE(day.value("date").toString(), entry.first.time.date().toString(Qt::ISODate));
+            QCOMPARE(day.value("lunarDayStart").toInt(), entry.first.lunarDay);
+            QCOMPARE(day.value("lunarDayEnd").toInt(), entry.second.lunarDay);
+            QCOMPARE(day.value("signStart").toString(), signName(entry.first.zodiac));
+            QCOMPARE(day.value("signEnd").toString(), signName(entry.second.zodiac));
+            if (entry.first.voidZodiac < 0) {
                 QVERIFY(day.value("void").isNull());
                 continue;
             }
             ++voids;
             const QJsonObject v = day.value("void").toObject();
             QCOMPARE(v.value("start").toString(),
-                     cli::dateTimeValue(entry.first->voidStart()).toString());
-            QCOMPARE(v.value("end").toString(),
-                     cli::dateTimeValue(entry.first->voidEnd()).toString());
-            QCOMPARE(v.value("sign").toString(), signName(entry.first->voidZodiac()));
+                     cli::dateTimeValue(entry.first.voidStart).toString());
+            QCOMPARE(v.value("end").toString(), cli::dateTimeValue(entry.first.voidEnd).toString());
+            QCOMPARE(v.value("sign").toString(), signName(entry.first.voidZodiac));
         }
         QVERIFY(voids >= 15);
         QCOMPARE(days.at(0).toObject().value("date").toString(), QStringLiteral("2027-02-22"));

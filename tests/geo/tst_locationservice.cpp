@@ -122,6 +122,10 @@ void TestLocationService::restore_data()
     QTest::newRow("text where a number belongs: 0, saved")
         << QVariantMap({{"name", "Custom city"}, {"longitude", "east"}, {"latitude", "nan"}})
         << origin << settingsOf(origin) << QByteArray("Europe/Paris");
+    const Location onGlobe("Custom city", "", "", -171, 90);
+    QTest::newRow("off the globe: brought onto it, saved")
+        << QVariantMap({{"name", "Custom city"}, {"longitude", 123456789.0}, {"latitude", 95.0}})
+        << onGlobe << settingsOf(onGlobe) << QByteArray("UTC");
 }
 
 void TestLocationService::restore()
@@ -157,8 +161,12 @@ void TestLocationService::changes_data()
         << Location();
     QTest::newRow("empty nearest-place answer")
         << QByteArray("location") << place(Location("", "", "", 360, 360)) << Location();
-    QTest::newRow("latitude out of range kept") << QByteArray("setLatitude") << QVariant(100.0)
-                                                << Location("Custom city", "", "", 2.3488, 100);
+    QTest::newRow("latitude past the pole: the pole")
+        << QByteArray("setLatitude") << QVariant(100.0)
+        << Location("Custom city", "", "", 2.3488, 90);
+    QTest::newRow("longitude round the globe: wrapped")
+        << QByteArray("setLongitude") << QVariant(123456789.0)
+        << Location("Custom city", "", "", -171, 48.85341);
     QTest::newRow("the same longitude still turns it custom")
         << QByteArray("setLongitude") << QVariant(2.3488)
         << Location("Custom city", "", "", 2.3488, 48.85341);

@@ -8,6 +8,8 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using geo::Location;
 using geo::Places;
 
@@ -20,6 +22,9 @@ const QByteArray regions(byteOrderMark
                          + "FR,Île-de-France,11\nFR,Auvergne,84\nUS,Texas,TX\n"
                            "US,Tennessee,TN\nCH,Zurich,ZH\nDE,Bavaria,02\n");
 
+// Stands for a named pipe in place of a file.
+const QByteArray namedPipe("\0pipe", 5);
+
 // Loads the three files from a fresh folder; a null content leaves that file out.
 Places load(const QByteArray &countryFile, const QByteArray &regionFile, const QByteArray &cityFile,
             QStringList *log = nullptr)
@@ -29,7 +34,9 @@ Places load(const QByteArray &countryFile, const QByteArray &regionFile, const Q
     const char *names[] = {"countries.txt", "regions.txt", "cities.txt"};
     for (int i = 0; i < 3; ++i) {
         QFile file(dir.filePath(names[i]));
-        if (!contents[i]->isNull() && file.open(QIODevice::WriteOnly))
+        if (*contents[i] == namedPipe)
+            ::mkfifo(QFile::encodeName(file.fileName()).constData(), 0600);
+        else if (!contents[i]->isNull() && file.open(QIODevice::WriteOnly))
             file.write(*contents[i]);
     }
     LogCapture capture;
@@ -262,13 +269,21 @@ void TestPlaces::missingOrDamagedFiles_data()
         garbage.append(char((i * 7919 + (i >> 3)) & 0xff));
     const QByteArray paris("FR,Paris,48.85,2.35\n");
 
-    QTest::newRow("all missing: nothing logged") << QByteArray() << QByteArray() << QStringList();
+    QTest::newRow("all missing: each said once")
+        << QByteArray() << QByteArray()
+        << QStringList({"missing countries.txt", "missing regions.txt", "missing cities.txt"});
     QTest::newRow("empty country file: no city")
         << QByteArray("") << paris
-        << QStringList({"parsed 0 countries", "skipped 1", "parsed 0 cities"});
+        << QStringList(
+               {"parsed 0 countries", "missing regions.txt", "skipped 1", "parsed 0 cities"});
     QTest::newRow("truncated line, NUL bytes, lone carriage returns")
         << countries << QByteArray("FR,A,1,2\r\rFR,B,3,4\n\0\0\n", 22) + paris + "FR,Ly"
-        << QStringList({"parsed 3 countries", "skipped 3", "parsed 1 cities"});
+        << QStringList(
+               {"parsed 3 countries", "missing regions.txt", "skipped 3", "parsed 1 cities"});
+    QTest::newRow("a named pipe is not waited for")
+        << countries << namedPipe
+        << QStringList({"parsed 3 countries", "missing regions.txt", "refusing cities.txt",
+                        "unreadable cities.txt"});
     QTest::newRow("binary garbage") << garbage << garbage << QStringList(QString());
 }
 
@@ -283,6 +298,12 @@ void TestPlaces::missingOrDamagedFiles()
     // The skipped-lines line names a temporary path: compare its count only.
     written.replaceInStrings(QRegularExpression("^.*: skipped (\\d+) unreadable lines$"),
                              "skipped \\1");
+    written.replaceInStrings(QRegularExpression("^cannot read .*/(\\w+.txt): no such file.*$"),
+                             "missing \\1");
+    written.replaceInStrings(QRegularExpression("^cannot read .*/(\\w+.txt): not readable.*$"),
+                             "unreadable \\1");
+    written.replaceInStrings(QRegularExpression("^refusing to read .*/(\\w+.txt): .*$"),
+                             "refusing \\1");
     if (log == QStringList(QString()))
         QCOMPARE(written.filter(QRegularExpression("^parsed \\d+ (countries|cities)$")).size(), 2);
     else

@@ -60,6 +60,24 @@ private slots:
         // A new object can be made once the old one is gone.
         QVERIFY(global::Object::instance() != nullptr);
     }
+
+    void unwritableSettingsAreSaid()
+    {
+        delete global::Object::instance();
+        // A file where the settings folder belongs: not even root can write there.
+        const QString folder
+            = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+              + QStringLiteral("/Harkel");
+        QDir(folder).removeRecursively();
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^settings: .* cannot be written"));
+        global::Object::instance()->writeSetting(QStringLiteral("window"), QStringLiteral("state"),
+                                                 2);
+        delete global::Object::instance();
+        QVERIFY(blocker.remove());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestObject)

@@ -60,21 +60,33 @@ void TestUpdate::versionCodes()
 void TestUpdate::answerFields_data()
 {
     const QByteArray hash = QCryptographicHash::hash("installer", QCryptographicHash::Sha256);
+    const QByteArray hex = hash.toHex();
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("readable");
     QTest::addColumn<int>("code");
     QTest::addColumn<QByteArray>("sha256");
+    QTest::addColumn<bool>("hashUnreadable"); // a second field that is no SHA-256
 
-    QTest::newRow("code only") << QByteArray("30200") << true << 30200 << QByteArray();
-    QTest::newRow("code and hash") << "30200," + hash.toHex() << true << 30200 << hash;
-    QTest::newRow("hash with line end") << "30200," + hash.toHex() + "\r\n"
-                                        << true << 30200 << hash;
-    QTest::newRow("hash one digit short")
-        << "30200," + hash.toHex().left(63) << true << 30200 << QByteArray();
+    QTest::newRow("code only") << QByteArray("30200") << true << 30200 << QByteArray() << false;
+    QTest::newRow("empty second field")
+        << QByteArray("30200, ,x") << true << 30200 << QByteArray() << false;
+    QTest::newRow("code and hash") << "30200," + hex << true << 30200 << hash << false;
+    QTest::newRow("hash with line end") << "30200," + hex + "\r\n"
+                                        << true << 30200 << hash << false;
+    QTest::newRow("prefix and digits in capitals")
+        << "30200,SHA256:" + hex.toUpper() << true << 30200 << hash << false;
+    QTest::newRow("notes, no hash")
+        << QByteArray("30200,bug fixes,more") << true << 30200 << QByteArray() << true;
+    QTest::newRow("63 digits") << "30200," + hex.left(63) << true << 30200 << QByteArray() << true;
+    QTest::newRow("65 digits") << "30200," + hex + "0" << true << 30200 << QByteArray() << true;
+    QTest::newRow("blank inside") << "30200," + hex.left(32) + ' ' + hex.mid(32) << true << 30200
+                                  << QByteArray() << true;
     QTest::newRow("blanks round the code")
-        << QByteArray(" 30200 \n") << true << 30200 << QByteArray();
-    QTest::newRow("empty first field") << QByteArray(",30200") << false << 0 << QByteArray();
-    QTest::newRow("code past int") << QByteArray("99999999999") << false << 0 << QByteArray();
+        << QByteArray(" 30200 \n") << true << 30200 << QByteArray() << false;
+    QTest::newRow("empty first field")
+        << QByteArray(",30200") << false << 0 << QByteArray() << false;
+    QTest::newRow("code past int")
+        << QByteArray("99999999999") << false << 0 << QByteArray() << false;
 }
 
 void TestUpdate::answerFields()
@@ -83,11 +95,13 @@ void TestUpdate::answerFields()
     QFETCH(bool, readable);
     QFETCH(int, code);
     QFETCH(QByteArray, sha256);
+    QFETCH(bool, hashUnreadable);
     const global::update::Answer answer = global::update::parseAnswer(body);
     QCOMPARE(answer.readable, readable);
     if (readable)
         QCOMPARE(answer.versionCode, code);
     QCOMPARE(answer.sha256, sha256);
+    QCOMPARE(!answer.unreadableHash.isEmpty(), hashUnreadable);
 }
 
 void TestUpdate::answers_data()

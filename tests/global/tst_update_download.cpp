@@ -123,7 +123,12 @@ void TestUpdateDownload::download_data()
     QTest::newRow("no hash announced") << QByteArray() << plain << QString();
     QTest::newRow("matching hash") << "," + hash << plain << QString();
     QTest::newRow("matching hash in capitals") << "," + hash.toUpper() << plain << QString();
-    QTest::newRow("notes instead of a hash") << QByteArray(",bug fixes") << plain << QString();
+    QTest::newRow("prefixed hash") << ",sha256:" + hash << plain << QString();
+    // An installer nobody can check is not fetched at all.
+    const QString refused
+        = QStringLiteral("[update] refusing to download: the announced SHA-256 is unreadable");
+    QTest::newRow("notes instead of a hash") << QByteArray(",bug fixes") << plain << refused;
+    QTest::newRow("hash a digit short") << "," + hash.left(63) << plain << refused;
     QTest::newRow("unknown length") << "," + hash << unknownLength << QString();
     QTest::newRow("mismatching hash") << "," + otherHash << plain
                                       << "[update] download does not match the announced SHA-256 "
@@ -150,6 +155,13 @@ void TestUpdateDownload::download()
     }
     QTRY_VERIFY(rig.logged(QStringLiteral("updateFinished(")));
     QTest::qWait(50);
+    if (reason.contains(QLatin1String("refusing"))) {
+        QCOMPARE(rig.events.mid(1),
+                 (QStringList{reason, QStringLiteral("[update] failed to create download request"),
+                              QStringLiteral("updateFinished(false)")}));
+        QCOMPARE(rig.server.requestCount(QStringLiteral("/installer")), 0);
+        return;
+    }
 
     QStringList expected{QStringLiteral("[update] downloading update from ")
                              + rig.server.url(QStringLiteral("/installer")).toString(),

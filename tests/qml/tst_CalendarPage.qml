@@ -19,7 +19,12 @@ TestScene {
         id: searchComponent
         QtObject {
             property var requests: []
+            // Hits found for another place than the one set now carry "before".
+            property var calculation: QtObject {
+                function isCurrent(e) { return e.observer !== "before" }
+            }
             signal searchResult(var entry, bool timeout)
+            signal searchFinished(int unanswered)
             function search(from, lunarDay, zodiac, results) {
                 requests.push({ from: from, lunarDay: lunarDay, zodiac: zodiac, results: results })
             }
@@ -75,7 +80,11 @@ TestScene {
                   shown: ["2027-03-05", "2027-03-12", "2027-03-19"] },
                 { tag: "a timed-out one adds no row but counts", timeouts: [false, true, false],
                   shown: ["2027-03-05", "2027-03-19"] },
-                { tag: "all timed out", timeouts: [true, true, true], shown: [] }
+                { tag: "all timed out", timeouts: [true, true, true], shown: [] },
+                { tag: "one for the place before adds no row but counts",
+                  timeouts: [false, false, false], before: 1, shown: ["2027-03-05", "2027-03-19"] },
+                { tag: "the end of the data years answers the rest", timeouts: [false],
+                  shown: ["2027-03-05"] }
             ]
         }
 
@@ -87,10 +96,14 @@ TestScene {
             compare(search.requests[0].lunarDay, 15)
             compare(page.searchForm.searchCount, 3)
             var dates = ["2027-03-05", "2027-03-12", "2027-03-19"]
-            for (var i = 0; i < 3; ++i) {
+            for (var i = 0; i < data.timeouts.length; ++i) {
                 verify(!page.searchForm.moonDayField.enabled, "the form waits while results are due")
-                search.searchResult(hit(dates[i], 15), data.timeouts[i])
+                var entry = hit(dates[i], 15)
+                if (data.before === i)
+                    entry.observer = "before"
+                search.searchResult(entry, data.timeouts[i])
             }
+            search.searchFinished(3 - data.timeouts.length)
             compare(page.searchForm.searchCount, 0)
             verify(page.searchForm.moonDayField.enabled)
             compare(shownDates(), data.shown)

@@ -17,6 +17,10 @@ Item {
 
             signal beginEphemeris()
             signal ephemerisCalculated(var ephe)
+            signal ephemerisFailed(var time)
+
+            // Results for another place than the one set now carry "before".
+            function isCurrent(e) { return e.observer !== "before" }
 
             function fullEphemeris(time) {
                 requests.push(time)
@@ -84,7 +88,9 @@ Item {
             return [
                 { tag: "in order", deliver: ["a", "b"], shown: "b", busy: false },
                 { tag: "the older one last", deliver: ["b", "a"], shown: "b", busy: false },
-                { tag: "only the older one", deliver: ["a"], shown: "", busy: true }
+                { tag: "only the older one", deliver: ["a"], shown: "", busy: true },
+                { tag: "for the place before", deliver: ["b*"], shown: "", busy: true },
+                { tag: "the library cannot compute it", deliver: ["b!"], shown: "", busy: false }
             ]
         }
 
@@ -98,7 +104,12 @@ Item {
             verify(panel.busy)
             for (var i = 0; i < data.deliver.length; ++i) {
                 var name = data.deliver[i]
-                calculation.ephemerisCalculated(ephemeris(times[name], { lunarDay: i + 10 }))
+                var time = times[name.charAt(0)]
+                if (name.charAt(1) === "!")
+                    calculation.ephemerisFailed(time)
+                else
+                    calculation.ephemerisCalculated(ephemeris(time, { lunarDay: i + 10,
+                        observer: name.charAt(1) === "*" ? "before" : "here" }))
             }
             if (data.shown === "")
                 verify(panel.entry === empty, "nothing taken")

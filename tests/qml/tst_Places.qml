@@ -70,20 +70,6 @@ TestCase {
         fuzzyCompare(q.latitude, -90, 1e-9)
     }
 
-    function test_typedCoordinates_data() {
-        return [
-            { tag: "latitude beyond the north pole", lat: 95, lon: 0, toLat: 90, toLon: 0 },
-            { tag: "longitude past the date line", lat: 0, lon: 200, toLat: 0, toLon: -160 },
-            { tag: "longitude a full turn west", lat: 0, lon: -370, toLat: 0, toLon: -10 },
-            { tag: "the date line itself stays", lat: 10, lon: -180, toLat: 10, toLon: -180 }
-        ]
-    }
-
-    function test_typedCoordinates(data) {
-        compare(Places.clampLatitude(data.lat), data.toLat)
-        fuzzyCompare(Places.wrapLongitude(data.lon), data.toLon, 1e-9)
-    }
-
     function test_answersLookup_data() {
         return [
             { tag: "every name holds the lookup", names: ["Reykjavik", "Reykjahlid"],

@@ -11,6 +11,8 @@ class TestDocument : public QObject
 private slots:
     void lookups_data();
     void lookups();
+    void safeMarkup_data();
+    void safeMarkup();
     void entriesAndKeys();
     void decode_data();
     void decode();
@@ -81,6 +83,16 @@ void TestDocument::lookups_data()
     QTest::newRow("document order whatever the key order")
         << mixed << QStringList{"b", "a"} << QStringList{"1", "3"};
 
+    QTest::newRow("a key repeated in its header tags once")
+        << QByteArray("### a;A; a\n### a\nX\n") << QStringList{"a"} << QStringList{"X"};
+    // Parsed in time linear in its length, or this row would take minutes.
+    QByteArray longHeader("###");
+    for (int k = 0; k < 160000; ++k)
+        longHeader += " key" + QByteArray::number(k) + ';';
+    QTest::newRow("a header of 160,000 keys")
+        << longHeader + "\nX\n"
+        << QStringList{"key159999", "key0"} << QStringList{"X"};
+
     QTest::newRow("empty data") << QByteArray() << QStringList{"a"} << QStringList{};
     QTest::newRow("a single hash") << QByteArray("#") << QStringList{""} << QStringList{};
 }
@@ -94,6 +106,41 @@ void TestDocument::lookups()
     const text::Document document(data);
     QVERIFY(document.isValid());
     QCOMPARE(document.getEntries(keys), expected);
+}
+
+void TestDocument::safeMarkup_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("plain text") << "Sun & rain"
+                                << "Sun & rain";
+    QTest::newRow("formatting kept, attributes dropped")
+        << "<B class=\"x\">bold</B><br/><p align=center>"
+        << "<b>bold</b><br><p>";
+    QTest::newRow("remote image") << "a<img src=\"http://127.0.0.1/x.png\">b"
+                                  << "ab";
+    QTest::newRow("style sheet") << "<link rel=stylesheet href=\"file:///etc/x.css\">x"
+                                 << "x";
+    QTest::newRow("style attribute")
+        << "<p style=\"background-image: url(http://127.0.0.1/)\">x</p>"
+        << "<p>x</p>";
+    QTest::newRow("background attribute")
+        << "<table background=\"/dev/zero\"><tr><td>x</td></tr></table>"
+        << "x";
+    QTest::newRow("style block shown as text") << "<style>@import url(a.css);</style>"
+                                               << "@import url(a.css);";
+    QTest::newRow("a greater-than inside an attribute") << "<img alt=\">\" src=\"x.png\">"
+                                                        << "\" src=\"x.png\">";
+    QTest::newRow("a less-than that opens no tag") << "1 < 2 <"
+                                                   << "1 &lt; 2 &lt;";
+}
+
+void TestDocument::safeMarkup()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(text::Document::safeMarkup(text), shown);
 }
 
 void TestDocument::entriesAndKeys()

@@ -12,6 +12,8 @@
 #include <QThreadPool>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <memory>
 
 using Files = QMap<QString, QByteArray>;
@@ -21,7 +23,6 @@ namespace {
 
 const QByteArray plainDocument("### a\nPlain text\n");
 const QByteArray otherDocument("### a\nEncoded text\n");
-const QByteArray germanDocument("### a\nDeutscher Text\n");
 
 QByteArray encoded(const QByteArray &plain)
 {
@@ -75,6 +76,8 @@ private slots:
     void init();
     void reads_data();
     void reads();
+    void languageFirst_data();
+    void languageFirst();
     void failures_data();
     void failures();
     void twoLoadsTwoSignals();
@@ -115,55 +118,32 @@ void TestLoader::reads_data()
 {
     QTest::addColumn<Files>("files");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("expected");
-    QTest::addColumn<QString>("found");
 
-    const Files both{{"vendarion.txt", plainDocument}, {"vendarion.txt.enc", encoded(otherDocument)}};
-    QTest::newRow("plain file") << Files{{"vendarion.txt", plainDocument}} << "vendarion.txt" << ""
-                                << QStringList{"Plain text"} << "";
+    QTest::newRow("plain file") << Files{{"vendarion.txt", plainDocument}} << "vendarion.txt"
+                                << QStringList{"Plain text"};
     QTest::newRow("only the encoded file") << Files{{"vendarion.txt.enc", encoded(otherDocument)}}
-                                           << "vendarion.txt" << "" << QStringList{"Encoded text"}
-                                           << "";
+                                           << "vendarion.txt" << QStringList{"Encoded text"};
     QTest::newRow("both forms: the plain one wins")
-        << both << "vendarion.txt" << "" << QStringList{"Plain text"} << "";
+        << Files{{"vendarion.txt", plainDocument}, {"vendarion.txt.enc", encoded(otherDocument)}}
+        << "vendarion.txt" << QStringList{"Plain text"};
     QTest::newRow("encoded name given, in capitals")
-        << Files{{"vendarion.ENC", encoded(otherDocument)}} << "vendarion.ENC" << ""
-        << QStringList{"Encoded text"} << "";
-    QTest::newRow("empty file") << Files{{"empty.txt", QByteArray()}} << "empty.txt" << ""
-                                << QStringList{} << "";
-
-    // A language's own document before the one without a language, in either form.
-    Files german = both;
-    german.insert("vendarion.de.txt", germanDocument);
-    QTest::newRow("the language's file first")
-        << german << "vendarion.txt" << "de" << QStringList{"Deutscher Text"} << "de";
-    german.remove("vendarion.de.txt");
-    german.insert("vendarion.de.txt.enc", encoded(germanDocument));
-    QTest::newRow("the language's encoded file before the plain English one")
-        << german << "vendarion.txt" << "de" << QStringList{"Deutscher Text"} << "de";
-    QTest::newRow("another language has a file: English")
-        << german << "vendarion.txt" << "fr" << QStringList{"Plain text"} << "";
-    QTest::newRow("no language file, English encoded")
-        << Files{{"vendarion.txt.enc", encoded(otherDocument)}} << "vendarion.txt" << "de"
-        << QStringList{"Encoded text"} << "";
-    QTest::newRow("a language that is no code is ignored")
-        << Files{{"vendarion.txt", plainDocument}, {"vendarion.de.txt", germanDocument}}
-        << "vendarion.txt" << "/de" << QStringList{"Plain text"} << "";
+        << Files{{"vendarion.ENC", encoded(otherDocument)}} << "vendarion.ENC"
+        << QStringList{"Encoded text"};
+    QTest::newRow("empty file") << Files{{"empty.txt", QByteArray()}} << "empty.txt"
+                                << QStringList{};
 }
 
 void TestLoader::reads()
 {
     QFETCH(Files, files);
     QFETCH(QString, name);
-    QFETCH(QString, language);
     QFETCH(QStringList, expected);
-    QFETCH(QString, found);
     write(files);
 
     text::Loader loader;
     QSignalSpy spy(&loader, &text::Loader::documentLoaded);
-    loader.load(path(name), language);
+    loader.load(path(name));
     QVERIFY(spy.wait(10000));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toString(), path(name));
@@ -172,11 +152,41 @@ void TestLoader::reads()
     QVERIFY(document);
     QVERIFY(document->isValid());
     QCOMPARE(document->getEntries({"A"}), expected);
-    QCOMPARE(document->language(), found);
     // Handed over ready for QML: no parent, in the receivers' thread, freed by the engine.
     QCOMPARE(document->parent(), nullptr);
     QCOMPARE(document->thread(), loader.thread());
     QCOMPARE(QQmlEngine::objectOwnership(document.get()), QQmlEngine::JavaScriptOwnership);
+}
+
+void TestLoader::languageFirst_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("found"); // the document's language: "de" or none
+    const QByteArray german("### a\nDeutsch\n");
+    const Files both{{"vendarion.txt", plainDocument}, {"vendarion.de.txt", german}};
+    QTest::newRow("the language's own file") << both << "de" << "de";
+    QTest::newRow("the language's encoded file before the plain one")
+        << Files{{"vendarion.txt", plainDocument}, {"vendarion.de.txt.enc", encoded(german)}}
+        << "de" << "de";
+    QTest::newRow("another language's file is not taken") << both << "fr" << "";
+    QTest::newRow("a language that is no code is ignored") << both << "/de" << "";
+}
+
+// A language's document before the one without a language, which is in English.
+void TestLoader::languageFirst()
+{
+    QFETCH(Files, files);
+    QFETCH(QString, language);
+    QFETCH(QString, found);
+    write(files);
+    text::Loader loader;
+    QSignalSpy spy(&loader, &text::Loader::documentLoaded);
+    loader.load(path("vendarion.txt"), language);
+    QVERIFY(spy.wait(10000));
+    std::unique_ptr<text::Document> document(spy.at(0).at(1).value<text::Document *>());
+    QCOMPARE(document->language(), found);
+    QCOMPARE(document->getEntries({"A"}).join(""), found.isEmpty() ? "Plain text" : "Deutsch");
 }
 
 void TestLoader::failures_data()
@@ -185,6 +195,7 @@ void TestLoader::failures_data()
 
     QTest::newRow("missing file, no encoded form either") << "missing.txt";
     QTest::newRow("a folder") << "folder";
+    QTest::newRow("a named pipe, not waited for") << "pipe.txt";
 }
 
 // A name that cannot be read logs one failure line and announces nothing.
@@ -192,6 +203,7 @@ void TestLoader::failures()
 {
     QFETCH(QString, name);
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("folder")));
+    QCOMPARE(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.txt"))).constData(), 0600), 0);
 
     text::Loader loader;
     QSignalSpy spy(&loader, &text::Loader::documentLoaded);
