@@ -87,8 +87,8 @@ QString join(const QVector<Token> &tokens)
         if (!token.letter.isNull())
             format += QString(token.count, token.letter);
         else if (token.quoted)
-            format += QLatin1Char('\'') + QString(token.text).replace(QLatin1Char('\''),
-                                                                      QStringLiteral("''"))
+            format += QLatin1Char('\'')
+                      + QString(token.text).replace(QLatin1Char('\''), QStringLiteral("''"))
                       + QLatin1Char('\'');
         else
             format += token.text;
@@ -222,8 +222,8 @@ DateFormats dateFormats(const QLocale &locale)
     formats.editor = QString(formats.date).replace(QLatin1Char('/'), QStringLiteral(" / "))
                      + QLatin1Char(' ') + formats.time;
     // The US look the found days have always had.
-    formats.day = isUnitedStates(locale) ? QStringLiteral("yyyy, MMM, d")
-                                         : dayWithMonthName(locale);
+    formats.day
+        = isUnitedStates(locale) ? QStringLiteral("yyyy, MMM, d") : dayWithMonthName(locale);
     return formats;
 }
 

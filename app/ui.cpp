@@ -372,10 +372,12 @@ void UI::reportDriver(const QString &vendor, const QString &renderer, const QStr
 
 QString UI::language() const
 {
-    const QString setting = readSetting(WindowGroup, QStringLiteral("language"), QString()).toString();
+    const QString setting
+        = readSetting(WindowGroup, QStringLiteral("language"), QString()).toString();
     if (setting.isEmpty() || ui::shippedLanguages().contains(setting))
         return setting;
-    qCDebug(lcApp).noquote() << QStringLiteral("window: ignoring the stored language '%1'").arg(setting);
+    qCDebug(lcApp).noquote()
+        << QStringLiteral("window: ignoring the stored language '%1'").arg(setting);
     return QString();
 }
 
@@ -417,7 +419,8 @@ void UI::applyLanguage()
     // English is the source language: it needs no translation.
     if (m_interfaceLanguage != ui::shippedLanguages().first()) {
         auto translator = std::make_unique<QTranslator>();
-        const QString file = QStringLiteral(":/translations/vendarion_%1.qm").arg(m_interfaceLanguage);
+        const QString file
+            = QStringLiteral(":/translations/vendarion_%1.qm").arg(m_interfaceLanguage);
         if (translator->load(file)) {
             QCoreApplication::installTranslator(translator.get());
             m_translator = std::move(translator);

@@ -29,8 +29,8 @@ QVector<Candidate> candidates(const QString &file, const QString &language)
 {
     const bool encoded = file.endsWith(encodedSuffix);
     const QString base = encoded ? file.chopped(encodedSuffix.size()) : file;
-    const QStringList forms = encoded ? QStringList{encodedSuffix}
-                                      : QStringList{QString(), encodedSuffix};
+    const QStringList forms
+        = encoded ? QStringList{encodedSuffix} : QStringList{QString(), encodedSuffix};
     QVector<Candidate> list;
     if (!language.isEmpty()) {
         // Before the file name's last suffix, or at its end when it has none.
@@ -67,7 +67,8 @@ void Loader::load(const QString &file, const QString &language)
     static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}$"));
     QString checked = language;
     if (!language.isEmpty() && !code.match(language).hasMatch()) {
-        qCDebug(lcText).noquote() << QStringLiteral("ignoring the text language '%1'").arg(language);
+        qCDebug(lcText).noquote()
+            << QStringLiteral("ignoring the text language '%1'").arg(language);
         checked.clear();
     }
     m_jobs.run([this, file, checked] { run(file, checked); });

@@ -62,8 +62,8 @@ Rectangle {
         // The topic and what the sections are looked up by and headed in. A new ephemeris every
         // minute mostly changes none of them: the body then stays, and the reader keeps his
         // place.
-        var keys = [document ? document.language : null, UI.interfaceLanguage, topic, e.zodiac,
-                    phase, e.lunarDay].join("|")
+        var keys = [document ? "document " + document.language : "none", UI.interfaceLanguage,
+                    topic, e.zodiac, phase, e.lunarDay].join("|")
         if (keys === builtKeys)
             return
         builtKeys = keys

@@ -768,7 +768,8 @@ void TestEndToEnd::everyTextIsTranslated()
         QStringList texts;
         collectTexts(root(), texts);
         for (const QString &text : qAsConst(texts)) {
-            if (QString(text).remove(marked).contains(QRegularExpression(QStringLiteral("[A-Za-z]")))
+            if (QString(text).remove(marked).contains(
+                    QRegularExpression(QStringLiteral("[A-Za-z]")))
                 && !text.contains(geo()->location().name())
                 && !text.startsWith(global::Object::product()))
                 untranslated << text;
