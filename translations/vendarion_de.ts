@@ -6,7 +6,7 @@
     <message>
         <source>Daily</source>
         <extracomment>The two views of the month: signs and lunar days per day; void-of-course times.</extracomment>
-        <translation>Tage</translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Void Course</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Any</source>
-        <translation>Alle</translation>
+        <translation>Beliebig</translation>
     </message>
     <message>
         <source>In sign</source>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Latitude</source>
-        <translation>Breitengrad</translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation>Längengrad</translation>
+        <translation>Länge</translation>
     </message>
 </context>
 <context>
@@ -451,8 +451,8 @@ pflege</translation>
     <message>
         <source>Born
 this day</source>
-        <translation>Geburts-
-tag</translation>
+        <translation>Heute
+geboren</translation>
     </message>
     <message>
         <source>These texts are in English only.</source>

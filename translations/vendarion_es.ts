@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>Void Course</source>
-        <translation>Luna vacía de curso</translation>
+        <translation>Luna fuera de curso</translation>
     </message>
 </context>
 <context>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>In sign</source>
-        <translation>En signo</translation>
+        <translation>En el signo</translation>
     </message>
     <message>
         <source>From</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Waxing Gibbous</source>
-        <translation>Creciente gibosa</translation>
+        <translation>Gibosa creciente</translation>
     </message>
     <message>
         <source>Full Moon</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Waning Gibbous</source>
-        <translation>Menguante gibosa</translation>
+        <translation>Gibosa menguante</translation>
     </message>
     <message>
         <source>Third Quarter</source>
@@ -317,7 +317,7 @@
     <message>
         <source>Void Course</source>
         <extracomment>The Moon is void of course.</extracomment>
-        <translation>Luna vacía de curso</translation>
+        <translation>Luna fuera de curso</translation>
     </message>
     <message>
         <source>%1%</source>

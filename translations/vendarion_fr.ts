@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>In sign</source>
-        <translation>En signe</translation>
+        <translation>Dans le signe</translation>
     </message>
     <message>
         <source>From</source>

@@ -21,6 +21,9 @@ Item {
         selectedDate = UI.addMonths(firstOfMonth(selectedDate), months)
     }
 
+    // Where the left arrow's glyph begins, from the left edge: the room left of it is free.
+    readonly property real contentLeft: titleText.x - 42 * UI.ppp
+
     implicitWidth: 340 * UI.ppp
     implicitHeight: 40 * UI.ppp
 

@@ -38,12 +38,17 @@ Item {
         return list
     }
 
-    implicitWidth: 210 * UI.ppp
+    // Boxes of one width beside the longest label, which another language may make longer.
+    readonly property real boxWidth: 105 * UI.ppp
+    readonly property real formWidth: Math.max(210 * UI.ppp, boxWidth + 8 * UI.ppp
+        + Math.max(moonDay.labelWidth, sign.labelWidth, from.labelWidth, results.labelWidth))
+
+    implicitWidth: formWidth
     implicitHeight: fields.height + 15 * UI.ppp + button.height
 
     Column {
         id: fields
-        width: 210 * UI.ppp
+        width: root.formWidth
         height: 120 * UI.ppp
         spacing: 6 * UI.ppp
         enabled: !root.isSearching
@@ -60,6 +65,7 @@ Item {
             id: moonDay
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             labelText: qsTr("Moon day")
             options: [qsTr("Any")].concat(root.range(1, 30))
@@ -68,6 +74,7 @@ Item {
             id: sign
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             labelText: qsTr("In sign")
             options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) {
@@ -78,6 +85,7 @@ Item {
             id: from
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             //: The date the search starts from.
             labelText: qsTr("From")
@@ -88,6 +96,7 @@ Item {
             id: results
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             //: How many dates to find.
             labelText: qsTr("Results")

@@ -57,7 +57,8 @@ Rectangle {
 
         TabSwitcher {
             x: 35 * UI.ppp
-            width: root.width / 2
+            // Up to the month's arrow.
+            width: monthSwitcher.x + monthSwitcher.contentLeft - x - 15 * UI.ppp
             height: parent.height
             spacing: 40 * UI.ppp
             //: The two views of the month: signs and lunar days per day; void-of-course times.

@@ -144,7 +144,7 @@ Rectangle {
         TabSwitcher {
             id: tabs
             x: header.compact ? 15 * UI.ppp : 30 * UI.ppp
-            width: parent.width - x
+            width: parent.width - x - 10 * UI.ppp
             height: parent.height
             spacing: header.compact ? 10 * UI.ppp : 15 * UI.ppp
             fontSize: UI.fontSize((header.compact ? 18 : 19) * UI.ppp)
