@@ -468,6 +468,11 @@ QDateTime UI::localTime() const
 
 QString UI::formatDateTime(const QDateTime &value, const QString &format) const
 {
+    return value.toString(format);
+}
+
+QString UI::formatLocal(const QDateTime &value, const QString &format) const
+{
     return m_locale.toString(value, format);
 }
 

@@ -91,7 +91,11 @@ public:
     Q_INVOKABLE void hideMessageBox();
     Q_INVOKABLE QPoint getAbsolutePosition(QQuickItem *item) const;
     Q_INVOKABLE QDateTime localTime() const;
+    // With C-locale digits and names: for keys, comparisons and log lines.
     Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const;
+    // In the user's locale (its digits and month names), for what the window shows; readDateTime
+    // reads it back.
+    Q_INVOKABLE QString formatLocal(const QDateTime &value, const QString &format) const;
     Q_INVOKABLE QString formatDegrees(double angle) const;
     Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
     Q_INVOKABLE QString getClipboardText() const;

@@ -14,7 +14,7 @@ Rectangle {
 
     readonly property var progress: Calendar.phaseProgress(entry.phase)
     readonly property var sign: Lunar.zodiac(entry.zodiac)
-    readonly property string dateText: UI.formatDateTime(entry.date, UI.formats.day)
+    readonly property string dateText: UI.formatLocal(entry.date, UI.formats.day)
     //: Rising: the Moon is waxing; Descending: waning. Then how far, and the lunar day.
     readonly property string phaseText: (progress.rising ? qsTr("Rising") : qsTr("Descending"))
                                         + ", " + qsTr("%1%").arg(progress.percent) + ". "

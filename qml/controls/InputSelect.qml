@@ -51,7 +51,7 @@ InputFrame {
     }
 
     function dateText(date) {
-        return UI.formatDateTime(date, dateFormat)
+        return UI.formatLocal(date, dateFormat)
     }
 
     // The picked date becomes the committed text and the text shown.

@@ -207,7 +207,7 @@ Rectangle {
                     // Near the poles the Moon may not rise or set for days: say so, rather
                     // than leave the label hanging.
                     text: modelData.label.arg(
-                              UI.formatDateTime(root.entry[modelData.value], UI.formats.time)
+                              UI.formatLocal(root.entry[modelData.value], UI.formats.time)
                               || "--:--")
                 }
             }

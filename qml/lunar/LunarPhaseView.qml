@@ -37,7 +37,7 @@ Item {
                 y: index === 0 ? -2 * UI.ppp : implicitHeight
                 font.pixelSize: UI.fontSize(12 * UI.ppp)
                 font.underline: lineMouse.containsMouse
-                text: UI.formatDateTime(modelData, UI.formats.dateTime)
+                text: UI.formatLocal(modelData, UI.formats.dateTime)
 
                 MouseArea {
                     id: lineMouse

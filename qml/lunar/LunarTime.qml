@@ -28,7 +28,7 @@ Item {
     signal updateTime(date time)
 
     function showInputTime() {
-        input.text = UI.formatDateTime(inputTime, format)
+        input.text = UI.formatLocal(inputTime, format)
     }
 
     // tick: the timer's call, not the user's turning the switch on.
