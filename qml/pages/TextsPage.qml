@@ -73,7 +73,8 @@ Rectangle {
         var body = ""
         if (document) {
             if (sign)
-                body += section(qsTranslate("Lunar", sign.moonIn), lookup(topic, "Moon@" + sign.name))
+                body += section(qsTranslate("Lunar", sign.moonIn),
+                                lookup(topic, "Moon@" + sign.name))
             body += section(qsTranslate("Lunar", phase), lookup(topic, phase))
             body += section(qsTr("Moon day %1").arg(e.lunarDay), lookup(topic, "md" + e.lunarDay))
             if (sign)

@@ -22,10 +22,11 @@ function panelName(name, country, longitude, latitude, decimalPoint) {
         var text = Math.abs(value).toFixed(2)
         return decimalPoint ? text.replace(".", decimalPoint) : text
     }
-    return (latitude < 0 ? qsTranslate("Places", "%1\u00b0 S") : qsTranslate("Places", "%1\u00b0 N"))
-            .arg(degrees(latitude)) + ", "
-            + (longitude < 0 ? qsTranslate("Places", "%1\u00b0 W")
-                             : qsTranslate("Places", "%1\u00b0 E")).arg(degrees(longitude))
+    var north = latitude < 0 ? qsTranslate("Places", "%1\u00b0 S")
+                             : qsTranslate("Places", "%1\u00b0 N")
+    var east = longitude < 0 ? qsTranslate("Places", "%1\u00b0 W")
+                             : qsTranslate("Places", "%1\u00b0 E")
+    return north.arg(degrees(latitude)) + ", " + east.arg(degrees(longitude))
 }
 
 // The display name made to fit maxWidth as widthOf measures text. The region gives way first,
