@@ -42,6 +42,12 @@ void writeSetting(const QString &group, const QString &key, const QVariant &valu
     global::Object::instance()->writeSetting(group, key, value);
 }
 
+// A date and time read off a text, as that wall-clock time on the clock times are shown on.
+QDateTime onShownClock(const QDateTime &typed)
+{
+    return typed.isValid() ? astro::Zone().at(typed.date(), typed.time()) : typed;
+}
+
 int pixelSizeOfReferenceFont(double scale)
 {
     return QFontInfo(QFont(QStringLiteral("Arial"), ui::referencePointSize(scale))).pixelSize();
@@ -468,12 +474,37 @@ QDateTime UI::localTime() const
 
 QString UI::formatDateTime(const QDateTime &value, const QString &format) const
 {
-    return value.toString(format);
+    return astro::Zone().toZone(value).toString(format);
+}
+
+QString UI::formatDay(const QDateTime &localMidnight, const QString &format) const
+{
+    return m_locale.toString(localMidnight.toLocalTime(), format);
+}
+
+QDateTime UI::parseDay(const QString &text, const QString &format) const
+{
+    const QDateTime typed = ui::readDateTime(text, format, m_locale);
+    return typed.isValid() ? astro::Zone(QTimeZone()).startOfDay(typed.date()) : typed;
+}
+
+QDateTime UI::fromDay(const QDateTime &localMidnight) const
+{
+    if (!localMidnight.isValid())
+        return QDateTime();
+    return astro::Zone().startOfDay(localMidnight.toLocalTime().date());
+}
+
+QDateTime UI::dayOf(const QDateTime &time) const
+{
+    if (!time.isValid())
+        return QDateTime();
+    return QDateTime(astro::Zone().toZone(time).date(), QTime(12, 0), Qt::LocalTime);
 }
 
 QString UI::formatLocal(const QDateTime &value, const QString &format) const
 {
-    return m_locale.toString(value, format);
+    return m_locale.toString(astro::Zone().toZone(value), format);
 }
 
 QString UI::formatDegrees(double angle) const
@@ -503,12 +534,14 @@ QDateTime UI::addDays(const QDateTime &value, int days) const
 
 QDateTime UI::parseDateTime(const QString &text, const QString &format) const
 {
-    return QDateTime::fromString(text, format);
+    return onShownClock(QDateTime::fromString(text, format));
 }
 
 QDateTime UI::addMonths(const QDateTime &value, int months) const
 {
-    return value.addMonths(months);
+    const astro::Zone zone;
+    const QDateTime shown = zone.toZone(value);
+    return zone.at(shown.date().addMonths(months), shown.time());
 }
 
 QDateTime UI::fromDate(const QDateTime &utcMidnight) const
@@ -521,16 +554,17 @@ QDateTime UI::fromDate(const QDateTime &utcMidnight) const
 QString UI::monthTitle(const QDateTime &value, const QString &localeName) const
 {
     const QLocale locale(localeName);
+    const QDate day = astro::Zone().toZone(value).date();
     // Stand-alone names are lower-case in some languages ("décembre"); a title starts with a
     // capital.
-    const QString month = locale.standaloneMonthName(value.date().month());
+    const QString month = locale.standaloneMonthName(day.month());
     return locale.toUpper(month.left(1)) + month.mid(1) + QLatin1Char(' ')
-           + locale.toString(value, QStringLiteral("yyyy"));
+           + locale.toString(day, QStringLiteral("yyyy"));
 }
 
 QDateTime UI::readDateTime(const QString &text, const QString &format) const
 {
-    return ui::readDateTime(text, format, m_locale);
+    return onShownClock(ui::readDateTime(text, format, m_locale));
 }
 
 QDateTime UI::dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const

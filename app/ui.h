@@ -91,11 +91,24 @@ public:
     Q_INVOKABLE void hideMessageBox();
     Q_INVOKABLE QPoint getAbsolutePosition(QQuickItem *item) const;
     Q_INVOKABLE QDateTime localTime() const;
+    // Every time the scene shows goes through here, on the clock of the zone times are shown in
+    // (astro::Zone: this computer's, or the place's when chosen).
     // With C-locale digits and names: for keys, comparisons and log lines.
     Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const;
-    // In the user's locale (its digits and month names), for what the window shows; readDateTime
-    // reads it back.
+    // The same in the user's locale (its digits and names), for what the window shows;
+    // readDateTime reads it back.
     Q_INVOKABLE QString formatLocal(const QDateTime &value, const QString &format) const;
+    // A calendar day as the scene's date pickers hold it (this computer's midnight), formatted
+    // in the user's locale as that day whatever zone times are shown in.
+    Q_INVOKABLE QString formatDay(const QDateTime &localMidnight, const QString &format) const;
+    // A day typed as formatDay shows it (see ui::readDateTime), as the date pickers hold it
+    // (this computer's midnight); invalid when the text does not match.
+    Q_INVOKABLE QDateTime parseDay(const QString &text, const QString &format) const;
+    // That day's first instant on the clock times are shown in.
+    Q_INVOKABLE QDateTime fromDay(const QDateTime &localMidnight) const;
+    // The day on the shown clock of a moment, as a QDate property wants it assigned: the scene
+    // turns a Date into a QDate by this computer's clock, so the answer is that day's noon here.
+    Q_INVOKABLE QDateTime dayOf(const QDateTime &time) const;
     Q_INVOKABLE QString formatDegrees(double angle) const;
     Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
     Q_INVOKABLE QString getClipboardText() const;
@@ -103,7 +116,7 @@ public:
     // Whether scale option `index` fits the screen that setScaleIndex measures against; one
     // that does not is lowered when chosen.
     Q_INVOKABLE bool scaleOptionFits(int index) const;
-    // Calendar-day steps and parsing in local time, kept out of JavaScript's Date.
+    // Calendar-day steps and parsing on the shown clock, kept out of JavaScript's Date.
     Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const;
     // An invalid date-time (NaN in the scene) when the text does not match the format exactly.
     Q_INVOKABLE QDateTime parseDateTime(const QString &text, const QString &format) const;

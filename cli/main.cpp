@@ -3,6 +3,7 @@
 #include "astro/calculation.h"
 #include "astro/library.h"
 #include "astro/module.h"
+#include "astro/zone.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "global/object.h"
@@ -49,7 +50,8 @@ int main(int argc, char **argv)
             "                              [--results N] [PLACE]\n"
             "       vendarion-ephem places QUERY [--results N]\n"
             "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
-            "Times are local (the TZ environment variable chooses the zone); output is JSON.\n"
+            "Every command takes --zone ZONE, an IANA name such as Europe/Paris: times are read\n"
+            "and shown in that zone (without it, the system's; TZ chooses that). Output is JSON.\n"
             "places lists the known places whose name contains QUERY, best match first.\n"
             "--version prints the version; see also man vendarion-ephem.\n",
             stdout);
@@ -79,6 +81,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    astro::Zone::setShown(options.zone);
     qInstallMessageHandler(keepLine);
     astro::setupEphemeris();
     astro::registerMetaTypes();

@@ -342,6 +342,10 @@
         <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
         <translation>U. Kulm.: %1</translation>
     </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Zeiten: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -407,6 +411,26 @@
     <message>
         <source>Check for updates</source>
         <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>dieses Computers</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>des Ortes</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Zeitzone des Ortes: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Keine bekannte Stadt in der Nähe: Es gilt die Zeitzone dieses Computers</translation>
     </message>
 </context>
 <context>

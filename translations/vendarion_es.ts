@@ -342,6 +342,10 @@
         <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
         <translation>Culm. inf.: %1</translation>
     </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Horas: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -407,6 +411,26 @@
     <message>
         <source>Check for updates</source>
         <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>de este ordenador</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>del lugar</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Zona horaria del lugar: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Ninguna ciudad conocida cerca del lugar: se usa la zona de este ordenador</translation>
     </message>
 </context>
 <context>

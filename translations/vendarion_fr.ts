@@ -342,6 +342,10 @@
         <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
         <translation>Culm. inf.&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Heures&#xa0;: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -407,6 +411,26 @@
     <message>
         <source>Check for updates</source>
         <translation>Vérifier les mises à jour</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>du lieu</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Fuseau horaire du lieu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Aucune ville connue près du lieu&#xa0;: le fuseau de cet ordinateur s&apos;applique</translation>
     </message>
 </context>
 <context>

@@ -342,6 +342,10 @@
         <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
         <translation>Н. кульм.: %1</translation>
     </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Время: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -407,6 +411,26 @@
     <message>
         <source>Check for updates</source>
         <translation>Проверять обновления</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>часовой пояс компьютера</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>часовой пояс места</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Часовой пояс места: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Рядом с местом нет известного города: используется часовой пояс компьютера</translation>
     </message>
 </context>
 <context>

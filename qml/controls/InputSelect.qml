@@ -46,12 +46,12 @@ InputFrame {
 
     // A date as dateFormat writes it; any text that is not such a date stands for now.
     function dateFromText(text) {
-        var parsed = UI.readDateTime(text, dateFormat)
+        var parsed = UI.parseDay(text, dateFormat)
         return isNaN(parsed.getTime()) ? clock() : parsed
     }
 
     function dateText(date) {
-        return UI.formatLocal(date, dateFormat)
+        return UI.formatDay(date, dateFormat)
     }
 
     // The picked date becomes the committed text and the text shown.
@@ -262,7 +262,7 @@ InputFrame {
                                                                        : Colors.Background.Lighter
                     Text {
                         anchors.centerIn: parent
-                        text: UI.formatDateTime(styleData.date, "d")
+                        text: UI.formatDay(styleData.date, "d")
                         color: styleData.visibleMonth ? "black" : Colors.Label.Grey
                         font.pixelSize: UI.fontSize(11 * UI.ppp)
                     }
