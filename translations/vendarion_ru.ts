@@ -418,11 +418,11 @@
     </message>
     <message>
         <source>this computer&apos;s time zone</source>
-        <translation>часовой пояс компьютера</translation>
+        <translation>по компьютеру</translation>
     </message>
     <message>
         <source>the place&apos;s time zone</source>
-        <translation>часовой пояс места</translation>
+        <translation>по месту</translation>
     </message>
     <message>
         <source>The place&apos;s zone: %1</source>
