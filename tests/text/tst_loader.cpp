@@ -163,14 +163,11 @@ void TestLoader::languageFirst_data()
     QTest::addColumn<Files>("files");
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("german");
-    const QByteArray german("### a\nDeutsch\n");
-    const Files both{{"vendarion.txt", plainDocument}, {"vendarion.de.txt", german}};
-    QTest::newRow("the language's own file") << both << "de" << true;
-    QTest::newRow("the language's encoded file before the plain one")
-        << Files{{"vendarion.txt", plainDocument}, {"vendarion.de.txt.enc", encoded(german)}}
-        << "de" << true;
-    QTest::newRow("another language's file is not taken") << both << "fr" << false;
-    QTest::newRow("a language that is no code is ignored") << both << "/de" << false;
+    const Files files{{"vendarion.txt", plainDocument},
+                      {"vendarion.de.txt.enc", encoded("### a\nDeutsch\n")}};
+    QTest::newRow("the language's file, even encoded") << files << "de" << true;
+    QTest::newRow("another language's file is not taken") << files << "fr" << false;
+    QTest::newRow("a language that is no code is ignored") << files << "/de" << false;
 }
 
 // A language's document before the one without a language, which is in English.
