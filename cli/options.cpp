@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "astro/library.h"
+#include "ical/events.h"
 
 #include <cmath>
 
@@ -53,9 +54,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
         if (command != QLatin1String("calendar") && command != QLatin1String("search")
-            && command != QLatin1String("places")) {
-            o.error
-                = QStringLiteral("unknown command '%1' (calendar, search or places)").arg(command);
+            && command != QLatin1String("places") && command != QLatin1String("ics")) {
+            o.error = QStringLiteral("unknown command '%1' (calendar, search, places or ics)")
+                          .arg(command);
             return o;
         }
         o.command = command;
@@ -83,6 +84,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
 
     const bool search = o.command == QLatin1String("search");
     const bool places = o.command == QLatin1String("places");
+    const bool ics = o.command == QLatin1String("ics");
+    if (ics)
+        o.kinds = ical::DefaultKinds;
     for (int i = 0; i < args.size(); ++i) {
         QString name = args.at(i);
         QString value;
@@ -122,12 +126,23 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                 o.error = invalidDate("date", value, "\"YYYY-MM-DD HH:MM\"");
                 return o;
             }
-        } else if (name == QLatin1String("--from") && search) {
-            o.from = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
-            if (!inRange(o.from)) {
+        } else if ((name == QLatin1String("--from") && (search || ics))
+                   || (name == QLatin1String("--to") && ics)) {
+            QDate &day = name == QLatin1String("--to") ? o.to : o.from;
+            day = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
+            if (!inRange(day)) {
                 o.error = invalidDate("date", value, "YYYY-MM-DD");
                 return o;
             }
+        } else if (name == QLatin1String("--events") && ics) {
+            o.kinds = ical::kindsOf(value);
+            if (!o.kinds) {
+                o.error = QStringLiteral("invalid events '%1' (a list of %2)")
+                              .arg(value, ical::kindNames().join(QLatin1Char(',')));
+                return o;
+            }
+        } else if (name == QLatin1String("--name") && ics) {
+            o.name = value;
         } else if (name == QLatin1String("--lunar-day") && search) {
             bool ok = false;
             o.lunarDay = value.toInt(&ok);
@@ -159,6 +174,10 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     }
     if (search && !o.from.isValid())
         o.error = QStringLiteral("search needs --from YYYY-MM-DD");
+    if (ics && (!o.from.isValid() || !o.to.isValid()))
+        o.error = QStringLiteral("ics needs --from YYYY-MM-DD and --to YYYY-MM-DD");
+    else if (ics)
+        o.error = ical::rangeError(o.from, o.to);
     return o;
 }
 

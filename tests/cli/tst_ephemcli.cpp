@@ -6,12 +6,14 @@
 #include "astro/module.h"
 #include "astro/searchmodel.h"
 #include "cli/json.h"
+#include "ical/calendarexport.h"
 
 #include <QJsonArray>
 
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -73,6 +75,12 @@ private slots:
         QTest::newRow("--at is not a search option")
             << QStringList{"search", "--from", "2027-01-01", "--at", "x"};
         QTest::newRow("places without a name") << QStringList{"places", "--results", "3"};
+        QTest::newRow("ics to before from")
+            << QStringList{"ics", "--from=2027-03-02", "--to=2027-03-01"};
+        QTest::newRow("ics over ten years")
+            << QStringList{"ics", "--from=2027-01-01", "--to=2037-01-01"};
+        QTest::newRow("ics unknown kind")
+            << QStringList{"ics", "--from=2027-01-01", "--to=2027-01-31", "--events=void,eclipse"};
     }
     void badInput()
     {
@@ -187,6 +195,30 @@ private slots:
                                                       {"longitude", 13.41053},
                                                       {"population", 3426354},
                                                       {"zone", "Europe/Berlin"}}));
+    }
+
+    // The window's export writes what the command line prints, byte for byte; a file that
+    // cannot be written is reported, not claimed.
+    void icsWindowMatches()
+    {
+        qputenv("SOURCE_DATE_EPOCH", "1767225600");
+        ical::CalendarExport exporter;
+        exporter.setCalculation(&m_calculation);
+        QSignalSpy finished(&exporter, &ical::CalendarExport::finished);
+        QTemporaryDir dir;
+        for (const char *name : {"moon", "none/moon.ics"}) {
+            QVERIFY(exporter.start(QUrl::fromLocalFile(dir.filePath(name)),
+                                   QDateTime(QDate(2027, 3, 1), QTime(0, 0)),
+                                   QDateTime(QDate(2027, 4, 15), QTime(0, 0)), 7, "Paris"));
+            QVERIFY(finished.wait(60000));
+        }
+        QVERIFY(finished.at(0).at(0).toBool() && !finished.at(1).at(0).toBool());
+        QVERIFY(finished.at(1).at(1).toString().contains("none/moon.ics"));
+        QFile file(dir.filePath("moon.ics"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), run({"ics", "--from=2027-03-01", "--to=2027-04-15", "--name=Paris",
+                                      "--lat=48.85", "--lon=2.35"})
+                                     .out);
     }
 
 private:

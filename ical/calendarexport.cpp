@@ -1,0 +1,155 @@
+#include "ical/calendarexport.h"
+
+#include "astro/library.h"
+#include "ical/calendarfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimeZone>
+
+#include <cmath>
+
+namespace ical {
+
+namespace {
+
+QDate dayOf(const QDateTime &pickerMidnight)
+{
+    return pickerMidnight.toLocalTime().date();
+}
+
+QDateTime pickerDay(const QDate &date)
+{
+    return date.startOfDay(Qt::LocalTime);
+}
+
+} // namespace
+
+CalendarExport::CalendarExport(QObject *parent)
+    : QObject(parent)
+{}
+
+CalendarExport::~CalendarExport()
+{
+    m_cancel = true;
+    m_tasks.close();
+}
+
+void CalendarExport::setCalculation(astro::Calculation *calculation)
+{
+    if (m_calculation == calculation)
+        return;
+    m_calculation = calculation;
+    emit calculationChanged(calculation);
+}
+
+QVariantMap CalendarExport::presetRange(int choice) const
+{
+    const QDate today = QDate::currentDate();
+    QDate from = today, to;
+    if (choice == 0) {
+        from = QDate(today.year(), today.month(), 1);
+        to = from.addMonths(1).addDays(-1);
+    } else {
+        to = today.addMonths(choice == 1 ? 3 : 12).addDays(-1);
+    }
+    return {{QStringLiteral("from"), pickerDay(from)}, {QStringLiteral("to"), pickerDay(to)}};
+}
+
+QString CalendarExport::rangeError(const QDateTime &from, const QDateTime &to) const
+{
+    const QDate first = dayOf(from), last = dayOf(to);
+    if (last < first)
+        return tr("The last day lies before the first.");
+    if (!ical::rangeError(first, last).isEmpty())
+        return tr("Choose at most %1 years between %2 and %3.")
+            .arg(MaximumYears)
+            .arg(astro::FirstEphemerisYear)
+            .arg(astro::LastEphemerisYear);
+    return QString();
+}
+
+bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
+                           const QString &placeName)
+{
+    astro::Calculation *calculation = m_calculation;
+    if (m_busy || !calculation)
+        return false;
+    Request request;
+    request.place = calculation->observer();
+    request.placeName = placeName;
+    request.zone = QTimeZone::systemTimeZone();
+    request.from = dayOf(from);
+    request.to = dayOf(to);
+    request.kinds = kinds;
+    QString path = file.isLocalFile() ? file.toLocalFile() : file.toString();
+    // Calendar programs know the file by its suffix; not every save dialog adds it.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ics");
+
+    m_cancel = false;
+    m_busy = true;
+    emit busyChanged(true);
+    setProgress(0.0);
+    calculation->beginUse();
+    m_tasks.run([this, calculation, request, path] {
+        int shown = 0;
+        const CalendarFile made
+            = exportCalendar(*calculation, request, &m_cancel, [this, &shown](double done) {
+                  // Whole percents only: the scene need not hear of every event.
+                  const int percent = int(std::floor(done * 100.0));
+                  if (percent == shown)
+                      return;
+                  shown = percent;
+                  QMetaObject::invokeMethod(
+                      this, [this, done] { setProgress(done); }, Qt::QueuedConnection);
+              });
+        calculation->endUse();
+        bool ok = false;
+        QString message;
+        if (made.cancelled) {
+            ok = false;
+        } else if (made.text.isEmpty()) {
+            message = tr("The calendar could not be made: %1.").arg(made.error);
+        } else {
+            // Written beside the old file and put in its place only when complete, so a failed
+            // export never leaves a calendar cut short.
+            QSaveFile out(path);
+            if (out.open(QIODevice::WriteOnly) && out.write(made.text) == made.text.size()
+                && out.commit()) {
+                ok = true;
+                message = tr("The calendar was saved as\n%1").arg(QDir::toNativeSeparators(path));
+            } else {
+                message = tr("%1 could not be written: %2")
+                              .arg(QDir::toNativeSeparators(path), out.errorString());
+            }
+        }
+        QMetaObject::invokeMethod(
+            this, [this, ok, message] { end(ok, message); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void CalendarExport::cancel()
+{
+    m_cancel = true;
+}
+
+void CalendarExport::setProgress(double progress)
+{
+    if (progress == m_progress)
+        return;
+    m_progress = progress;
+    emit progressChanged(progress);
+}
+
+void CalendarExport::end(bool ok, const QString &message)
+{
+    setProgress(ok ? 1.0 : m_progress);
+    m_busy = false;
+    emit busyChanged(false);
+    emit finished(ok, message);
+}
+
+} // namespace ical
