@@ -397,7 +397,32 @@ QDateTime UI::localTime() const
 
 QString UI::formatDateTime(const QDateTime &value, const QString &format) const
 {
-    return value.toString(format);
+    return astro::Zone().toZone(value).toString(format);
+}
+
+QString UI::formatDay(const QDateTime &localMidnight, const QString &format) const
+{
+    return localMidnight.toLocalTime().toString(format);
+}
+
+QDateTime UI::parseDay(const QString &text, const QString &format) const
+{
+    const QDateTime typed = QDateTime::fromString(text, format);
+    return typed.isValid() ? astro::Zone(QTimeZone()).startOfDay(typed.date()) : typed;
+}
+
+QDateTime UI::fromDay(const QDateTime &localMidnight) const
+{
+    if (!localMidnight.isValid())
+        return QDateTime();
+    return astro::Zone().startOfDay(localMidnight.toLocalTime().date());
+}
+
+QDateTime UI::dayOf(const QDateTime &time) const
+{
+    if (!time.isValid())
+        return QDateTime();
+    return QDateTime(astro::Zone().toZone(time).date(), QTime(12, 0), Qt::LocalTime);
 }
 
 QString UI::formatDegrees(double angle) const
@@ -427,12 +452,17 @@ QDateTime UI::addDays(const QDateTime &value, int days) const
 
 QDateTime UI::parseDateTime(const QString &text, const QString &format) const
 {
-    return QDateTime::fromString(text, format);
+    const QDateTime typed = QDateTime::fromString(text, format);
+    if (!typed.isValid())
+        return typed;
+    return astro::Zone().at(typed.date(), typed.time());
 }
 
 QDateTime UI::addMonths(const QDateTime &value, int months) const
 {
-    return value.addMonths(months);
+    const astro::Zone zone;
+    const QDateTime shown = zone.toZone(value);
+    return zone.at(shown.date().addMonths(months), shown.time());
 }
 
 QDateTime UI::fromDate(const QDateTime &utcMidnight) const
@@ -445,7 +475,7 @@ QDateTime UI::fromDate(const QDateTime &utcMidnight) const
 QString UI::formatLocalized(const QDateTime &value, const QString &format,
                             const QString &localeName) const
 {
-    return QLocale(localeName).toString(value, format);
+    return QLocale(localeName).toString(astro::Zone().toZone(value), format);
 }
 
 QDateTime UI::dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const

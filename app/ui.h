@@ -69,7 +69,20 @@ public:
     Q_INVOKABLE void hideMessageBox();
     Q_INVOKABLE QPoint getAbsolutePosition(QQuickItem *item) const;
     Q_INVOKABLE QDateTime localTime() const;
+    // Every time the scene shows goes through here, on the clock of the zone times are shown in
+    // (astro::Zone: this computer's, or the place's when chosen).
     Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const;
+    // A calendar day as the scene's date pickers hold it (this computer's midnight), formatted
+    // as that day whatever zone times are shown in.
+    Q_INVOKABLE QString formatDay(const QDateTime &localMidnight, const QString &format) const;
+    // A typed day as the date pickers hold it (this computer's midnight); invalid when the text
+    // does not match.
+    Q_INVOKABLE QDateTime parseDay(const QString &text, const QString &format) const;
+    // That day's first instant on the clock times are shown in.
+    Q_INVOKABLE QDateTime fromDay(const QDateTime &localMidnight) const;
+    // The day on the shown clock of a moment, as a QDate property wants it assigned: the scene
+    // turns a Date into a QDate by this computer's clock, so the answer is that day's noon here.
+    Q_INVOKABLE QDateTime dayOf(const QDateTime &time) const;
     Q_INVOKABLE QString formatDegrees(double angle) const;
     Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
     Q_INVOKABLE QString getClipboardText() const;
@@ -77,7 +90,7 @@ public:
     // Whether scale option `index` fits the screen that setScaleIndex measures against; one
     // that does not is lowered when chosen.
     Q_INVOKABLE bool scaleOptionFits(int index) const;
-    // Calendar-day steps and parsing in local time, kept out of JavaScript's Date.
+    // Calendar-day steps and parsing on the shown clock, kept out of JavaScript's Date.
     Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const;
     // An invalid date-time (NaN in the scene) when the text does not match the format exactly.
     Q_INVOKABLE QDateTime parseDateTime(const QString &text, const QString &format) const;

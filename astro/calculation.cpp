@@ -205,7 +205,7 @@ Calculation::Sky Calculation::sky() const
 
 bool Calculation::isCurrent(Ephemeris *e) const
 {
-    return e && e->observer() == observer();
+    return e && e->observer() == observer() && e->zone() == zone().id();
 }
 
 Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
@@ -217,6 +217,7 @@ Ephemeris *Calculation::computeEphemeris(const QDateTime &time)
     // One body, observer and clock for the whole ephemeris, recorded in it.
     const Sky sky = this->sky();
     e->setObserver(sky.observer);
+    e->setZone(sky.zone.id());
     const int failures = libraryFailures();
 
     const double jd = julianDay(time);
@@ -352,6 +353,7 @@ void Calculation::fillReduced(Ephemeris *e, const Sky &sky, const QDateTime &tim
     locker.unlock();
     e->setTime(time);
     e->setObserver(sky.observer);
+    e->setZone(sky.zone.id());
     e->setPrevNewMoon(prevNewMoon);
     e->setNextNewMoon(nextNewMoon);
     e->setLongitude(body);

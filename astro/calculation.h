@@ -81,8 +81,8 @@ public:
     // The same on the calling thread; the caller owns the result. Null (and a log line) when the
     // library could not complete it (outside its data files).
     Ephemeris *computeEphemeris(const QDateTime &time);
-    // True when the ephemeris was computed for the observer set now: a result that arrives after
-    // a change of place belongs to the place before.
+    // True when the ephemeris was computed for the observer and zone set now: a result that
+    // arrives after a change of place or zone belongs to the one before.
     Q_INVOKABLE bool isCurrent(astro::Ephemeris *e) const;
 
     Position bodyPosition(double jd);

@@ -41,8 +41,8 @@ public:
 };
 
 // One day of the calendar grid: the Moon at the day's start and at 23:59, the run that
-// computed it and the place it was computed for. Values only, so that nothing the interface
-// reads is written by a worker.
+// computed it and the place and zone it was computed for. Values only, so that nothing the
+// interface reads is written by a worker.
 struct CalendarEntry
 {
     Q_GADGET
@@ -56,6 +56,7 @@ public:
     CalendarMoment second;
     qlonglong version = 0;
     Position observer;
+    QByteArray zone; // the clock its days were cut on
 };
 
 } // namespace astro

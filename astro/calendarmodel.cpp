@@ -151,6 +151,7 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
         entry.second = moment(zone.at(day, QTime(23, 59)));
         entry.version = version;
         entry.observer = sky.observer;
+        entry.zone = sky.zone.id();
         store(i, entry);
         emit entryChanged(i, entry);
     }
@@ -190,7 +191,7 @@ bool CalendarModel::isCurrent(const CalendarEntry &entry) const
 {
     const Calculation *calculation = m_calculation;
     return entry.version == m_entriesVersion && calculation
-           && entry.observer == calculation->observer();
+           && entry.observer == calculation->observer() && entry.zone == calculation->zone().id();
 }
 
 } // namespace astro

@@ -40,8 +40,9 @@ public:
     qlonglong entriesVersion() const { return m_entriesVersion; }
     // The latest entry of a grid day.
     CalendarEntry entry(int index) const;
-    // True for an entry of the latest run, computed for the calculation's observer now: the
-    // grid takes no other (a run for the place before, or one a newer run superseded).
+    // True for an entry of the latest run, computed for the calculation's observer and zone now:
+    // the grid takes no other (a run for the place or zone before, or one a newer run
+    // superseded).
     Q_INVOKABLE bool isCurrent(const astro::CalendarEntry &entry) const;
 
     void setCalculation(Calculation *calculation);

@@ -2,6 +2,7 @@
 
 #include "astro/position.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QObject>
 
@@ -71,6 +72,8 @@ public:
     double zodiacDegrees() const;
     int lunarDay() const;
     Position observer() const { return m_observer; }
+    // The zone its times were read on (an IANA id, empty for this computer's).
+    QByteArray zone() const { return m_zone; }
 
     void setTime(const QDateTime &v) { m_time = v; }
     void setPrevNewMoon(const QDateTime &v) { m_prevNewMoon = v; }
@@ -95,6 +98,7 @@ public:
     void setIllumination(double v) { m_illumination = v; }
     void setAyanamsa(double v) { m_ayanamsa = v; }
     void setObserver(const Position &v) { m_observer = v; }
+    void setZone(const QByteArray &v) { m_zone = v; }
 
 private:
     QDateTime m_time;
@@ -121,6 +125,7 @@ private:
     double m_illumination = -1.0;
     double m_ayanamsa = -1.0;
     Position m_observer;
+    QByteArray m_zone;
 };
 
 } // namespace astro

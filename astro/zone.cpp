@@ -1,25 +1,90 @@
 #include "astro/zone.h"
 
+#include <QMutex>
+
 namespace astro {
+
+namespace {
+
+// Read by workers while the window may choose another; QTimeZone is shared data, so a copy is
+// taken under the lock.
+QMutex shownLock;
+QTimeZone shownZone;
+
+} // namespace
+
+Zone::Zone()
+{
+    QMutexLocker locker(&shownLock);
+    m_zone = shownZone;
+}
+
+Zone::Zone(const QTimeZone &zone)
+    : m_zone(zone)
+{}
+
+bool Zone::setShown(const QByteArray &ianaId)
+{
+    QTimeZone zone;
+    if (!ianaId.isEmpty()) {
+        if (!QTimeZone::isTimeZoneIdAvailable(ianaId))
+            return false;
+        zone = QTimeZone(ianaId);
+    }
+    QMutexLocker locker(&shownLock);
+    shownZone = zone;
+    return true;
+}
+
+QByteArray Zone::shownId()
+{
+    return Zone().id();
+}
+
+QByteArray Zone::id() const
+{
+    return m_zone.isValid() ? m_zone.id() : QByteArray();
+}
+
+QString Zone::label(const QDateTime &at) const
+{
+    if (!m_zone.isValid() || m_zone.id() == QTimeZone::systemTimeZoneId())
+        return QString();
+    const QDateTime here = at.isValid() ? at : QDateTime::currentDateTimeUtc();
+    const QString offset = m_zone.displayName(here, QTimeZone::OffsetName);
+    const QString abbreviation = m_zone.abbreviation(here);
+    // Many zones have no letters of their own: "+04" says nothing the offset does not.
+    const bool letters = !abbreviation.isEmpty() && abbreviation.at(0).isLetter()
+                         && !abbreviation.startsWith(QLatin1String("UTC"))
+                         && !abbreviation.startsWith(QLatin1String("GMT"));
+    return letters ? abbreviation + QStringLiteral(", ") + offset : offset;
+}
+
+QDateTime Zone::make(const QDate &date, const QTime &clock) const
+{
+    return m_zone.isValid() ? QDateTime(date, clock, m_zone)
+                            : QDateTime(date, clock, Qt::LocalTime);
+}
 
 QDateTime Zone::startOfDay(const QDate &date) const
 {
-    return date.startOfDay(Qt::LocalTime);
+    return m_zone.isValid() ? date.startOfDay(m_zone) : date.startOfDay(Qt::LocalTime);
 }
 
 QDateTime Zone::at(const QDate &date, const QTime &clock) const
 {
-    const QDateTime t(date, clock, Qt::LocalTime);
-    if (t.isValid() || !date.isValid() || !clock.isValid())
+    const QDateTime t = make(date, clock);
+    if ((t.isValid() && t.date() == date && t.time() == clock) || !date.isValid()
+        || !clock.isValid())
         return t;
     // A day step from the day before lands past the skip by as much as the time lies in it.
-    const QDateTime stepped = QDateTime(date.addDays(-1), clock, Qt::LocalTime).addDays(1);
+    const QDateTime stepped = make(date.addDays(-1), clock).addDays(1);
     return stepped.isValid() && stepped.date() == date ? stepped : startOfDay(date);
 }
 
 QDateTime Zone::toZone(const QDateTime &time) const
 {
-    return time.toLocalTime();
+    return m_zone.isValid() ? time.toTimeZone(m_zone) : time.toLocalTime();
 }
 
 QDateTime Zone::addDays(const QDateTime &time, int days) const

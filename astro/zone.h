@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <QTimeZone>
 
 namespace astro {
 
 // The clock on which the engine reads and writes wall-clock times. Every local date-time the
-// engine builds or hands out passes through one of these, so that another zone (a place's own,
-// say) can later be carried through in one value. For now it is the system's local time.
+// engine builds or hands out passes through one of these, and so does every time the window
+// shows or reads: the zone is chosen in one place (setShown) and the whole program follows.
+// Unless another is chosen it is this computer's own zone.
 //
 // A zone's clock may skip a stretch (daylight saving starting at 00:00 skips 00:00 to 01:00),
 // so a date's midnight need not exist: a QDateTime built from it is invalid and would later be
@@ -16,6 +19,23 @@ namespace astro {
 class Zone
 {
 public:
+    // The zone in which times are shown and read now.
+    Zone();
+    // A zone of its own; an invalid one stands for this computer's.
+    explicit Zone(const QTimeZone &zone);
+
+    // Chooses the zone every Zone() follows: an IANA id, or empty for this computer's. An id
+    // this system does not know changes nothing and returns false.
+    static bool setShown(const QByteArray &ianaId);
+    static QByteArray shownId();
+
+    // The IANA id, empty for this computer's zone.
+    QByteArray id() const;
+    // Blank for this computer's zone (chosen or by name); otherwise how the zone is called at that moment: its
+    // abbreviation and UTC offset ("JST, UTC+09:00"), the offset alone where the abbreviation
+    // is only the offset again.
+    QString label(const QDateTime &at) const;
+
     // The first existing instant of the date.
     QDateTime startOfDay(const QDate &date) const;
     // The date at the wall-clock time; a time the clock skips is read with the offset in force
@@ -26,6 +46,11 @@ public:
     QDateTime toZone(const QDateTime &time) const;
     // The same wall-clock time `days` calendar days away, moved as at() moves a skipped time.
     QDateTime addDays(const QDateTime &time, int days) const;
+
+private:
+    QDateTime make(const QDate &date, const QTime &clock) const;
+
+    QTimeZone m_zone;
 };
 
 // The time with its seconds and milliseconds dropped, on its own clock.

@@ -102,7 +102,7 @@ QJsonDocument places(const QString &placeFolder, const Options &options)
         return QJsonDocument();
     QJsonArray found;
     for (const geo::Location &place :
-         tables.search(options.query.toLower(), geo::Location(), options.results)) {
+         tables.search(options.query, geo::Location(), options.results)) {
         found.append(QJsonObject({{QStringLiteral("name"), place.name()},
                                   {QStringLiteral("region"), place.region()},
                                   {QStringLiteral("country"), place.country()},

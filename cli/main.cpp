@@ -3,6 +3,7 @@
 #include "astro/calculation.h"
 #include "astro/library.h"
 #include "astro/module.h"
+#include "astro/zone.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "global/object.h"
@@ -47,7 +48,7 @@ int writeCalendar(astro::Calculation &calculation, const cli::Options &options)
     ical::Request request;
     request.place = astro::Position(options.longitude, options.latitude, options.altitude);
     request.placeName = options.name;
-    request.zone = QTimeZone::systemTimeZone();
+    request.zone = options.zone.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(options.zone);
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;
@@ -87,7 +88,8 @@ int main(int argc, char **argv)
             "                           [--events void,ingress,phase,lunarday,rise,set]\n"
             "                           [--name TEXT] [PLACE]\n"
             "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
-            "Times are local (the TZ environment variable chooses the zone); output is JSON.\n"
+            "Every command takes --zone ZONE, an IANA name such as Europe/Paris: times are read\n"
+            "and shown in that zone (without it, the system's; TZ chooses that). Output is JSON.\n"
             "places lists the known places whose name contains QUERY, best match first.\n"
             "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
             "phase unless --events chooses); --name is the place's name in its events.\n"
@@ -119,6 +121,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    astro::Zone::setShown(options.zone);
     qInstallMessageHandler(keepLine);
     astro::setupEphemeris();
     astro::registerMetaTypes();

@@ -1,7 +1,10 @@
 #include "cli/options.h"
 
 #include "astro/library.h"
+#include "astro/zone.h"
 #include "ical/events.h"
+
+#include <QTimeZone>
 
 #include <cmath>
 
@@ -82,6 +85,8 @@ Options parse(const QStringList &arguments, const QDateTime &now)
         }
     }
 
+    // Read once the zone is known, which may come later on the line.
+    QString atText;
     const bool search = o.command == QLatin1String("search");
     const bool places = o.command == QLatin1String("places");
     const bool ics = o.command == QLatin1String("ics");
@@ -121,9 +126,13 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             }
             o.altitude = x;
         } else if (name == QLatin1String("--at") && o.command == QLatin1String("ephemeris")) {
-            o.at = QDateTime::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
-            if (!o.at.isValid() || !inRange(o.at.date())) {
-                o.error = invalidDate("date", value, "\"YYYY-MM-DD HH:MM\"");
+            atText = value;
+        } else if (name == QLatin1String("--zone")) {
+            o.zone = value.trimmed().toUtf8();
+            if (o.zone.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(o.zone)) {
+                o.error = QStringLiteral("unknown time zone '%1' (an IANA name such as "
+                                         "Europe/Paris)")
+                              .arg(value);
                 return o;
             }
         } else if ((name == QLatin1String("--from") && (search || ics))
@@ -171,6 +180,17 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             o.error = QStringLiteral("unknown option '%1'").arg(name);
             return o;
         }
+    }
+    const astro::Zone zone(o.zone.isEmpty() ? QTimeZone() : QTimeZone(o.zone));
+    o.at = zone.toZone(o.at);
+    if (!atText.isNull()) {
+        const QDateTime typed
+            = QDateTime::fromString(atText.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (!typed.isValid() || !inRange(typed.date())) {
+            o.error = invalidDate("date", atText, "\"YYYY-MM-DD HH:MM\"");
+            return o;
+        }
+        o.at = zone.at(typed.date(), typed.time());
     }
     if (search && !o.from.isValid())
         o.error = QStringLiteral("search needs --from YYYY-MM-DD");

@@ -24,6 +24,7 @@ struct Options
     int sign = -1;    // search: -1 for any
     int results = 10; // search, places
     QString query;    // places
+    QByteArray zone;  // an IANA id; empty for the system's zone (TZ)
     QString error;
 };
 

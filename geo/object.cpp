@@ -20,6 +20,7 @@ const QString regionKey = QStringLiteral("region");
 const QString nameKey = QStringLiteral("name");
 const QString longitudeKey = QStringLiteral("longitude");
 const QString latitudeKey = QStringLiteral("latitude");
+const QString placeTimeZoneKey = QStringLiteral("placeTimeZone");
 
 QString storedText(const QString &key)
 {
@@ -57,14 +58,16 @@ void Object::restoreLocation()
         return;
     }
     // No place was ever chosen (only a first start leaves the name empty): rather than the
-    // sea off Africa, the city of the system's time zone.
+    // sea off Africa, the city of the system's time zone. A custom place, or a city the files
+    // no longer list, takes its zone from the cities near.
     if (name.isEmpty()) {
         m_location = placeOfSystemZone();
     } else {
         double longitude = storedLongitude();
         double latitude = storedLatitude();
         normalizeCoordinates(longitude, latitude); // both finite: stored texts read as 0
-        m_location = Location(name, region, country, longitude, latitude);
+        m_location = Location(name, region, country, longitude, latitude, 0,
+                              m_places.zoneNear(longitude, latitude));
     }
     saveLocation();
 }
@@ -111,9 +114,38 @@ void Object::setLocation(const Location &newLocation)
         qCDebug(lcGeo) << "ignored a place without finite coordinates:" << newLocation;
         return;
     }
-    m_location = newLocation;
+    changeLocation(newLocation);
+}
+
+void Object::changeLocation(const Location &location)
+{
+    const QString zone = timeZone();
+    m_location = location;
     saveLocation();
     emit locationChanged(m_location);
+    if (timeZone() != zone)
+        emit timeZoneChanged(timeZone());
+}
+
+bool Object::placeTimeZone() const
+{
+    return global::Object::instance()->readSetting(settingsGroup, placeTimeZoneKey, false).toBool();
+}
+
+void Object::setPlaceTimeZone(bool place)
+{
+    if (place == placeTimeZone())
+        return;
+    const QString zone = timeZone();
+    global::Object::instance()->writeSetting(settingsGroup, placeTimeZoneKey, place);
+    emit placeTimeZoneChanged(place);
+    if (timeZone() != zone)
+        emit timeZoneChanged(timeZone());
+}
+
+QString Object::timeZone() const
+{
+    return placeTimeZone() ? m_location.zone() : QString();
 }
 
 QString Object::storedCountry() const
@@ -186,24 +218,23 @@ void Object::setCustomLocation(double longitude, double latitude)
     // globe is brought onto it, so the place shown is the place computed.
     if (!normalizeCoordinates(longitude, latitude))
         return;
-    m_location = Location(QStringLiteral("Custom city"), QString(), QString(), longitude, latitude);
-    saveLocation();
-    emit locationChanged(m_location);
+    // Typed coordinates have no city: the nearest city's zone, if one is near, stands in.
+    changeLocation(Location(QStringLiteral("Custom city"), QString(), QString(), longitude,
+                            latitude, 0, m_places.zoneNear(longitude, latitude)));
 }
 
 void Object::search(const QString &searchString)
 {
     // The place is copied here, on the thread that changes it, so the search reads a
     // consistent one.
-    const QString query = searchString.toLower();
     const Location current = m_location;
-    m_tasks.run([this, query, current] { doSearch(query, current); });
+    m_tasks.run([this, searchString, current] { doSearch(searchString, current); });
 }
 
-void Object::doSearch(const QString &lowerQuery, const Location &current)
+void Object::doSearch(const QString &query, const Location &current)
 {
     QMutexLocker locker(&m_mutex);
-    m_results = m_places.search(lowerQuery, current);
+    m_results = m_places.search(query, current);
     // Nobody would take the list, so nobody would free it.
     static const QMetaMethod completed = QMetaMethod::fromSignal(&Object::searchCompleted);
     if (!isSignalConnected(completed))

@@ -22,6 +22,12 @@ class Object : public QObject
     Q_PROPERTY(QString storedName READ storedName NOTIFY storedNameChanged)
     Q_PROPERTY(double storedLongitude READ storedLongitude NOTIFY storedLongitudeChanged)
     Q_PROPERTY(double storedLatitude READ storedLatitude NOTIFY storedLatitudeChanged)
+    // The setting "times shown in": false for this computer's zone, true for the place's.
+    Q_PROPERTY(
+        bool placeTimeZone READ placeTimeZone WRITE setPlaceTimeZone NOTIFY placeTimeZoneChanged)
+    // The zone times are shown in: the place's (a city's own, or for typed coordinates the
+    // nearest city's) when chosen and known, otherwise empty for this computer's.
+    Q_PROPERTY(QString timeZone READ timeZone NOTIFY timeZoneChanged)
 
 public:
     // Loads the place files from the resource folder and restores the stored place.
@@ -39,6 +45,9 @@ public:
     QString storedName() const;
     double storedLongitude() const;
     double storedLatitude() const;
+    bool placeTimeZone() const;
+    void setPlaceTimeZone(bool place);
+    QString timeZone() const;
 
 signals:
     void locationChanged(Location location);
@@ -47,6 +56,8 @@ signals:
     void storedNameChanged(QString storedName);
     void storedLongitudeChanged(double storedLongitude);
     void storedLatitudeChanged(double storedLatitude);
+    void placeTimeZoneChanged(bool placeTimeZone);
+    void timeZoneChanged(QString timeZone);
     // Emitted on a pool thread. The list lives in this object's thread and belongs to the QML
     // engine (or, for a C++ receiver, to the receiver).
     void searchCompleted(LocationList *locationList);
@@ -56,6 +67,8 @@ signals:
 public:
     Q_INVOKABLE void setLocationIndex(int index);
     Q_INVOKABLE void search(const QString &searchString);
+    // A name as the search compares it (geo::foldedName), for the scene to match answers.
+    Q_INVOKABLE QString foldedName(const QString &name) const { return geo::foldedName(name); }
     // With the size of one of the map's pixels in degrees, the answer is the place a click there
     // means (Places::pick); without, the nearest city.
     Q_INVOKABLE void searchCoords(double longitude, double latitude, double pixelLongitude = 0.0,
@@ -69,9 +82,11 @@ private:
     // The known city of the system's time zone, or the unnamed place at 0, 0.
     Location placeOfSystemZone() const;
     void saveLocation();
+    // Sets the place, keeping timeZone's signal true to it.
+    void changeLocation(const Location &location);
     void setCustomLocation(double longitude, double latitude);
     double storedCoordinate(const QString &key) const;
-    void doSearch(const QString &lowerQuery, const Location &current);
+    void doSearch(const QString &query, const Location &current);
     void doSearchCoords(double longitude, double latitude, double pixelLongitude,
                         double pixelLatitude);
 

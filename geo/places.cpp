@@ -99,6 +99,36 @@ void logSkipped(const QString &fileName, int skipped)
 
 } // namespace
 
+QString foldedName(const QString &text)
+{
+    // Most names are plain ASCII: lower-cased and done, which keeps loading the table quick.
+    const bool ascii
+        = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return text.toLower();
+    // Letters with no decomposition that people type as plain ones: ß æ œ ø ł đ and dotless ı.
+    static const struct
+    {
+        char16_t letter;
+        const char *plain;
+    } spellings[] = {{u'\u00df', "ss"}, {u'\u00e6', "ae"}, {u'\u0153', "oe"}, {u'\u00f8', "o"},
+                     {u'\u0142', "l"},  {u'\u0111', "d"},  {u'\u0131', "i"}};
+    QString result;
+    result.reserve(text.size());
+    for (QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        c = c.toCaseFolded();
+        const auto *spelling = std::find_if(std::begin(spellings), std::end(spellings),
+                                            [c](const auto &s) { return s.letter == c.unicode(); });
+        if (spelling != std::end(spellings))
+            result += QLatin1String(spelling->plain);
+        else
+            result += c;
+    }
+    return result;
+}
+
 QString Places::normalizedCode(QStringView code)
 {
     return code.toString().toLower().simplified();
@@ -271,7 +301,7 @@ bool Places::loadCities(const QString &fileName)
                 zone = *zones.insert(zoneField.toString());
         }
         const QString name = fields[1].toString();
-        keys.append(name.toLower());
+        keys.append(foldedName(name));
         cities.append(Location(name, hasRegion ? region : QString(), *country, longitude, latitude,
                                population, count == 7 ? zone : QString()));
     });
@@ -341,7 +371,7 @@ QString Places::regionName(const QString &countryCode, const QString &regionCode
 
 Location Places::find(const QString &name, const QString &region, const QString &country) const
 {
-    const QString key = name.toLower();
+    const QString key = foldedName(name);
     // The index holds positions; their keys are what it is ordered by.
     auto it = std::lower_bound(
         m_index.cbegin(), m_index.cend(), key,
@@ -351,7 +381,9 @@ Location Places::find(const QString &name, const QString &region, const QString 
     Location found;
     for (; it != m_index.cend() && m_cityKeys.at(*it) == key; ++it) {
         const Location &city = m_cities.at(*it);
-        if (city.region().toLower() == lowerRegion && city.country().toLower() == lowerCountry)
+        // The key leaves accents aside; the name as stored keeps them.
+        if (city.name().compare(name, Qt::CaseInsensitive) == 0
+            && city.region().toLower() == lowerRegion && city.country().toLower() == lowerCountry)
             found = city;
     }
     return found;
@@ -363,12 +395,12 @@ bool Places::contains(const QString &name, const QString &region, const QString 
     return !find(name, region, country).country().isEmpty();
 }
 
-QVector<Location> Places::search(const QString &lowerQuery, const Location &current,
-                                 int limit) const
+QVector<Location> Places::search(const QString &query, const Location &current, int limit) const
 {
+    const QString lowerQuery = foldedName(query);
     // Prepared once for the whole walk rather than for every name.
     const QStringMatcher matcher(lowerQuery);
-    const QString currentName = current.name().toLower();
+    const QString currentName = foldedName(current.name());
     QVector<Location> result;
     if (limit > 0 && !current.name().isEmpty()
         && (lowerQuery.isEmpty() || matcher.indexIn(currentName) >= 0))
@@ -436,16 +468,7 @@ Location Places::nearest(double longitude, double latitude) const
 Location Places::placeForZone(double longitude, double latitude, const QString &cityName) const
 {
     constexpr double reach = 1.0;
-    // Only the few cities within reach are folded.
-    const auto folded = [](const QString &text) {
-        QString result;
-        for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-            if (c.category() != QChar::Mark_NonSpacing)
-                result += c;
-        }
-        return result.toCaseFolded();
-    };
-    const QString wanted = folded(cityName);
+    const QString wanted = foldedName(cityName);
     double bestDistance = reach;
     int best = -1;
     for (int i = 0; i < m_cities.size(); ++i) {
@@ -453,7 +476,7 @@ Location Places::placeForZone(double longitude, double latitude, const QString &
         const double distance
             = std::abs(city.longitude() - longitude) + std::abs(city.latitude() - latitude);
         if (distance <= bestDistance && (best < 0 || distance < bestDistance)
-            && folded(city.name()) == wanted) {
+            && m_cityKeys.at(i) == wanted) {
             bestDistance = distance;
             best = i;
         }
@@ -505,6 +528,31 @@ Location Places::pick(double longitude, double latitude, double pixelLongitude,
     if (best < 0)
         return nearest(longitude, latitude);
     return m_cities.at(best);
+}
+
+QString Places::zoneNear(double longitude, double latitude) const
+{
+    constexpr double reachKm = 300.0;
+    constexpr double kmPerDegree = 111.2;
+    const double east = std::cos(latitude * M_PI / 180.0);
+    double best = reachKm * reachKm;
+    QString zone;
+    // Short distances: the plane of the point's latitude is close enough.
+    for (const Location &city : m_cities) {
+        double dx = city.longitude() - longitude;
+        if (dx > 180.0)
+            dx -= 360.0;
+        else if (dx < -180.0)
+            dx += 360.0;
+        dx *= kmPerDegree * east;
+        const double dy = (city.latitude() - latitude) * kmPerDegree;
+        const double d = dx * dx + dy * dy;
+        if (d < best && !city.zone().isEmpty()) {
+            best = d;
+            zone = city.zone();
+        }
+    }
+    return zone;
 }
 
 } // namespace geo

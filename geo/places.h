@@ -9,6 +9,11 @@
 
 namespace geo {
 
+// A name as searches compare it: lower-cased, accents and other marks dropped, and the few
+// letters without a decomposition spelt as people type them ("Zürich", "Łódź" and "São Paulo"
+// become "zurich", "lodz" and "sao paulo").
+QString foldedName(const QString &text);
+
 // The place tables read from the three place files. Filled once by load() and only read
 // afterwards, so any number of threads may query them at the same time.
 class Places
@@ -37,16 +42,19 @@ public:
     // The last city in file order matching as contains() does, or the empty place.
     Location find(const QString &name, const QString &region, const QString &country) const;
 
-    // The named current place first if its name contains lowerQuery, then the cities whose
-    // lower-cased name contains it, leaving out the current place's namesakes in its country:
-    // exact names first, then names that begin with the text, then the rest, each group by
-    // population, largest first; at most limit entries.
-    QVector<Location> search(const QString &lowerQuery, const Location &current,
+    // The named current place first if its name contains the query, then the cities whose
+    // name contains it, both compared as foldedName() gives them, leaving out the current place's
+    // namesakes in its country: exact names first, then names that begin with the text, then the
+    // rest, each group by population, largest first; at most limit entries.
+    QVector<Location> search(const QString &query, const Location &current,
                              int limit = searchLimit) const;
     // The first city in search order with the least sum of the absolute differences of
     // longitude and latitude, if that sum is at most 30 degrees; otherwise the empty place at
     // 360, 360.
     Location nearest(double longitude, double latitude) const;
+    // The zone of the nearest city within 300 km that has one, or empty: typed coordinates
+    // have no city of their own, and a zone from farther away is more likely wrong than not.
+    QString zoneNear(double longitude, double latitude) const;
     // The city a time zone stands for: of the cities within a degree (as nearest() measures)
     // of the zone's principal location that bear the zone's city name, letter case and accents
     // aside, the nearest; without one, nearest(). The nearest city alone is often a district
@@ -66,9 +74,9 @@ public:
 
 private:
     QVector<Location> m_cities;
-    // Lower-cased names of m_cities, in the same order, so a search lower-cases nothing.
+    // Folded names of m_cities, in the same order, so a search folds nothing but the query.
     QVector<QString> m_cityKeys;
-    // The city name index: positions in m_cities ordered by lower-cased name and, within one
+    // The city name index: positions in m_cities ordered by folded name and, within one
     // name, by file order; looked up by binary search.
     QVector<int> m_index;
     QMap<QString, QString> m_countries;

@@ -1,6 +1,7 @@
 #include "ical/calendarexport.h"
 
 #include "astro/library.h"
+#include "astro/zone.h"
 #include "ical/calendarfile.h"
 
 #include <QDir>
@@ -46,7 +47,7 @@ void CalendarExport::setCalculation(astro::Calculation *calculation)
 
 QVariantMap CalendarExport::presetRange(int choice) const
 {
-    const QDate today = QDate::currentDate();
+    const QDate today = astro::Zone().toZone(QDateTime::currentDateTime()).date();
     QDate from = today, to;
     if (choice == 0) {
         from = QDate(today.year(), today.month(), 1);
@@ -79,7 +80,9 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     Request request;
     request.place = calculation->observer();
     request.placeName = placeName;
-    request.zone = QTimeZone::systemTimeZone();
+    // The zone the window shows times in.
+    const QByteArray shown = astro::Zone::shownId();
+    request.zone = shown.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(shown);
     request.from = dayOf(from);
     request.to = dayOf(to);
     request.kinds = kinds;

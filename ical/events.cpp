@@ -35,9 +35,9 @@ public:
         , m_cancel(cancel)
         , m_progress(progress)
     {
-        m_sky.body = astro::Planet::MOON;
-        m_sky.observer = request.place;
         const QTimeZone zone = request.zone.isValid() ? request.zone : QTimeZone::utc();
+        // Instants are cut to their minute on the clock they are written on.
+        m_sky = {astro::Planet::MOON, request.place, astro::Zone(zone)};
         m_begin = request.from.startOfDay(zone);
         m_end = request.to.addDays(1).startOfDay(zone);
         m_jdBegin = astro::julianDay(m_begin);

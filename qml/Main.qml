@@ -37,8 +37,8 @@ Rectangle {
     property bool completed: false
 
     function showPanelDayInCalendar() {
-        window.calendarModel.selectedDate = panel.dateTime
-        window.calendarModel.activeMonth = panel.dateTime
+        window.calendarModel.selectedDate = UI.dayOf(panel.dateTime)
+        window.calendarModel.activeMonth = UI.dayOf(panel.dateTime)
     }
 
     // The calendar follows every move of the panel by the user. The clock's minute tick moves it
@@ -84,6 +84,22 @@ Rectangle {
         target: window.calendarModel
         function onSelectedDateChanged() {
             panel.dateTime = UI.dateTimeOnDay(panel.dateTime, window.calendarModel.selectedDate)
+        }
+    }
+    // The whole program shows and reads times in the zone the location service names.
+    Binding {
+        target: Astro
+        property: "timeZone"
+        value: Geo.timeZone
+    }
+    // Another zone moves every day's start: both compute again.
+    Connections {
+        target: Astro
+        function onTimeZoneChanged() {
+            if (!window.completed)
+                return
+            window.calendarModel.refresh()
+            panel.refresh()
         }
     }
     // Another place: both compute again. Binding the first place at start-up is not a move.

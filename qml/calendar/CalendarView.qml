@@ -55,8 +55,9 @@ FocusScope {
         }
     }
 
-    // Only entries of the model's latest run for the place set now are taken: a run that a
-    // newer one superseded, or one for the place before, is left for the newer run to refill.
+    // Only entries of the model's latest run for the place and zone set now are taken: a run
+    // that a newer one superseded, or one for the place or zone before, is left for the newer
+    // run to refill.
     function receive(index, entry) {
         var cell = cells.itemAt(index)
         var version = entry.version
@@ -100,14 +101,14 @@ FocusScope {
         var day = dayForKey(event.key, selectedDay())
         if (!day)
             return
-        model.selectedDate = day
+        model.selectedDate = UI.dayOf(day)
         event.accepted = true
     }
 
     Connections {
         target: root.model
         function onEntryChanged(index, entry) { root.receive(index, entry) }
-        function onSelectedDateChanged() { root.model.activeMonth = root.selectedDay() }
+        function onSelectedDateChanged() { root.model.activeMonth = UI.dayOf(root.selectedDay()) }
     }
 
     Loader {

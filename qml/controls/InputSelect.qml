@@ -43,12 +43,12 @@ InputFrame {
 
     // month/day/year; any text that is not such a date stands for now.
     function dateFromText(text) {
-        var parsed = UI.parseDateTime(text, "M/d/yyyy")
+        var parsed = UI.parseDay(text, "M/d/yyyy")
         return isNaN(parsed.getTime()) ? clock() : parsed
     }
 
     function dateText(date) {
-        return UI.formatDateTime(date, "MM/dd/yyyy")
+        return UI.formatDay(date, "MM/dd/yyyy")
     }
 
     // The picked date becomes the committed text and the text shown.
@@ -254,7 +254,7 @@ InputFrame {
                                                                        : Colors.Background.Lighter
                     Text {
                         anchors.centerIn: parent
-                        text: UI.formatDateTime(styleData.date, "d")
+                        text: UI.formatDay(styleData.date, "d")
                         color: styleData.visibleMonth ? "black" : Colors.Label.Grey
                         font.pixelSize: UI.fontSize(11 * UI.ppp)
                     }

@@ -47,8 +47,9 @@ Rectangle {
     }
 
     // Results arrive in the order their workers finish, not in the order they were asked for:
-    // after a few quick steps or a change of place an older request can come in last. Only the
-    // moment shown now, for the place set now, is taken; the others are left to the collector.
+    // after a few quick steps or a change of place or zone an older request can come in last.
+    // Only the moment shown now, for the place and zone set now, is taken; the others are left
+    // to the collector.
     function accept(ephe) {
         if (!ephe || !ephe.time || ephe.time.getTime() !== dateTime.getTime()
                 || !calculation.isCurrent(ephe))
@@ -239,7 +240,25 @@ Rectangle {
         }
     }
 
+    // Times shown in another zone than this computer's say which, so none is read wrongly.
     LunarPanelLabel {
+        id: zoneLine
+        anchors.bottom: placeLine.top
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: editor.width
+        horizontalAlignment: Text.AlignHCenter
+        elide: Text.ElideRight
+        // Read with the zone, so the line follows a change of zone.
+        readonly property string label: Astro.timeZone !== ""
+                                        ? Astro.timeZoneLabel(root.dateTime) : ""
+        text: label !== "" ? qsTr("Times in %1 (%2)").arg(Astro.timeZone).arg(label) : ""
+        visible: text !== ""
+        color: Colors.OnDark.Grey
+        font.pixelSize: UI.fontSize(13 * UI.ppp)
+    }
+
+    LunarPanelLabel {
+        id: placeLine
         anchors.bottom: editor.top
         anchors.bottomMargin: 4 * UI.ppp
         anchors.horizontalCenter: parent.horizontalCenter

@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import Astro 1.0
 import UI 1.0
 
 // One phase row of the moon panel: a small picture of the phase and the instants of that phase
@@ -37,7 +38,11 @@ Item {
                 y: index === 0 ? -2 * UI.ppp : implicitHeight
                 font.pixelSize: UI.fontSize(12 * UI.ppp)
                 font.underline: lineMouse.containsMouse
-                text: UI.formatDateTime(modelData, "MM/dd/yyyy hh:mm")
+                objectName: "phaseTime"
+                // Read with the zone: after a change of zone the instants are the same (no new
+                // value arrives), but they are shown on another clock.
+                text: Astro.timeZone !== undefined ? UI.formatDateTime(modelData, "MM/dd/yyyy hh:mm")
+                                                   : ""
 
                 MouseArea {
                     id: lineMouse

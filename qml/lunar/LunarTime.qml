@@ -76,6 +76,12 @@ Item {
         now = true
     }
 
+    // The same moment on another zone's clock.
+    Connections {
+        target: Astro
+        function onTimeZoneChanged() { root.showInputTime() }
+    }
+
     Timer {
         objectName: "clockTimer"
         interval: 1000

@@ -31,14 +31,14 @@ Rectangle {
         if (selectedTab === 1 && cell.voidZodiac >= 0)
             dateTimeSelected(cell.voidStart)
         else
-            calendarModel.selectedDate = cell.date
-        calendarModel.activeMonth = cell.date
+            calendarModel.selectedDate = UI.dayOf(cell.date)
+        calendarModel.activeMonth = UI.dayOf(cell.date)
         grid.forceActiveFocus()
     }
 
     function startSearch(request) {
         resultList.clear()
-        searchModel.search(request.from, request.lunarDay, request.zodiac, request.results)
+        searchModel.search(UI.fromDay(request.from), request.lunarDay, request.zodiac, request.results)
         searchForm.searchCount += request.results
     }
 
@@ -74,7 +74,7 @@ Rectangle {
             height: parent.height
             onSelectedDateChanged: {
                 if (root.calendarModel)
-                    root.calendarModel.activeMonth = selectedDate
+                    root.calendarModel.activeMonth = UI.dayOf(selectedDate)
             }
         }
     }
@@ -203,14 +203,14 @@ Rectangle {
         anchors.bottom: parent.bottom
         anchors.right: parent.right
         width: rowWidth + 15 * UI.ppp + (scrollbarVisible ? thickness : 0)
-        onResultClicked: root.calendarModel.selectedDate = date
+        onResultClicked: root.calendarModel.selectedDate = UI.dayOf(date)
     }
 
     Connections {
         target: root.searchModel
         function onSearchResult(entry, timeout) {
             searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
-            // A search that began before a change of place found days for the place before.
+            // A search that began before a change of place or zone found days for the one before.
             var calculation = root.searchModel.calculation
             if (!timeout && (!calculation || calculation.isCurrent(entry)))
                 resultList.add(entry)

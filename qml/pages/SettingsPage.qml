@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import Geo 1.0
 import Global 1.0
 import UI 1.0
 import "../controls"
@@ -16,6 +17,7 @@ Item {
 
     readonly property alias locationForm: locationForm
     readonly property alias scaleField: scaleField
+    readonly property alias zoneField: zoneField
     readonly property alias updateSwitch: updateSwitch
 
     Item {
@@ -31,6 +33,34 @@ Item {
                 width: parent.width
                 buttonWidth: 70
                 overlay: root.overlay
+            }
+
+            InputSelect {
+                id: zoneField
+                width: parent.width
+                labelText: qsTr("Times in")
+                buttonWidth: 70
+                overlay: root.overlay
+                defaultIndex: Geo.placeTimeZone ? 1 : 0
+                options: [qsTr("this computer's time zone"), qsTr("the place's time zone")]
+                onSelectedIndexChanged: {
+                    if (selectedIndex >= 0)
+                        Geo.placeTimeZone = selectedIndex === 1
+                }
+            }
+
+            // Which zone the place has: a city's own, for typed coordinates the nearest city's.
+            Text {
+                id: zoneNote
+                width: parent.width
+                leftPadding: 70 * UI.ppp
+                text: Geo.location.zone !== ""
+                      ? qsTr("The place's zone: %1").arg(Geo.location.zone)
+                      : qsTr("No known city near the place: this computer's zone is used")
+                color: Colors.Label.Grey
+                wrapMode: Text.WordWrap
+                font.family: "PT Sans, Open Sans, Helvetica"
+                font.pixelSize: UI.fontSize(13 * UI.ppp)
             }
 
             InputSelect {

@@ -77,13 +77,14 @@ function unproject(x, y, width, height) {
 // Whether a list of place names answers a search for `lookup`. Searches run side by side and
 // may answer out of order, so a list for an earlier, shorter lookup can come last; it holds
 // names without the text typed since. The service puts the current place first whatever the
-// lookup; every other name contains the lookup, letter case aside.
-function answersLookup(names, lookup, currentName) {
-    var wanted = String(lookup).toLowerCase()
+// lookup; every other name contains the lookup once both are folded as the service folds them
+// (`fold`: letter case and accents aside).
+function answersLookup(names, lookup, currentName, fold) {
+    var wanted = fold(String(lookup))
     for (var i = 0; i < names.length; ++i) {
         if (i === 0 && names[i] === currentName)
             continue
-        if (String(names[i]).toLowerCase().indexOf(wanted) < 0)
+        if (fold(String(names[i])).indexOf(wanted) < 0)
             return false
     }
     return true

@@ -54,7 +54,8 @@ Column {
                 names.push(places[i].name)
             }
             // An answer to an earlier lookup that arrives after the latest one is dropped.
-            if (!Places.answersLookup(names, city.lastLookup, Geo.location.name))
+            if (!Places.answersLookup(names, city.lastLookup, Geo.location.name,
+                                      function(text) { return Geo.foldedName(text) }))
                 return
             city.locations = locationList
             city.options = places.map(function(place) {

@@ -21,15 +21,9 @@ public:
         m_process.setProcessEnvironment(env);
         m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/guardholder"),
                         {key});
-        m_answer = readLine();
     }
-    ~Holder()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
+    ~Holder() { crash(); }
 
-    QString answer() const { return m_answer; }
     QString readLine()
     {
         while (!m_process.canReadLine() && m_process.state() != QProcess::NotRunning)
@@ -52,7 +46,6 @@ public:
 
 private:
     QProcess m_process;
-    QString m_answer;
 };
 
 void openToOthers(const QString &folder)
@@ -68,11 +61,108 @@ class TestInstanceGuard : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void secondStart_data();
-    void secondStart();
-    void freedWhenTheFirstEnds_data();
-    void freedWhenTheFirstEnds();
+    void init()
+    {
+        m_key = QStringLiteral("tst_instanceguard_%1").arg(QRandomGenerator::global()->generate());
+        m_base = std::make_unique<QTemporaryDir>();
+        m_runtime = m_base->filePath(QStringLiteral("runtime"));
+        m_temporary = m_base->filePath(QStringLiteral("tmp"));
+        QDir().mkpath(m_runtime);
+        QDir().mkpath(m_temporary);
+        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void secondStart_data()
+    {
+        QTest::addColumn<QString>("runtime");  // what the runtime folder is
+        QTest::addColumn<QString>("fallback"); // what lies where the fallback folder would be made
+        QTest::addColumn<bool>("otherUser");   // the second start has a runtime folder of its own
+        QTest::addColumn<QString>("lockIn");   // where the first copy's lock is: "" for nowhere
+
+        const QString none;
+        QTest::newRow("refused, and the first shows itself")
+            << "private" << none << false << "runtime";
+        QTest::newRow("another user's copy runs") << "private" << none << true << "runtime";
+        QTest::newRow("missing runtime folder: a private one is made")
+            << "missing" << none << false << "fallback";
+        QTest::newRow("runtime folder open to others") << "open" << none << false << "fallback";
+        QTest::newRow("runtime folder a link") << "link" << none << false << "fallback";
+        QTest::newRow("no runtime folder set") << "unset" << none << false << "fallback";
+        QTest::newRow("a planted fallback open to others cannot block")
+            << "missing" << QStringLiteral("open") << false << none;
+        QTest::newRow("a planted file in the fallback's place cannot block")
+            << "missing" << QStringLiteral("file") << false << none;
+    }
+
+    void secondStart()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(QString, fallback);
+        QFETCH(bool, otherUser);
+        QFETCH(QString, lockIn);
+
+        QString folder = m_runtime;
+        if (runtime == QLatin1String("missing")) {
+            folder = m_base->filePath(QStringLiteral("gone"));
+        } else if (runtime == QLatin1String("open")) {
+            openToOthers(folder);
+        } else if (runtime == QLatin1String("link")) {
+            folder = m_base->filePath(QStringLiteral("link"));
+            QVERIFY(QFile::link(m_runtime, folder));
+        } else if (runtime == QLatin1String("unset")) {
+            folder.clear();
+        }
+        const QString planted = m_temporary + QStringLiteral("/vendarion-%1").arg(::geteuid());
+        if (fallback == QLatin1String("open")) {
+            QVERIFY(QDir().mkpath(planted));
+            openToOthers(planted);
+        } else if (fallback == QLatin1String("file")) {
+            QFile file(planted);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+
+        Holder first(m_key, folder, m_temporary);
+        QCOMPARE(first.readLine(), QStringLiteral("acquired"));
+        const QString lockName = QLatin1Char('/') + m_key + QStringLiteral(".lock");
+        QCOMPARE(QFile::exists(m_runtime + lockName), lockIn == QLatin1String("runtime"));
+        QCOMPARE(QFile::exists(planted + lockName), lockIn == QLatin1String("fallback"));
+        const bool refused = !lockIn.isEmpty() && !otherUser;
+        QTemporaryDir otherRuntime;
+        Holder second(m_key, otherUser ? otherRuntime.path() : folder, m_temporary);
+        QCOMPARE(second.readLine(),
+                 refused ? QStringLiteral("refused") : QStringLiteral("acquired"));
+        if (refused) {
+            QCOMPARE(second.exitCode(), 0);
+            QCOMPARE(first.readLine(), QStringLiteral("shown"));
+        }
+    }
+
+    void freedWhenTheFirstEnds_data()
+    {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("normal end") << false;
+        QTest::newRow("killed, leaving its lock and socket") << true;
+    }
+
+    void freedWhenTheFirstEnds()
+    {
+        QFETCH(bool, killed);
+        {
+            Holder first(m_key, m_runtime, m_temporary);
+            QCOMPARE(first.readLine(), QStringLiteral("acquired"));
+            if (killed)
+                first.crash();
+            else
+                QVERIFY(first.quit());
+        }
+        QCOMPARE(QDir(m_runtime).isEmpty(), !killed);
+        Holder next(m_key, m_runtime, m_temporary);
+        QCOMPARE(next.readLine(), QStringLiteral("acquired"));
+        // It serves its own socket in place of the one left behind.
+        Holder third(m_key, m_runtime, m_temporary);
+        QCOMPARE(third.readLine(), QStringLiteral("refused"));
+        QCOMPARE(next.readLine(), QStringLiteral("shown"));
+    }
 
 private:
     QString m_key;
@@ -80,111 +170,6 @@ private:
     QString m_runtime;
     QString m_temporary;
 };
-
-void TestInstanceGuard::init()
-{
-    m_key = QStringLiteral("tst_instanceguard_%1").arg(QRandomGenerator::global()->generate());
-    m_base = std::make_unique<QTemporaryDir>();
-    m_runtime = m_base->filePath(QStringLiteral("runtime"));
-    m_temporary = m_base->filePath(QStringLiteral("tmp"));
-    QDir().mkpath(m_runtime);
-    QDir().mkpath(m_temporary);
-    QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-void TestInstanceGuard::secondStart_data()
-{
-    QTest::addColumn<QString>("runtime");  // what the runtime folder is
-    QTest::addColumn<QString>("fallback"); // what lies where the fallback folder would be made
-    QTest::addColumn<bool>("otherUser");   // the second start has a runtime folder of its own
-    QTest::addColumn<QString>("lockIn");   // where the first copy's lock is: "" for nowhere
-
-    QTest::newRow("refused, and the first shows itself") << "private"
-                                                         << "" << false << "runtime";
-    QTest::newRow("another user's copy runs") << "private"
-                                              << "" << true << "runtime";
-    QTest::newRow("missing runtime folder: a private one is made") << "missing"
-                                                                   << "" << false << "fallback";
-    QTest::newRow("runtime folder open to others") << "open"
-                                                   << "" << false << "fallback";
-    QTest::newRow("runtime folder a link") << "link"
-                                           << "" << false << "fallback";
-    QTest::newRow("no runtime folder set") << "unset"
-                                           << "" << false << "fallback";
-    QTest::newRow("a planted fallback open to others cannot block") << "missing"
-                                                                    << "open" << false << "";
-    QTest::newRow("a planted file in the fallback's place cannot block") << "missing"
-                                                                         << "file" << false << "";
-}
-
-void TestInstanceGuard::secondStart()
-{
-    QFETCH(QString, runtime);
-    QFETCH(QString, fallback);
-    QFETCH(bool, otherUser);
-    QFETCH(QString, lockIn);
-
-    QString folder = m_runtime;
-    if (runtime == QLatin1String("missing")) {
-        folder = m_base->filePath(QStringLiteral("gone"));
-    } else if (runtime == QLatin1String("open")) {
-        openToOthers(folder);
-    } else if (runtime == QLatin1String("link")) {
-        folder = m_base->filePath(QStringLiteral("link"));
-        QVERIFY(QFile::link(m_runtime, folder));
-    } else if (runtime == QLatin1String("unset")) {
-        folder.clear();
-    }
-    const QString planted = m_temporary + QStringLiteral("/vendarion-%1").arg(::geteuid());
-    if (fallback == QLatin1String("open")) {
-        QVERIFY(QDir().mkpath(planted));
-        openToOthers(planted);
-    } else if (fallback == QLatin1String("file")) {
-        QFile file(planted);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-
-    Holder first(m_key, folder, m_temporary);
-    QCOMPARE(first.answer(), QStringLiteral("acquired"));
-    const QString lockName = QLatin1Char('/') + m_key + QStringLiteral(".lock");
-    QCOMPARE(QFile::exists(m_runtime + lockName), lockIn == QLatin1String("runtime"));
-    QCOMPARE(QFile::exists(planted + lockName), lockIn == QLatin1String("fallback"));
-    const bool refused = !lockIn.isEmpty() && !otherUser;
-    QTemporaryDir otherRuntime;
-    Holder second(m_key, otherUser ? otherRuntime.path() : folder, m_temporary);
-    QCOMPARE(second.answer(), refused ? QStringLiteral("refused") : QStringLiteral("acquired"));
-    if (refused) {
-        QCOMPARE(second.exitCode(), 0);
-        QCOMPARE(first.readLine(), QStringLiteral("shown"));
-    }
-}
-
-void TestInstanceGuard::freedWhenTheFirstEnds_data()
-{
-    QTest::addColumn<bool>("killed");
-    QTest::newRow("normal end") << false;
-    QTest::newRow("killed, leaving its lock and socket") << true;
-}
-
-void TestInstanceGuard::freedWhenTheFirstEnds()
-{
-    QFETCH(bool, killed);
-    {
-        Holder first(m_key, m_runtime, m_temporary);
-        QCOMPARE(first.answer(), QStringLiteral("acquired"));
-        if (killed)
-            first.crash();
-        else
-            QVERIFY(first.quit());
-    }
-    QCOMPARE(QDir(m_runtime).isEmpty(), !killed);
-    Holder next(m_key, m_runtime, m_temporary);
-    QCOMPARE(next.answer(), QStringLiteral("acquired"));
-    // It serves its own socket in place of the one left behind.
-    Holder third(m_key, m_runtime, m_temporary);
-    QCOMPARE(third.answer(), QStringLiteral("refused"));
-    QCOMPARE(next.readLine(), QStringLiteral("shown"));
-}
 
 QTEST_GUILESS_MAIN(TestInstanceGuard)
 #include "tst_instanceguard.moc"

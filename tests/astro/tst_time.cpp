@@ -1,9 +1,14 @@
 // Local date-time <-> Julian day, with the offset in force at the date itself. Registered once
 // per time zone (TZ in the test's environment).
 
+#include "astro/calculation.h"
 #include "astro/library.h"
+#include "astro/zone.h"
 
+#include <QMetaProperty>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -63,6 +68,61 @@ private slots:
         const double jd = astro::julianDay(t);
         for (int days = -3; days <= 3; ++days)
             QCOMPARE(astro::localTime(jd + days).time(), t.addDays(days).time());
+    }
+
+    // With a place's zone chosen, every time the engine gives is that instant on the zone's
+    // clock, daylight saving included, whatever this computer's zone; a day step keeps the
+    // zone's wall-clock time across its clock change.
+    void shownZone_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QPointF>("place");    // longitude, latitude
+        QTest::addColumn<QDateTime>("moment"); // on the zone's clock
+
+        QTest::newRow("Tokyo, no daylight saving")
+            << QByteArray("Asia/Tokyo") << QPointF(139.69, 35.69)
+            << QDateTime(QDate(2026, 7, 14), QTime(21, 30));
+        QTest::newRow("New York, the day its clocks go forward")
+            << QByteArray("America/New_York") << QPointF(-74.0, 40.71)
+            << QDateTime(QDate(2026, 3, 8), QTime(12, 0));
+        QTest::newRow("Sydney, southern summer, the day before its clocks go back")
+            << QByteArray("Australia/Sydney") << QPointF(151.21, -33.87)
+            << QDateTime(QDate(2026, 4, 4), QTime(12, 0));
+        QTest::newRow("Paris, the day its clocks go back")
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85)
+            << QDateTime(QDate(2026, 10, 25), QTime(12, 0));
+    }
+    void shownZone()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QPointF, place);
+        QFETCH(QDateTime, moment);
+
+        const QTimeZone tz(zone);
+        QVERIFY(astro::Zone::setShown(zone));
+        astro::Calculation calculation;
+        calculation.setObserver(astro::Position(place.x(), place.y(), 0));
+        std::unique_ptr<astro::Ephemeris> e(
+            calculation.computeEphemeris(astro::Zone().at(moment.date(), moment.time())));
+        QVERIFY(calculation.isCurrent(e.get()));
+        astro::Zone::setShown(QByteArray());
+        QVERIFY(!calculation.isCurrent(e.get())); // computed for the zone before
+
+        QCOMPARE(e->time(), QDateTime(moment.date(), moment.time(), tz));
+        int times = 0;
+        const QMetaObject *meta = e->metaObject();
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+            const QVariant value = meta->property(i).read(e.get());
+            if (value.userType() != QMetaType::QDateTime || !value.toDateTime().isValid())
+                continue;
+            const QDateTime t = value.toDateTime();
+            const QDateTime expected = QDateTime::fromMSecsSinceEpoch(t.toMSecsSinceEpoch(), tz);
+            QCOMPARE(t.toString(Qt::ISODate), expected.toString(Qt::ISODate));
+            ++times;
+        }
+        QVERIFY(times >= 14);
+        QCOMPARE(e->prevMidDay().time(), moment.time());
+        QCOMPARE(e->nextMidDay().time(), moment.time());
     }
 
     void invalidDate()

@@ -81,6 +81,7 @@ private slots:
             << QStringList{"ics", "--from=2027-01-01", "--to=2037-01-01"};
         QTest::newRow("ics unknown kind")
             << QStringList{"ics", "--from=2027-01-01", "--to=2027-01-31", "--events=void,eclipse"};
+        QTest::newRow("unknown zone") << QStringList{"calendar", "2027-03", "--zone", "Mars/Base"};
     }
     void badInput()
     {
@@ -108,6 +109,11 @@ private slots:
         QCOMPARE(json.value("time").toString(), QStringLiteral("2026-07-14T21:30:00+02:00"));
         QCOMPARE(json.size(), e->metaObject()->propertyCount() - 1); // less objectName
         QCOMPARE(json.value("voidZodiac").isDouble(), true);
+
+        // Read and shown on another zone's clock: the same wall-clock time, Tokyo's offset.
+        const Run tokyo = run({"--at", "2026-07-14 21:30", "--zone", "Asia/Tokyo"});
+        QCOMPARE(QJsonDocument::fromJson(tokyo.out).object().value("time").toString(),
+                 QStringLiteral("2026-07-14T21:30:00+09:00"));
     }
 
     // The calendar sub-command prints the model's grid.

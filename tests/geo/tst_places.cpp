@@ -461,6 +461,10 @@ void TestPlaces::shippedSearch_data()
                                                << "Sydney/New South Wales/Australia";
     QTest::newRow("prefix: New York City") << "new york"
                                            << "New York City/New York/United States of America";
+    QTest::newRow("accents aside") << "reykjavik"
+                                   << "Reykjavík/Capital Region/Iceland";
+    QTest::newRow("a letter of its own: Ł") << "lodz"
+                                            << "Łódź/Łódź Voivodeship/Poland";
 }
 
 void TestPlaces::shippedSearch()

@@ -21,32 +21,20 @@ private slots:
         QCOMPARE(object->settings()->applicationName(), QStringLiteral("Vendarion"));
     }
 
-    void settingsAccess_data()
-    {
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QVariant>("value");
-
-        QTest::newRow("window rectangle") << "window"
-                                          << "geometry" << QVariant(QRect(1, 2, 3, 4));
-        QTest::newRow("text with non-ASCII") << "location"
-                                             << "city" << QVariant(QStringLiteral("Z\u00FCrich"));
-    }
-
     void settingsAccess()
     {
-        QFETCH(QString, group);
-        QFETCH(QString, key);
-        QFETCH(QVariant, value);
         global::Object *object = global::Object::instance();
-
-        QCOMPARE(object->readSetting(group, key, QStringLiteral("fallback")).toString(),
-                 QStringLiteral("fallback"));
-        object->writeSetting(group, key, value);
-        QCOMPARE(object->readSetting(group, key), value);
-        // Every access leaves no group open behind it.
-        QCOMPARE(object->settings()->group(), QString());
-        QCOMPARE(object->settings()->value(group + QLatin1Char('/') + key), value);
+        const QList<std::tuple<QString, QString, QVariant>> cases{
+            {"window", "geometry", QRect(1, 2, 3, 4)}, {"location", "city", "Z\u00FCrich"}};
+        for (const auto &[group, key, value] : cases) {
+            QCOMPARE(object->readSetting(group, key, QStringLiteral("fallback")).toString(),
+                     QStringLiteral("fallback"));
+            object->writeSetting(group, key, value);
+            QCOMPARE(object->readSetting(group, key), value);
+            // Every access leaves no group open behind it.
+            QCOMPARE(object->settings()->group(), QString());
+            QCOMPARE(object->settings()->value(group + QLatin1Char('/') + key), value);
+        }
     }
 
     void settingsReachTheDisk()

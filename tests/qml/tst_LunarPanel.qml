@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import QtTest 1.1
+import Astro 1.0
 import UI 1.0
 import "qrc:/qml/lunar"
 
@@ -129,6 +130,17 @@ Item {
             compare(UI.formatDateTime(panel.dateTime, "MM/dd/yyyy hh:mm"), "03/08/2027 10:29")
             compare(calculation.requests.length, before + 1)
             compare(calculation.requests[before].getTime(), panel.dateTime.getTime())
+        }
+
+        // Another zone shows the same phase instants on its own clock.
+        function test_phaseTimesFollowTheZone() {
+            calculation.ephemerisCalculated(ephemeris(panel.dateTime))
+            var line = findChild(panel, "phaseTime")
+            var before = line.text
+            Astro.timeZone = "Pacific/Chatham" // +12:45 or +13:45, no test's own zone
+            var after = line.text
+            Astro.timeZone = ""
+            verify(after !== before, before)
         }
     }
 }

@@ -85,6 +85,7 @@ TestCase {
     }
 
     function test_answersLookup(data) {
-        compare(Places.answersLookup(data.names, data.lookup, data.current), data.answers)
+        compare(Places.answersLookup(data.names, data.lookup, data.current,
+                                     function(text) { return text.toLowerCase() }), data.answers)
     }
 }

@@ -64,41 +64,12 @@ private slots:
         QVERIFY(m_moon.load(resource(QStringLiteral("images/moon.png"))));
     }
 
-    void fontFamilies_data()
+    // The family each font file names, and the glyphs the scene draws with it.
+    void fonts_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("family");
         QTest::addColumn<bool>("bold");
-
-        QTest::newRow("icons") << "fonts/fontawesome-webfont.ttf"
-                               << "FontAwesome" << false;
-        QTest::newRow("text") << "fonts/pt-sans.ttf"
-                              << "PT Sans" << false;
-        QTest::newRow("bold text") << "fonts/pt-sans-bold.ttf"
-                                   << "PT Sans" << true;
-        QTest::newRow("zodiac") << "fonts/vendarion.ttf"
-                                << "Vendarion" << false;
-    }
-
-    void fontFamilies()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, family);
-        QFETCH(bool, bold);
-
-        QCOMPARE(QFontDatabase::applicationFontFamilies(m_fontIds.value(file, -1)),
-                 QStringList{family});
-
-        const QRawFont raw(resource(file), 20);
-        QVERIFY(raw.isValid());
-        QCOMPARE(raw.familyName(), family);
-        QCOMPARE(raw.weight() >= QFont::Bold, bold);
-        QCOMPARE(raw.style(), QFont::StyleNormal);
-    }
-
-    void fontGlyphs_data()
-    {
-        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("present");
         QTest::addColumn<QString>("absent");
 
@@ -111,23 +82,34 @@ private slots:
         const QString text
             = QStringLiteral("Rise: 12:34 U/T L/T 23\u00B0 Day of Warmth, Void Course");
 
-        QTest::newRow("icons") << "fonts/fontawesome-webfont.ttf" << icons << QString();
-        QTest::newRow("text") << "fonts/pt-sans.ttf" << text << QString();
-        QTest::newRow("bold text") << "fonts/pt-sans-bold.ttf" << text << QString();
+        QTest::newRow("icons") << "fonts/fontawesome-webfont.ttf" << QStringLiteral("FontAwesome")
+                               << false << icons << QString();
+        QTest::newRow("text") << "fonts/pt-sans.ttf" << QStringLiteral("PT Sans") << false << text
+                              << QString();
+        QTest::newRow("bold text")
+            << "fonts/pt-sans-bold.ttf" << QStringLiteral("PT Sans") << true << text << QString();
         // Nothing but the signs and the space: every other character of a "Vendarion, PT Sans"
         // text must fall through to PT Sans.
-        QTest::newRow("zodiac") << "fonts/vendarion.ttf" << zodiac + QLatin1Char(' ')
+        QTest::newRow("zodiac") << "fonts/vendarion.ttf" << QStringLiteral("Vendarion") << false
+                                << zodiac + QLatin1Char(' ')
                                 << QStringLiteral("AZaz09:.,\u00B0-") + QChar(0x2654);
     }
 
-    void fontGlyphs()
+    void fonts()
     {
         QFETCH(QString, file);
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
         QFETCH(QString, present);
         QFETCH(QString, absent);
 
+        QCOMPARE(QFontDatabase::applicationFontFamilies(m_fontIds.value(file, -1)),
+                 QStringList{family});
         const QRawFont raw(resource(file), 20);
         QVERIFY(raw.isValid());
+        QCOMPARE(raw.familyName(), family);
+        QCOMPARE(raw.weight() >= QFont::Bold, bold);
+        QCOMPARE(raw.style(), QFont::StyleNormal);
         for (const QChar c : present) {
             const QString where = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
             QVERIFY2(raw.supportsCharacter(c), qPrintable(where));
@@ -146,8 +128,9 @@ private slots:
         QTest::addColumn<int>("pixelSize");
         QTest::addColumn<QFont::HintingPreference>("hinting");
 
-        // The panel's and the calendar's sizes at 100 %, 150 % and 200 % scale.
-        for (const int size : {12, 14, 16, 17, 18, 21, 24, 26, 32, 42}) {
+        // The smallest and largest of the panel's and the calendar's sizes (100 % to 200 % scale),
+        // and one between.
+        for (const int size : {12, 17, 42}) {
             QTest::addRow("%d px, default hinting", size) << size << QFont::PreferDefaultHinting;
             QTest::addRow("%d px, no hinting", size) << size << QFont::PreferNoHinting;
             QTest::addRow("%d px, full hinting", size) << size << QFont::PreferFullHinting;
@@ -206,30 +189,23 @@ private slots:
     void moonDisc_data()
     {
         QTest::addColumn<QPoint>("pixel");
-        QTest::addColumn<int>("minimumAlpha");
-        QTest::addColumn<int>("maximumAlpha");
+        QTest::addColumn<int>("alpha");
 
         // The phase shadow is an ellipse of radius height / 2 about the centre, so the disc must
         // fill the square exactly: opaque just inside radius 256, transparent just outside.
-        QTest::newRow("top-left corner") << QPoint(0, 0) << 0 << 0;
-        QTest::newRow("left edge, middle") << QPoint(1, 255) << 255 << 255;
-        QTest::newRow("bottom edge, middle") << QPoint(255, 510) << 255 << 255;
+        QTest::newRow("left edge, middle") << QPoint(1, 255) << 255;
+        QTest::newRow("bottom edge, middle") << QPoint(255, 510) << 255;
         // 45 degrees: radius 254 inside, 258.5 outside.
-        QTest::newRow("diagonal inside") << QPoint(76, 76) << 255 << 255;
-        QTest::newRow("diagonal outside") << QPoint(73, 73) << 0 << 0;
+        QTest::newRow("diagonal inside") << QPoint(76, 76) << 255;
+        QTest::newRow("diagonal outside") << QPoint(73, 73) << 0;
     }
 
     void moonDisc()
     {
         QFETCH(QPoint, pixel);
-        QFETCH(int, minimumAlpha);
-        QFETCH(int, maximumAlpha);
-
+        QFETCH(int, alpha);
         QCOMPARE(m_moon.size(), QSize(512, 512));
-        QVERIFY(m_moon.hasAlphaChannel());
-        const int alpha = qAlpha(m_moon.pixel(pixel));
-        QVERIFY2(alpha >= minimumAlpha && alpha <= maximumAlpha,
-                 qPrintable(QString::number(alpha)));
+        QCOMPARE(qAlpha(m_moon.pixel(pixel)), alpha);
     }
 
     void moonNorthUpEastRight()
@@ -268,12 +244,10 @@ private slots:
         QTest::newRow("Greenland") << -42.0 << 72.0 << true;
         QTest::newRow("Antarctica, left edge") << -169.0 << -85.0 << true;
         QTest::newRow("Antarctica, right edge") << -171.0 << -85.0 << true;
-        QTest::newRow("Australia") << 134.0 << -25.0 << true;
         // East of -170, so it appears at the right edge.
         QTest::newRow("Chukotka beyond the edge") << -174.0 << 66.0 << true;
         QTest::newRow("Pacific, left edge") << -169.0 << 0.0 << false;
         QTest::newRow("Pacific, right edge") << -171.0 << 0.0 << false;
-        QTest::newRow("Mediterranean") << 18.0 << 35.0 << false;
         // Shapes cut wrongly at the edge draw bands across the map at their latitude.
         QTest::newRow("Denmark Strait, Chukotka's latitude") << -28.0 << 66.0 << false;
         QTest::newRow("Bering Sea, Chukotka's latitude") << -178.0 << 60.0 << false;
