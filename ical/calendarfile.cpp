@@ -114,11 +114,14 @@ QByteArray calendarText(const Request &request, const QVector<Event> &events)
         cal, icalproperty_new_prodid("-//Harkel//Vendarion " VENDARION_VERSION "//EN"));
     icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
 
-    if (!utc && !events.isEmpty()) {
-        QDateTime first = events.first().start, last = first;
+    // Over the days and as far as the last event ends; written even without events, so that
+    // the calendar holds the one component it must.
+    if (!utc) {
+        QDateTime last = request.to.addDays(1).startOfDay(request.zone);
         for (const Event &e : events)
             last = std::max(last, e.end.isValid() ? e.end : e.start);
-        icalcomponent_add_component(cal, timeZone(request.zone, first, last));
+        icalcomponent_add_component(
+            cal, timeZone(request.zone, request.from.startOfDay(request.zone), last));
     }
 
     const astro::Position &place = request.place;
