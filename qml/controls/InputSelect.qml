@@ -41,14 +41,17 @@ InputFrame {
         dropdown.close()
     }
 
-    // month/day/year; any text that is not such a date stands for now.
+    // The date as the user's locale writes it; another language shows it anew.
+    readonly property string dateFormat: UI.formats.date
+
+    // A date as dateFormat writes it; any text that is not such a date stands for now.
     function dateFromText(text) {
-        var parsed = UI.parseDay(text, "M/d/yyyy")
+        var parsed = UI.parseDay(text, dateFormat)
         return isNaN(parsed.getTime()) ? clock() : parsed
     }
 
     function dateText(date) {
-        return UI.formatDay(date, "MM/dd/yyyy")
+        return UI.formatDay(date, dateFormat)
     }
 
     // The picked date becomes the committed text and the text shown.
@@ -93,6 +96,10 @@ InputFrame {
     }
 
     onInputDateChanged: {
+        if (isDate)
+            showDate()
+    }
+    onDateFormatChanged: {
         if (isDate)
             showDate()
     }
@@ -198,6 +205,7 @@ InputFrame {
         Calendar {
             id: calendar
             selectedDate: root.inputDate
+            locale: Qt.locale(UI.localeName)
             frameVisible: false
             onClicked: {
                 root.inputDate = date
