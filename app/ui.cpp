@@ -19,6 +19,7 @@
 #include <QQuickItem>
 #include <QScreen>
 #include <QThread>
+#include <QTranslator>
 #include <QUrl>
 
 #include <new>
@@ -39,6 +40,12 @@ QVariant readSetting(const QString &group, const QString &key, const QVariant &f
 void writeSetting(const QString &group, const QString &key, const QVariant &value)
 {
     global::Object::instance()->writeSetting(group, key, value);
+}
+
+// A date and time read off a text, as that wall-clock time on the clock times are shown on.
+QDateTime onShownClock(const QDateTime &typed)
+{
+    return typed.isValid() ? astro::Zone().at(typed.date(), typed.time()) : typed;
 }
 
 int pixelSizeOfReferenceFont(double scale)
@@ -69,9 +76,14 @@ UI::UI()
                       QStringLiteral("150%"), QStringLiteral("200%"), QStringLiteral("250%"),
                       QStringLiteral("300%")};
     m_lastPpp = ppp();
+    applyLanguage();
 }
 
-UI::~UI() = default;
+UI::~UI()
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+}
 
 UI *UI::instance()
 {
@@ -364,6 +376,71 @@ void UI::reportDriver(const QString &vendor, const QString &renderer, const QStr
     writeSetting(DebugGroup, QStringLiteral("GLVersion"), version);
 }
 
+QString UI::language() const
+{
+    const QString setting
+        = readSetting(WindowGroup, QStringLiteral("language"), QString()).toString();
+    if (setting.isEmpty() || ui::shippedLanguages().contains(setting))
+        return setting;
+    qCDebug(lcApp).noquote()
+        << QStringLiteral("window: ignoring the stored language '%1'").arg(setting);
+    return QString();
+}
+
+void UI::setLanguage(const QString &language)
+{
+    if (!language.isEmpty() && !ui::shippedLanguages().contains(language)) {
+        qCDebug(lcApp).noquote() << QStringLiteral("window: no such language '%1'").arg(language);
+        return;
+    }
+    if (language == this->language())
+        return;
+    writeSetting(WindowGroup, QStringLiteral("language"), language);
+    applyLanguage();
+}
+
+QVariantMap UI::formats() const
+{
+    return {{QStringLiteral("date"), m_formats.date},
+            {QStringLiteral("time"), m_formats.time},
+            {QStringLiteral("dateTime"), m_formats.dateTime},
+            {QStringLiteral("editor"), m_formats.editor},
+            {QStringLiteral("day"), m_formats.day}};
+}
+
+void UI::applyLanguage()
+{
+    const QString setting = language();
+    const QLocale system = QLocale::system();
+    m_interfaceLanguage = ui::interfaceLanguage(setting, system.uiLanguages());
+    m_locale = ui::interfaceLocale(setting, system);
+    m_formats = ui::dateFormats(m_locale);
+    // Qt's own controls (the date picker's calendar) follow the default locale.
+    QLocale::setDefault(m_locale);
+
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+    }
+    // English is the source language: it needs no translation.
+    if (m_interfaceLanguage != ui::shippedLanguages().first()) {
+        auto translator = std::make_unique<QTranslator>();
+        const QString file
+            = QStringLiteral(":/translations/vendarion_%1.qm").arg(m_interfaceLanguage);
+        if (translator->load(file)) {
+            QCoreApplication::installTranslator(translator.get());
+            m_translator = std::move(translator);
+        } else {
+            qCDebug(lcApp).noquote() << QStringLiteral("window: cannot load %1").arg(file);
+        }
+    }
+    qCDebug(lcApp).noquote() << QStringLiteral("window: language %1, locale %2")
+                                    .arg(m_interfaceLanguage, m_locale.name());
+    emit languageChanged();
+    // Every binding that shows a translated text reads it again.
+    engine()->retranslate();
+}
+
 void UI::showMessageBox(const QString &title, const QString &message)
 {
     // QMessageBox::warning, with text the user can select and copy (an address, say).
@@ -402,12 +479,12 @@ QString UI::formatDateTime(const QDateTime &value, const QString &format) const
 
 QString UI::formatDay(const QDateTime &localMidnight, const QString &format) const
 {
-    return localMidnight.toLocalTime().toString(format);
+    return m_locale.toString(localMidnight.toLocalTime(), format);
 }
 
 QDateTime UI::parseDay(const QString &text, const QString &format) const
 {
-    const QDateTime typed = QDateTime::fromString(text, format);
+    const QDateTime typed = ui::readDateTime(text, format, m_locale);
     return typed.isValid() ? astro::Zone(QTimeZone()).startOfDay(typed.date()) : typed;
 }
 
@@ -423,6 +500,11 @@ QDateTime UI::dayOf(const QDateTime &time) const
     if (!time.isValid())
         return QDateTime();
     return QDateTime(astro::Zone().toZone(time).date(), QTime(12, 0), Qt::LocalTime);
+}
+
+QString UI::formatLocal(const QDateTime &value, const QString &format) const
+{
+    return m_locale.toString(astro::Zone().toZone(value), format);
 }
 
 QString UI::formatDegrees(double angle) const
@@ -452,10 +534,7 @@ QDateTime UI::addDays(const QDateTime &value, int days) const
 
 QDateTime UI::parseDateTime(const QString &text, const QString &format) const
 {
-    const QDateTime typed = QDateTime::fromString(text, format);
-    if (!typed.isValid())
-        return typed;
-    return astro::Zone().at(typed.date(), typed.time());
+    return onShownClock(QDateTime::fromString(text, format));
 }
 
 QDateTime UI::addMonths(const QDateTime &value, int months) const
@@ -472,10 +551,20 @@ QDateTime UI::fromDate(const QDateTime &utcMidnight) const
     return astro::Zone().startOfDay(utcMidnight.toUTC().date());
 }
 
-QString UI::formatLocalized(const QDateTime &value, const QString &format,
-                            const QString &localeName) const
+QString UI::monthTitle(const QDateTime &value, const QString &localeName) const
 {
-    return QLocale(localeName).toString(astro::Zone().toZone(value), format);
+    const QLocale locale(localeName);
+    const QDate day = astro::Zone().toZone(value).date();
+    // Stand-alone names are lower-case in some languages ("décembre"); a title starts with a
+    // capital.
+    const QString month = locale.standaloneMonthName(day.month());
+    return locale.toUpper(month.left(1)) + month.mid(1) + QLatin1Char(' ')
+           + locale.toString(day, QStringLiteral("yyyy"));
+}
+
+QDateTime UI::readDateTime(const QString &text, const QString &format) const
+{
+    return onShownClock(ui::readDateTime(text, format, m_locale));
 }
 
 QDateTime UI::dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const

@@ -1,14 +1,21 @@
 #pragma once
 
+#include "app/localization.h"
+
 #include <QDateTime>
+#include <QLocale>
 #include <QPointer>
 #include <QQuickView>
 #include <QRect>
 #include <QStringList>
+#include <QVariantMap>
+
+#include <memory>
 
 class QQmlContext;
 class QQuickItem;
 class QScreen;
+class QTranslator;
 
 // The program's one window and, at the same time, the QML singleton "UI". It owns the interface
 // scale: ppp is the factor by which the scene multiplies every design size.
@@ -29,6 +36,14 @@ class UI : public QQuickView
     Q_PROPERTY(QString messageBoxTitle READ messageBoxTitle NOTIFY messageBoxTitleChanged)
     Q_PROPERTY(QString messageBoxInfo READ messageBoxInfo NOTIFY messageBoxInfoChanged)
     Q_PROPERTY(bool messageBoxVisible READ messageBoxVisible NOTIFY messageBoxVisibleChanged)
+    // The language setting: empty for the system's, else one of `languages`.
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    Q_PROPERTY(QStringList languages READ languages CONSTANT)
+    // The language the interface is shown in, and the locale its dates and numbers are written
+    // in; the date patterns of that locale by use: date, time, dateTime, editor, day.
+    Q_PROPERTY(QString interfaceLanguage READ interfaceLanguage NOTIFY languageChanged)
+    Q_PROPERTY(QString localeName READ localeName NOTIFY languageChanged)
+    Q_PROPERTY(QVariantMap formats READ formats NOTIFY languageChanged)
 
 public:
     // Throws std::bad_alloc while another window lives: there is one per process.
@@ -61,6 +76,13 @@ public:
     QString messageBoxTitle() const { return m_messageBoxTitle; }
     QString messageBoxInfo() const { return m_messageBoxInfo; }
     bool messageBoxVisible() const { return m_messageBoxVisible; }
+    QString language() const;
+    // Installs the language's translation and locale and retranslates the scene at once.
+    void setLanguage(const QString &language);
+    QStringList languages() const { return ui::shippedLanguages(); }
+    QString interfaceLanguage() const { return m_interfaceLanguage; }
+    QString localeName() const { return m_locale.name(); }
+    QVariantMap formats() const;
 
     // The pixel size of the reference font at the current scale.
     int referencePixelSize() const;
@@ -71,12 +93,16 @@ public:
     Q_INVOKABLE QDateTime localTime() const;
     // Every time the scene shows goes through here, on the clock of the zone times are shown in
     // (astro::Zone: this computer's, or the place's when chosen).
+    // With C-locale digits and names: for keys, comparisons and log lines.
     Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const;
+    // The same in the user's locale (its digits and names), for what the window shows;
+    // readDateTime reads it back.
+    Q_INVOKABLE QString formatLocal(const QDateTime &value, const QString &format) const;
     // A calendar day as the scene's date pickers hold it (this computer's midnight), formatted
-    // as that day whatever zone times are shown in.
+    // in the user's locale as that day whatever zone times are shown in.
     Q_INVOKABLE QString formatDay(const QDateTime &localMidnight, const QString &format) const;
-    // A typed day as the date pickers hold it (this computer's midnight); invalid when the text
-    // does not match.
+    // A day typed as formatDay shows it (see ui::readDateTime), as the date pickers hold it
+    // (this computer's midnight); invalid when the text does not match.
     Q_INVOKABLE QDateTime parseDay(const QString &text, const QString &format) const;
     // That day's first instant on the clock times are shown in.
     Q_INVOKABLE QDateTime fromDay(const QDateTime &localMidnight) const;
@@ -101,9 +127,12 @@ public:
     // before wherever the clock runs behind UTC. This is that calendar day from its first local
     // instant (where the clock skips midnight, the day starts when it resumes).
     Q_INVOKABLE QDateTime fromDate(const QDateTime &utcMidnight) const;
-    // Formatted in the named locale rather than the system's (month titles, say).
-    Q_INVOKABLE QString formatLocalized(const QDateTime &value, const QString &format,
-                                        const QString &localeName) const;
+    // "Dezember 2026": the month's stand-alone name, capitalised as a title, and the year, in
+    // the named locale (the scene passes UI.localeName, so a new language renames it).
+    Q_INVOKABLE QString monthTitle(const QDateTime &value, const QString &localeName) const;
+    // Text typed as `format` shows it (see ui::readDateTime); invalid when it is none.
+    Q_INVOKABLE QDateTime readDateTime(const QString &text, const QString &format) const;
+    Q_INVOKABLE QString languageName(const QString &code) const { return ui::languageName(code); }
     // The calendar day of a QDate property as the scene holds it (its UTC midnight, as for
     // fromDate) at the hour and minute of `time`, seconds 0, in local time.
     Q_INVOKABLE QDateTime dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const;
@@ -124,6 +153,7 @@ signals:
     void messageBoxTitleChanged(const QString &messageBoxTitle);
     void messageBoxInfoChanged(const QString &messageBoxInfo);
     void messageBoxVisibleChanged(bool messageBoxVisible);
+    void languageChanged();
 
 protected:
     bool event(QEvent *e) override;
@@ -140,6 +170,7 @@ private:
     double pppForScale(double scale) const;
     void applyGeometry(const QRect &rect);
     void reportDriver(const QString &vendor, const QString &renderer, const QString &version);
+    void applyLanguage();
 
     bool m_initialising = true;
     double m_scale = 1.0;
@@ -151,4 +182,8 @@ private:
     bool m_messageBoxVisible = false;
     int m_unscaledWidth = 0;
     int m_unscaledHeight = 0;
+    QString m_interfaceLanguage;
+    QLocale m_locale;
+    ui::DateFormats m_formats;
+    std::unique_ptr<QTranslator> m_translator;
 };

@@ -155,7 +155,8 @@ Rectangle {
             height: parent.height
             calculation: window.calculation
             placeName: Places.panelName(Geo.location.name, Geo.location.country,
-                                        Geo.location.longitude, Geo.location.latitude)
+                                        Geo.location.longitude, Geo.location.latitude,
+                                        Qt.locale(UI.localeName).decimalPoint)
         }
 
         Rectangle {

@@ -21,6 +21,9 @@ class Document : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(bool isValid READ isValid CONSTANT)
+    // The language of the file it was read from ("de" for "vendarion.de.txt"); empty for the
+    // file without a language, which is in English.
+    Q_PROPERTY(QString language READ language CONSTANT)
 
 public:
     // Parses data (already decoded) at once.
@@ -31,6 +34,9 @@ public:
 
     // False only when the parse was aborted (it ran out of memory).
     bool isValid() const { return m_isValid; }
+    QString language() const { return m_language; }
+    // Set by the loader before anyone else sees the document.
+    void setLanguage(const QString &language) { m_language = language; }
 
     // For tools and checks: every entry in document order, and every key the headers named.
     const QStringList &entries() const { return m_entries; }
@@ -54,6 +60,7 @@ private:
     QHash<QString, QVector<int>> m_index;
     QStringList m_currentKeys;
     bool m_isValid = false;
+    QString m_language;
 };
 
 } // namespace text

@@ -8,12 +8,45 @@
 #include <QFile>
 #include <QMetaMethod>
 #include <QQmlEngine>
+#include <QRegularExpression>
 
 namespace text {
 
 namespace {
+
 const QString encodedSuffix = QStringLiteral(".enc");
+
+struct Candidate
+{
+    QString file;
+    QString language;
+};
+
+// The files a load tries, in order: the language's own document ("text/vendarion.de.txt"),
+// plain and then encoded, before the one without a language, plain and then encoded. A name
+// given with ".enc" is tried in that form only.
+QVector<Candidate> candidates(const QString &file, const QString &language)
+{
+    const bool encoded = file.endsWith(encodedSuffix);
+    const QString base = encoded ? file.chopped(encodedSuffix.size()) : file;
+    const QStringList forms
+        = encoded ? QStringList{encodedSuffix} : QStringList{QString(), encodedSuffix};
+    QVector<Candidate> list;
+    if (!language.isEmpty()) {
+        // Before the file name's last suffix, or at its end when it has none.
+        const int slash = base.lastIndexOf(QLatin1Char('/'));
+        const int dot = base.lastIndexOf(QLatin1Char('.'));
+        const int at = dot > slash + 1 ? dot : base.size();
+        const QString named = QString(base).insert(at, QLatin1Char('.') + language);
+        for (const QString &form : forms)
+            list.append({named + form, language});
+    }
+    for (const QString &form : forms)
+        list.append({base + form, QString()});
+    return list;
 }
+
+} // namespace
 
 Loader::Loader(QObject *parent)
     : QObject(parent)
@@ -28,25 +61,36 @@ Loader::~Loader()
     m_jobs.close();
 }
 
-void Loader::load(const QString &file)
+void Loader::load(const QString &file, const QString &language)
 {
-    m_jobs.run([this, file] { run(file); });
+    // The code becomes part of a file name: nothing but letters.
+    static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}$"));
+    QString checked = language;
+    if (!language.isEmpty() && !code.match(language).hasMatch()) {
+        qCDebug(lcText).noquote()
+            << QStringLiteral("ignoring the text language '%1'").arg(language);
+        checked.clear();
+    }
+    m_jobs.run([this, file, checked] { run(file, checked); });
 }
 
-void Loader::run(const QString &file)
+void Loader::run(const QString &file, const QString &language)
 {
     qCDebug(lcText).noquote() << QStringLiteral("Opening text file %1").arg(file);
 
-    QString name = file;
-    QFile input(name);
-    bool opened = global::openRegularFile(input);
-    if (!opened && !file.endsWith(encodedSuffix)) {
-        name = file + encodedSuffix;
-        input.setFileName(name);
-        opened = global::openRegularFile(input);
+    QFile input;
+    QString name;
+    QString found;
+    for (const Candidate &candidate : candidates(file, language)) {
+        input.setFileName(candidate.file);
+        if (global::openRegularFile(input)) {
+            name = candidate.file;
+            found = candidate.language;
+            break;
+        }
     }
     // A missing ".enc" name is a failure too, not an empty document.
-    if (!opened) {
+    if (!input.isOpen()) {
         qCDebug(lcText).noquote() << QStringLiteral("Failed to open file %1").arg(file);
         return;
     }
@@ -56,6 +100,7 @@ void Loader::run(const QString &file)
     input.close();
 
     auto document = std::make_unique<Document>(bytes);
+    document->setLanguage(found);
     if (!document->isValid())
         qCDebug(lcText).noquote() << QStringLiteral("Failed to parse text file %1").arg(file);
 

@@ -13,7 +13,9 @@ class Document;
 
 // Reads text documents on the global thread pool and announces each with documentLoaded. A file
 // that cannot be opened is looked for again with ".enc" appended; a file whose name ends in
-// ".enc" is decoded before it is parsed. It is the QML singleton "TextLoader".
+// ".enc" is decoded before it is parsed. Asked for a language, it reads that language's
+// document ("vendarion.de.txt") where there is one, else the one without a language. It is the
+// QML singleton "TextLoader".
 //
 // Ownership of an announced document: it has no parent, lives in the loader's thread and is
 // marked for JavaScript ownership, so QML keeps it exactly as long as something there refers to
@@ -29,15 +31,16 @@ public:
     // Waits for the loads still running: they use this object.
     ~Loader() override;
 
-    // Starts loading file (a plain path) and returns at once; any thread may call it.
-    Q_INVOKABLE void load(const QString &file);
+    // Starts loading file (a plain path) and returns at once; any thread may call it. language
+    // is a language code ("de"); any other text is ignored.
+    Q_INVOKABLE void load(const QString &file, const QString &language = QString());
 
 signals:
     // name is exactly the text given to load, also when the ".enc" file was read.
     void documentLoaded(QString name, text::Document *document);
 
 private:
-    void run(const QString &file);
+    void run(const QString &file, const QString &language);
     void deliver(const QString &name, std::unique_ptr<Document> document);
 
     const QString m_key;

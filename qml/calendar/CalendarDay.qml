@@ -111,8 +111,8 @@ Rectangle {
                 anchors.bottom: parent.bottom
                 anchors.margins: 5 * UI.ppp
                 text: root.cell.voidZodiac < 0 ? ""
-                      : UI.formatDateTime(root.cell.voidStart, "hh:mm") + " - "
-                        + UI.formatDateTime(root.cell.voidEnd, "hh:mm")
+                      : UI.formatLocal(root.cell.voidStart, UI.formats.time) + " - "
+                        + UI.formatLocal(root.cell.voidEnd, UI.formats.time)
                 color: Colors.Label.Blue
                 font.pixelSize: UI.fontSize((root.width < 94 ? 12 : 14) * UI.ppp)
             }

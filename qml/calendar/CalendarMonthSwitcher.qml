@@ -8,12 +8,8 @@ Item {
     id: root
 
     property date selectedDate: UI.localTime()
-    property var locale: Qt.locale()
-    readonly property string title: {
-        var month = Number(UI.formatDateTime(selectedDate, "M"))
-        return locale.standaloneMonthName(month - 1, Locale.LongFormat)
-                + UI.formatLocalized(selectedDate, " yyyy", locale.name)
-    }
+    property var locale: Qt.locale(UI.localeName)
+    readonly property string title: UI.monthTitle(selectedDate, locale.name)
 
     // Local midnight of the month's first day.
     function firstOfMonth(value) {
@@ -24,6 +20,9 @@ Item {
     function step(months) {
         selectedDate = UI.addMonths(firstOfMonth(selectedDate), months)
     }
+
+    // Where the left arrow's glyph begins, from the left edge: the room left of it is free.
+    readonly property real contentLeft: titleText.x - 42 * UI.ppp
 
     implicitWidth: 340 * UI.ppp
     implicitHeight: 40 * UI.ppp

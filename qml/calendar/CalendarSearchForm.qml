@@ -38,12 +38,17 @@ Item {
         return list
     }
 
-    implicitWidth: 210 * UI.ppp
+    // Boxes of one width beside the longest label, which another language may make longer.
+    readonly property real boxWidth: 105 * UI.ppp
+    readonly property real formWidth: Math.max(210 * UI.ppp, boxWidth + 8 * UI.ppp
+        + Math.max(moonDay.labelWidth, sign.labelWidth, from.labelWidth, results.labelWidth))
+
+    implicitWidth: formWidth
     implicitHeight: fields.height + 15 * UI.ppp + button.height
 
     Column {
         id: fields
-        width: 210 * UI.ppp
+        width: root.formWidth
         height: 120 * UI.ppp
         spacing: 6 * UI.ppp
         enabled: !root.isSearching
@@ -60,6 +65,7 @@ Item {
             id: moonDay
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             labelText: qsTr("Moon day")
             options: [qsTr("Any")].concat(root.range(1, 30))
@@ -68,16 +74,20 @@ Item {
             id: sign
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             labelText: qsTr("In sign")
-            // Sign names stay untranslated here, as everywhere they name a sign.
-            options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) { return z.name }))
+            options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) {
+                return qsTranslate("Lunar", z.name)
+            }))
         }
         InputSelect {
             id: from
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
+            //: The date the search starts from.
             labelText: qsTr("From")
             isDate: true
             options: [qsTr("Today")]
@@ -86,7 +96,9 @@ Item {
             id: results
             width: parent.width
             height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
+            //: How many dates to find.
             labelText: qsTr("Results")
             options: root.range(1, 10)
         }
@@ -96,7 +108,8 @@ Item {
         id: button
         anchors.top: fields.bottom
         anchors.topMargin: 15 * UI.ppp
-        width: 100 * UI.ppp
+        // Wider where the word is longer than "Search".
+        width: Math.max(100 * UI.ppp, buttonLabel.implicitWidth + glyph.width + 34 * UI.ppp)
         height: 30 * UI.ppp
         radius: 6 * UI.ppp
         // Grey while a search runs; its turning glyph shows the work under way.
@@ -105,6 +118,7 @@ Item {
                                                             : Colors.Button.Green
 
         Text {
+            id: buttonLabel
             anchors.left: parent.left
             anchors.leftMargin: 10 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter

@@ -14,9 +14,10 @@ Rectangle {
 
     readonly property var progress: Calendar.phaseProgress(entry.phase)
     readonly property var sign: Lunar.zodiac(entry.zodiac)
-    readonly property string dateText: UI.formatDateTime(entry.date, "yyyy, MMM, d")
+    readonly property string dateText: UI.formatLocal(entry.date, UI.formats.day)
+    //: Rising: the Moon is waxing; Descending: waning. Then how far, and the lunar day.
     readonly property string phaseText: (progress.rising ? qsTr("Rising") : qsTr("Descending"))
-                                        + ", " + progress.percent + "%. "
+                                        + ", " + qsTr("%1%").arg(progress.percent) + ". "
                                         + qsTr("Day %1").arg(entry.lunarDay)
     readonly property string signText: sign ? sign.icon + " " + qsTranslate("Lunar", sign.day) : ""
 

@@ -12,7 +12,7 @@ Item {
     property string placeholder: ""
     property string inputText: ""
     // Width of the box in percent of the field's width.
-    property int buttonWidth: 50
+    property real buttonWidth: 50
     property color labelColor: Colors.Label.Blue
     property int labelFontSize: UI.fontSize(16 * UI.ppp)
     property bool placeholderVisible: input.text === ""
@@ -22,6 +22,7 @@ Item {
     property bool invalid: false
 
     readonly property alias box: box
+    readonly property real labelWidth: label.implicitWidth
     readonly property alias input: input
     property int boxCursorShape: Qt.IBeamCursor
 
@@ -42,6 +43,7 @@ Item {
     implicitHeight: 27 * UI.ppp
 
     Text {
+        id: label
         anchors.left: parent.left
         anchors.verticalCenter: parent.verticalCenter
         text: root.labelText

@@ -15,7 +15,7 @@ InputFrame {
     property int defaultIndex: 0
     property bool isDate: false
     property date inputDate: UI.localTime()
-    // What a date text that is no date stands for: now. A test hands in a clock of its own.
+    // Now, for a date text that is no date and for Today. A test hands in a clock of its own.
     property var clock: function() { return UI.localTime() }
     property int dropdownMaximumHeight: 160 * UI.ppp
     property int dropdownItemHeight: 20 * UI.ppp
@@ -41,14 +41,17 @@ InputFrame {
         dropdown.close()
     }
 
-    // month/day/year; any text that is not such a date stands for now.
+    // The date as the user's locale writes it; another language shows it anew.
+    readonly property string dateFormat: UI.formats.date
+
+    // A date as dateFormat writes it; any text that is not such a date stands for now.
     function dateFromText(text) {
-        var parsed = UI.parseDay(text, "M/d/yyyy")
+        var parsed = UI.parseDay(text, dateFormat)
         return isNaN(parsed.getTime()) ? clock() : parsed
     }
 
     function dateText(date) {
-        return UI.formatDay(date, "MM/dd/yyyy")
+        return UI.formatDay(date, dateFormat)
     }
 
     // The picked date becomes the committed text and the text shown.
@@ -93,6 +96,10 @@ InputFrame {
     }
 
     onInputDateChanged: {
+        if (isDate)
+            showDate()
+    }
+    onDateFormatChanged: {
         if (isDate)
             showDate()
     }
@@ -185,7 +192,7 @@ InputFrame {
                 visible: root.isDate
                 text: qsTr("Today")
                 onClicked: {
-                    root.inputDate = UI.localTime()
+                    root.inputDate = root.clock()
                     root.dropdown.close()
                 }
             }
@@ -198,6 +205,7 @@ InputFrame {
         Calendar {
             id: calendar
             selectedDate: root.inputDate
+            locale: Qt.locale(UI.localeName)
             frameVisible: false
             onClicked: {
                 root.inputDate = date

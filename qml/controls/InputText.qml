@@ -10,11 +10,18 @@ InputFrame {
     id: root
 
     property bool isNumber: false
+    // The user's locale's; a point and a comma are read as well.
+    readonly property string decimalPoint: Qt.locale(UI.localeName).decimalPoint
 
     signal textEdited(string text)
 
     function formatNumber(text) {
-        return Util.formatNumber(text, Qt.locale().decimalPoint)
+        return Util.formatNumber(text, decimalPoint)
+    }
+
+    // The number a text of this field stands for, NaN for none.
+    function numberOf(text) {
+        return Util.parseNumber(text, decimalPoint)
     }
 
     function setText(text) {
@@ -23,6 +30,11 @@ InputFrame {
     }
 
     onBoxClicked: input.forceActiveFocus()
+    // Another locale writes the number anew.
+    onDecimalPointChanged: {
+        if (isNumber && !invalid && input.text !== "")
+            input.text = formatNumber(input.text)
+    }
 
     onEditFinished: {
         if (isNumber) {

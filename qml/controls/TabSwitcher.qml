@@ -15,6 +15,9 @@ Item {
 
     // The caption under the underline, or null.
     property Item selectedCaption: null
+    // Where the captions would not fit `width` (another language's are longer), they and the
+    // spacing between them shrink until they do.
+    readonly property real fit: Math.min(1, width / Math.max(1, fullSize.implicitWidth))
 
     function updateSelectedCaption() {
         selectedCaption = selectedIndex >= 0 ? captions.itemAt(selectedIndex) : null
@@ -40,7 +43,7 @@ Item {
             text: root.names[itemIndex] !== undefined ? root.names[itemIndex] : ""
             // Shipped with the program: a system "Arial" falls back to wider faces on Linux.
             font.family: "PT Sans"
-            font.pixelSize: root.fontSize
+            font.pixelSize: Math.max(1, Math.floor(root.fontSize * root.fit))
             lineHeightMode: Text.FixedHeight
             lineHeight: 20 * UI.ppp
             horizontalAlignment: Text.AlignHCenter
@@ -53,10 +56,27 @@ Item {
         }
     }
 
+    // The default captions at full size, out of sight, so the measure does not follow the
+    // shrinking.
+    Row {
+        id: fullSize
+        visible: false
+        spacing: root.spacing
+
+        Repeater {
+            model: root.names
+            Text {
+                text: modelData
+                font.family: "PT Sans"
+                font.pixelSize: root.fontSize
+            }
+        }
+    }
+
     Row {
         id: row
         height: parent.height
-        spacing: root.spacing
+        spacing: root.spacing * root.fit
 
         Repeater {
             id: captions

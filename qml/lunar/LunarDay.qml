@@ -14,6 +14,7 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         font.pixelSize: UI.fontSize(22 * UI.ppp)
+        //: The lunar day (1 to 30) of the moment shown.
         text: qsTr("Day %1").arg(root.today)
     }
 }

@@ -67,9 +67,10 @@ Rectangle {
         var sign = Lunar.zodiac(e.zodiac)
         if (!sign)
             return ""
-        var text = UI.formatDegrees(e.zodiacDegrees) + " of " + sign.name + " " + sign.icon
-                + "<br>" + qsTranslate("Lunar", sign.day)
+        var text = qsTranslate("Lunar", sign.position).arg(UI.formatDegrees(e.zodiacDegrees))
+                + " " + sign.icon + "<br>" + qsTranslate("Lunar", sign.day)
         if (e.isVoC)
+            //: The Moon is void of course.
             text += ", <font color=\"" + Colors.Label.Pink + "\">" + qsTr("Void Course") + "</font>"
         return text
     }
@@ -154,7 +155,8 @@ Rectangle {
 
                 LunarPanelLabel {
                     anchors.horizontalCenter: parent.horizontalCenter
-                    text: Math.round(root.entry.illumination * 100) + "%"
+                    //: The Moon's illuminated fraction in percent.
+                    text: qsTr("%1%").arg(Math.round(root.entry.illumination * 100))
                     color: Colors.Label.Pink
                     font.family: "PT Sans"
                     font.pixelSize: UI.fontSize(32 * UI.ppp)
@@ -190,7 +192,9 @@ Rectangle {
                 model: [
                     { label: qsTr("Rise: %1"), value: "nextRising", left: true, row: 0 },
                     { label: qsTr("Set: %1"), value: "nextSetting", left: false, row: 0 },
+                    //: The Moon's upper transit (culmination) at the time %1; keep it short.
                     { label: qsTr("U/T: %1"), value: "upperTransit", left: true, row: 1 },
+                    //: The Moon's lower transit (lower culmination) at the time %1.
                     { label: qsTr("L/T: %1"), value: "lowerTransit", left: false, row: 1 }
                 ]
 
@@ -204,7 +208,8 @@ Rectangle {
                     // Near the poles the Moon may not rise or set for days: say so, rather
                     // than leave the label hanging.
                     text: modelData.label.arg(
-                              UI.formatDateTime(root.entry[modelData.value], "hh:mm") || "--:--")
+                              UI.formatLocal(root.entry[modelData.value], UI.formats.time)
+                              || "--:--")
                 }
             }
         }
@@ -262,6 +267,7 @@ Rectangle {
         anchors.bottom: editor.top
         anchors.bottomMargin: 4 * UI.ppp
         anchors.horizontalCenter: parent.horizontalCenter
+        objectName: "placeName"
         width: editor.width
         horizontalAlignment: Text.AlignHCenter
         // The country, at the end, stays in view.

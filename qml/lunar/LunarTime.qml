@@ -22,12 +22,13 @@ Item {
     // True while updateTime() announces the clock's tick: nobody moved the moment on purpose.
     property bool ticking: false
 
-    readonly property string format: "MM / dd / yyyy hh:mm"
+    // The user's locale's date and time; another language shows the moment anew.
+    readonly property string format: UI.formats.editor
 
     signal updateTime(date time)
 
     function showInputTime() {
-        input.text = UI.formatDateTime(inputTime, format)
+        input.text = UI.formatLocal(inputTime, format)
     }
 
     // tick: the timer's call, not the user's turning the switch on.
@@ -47,11 +48,11 @@ Item {
         updateTime(inputTime)
     }
 
-    // The text as typed, read back the way it is shown but without the blanks round the
-    // slashes. Text that is no such moment, or one outside the years the ephemeris files
-    // cover, leaves it as it was and is shown again.
+    // The text as typed, read back the way it is shown (blanks round the date's separators and
+    // leading zeros may be left out). Text that is no such moment, or one outside the years the
+    // ephemeris files cover, leaves it as it was and is shown again.
     function commitText() {
-        var parsed = UI.parseDateTime(input.text.replace(/ \/ /g, "/"), "M/d/yyyy h:mm")
+        var parsed = UI.readDateTime(input.text, format)
         if (!isNaN(parsed.getTime()) && Astro.covers(parsed))
             inputTime = parsed
         showInputTime()
@@ -67,6 +68,7 @@ Item {
         inputTime = time
         showInputTime()
     }
+    onFormatChanged: showInputTime()
     onNowChanged: {
         if (now)
             followClock()

@@ -59,9 +59,11 @@ Rectangle {
 
         TabSwitcher {
             x: 35 * UI.ppp
-            width: root.width / 2
+            // Up to the month's arrow.
+            width: monthSwitcher.x + monthSwitcher.contentLeft - x - 15 * UI.ppp
             height: parent.height
             spacing: 40 * UI.ppp
+            //: The two views of the month: signs and lunar days per day; void-of-course times.
             names: [qsTr("Daily"), qsTr("Void Course")]
             selectedIndex: root.selectedTab
             onSelectedIndexChanged: root.selectedTab = selectedIndex
@@ -98,7 +100,7 @@ Rectangle {
             Text {
                 width: grid.width / 7
                 horizontalAlignment: Text.AlignHCenter
-                text: Qt.locale().dayName(modelData, Locale.ShortFormat)
+                text: Qt.locale(UI.localeName).dayName(modelData, Locale.ShortFormat)
                 color: Colors.Label.Light
                 font.family: "PT Sans"
                 font.pixelSize: UI.fontSize(13 * UI.ppp)

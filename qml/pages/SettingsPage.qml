@@ -17,6 +17,7 @@ Item {
 
     readonly property alias locationForm: locationForm
     readonly property alias scaleField: scaleField
+    readonly property alias languageField: languageField
     readonly property alias zoneField: zoneField
     readonly property alias updateSwitch: updateSwitch
 
@@ -75,8 +76,10 @@ Item {
                 // gives a smaller scale.
                 function scaleOptions() {
                     return Util.toList(UI.scaleOptions).map(function(option, index) {
-                        return UI.scaleOptionFits(index) ? option
-                            : qsTr("%1 \u2013 too large for this screen").arg(option)
+                        // The stored options are data: "Auto" is read by its position.
+                        var shown = index === 0 ? qsTr("Auto") : option
+                        return UI.scaleOptionFits(index) ? shown
+                            : qsTr("%1 \u2013 too large for this screen").arg(shown)
                     })
                 }
 
@@ -94,7 +97,22 @@ Item {
                         scaleField.selectedIndex = UI.scaleIndex
                         scaleField.options = scaleField.scaleOptions()
                     }
+                    function onLanguageChanged() { scaleField.options = scaleField.scaleOptions() }
                 }
+            }
+
+            // "System", then each language in its own name; a choice applies at once.
+            InputSelect {
+                id: languageField
+                width: parent.width
+                labelText: qsTr("Language")
+                buttonWidth: 70
+                overlay: root.overlay
+                options: [qsTr("System")].concat(Util.toList(UI.languages).map(function(code) {
+                    return UI.languageName(code)
+                }))
+                selectedIndex: Util.toList(UI.languages).indexOf(UI.language) + 1
+                onOptionSelected: UI.language = index === 0 ? "" : UI.languages[index - 1]
             }
 
             Item {

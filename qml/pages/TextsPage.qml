@@ -59,9 +59,11 @@ Rectangle {
         var e = entry ? entry : { phase: 0.5, lunarDay: 2, zodiac: 6 }
         var topic = topicKey(tabIndex)
         var phase = Lunar.phaseName(e.phase)
-        // The topic and what the sections are looked up by. A new ephemeris every minute
-        // mostly changes none of them: the body then stays, and the reader keeps his place.
-        var keys = [document !== null, topic, e.zodiac, phase, e.lunarDay].join("|")
+        // The topic and what the sections are looked up by and headed in. A new ephemeris every
+        // minute mostly changes none of them: the body then stays, and the reader keeps his
+        // place.
+        var keys = [document ? "document " + document.language : "none", UI.interfaceLanguage,
+                    topic, e.zodiac, phase, e.lunarDay].join("|")
         if (keys === builtKeys)
             return
         builtKeys = keys
@@ -71,16 +73,20 @@ Rectangle {
         var body = ""
         if (document) {
             if (sign)
-                body += section(qsTr("Moon in %1").arg(qsTranslate("Lunar", sign.name)),
+                body += section(qsTranslate("Lunar", sign.moonIn),
                                 lookup(topic, "Moon@" + sign.name))
             body += section(qsTranslate("Lunar", phase), lookup(topic, phase))
-            body += section("Moon day " + e.lunarDay, lookup(topic, "md" + e.lunarDay))
+            body += section(qsTr("Moon day %1").arg(e.lunarDay), lookup(topic, "md" + e.lunarDay))
             if (sign)
-                body += section(qsTr("Day of %1").arg(qsTranslate("Lunar", sign.dayShort)),
-                                lookup(topic, sign.dayShort))
+                body += section(qsTranslate("Lunar", sign.day), lookup(topic, sign.dayShort))
         }
         text = body
         state = "ready"
+    }
+
+    // The document in the interface's language where there is one, else the English one.
+    function load() {
+        TextLoader.load(path, UI.interfaceLanguage)
     }
 
     color: "transparent"
@@ -99,7 +105,7 @@ Rectangle {
     Component.onCompleted: {
         completed = true
         build()
-        TextLoader.load(path)
+        load()
     }
 
     Connections {
@@ -107,12 +113,24 @@ Rectangle {
         function onDocumentLoaded(name, document) {
             if (name !== root.path)
                 return
+            // A late answer for a language left since.
+            if (document.language !== "" && document.language !== UI.interfaceLanguage)
+                return
+            var first = root.document === null
             root.document = document
-            // Topic 0 from a fresh document; when it already is, the change alone builds nothing.
-            if (root.tabIndex === 0)
-                root.build()
-            else
+            // The first document opens on topic 0 (when it already is, the change alone would
+            // build nothing); another language's keeps the topic read.
+            if (first && root.tabIndex !== 0)
                 root.tabIndex = 0
+            else
+                root.build()
+        }
+    }
+    Connections {
+        target: UI
+        function onLanguageChanged() {
+            root.build()
+            root.load()
         }
     }
 
@@ -127,10 +145,12 @@ Rectangle {
         TabSwitcher {
             id: tabs
             x: header.compact ? 15 * UI.ppp : 30 * UI.ppp
-            width: parent.width - x
+            width: parent.width - x - 10 * UI.ppp
             height: parent.height
             spacing: header.compact ? 10 * UI.ppp : 15 * UI.ppp
             fontSize: UI.fontSize((header.compact ? 18 : 19) * UI.ppp)
+            //: Topics of the texts; a line break where a caption takes two lines. The row is
+            //: narrow: keep each line short.
             names: [qsTr("General"), qsTr("Mood"), qsTr("Health\nNutrition"), qsTr("Hair\nCare"),
                     qsTr("Business"), qsTr("Gardening"), qsTr("Wedding"), qsTr("Born\nthis day")]
         }
@@ -143,9 +163,27 @@ Rectangle {
         width: parent.width
         color: "white"
 
+        // The texts may not be in the interface's language yet: say so, in one line.
+        Text {
+            id: languageNote
+            objectName: "languageNote"
+            x: 25 * UI.ppp
+            y: 10 * UI.ppp
+            width: parent.width - 2 * x
+            visible: root.document !== null && UI.interfaceLanguage !== "en"
+                     && root.document.language !== UI.interfaceLanguage
+            text: qsTr("These texts are in English only.")
+            color: Colors.Label.Grey
+            font.family: "PT Sans"
+            font.italic: true
+            font.pixelSize: UI.fontSize(14 * UI.ppp)
+            horizontalAlignment: Text.AlignHCenter
+        }
+
         TextArea {
             id: view
             anchors.fill: parent
+            anchors.topMargin: languageNote.visible ? languageNote.y + languageNote.height : 0
             readOnly: true
             frameVisible: false
             backgroundVisible: false

@@ -14,12 +14,19 @@ function displayName(name, region, country) {
 }
 
 // The moon panel's line for the place its times are for: "Paris, France"; typed coordinates,
-// and the unnamed place at 0, 0, as "48.85° N, 2.35° E".
-function panelName(name, country, longitude, latitude) {
+// and the unnamed place at 0, 0, as "48.85° N, 2.35° E", with the locale's decimalPoint.
+function panelName(name, country, longitude, latitude, decimalPoint) {
     if (name && name !== "Custom city")
         return country ? name + ", " + country : name
-    return Math.abs(latitude).toFixed(2) + "\u00b0 " + (latitude < 0 ? "S" : "N") + ", "
-            + Math.abs(longitude).toFixed(2) + "\u00b0 " + (longitude < 0 ? "W" : "E")
+    function degrees(value) {
+        var text = Math.abs(value).toFixed(2)
+        return decimalPoint ? text.replace(".", decimalPoint) : text
+    }
+    var north = latitude < 0 ? qsTranslate("Places", "%1\u00b0 S")
+                             : qsTranslate("Places", "%1\u00b0 N")
+    var east = longitude < 0 ? qsTranslate("Places", "%1\u00b0 W")
+                             : qsTranslate("Places", "%1\u00b0 E")
+    return north.arg(degrees(latitude)) + ", " + east.arg(degrees(longitude))
 }
 
 // The display name made to fit maxWidth as widthOf measures text. The region gives way first,

@@ -64,14 +64,17 @@ function parseNumber(text, decimalPoint) {
     return isFinite(value) ? value : NaN
 }
 
-// The number of the text written with exactly six decimals; empty when the text is no number.
+// The number of the text written with exactly six decimals and the locale's decimalPoint;
+// empty when the text is no number.
 function formatNumber(text, decimalPoint) {
     var value = parseNumber(text, decimalPoint)
     if (isNaN(value))
         return ""
     var result = value.toFixed(6)
     // toFixed keeps the sign of a value that rounds to zero ("-0.000000").
-    return Number(result) === 0 ? (0).toFixed(6) : result
+    if (Number(result) === 0)
+        result = (0).toFixed(6)
+    return decimalPoint ? result.replace(".", decimalPoint) : result
 }
 
 // A list-like value (an array or a string list from C++) as a plain array; anything else,

@@ -16,9 +16,12 @@ Column {
     readonly property alias latitudeField: latitude
     readonly property alias longitudeField: longitude
 
-    // The place's name as it fits `width`: the region gives way, never the country.
+    // The place's name as it fits `width`: the region gives way, never the country. Typed
+    // coordinates make a place whose name is a fixed key; it is shown in the user's language.
     function displayName(place, width) {
-        return Places.fitName(place.name, place.region, place.country, width,
+        //: A place given by its typed coordinates.
+        var name = place.name === "Custom city" ? qsTr("Custom city") : place.name
+        return Places.fitName(name, place.region, place.country, width,
                               function(text) { return nameMetrics.advanceWidth(text) })
     }
 
@@ -42,6 +45,11 @@ Column {
     spacing: 6 * UI.ppp
 
     Component.onCompleted: showLocation()
+
+    Connections {
+        target: UI
+        function onLanguageChanged() { root.showName() }
+    }
 
     Connections {
         target: Geo
@@ -113,7 +121,7 @@ Column {
         labelText: qsTr("Latitude")
         isNumber: true
         buttonWidth: root.buttonWidth
-        onTextEdited: Geo.setLatitude(Number(text))
+        onTextEdited: Geo.setLatitude(latitude.numberOf(text))
     }
 
     InputText {
@@ -122,6 +130,6 @@ Column {
         labelText: qsTr("Longitude")
         isNumber: true
         buttonWidth: root.buttonWidth
-        onTextEdited: Geo.setLongitude(Number(text))
+        onTextEdited: Geo.setLongitude(longitude.numberOf(text))
     }
 }

@@ -58,11 +58,11 @@ Item {
             compare(switcher.title, data.title)
         }
 
-        // The stand-alone name: Polish says "marzec" alone and "marca" inside a date.
+        // The stand-alone name, as a title: Polish says "marzec" alone and "marca" inside a date.
         function test_titleFollowsTheLocale_data() {
             return [
                 { tag: "German", locale: "de_DE", title: "M\u00e4rz 2027" },
-                { tag: "Polish, stand-alone form", locale: "pl_PL", title: "marzec 2027" }
+                { tag: "Polish, stand-alone form", locale: "pl_PL", title: "Marzec 2027" }
             ]
         }
 

@@ -35,6 +35,10 @@ Rectangle {
             return UI.formatDateTime(date, "yyyy-MM-dd hh:mm:ss")
         }
 
+        function cleanup() {
+            UI.language = ""
+        }
+
         function init() {
             editor = createTemporaryObject(editorComponent, scene)
             updateSpy.target = editor
@@ -93,11 +97,17 @@ Rectangle {
                 { tag: "before them", typed: "01/01/1500 10:00", to: "2016-06-21 22:10:00",
                   text: "06 / 21 / 2016 22:10" },
                 { tag: "their first day", typed: "1/1/1800 0:00", to: "1800-01-01 00:00:00",
-                  text: "01 / 01 / 1800 00:00" }
+                  text: "01 / 01 / 1800 00:00" },
+                // The field reads what it shows in the user's locale.
+                { tag: "German", language: "de", typed: " 4 . 7.2015  9:05",
+                  to: "2015-07-04 09:05:00", text: "04.07.2015 09:05" },
+                { tag: "Spanish", language: "es", typed: "4/7/2015 9:05",
+                  to: "2015-07-04 09:05:00", text: "04 / 07 / 2015 09:05" }
             ]
         }
 
         function test_typing(data) {
+            UI.language = data.language || ""
             editor.time = new Date(2016, 2, 1, 7, 5)
             // Focus through a click on the text, as a user does.
             editor.now = true

@@ -76,6 +76,8 @@ private slots:
     void init();
     void reads_data();
     void reads();
+    void languageFirst_data();
+    void languageFirst();
     void failures_data();
     void failures();
     void twoLoadsTwoSignals();
@@ -154,6 +156,34 @@ void TestLoader::reads()
     QCOMPARE(document->parent(), nullptr);
     QCOMPARE(document->thread(), loader.thread());
     QCOMPARE(QQmlEngine::objectOwnership(document.get()), QQmlEngine::JavaScriptOwnership);
+}
+
+void TestLoader::languageFirst_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("german");
+    const Files files{{"vendarion.txt", plainDocument},
+                      {"vendarion.de.txt.enc", encoded("### a\nDeutsch\n")}};
+    QTest::newRow("the language's file, even encoded") << files << "de" << true;
+    QTest::newRow("another language's file is not taken") << files << "fr" << false;
+    QTest::newRow("a language that is no code is ignored") << files << "/de" << false;
+}
+
+// A language's document before the one without a language, which is in English.
+void TestLoader::languageFirst()
+{
+    QFETCH(Files, files);
+    QFETCH(QString, language);
+    QFETCH(bool, german);
+    write(files);
+    text::Loader loader;
+    QSignalSpy spy(&loader, &text::Loader::documentLoaded);
+    loader.load(path("vendarion.txt"), language);
+    QVERIFY(spy.wait(10000));
+    std::unique_ptr<text::Document> document(spy.at(0).at(1).value<text::Document *>());
+    QCOMPARE(document->language(), german ? "de" : "");
+    QCOMPARE(document->getEntries({"A"}), QStringList(german ? "Deutsch" : "Plain text"));
 }
 
 void TestLoader::failures_data()

@@ -1,0 +1,525 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Daily</source>
+        <extracomment>The two views of the month: signs and lunar days per day; void-of-course times.</extracomment>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Void Course</source>
+        <translation>Mond ohne Kurs</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchForm</name>
+    <message>
+        <source>Moon day</source>
+        <translation>Mondtag</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Beliebig</translation>
+    </message>
+    <message>
+        <source>In sign</source>
+        <translation>Im Zeichen</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <extracomment>The date the search starts from.</extracomment>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>How many dates to find.</extracomment>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchResult</name>
+    <message>
+        <source>Rising</source>
+        <extracomment>Rising: the Moon is waxing; Descending: waning. Then how far, and the lunar day.</extracomment>
+        <translation>Zunehmend</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Abnehmend</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>%1. Mondtag</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPopup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>InputSelect</name>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+</context>
+<context>
+    <name>LocationForm</name>
+    <message>
+        <source>Custom city</source>
+        <extracomment>A place given by its typed coordinates.</extracomment>
+        <translation>Eigener Ort</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>Search city</source>
+        <translation>Stadt suchen</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+</context>
+<context>
+    <name>Lunar</name>
+    <message>
+        <source>New Moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Zunehmender Mond</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
+        <source>Third Quarter</source>
+        <translation>Letztes Viertel</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <extracomment>The zodiac signs; &quot;%1 of Aries&quot; is the Moon&apos;s position in the sign, %1 its degrees.</extracomment>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Day of Warmth</source>
+        <translation>Wärmetag</translation>
+    </message>
+    <message>
+        <source>Moon in Aries</source>
+        <translation>Mond im Widder</translation>
+    </message>
+    <message>
+        <source>%1 of Aries</source>
+        <translation>%1 Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Day of Coldness</source>
+        <translation>Kältetag</translation>
+    </message>
+    <message>
+        <source>Moon in Taurus</source>
+        <translation>Mond im Stier</translation>
+    </message>
+    <message>
+        <source>%1 of Taurus</source>
+        <translation>%1 Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Day of Light</source>
+        <translation>Lichttag</translation>
+    </message>
+    <message>
+        <source>Moon in Gemini</source>
+        <translation>Mond in den Zwillingen</translation>
+    </message>
+    <message>
+        <source>%1 of Gemini</source>
+        <translation>%1 Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Day of Water</source>
+        <translation>Wassertag</translation>
+    </message>
+    <message>
+        <source>Moon in Cancer</source>
+        <translation>Mond im Krebs</translation>
+    </message>
+    <message>
+        <source>%1 of Cancer</source>
+        <translation>%1 Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Moon in Leo</source>
+        <translation>Mond im Löwen</translation>
+    </message>
+    <message>
+        <source>%1 of Leo</source>
+        <translation>%1 Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Moon in Virgo</source>
+        <translation>Mond in der Jungfrau</translation>
+    </message>
+    <message>
+        <source>%1 of Virgo</source>
+        <translation>%1 Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Moon in Libra</source>
+        <translation>Mond in der Waage</translation>
+    </message>
+    <message>
+        <source>%1 of Libra</source>
+        <translation>%1 Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Moon in Scorpio</source>
+        <translation>Mond im Skorpion</translation>
+    </message>
+    <message>
+        <source>%1 of Scorpio</source>
+        <translation>%1 Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Moon in Sagittarius</source>
+        <translation>Mond im Schützen</translation>
+    </message>
+    <message>
+        <source>%1 of Sagittarius</source>
+        <translation>%1 Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Moon in Capricorn</source>
+        <translation>Mond im Steinbock</translation>
+    </message>
+    <message>
+        <source>%1 of Capricorn</source>
+        <translation>%1 Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Moon in Aquarius</source>
+        <translation>Mond im Wassermann</translation>
+    </message>
+    <message>
+        <source>%1 of Aquarius</source>
+        <translation>%1 Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>Moon in Pisces</source>
+        <translation>Mond in den Fischen</translation>
+    </message>
+    <message>
+        <source>%1 of Pisces</source>
+        <translation>%1 Fische</translation>
+    </message>
+</context>
+<context>
+    <name>LunarDay</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>The lunar day (1 to 30) of the moment shown.</extracomment>
+        <translation>%1. Mondtag</translation>
+    </message>
+</context>
+<context>
+    <name>LunarPanel</name>
+    <message>
+        <source>Void Course</source>
+        <extracomment>The Moon is void of course.</extracomment>
+        <translation>Mond ohne Kurs</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The Moon&apos;s illuminated fraction in percent.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rise: %1</source>
+        <translation>Aufgang: %1</translation>
+    </message>
+    <message>
+        <source>Set: %1</source>
+        <translation>Untergang: %1</translation>
+    </message>
+    <message>
+        <source>U/T: %1</source>
+        <extracomment>The Moon&apos;s upper transit (culmination) at the time %1; keep it short.</extracomment>
+        <translation>O. Kulm.: %1</translation>
+    </message>
+    <message>
+        <source>L/T: %1</source>
+        <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
+        <translation>U. Kulm.: %1</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Zeiten: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LunarTime</name>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>No web browser could be opened. The help is at
+%1</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Die Hilfe steht unter
+%1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° W</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° O</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>UI scale</source>
+        <translation>Skalierung</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>%1 – too large for this screen</source>
+        <translation>%1 – zu groß für den Bildschirm</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>dieses Computers</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>des Ortes</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Zeitzone des Ortes: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Keine bekannte Stadt in der Nähe: Es gilt die Zeitzone dieses Computers</translation>
+    </message>
+</context>
+<context>
+    <name>TextsPage</name>
+    <message>
+        <source>Moon day %1</source>
+        <translation>%1. Mondtag</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>Topics of the texts; a line break where a caption takes two lines. The row is narrow: keep each line short.</extracomment>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Mood</source>
+        <translation>Stimmung</translation>
+    </message>
+    <message>
+        <source>Health
+Nutrition</source>
+        <translation>Gesundheit
+Ernährung</translation>
+    </message>
+    <message>
+        <source>Hair
+Care</source>
+        <translation>Haar-
+pflege</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Gardening</source>
+        <translation>Garten</translation>
+    </message>
+    <message>
+        <source>Wedding</source>
+        <translation>Hochzeit</translation>
+    </message>
+    <message>
+        <source>Born
+this day</source>
+        <translation>Heute
+geboren</translation>
+    </message>
+    <message>
+        <source>These texts are in English only.</source>
+        <translation>Diese Texte gibt es bisher nur auf Englisch.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Downloading...</source>
+        <translation>Wird heruntergeladen …</translation>
+    </message>
+    <message>
+        <source>Downloading %1%</source>
+        <translation>Wird heruntergeladen: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Current version %1, latest %2</source>
+        <translation>Installierte Version %1, neueste %2</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>Herunterladen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>What&apos;s New?</source>
+        <translation>Was ist neu?</translation>
+    </message>
+    <message>
+        <source>Manual Download</source>
+        <translation>Manuell laden</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Aktualisieren</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,525 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Daily</source>
+        <extracomment>The two views of the month: signs and lunar days per day; void-of-course times.</extracomment>
+        <translation>Por días</translation>
+    </message>
+    <message>
+        <source>Void Course</source>
+        <translation>Luna fuera de curso</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchForm</name>
+    <message>
+        <source>Moon day</source>
+        <translation>Día lunar</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Cualquiera</translation>
+    </message>
+    <message>
+        <source>In sign</source>
+        <translation>En el signo</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <extracomment>The date the search starts from.</extracomment>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>How many dates to find.</extracomment>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchResult</name>
+    <message>
+        <source>Rising</source>
+        <extracomment>Rising: the Moon is waxing; Descending: waning. Then how far, and the lunar day.</extracomment>
+        <translation>Creciente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Menguante</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Día lunar %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPopup</name>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>InputSelect</name>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+</context>
+<context>
+    <name>LocationForm</name>
+    <message>
+        <source>Custom city</source>
+        <extracomment>A place given by its typed coordinates.</extracomment>
+        <translation>Lugar personalizado</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Search city</source>
+        <translation>Buscar ciudad</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+</context>
+<context>
+    <name>Lunar</name>
+    <message>
+        <source>New Moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Gibosa creciente</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
+        <source>Third Quarter</source>
+        <translation>Cuarto menguante</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Luna menguante</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <extracomment>The zodiac signs; &quot;%1 of Aries&quot; is the Moon&apos;s position in the sign, %1 its degrees.</extracomment>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Day of Warmth</source>
+        <translation>Día de calor</translation>
+    </message>
+    <message>
+        <source>Moon in Aries</source>
+        <translation>Luna en Aries</translation>
+    </message>
+    <message>
+        <source>%1 of Aries</source>
+        <translation>%1 de Aries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Tauro</translation>
+    </message>
+    <message>
+        <source>Day of Coldness</source>
+        <translation>Día de frío</translation>
+    </message>
+    <message>
+        <source>Moon in Taurus</source>
+        <translation>Luna en Tauro</translation>
+    </message>
+    <message>
+        <source>%1 of Taurus</source>
+        <translation>%1 de Tauro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Géminis</translation>
+    </message>
+    <message>
+        <source>Day of Light</source>
+        <translation>Día de luz</translation>
+    </message>
+    <message>
+        <source>Moon in Gemini</source>
+        <translation>Luna en Géminis</translation>
+    </message>
+    <message>
+        <source>%1 of Gemini</source>
+        <translation>%1 de Géminis</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cáncer</translation>
+    </message>
+    <message>
+        <source>Day of Water</source>
+        <translation>Día de agua</translation>
+    </message>
+    <message>
+        <source>Moon in Cancer</source>
+        <translation>Luna en Cáncer</translation>
+    </message>
+    <message>
+        <source>%1 of Cancer</source>
+        <translation>%1 de Cáncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Moon in Leo</source>
+        <translation>Luna en Leo</translation>
+    </message>
+    <message>
+        <source>%1 of Leo</source>
+        <translation>%1 de Leo</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Moon in Virgo</source>
+        <translation>Luna en Virgo</translation>
+    </message>
+    <message>
+        <source>%1 of Virgo</source>
+        <translation>%1 de Virgo</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Moon in Libra</source>
+        <translation>Luna en Libra</translation>
+    </message>
+    <message>
+        <source>%1 of Libra</source>
+        <translation>%1 de Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpio</translation>
+    </message>
+    <message>
+        <source>Moon in Scorpio</source>
+        <translation>Luna en Escorpio</translation>
+    </message>
+    <message>
+        <source>%1 of Scorpio</source>
+        <translation>%1 de Escorpio</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitario</translation>
+    </message>
+    <message>
+        <source>Moon in Sagittarius</source>
+        <translation>Luna en Sagitario</translation>
+    </message>
+    <message>
+        <source>%1 of Sagittarius</source>
+        <translation>%1 de Sagitario</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricornio</translation>
+    </message>
+    <message>
+        <source>Moon in Capricorn</source>
+        <translation>Luna en Capricornio</translation>
+    </message>
+    <message>
+        <source>%1 of Capricorn</source>
+        <translation>%1 de Capricornio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acuario</translation>
+    </message>
+    <message>
+        <source>Moon in Aquarius</source>
+        <translation>Luna en Acuario</translation>
+    </message>
+    <message>
+        <source>%1 of Aquarius</source>
+        <translation>%1 de Acuario</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Piscis</translation>
+    </message>
+    <message>
+        <source>Moon in Pisces</source>
+        <translation>Luna en Piscis</translation>
+    </message>
+    <message>
+        <source>%1 of Pisces</source>
+        <translation>%1 de Piscis</translation>
+    </message>
+</context>
+<context>
+    <name>LunarDay</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>The lunar day (1 to 30) of the moment shown.</extracomment>
+        <translation>Día lunar %1</translation>
+    </message>
+</context>
+<context>
+    <name>LunarPanel</name>
+    <message>
+        <source>Void Course</source>
+        <extracomment>The Moon is void of course.</extracomment>
+        <translation>Luna fuera de curso</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The Moon&apos;s illuminated fraction in percent.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rise: %1</source>
+        <translation>Salida: %1</translation>
+    </message>
+    <message>
+        <source>Set: %1</source>
+        <translation>Puesta: %1</translation>
+    </message>
+    <message>
+        <source>U/T: %1</source>
+        <extracomment>The Moon&apos;s upper transit (culmination) at the time %1; keep it short.</extracomment>
+        <translation>Culm. sup.: %1</translation>
+    </message>
+    <message>
+        <source>L/T: %1</source>
+        <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
+        <translation>Culm. inf.: %1</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Horas: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LunarTime</name>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>No web browser could be opened. The help is at
+%1</source>
+        <translation>No se pudo abrir ningún navegador web. La ayuda está en
+%1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° E</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>UI scale</source>
+        <translation>Escala</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>%1 – too large for this screen</source>
+        <translation>%1 – no cabe en la pantalla</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>de este ordenador</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>del lugar</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Zona horaria del lugar: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Ninguna ciudad conocida cerca del lugar: se usa la zona de este ordenador</translation>
+    </message>
+</context>
+<context>
+    <name>TextsPage</name>
+    <message>
+        <source>Moon day %1</source>
+        <translation>Día lunar %1</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>Topics of the texts; a line break where a caption takes two lines. The row is narrow: keep each line short.</extracomment>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Mood</source>
+        <translation>Ánimo</translation>
+    </message>
+    <message>
+        <source>Health
+Nutrition</source>
+        <translation>Salud
+Nutrición</translation>
+    </message>
+    <message>
+        <source>Hair
+Care</source>
+        <translation>Cuidado
+del cabello</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Negocios</translation>
+    </message>
+    <message>
+        <source>Gardening</source>
+        <translation>Jardinería</translation>
+    </message>
+    <message>
+        <source>Wedding</source>
+        <translation>Boda</translation>
+    </message>
+    <message>
+        <source>Born
+this day</source>
+        <translation>Nacidos
+este día</translation>
+    </message>
+    <message>
+        <source>These texts are in English only.</source>
+        <translation>Por ahora, estos textos solo están en inglés.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Downloading...</source>
+        <translation>Descargando...</translation>
+    </message>
+    <message>
+        <source>Downloading %1%</source>
+        <translation>Descargando: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Current version %1, latest %2</source>
+        <translation>Versión actual %1, última %2</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>la descarga ha fallado</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Actualización disponible</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>What&apos;s New?</source>
+        <translation>Novedades</translation>
+    </message>
+    <message>
+        <source>Manual Download</source>
+        <translation>Descarga manual</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Actualizar ahora</translation>
+    </message>
+</context>
+</TS>

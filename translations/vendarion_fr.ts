@@ -1,0 +1,525 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Daily</source>
+        <extracomment>The two views of the month: signs and lunar days per day; void-of-course times.</extracomment>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Void Course</source>
+        <translation>Lune vide de course</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchForm</name>
+    <message>
+        <source>Moon day</source>
+        <translation>Jour lunaire</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>In sign</source>
+        <translation>Dans le signe</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <extracomment>The date the search starts from.</extracomment>
+        <translation>À partir du</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>How many dates to find.</extracomment>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Chercher</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchResult</name>
+    <message>
+        <source>Rising</source>
+        <extracomment>Rising: the Moon is waxing; Descending: waning. Then how far, and the lunar day.</extracomment>
+        <translation>Croissante</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Décroissante</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Jour lunaire %1</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPopup</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>InputSelect</name>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
+    <name>LocationForm</name>
+    <message>
+        <source>Custom city</source>
+        <extracomment>A place given by its typed coordinates.</extracomment>
+        <translation>Lieu personnalisé</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Search city</source>
+        <translation>Chercher une ville</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+</context>
+<context>
+    <name>Lunar</name>
+    <message>
+        <source>New Moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Gibbeuse croissante</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
+        <source>Third Quarter</source>
+        <translation>Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <extracomment>The zodiac signs; &quot;%1 of Aries&quot; is the Moon&apos;s position in the sign, %1 its degrees.</extracomment>
+        <translation>Bélier</translation>
+    </message>
+    <message>
+        <source>Day of Warmth</source>
+        <translation>Jour de chaleur</translation>
+    </message>
+    <message>
+        <source>Moon in Aries</source>
+        <translation>Lune en Bélier</translation>
+    </message>
+    <message>
+        <source>%1 of Aries</source>
+        <translation>%1 du Bélier</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Taureau</translation>
+    </message>
+    <message>
+        <source>Day of Coldness</source>
+        <translation>Jour de froid</translation>
+    </message>
+    <message>
+        <source>Moon in Taurus</source>
+        <translation>Lune en Taureau</translation>
+    </message>
+    <message>
+        <source>%1 of Taurus</source>
+        <translation>%1 du Taureau</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gémeaux</translation>
+    </message>
+    <message>
+        <source>Day of Light</source>
+        <translation>Jour de lumière</translation>
+    </message>
+    <message>
+        <source>Moon in Gemini</source>
+        <translation>Lune en Gémeaux</translation>
+    </message>
+    <message>
+        <source>%1 of Gemini</source>
+        <translation>%1 des Gémeaux</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Day of Water</source>
+        <translation>Jour d&apos;eau</translation>
+    </message>
+    <message>
+        <source>Moon in Cancer</source>
+        <translation>Lune en Cancer</translation>
+    </message>
+    <message>
+        <source>%1 of Cancer</source>
+        <translation>%1 du Cancer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Moon in Leo</source>
+        <translation>Lune en Lion</translation>
+    </message>
+    <message>
+        <source>%1 of Leo</source>
+        <translation>%1 du Lion</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vierge</translation>
+    </message>
+    <message>
+        <source>Moon in Virgo</source>
+        <translation>Lune en Vierge</translation>
+    </message>
+    <message>
+        <source>%1 of Virgo</source>
+        <translation>%1 de la Vierge</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Moon in Libra</source>
+        <translation>Lune en Balance</translation>
+    </message>
+    <message>
+        <source>%1 of Libra</source>
+        <translation>%1 de la Balance</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Scorpion</translation>
+    </message>
+    <message>
+        <source>Moon in Scorpio</source>
+        <translation>Lune en Scorpion</translation>
+    </message>
+    <message>
+        <source>%1 of Scorpio</source>
+        <translation>%1 du Scorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittaire</translation>
+    </message>
+    <message>
+        <source>Moon in Sagittarius</source>
+        <translation>Lune en Sagittaire</translation>
+    </message>
+    <message>
+        <source>%1 of Sagittarius</source>
+        <translation>%1 du Sagittaire</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricorne</translation>
+    </message>
+    <message>
+        <source>Moon in Capricorn</source>
+        <translation>Lune en Capricorne</translation>
+    </message>
+    <message>
+        <source>%1 of Capricorn</source>
+        <translation>%1 du Capricorne</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Verseau</translation>
+    </message>
+    <message>
+        <source>Moon in Aquarius</source>
+        <translation>Lune en Verseau</translation>
+    </message>
+    <message>
+        <source>%1 of Aquarius</source>
+        <translation>%1 du Verseau</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Poissons</translation>
+    </message>
+    <message>
+        <source>Moon in Pisces</source>
+        <translation>Lune en Poissons</translation>
+    </message>
+    <message>
+        <source>%1 of Pisces</source>
+        <translation>%1 des Poissons</translation>
+    </message>
+</context>
+<context>
+    <name>LunarDay</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>The lunar day (1 to 30) of the moment shown.</extracomment>
+        <translation>Jour lunaire %1</translation>
+    </message>
+</context>
+<context>
+    <name>LunarPanel</name>
+    <message>
+        <source>Void Course</source>
+        <extracomment>The Moon is void of course.</extracomment>
+        <translation>Lune vide de course</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The Moon&apos;s illuminated fraction in percent.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rise: %1</source>
+        <translation>Lever&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Set: %1</source>
+        <translation>Coucher&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>U/T: %1</source>
+        <extracomment>The Moon&apos;s upper transit (culmination) at the time %1; keep it short.</extracomment>
+        <translation>Culm. sup.&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>L/T: %1</source>
+        <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
+        <translation>Culm. inf.&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Heures&#xa0;: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LunarTime</name>
+    <message>
+        <source>Now</source>
+        <translation>Maintenant</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>No web browser could be opened. The help is at
+%1</source>
+        <translation>Aucun navigateur web n&apos;a pu être ouvert. L&apos;aide se trouve à l&apos;adresse
+%1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° S</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° N</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° O</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° E</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>UI scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>%1 – too large for this screen</source>
+        <translation>%1 – trop grand pour l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Vérifier les mises à jour</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>du lieu</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Fuseau horaire du lieu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Aucune ville connue près du lieu&#xa0;: le fuseau de cet ordinateur s&apos;applique</translation>
+    </message>
+</context>
+<context>
+    <name>TextsPage</name>
+    <message>
+        <source>Moon day %1</source>
+        <translation>Jour lunaire %1</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>Topics of the texts; a line break where a caption takes two lines. The row is narrow: keep each line short.</extracomment>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Mood</source>
+        <translation>Humeur</translation>
+    </message>
+    <message>
+        <source>Health
+Nutrition</source>
+        <translation>Santé
+Nutrition</translation>
+    </message>
+    <message>
+        <source>Hair
+Care</source>
+        <translation>Soins des
+cheveux</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Affaires</translation>
+    </message>
+    <message>
+        <source>Gardening</source>
+        <translation>Jardinage</translation>
+    </message>
+    <message>
+        <source>Wedding</source>
+        <translation>Mariage</translation>
+    </message>
+    <message>
+        <source>Born
+this day</source>
+        <translation>Nés
+ce jour</translation>
+    </message>
+    <message>
+        <source>These texts are in English only.</source>
+        <translation>Ces textes n&apos;existent pour l&apos;instant qu&apos;en anglais.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Downloading...</source>
+        <translation>Téléchargement…</translation>
+    </message>
+    <message>
+        <source>Downloading %1%</source>
+        <translation>Téléchargement&#xa0;: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Current version %1, latest %2</source>
+        <translation>Version actuelle %1, dernière %2</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>échec du téléchargement</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>What&apos;s New?</source>
+        <translation>Nouveautés</translation>
+    </message>
+    <message>
+        <source>Manual Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Mettre à jour</translation>
+    </message>
+</context>
+</TS>

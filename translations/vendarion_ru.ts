@@ -1,0 +1,526 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>CalendarPage</name>
+    <message>
+        <source>Daily</source>
+        <extracomment>The two views of the month: signs and lunar days per day; void-of-course times.</extracomment>
+        <translation>По дням</translation>
+    </message>
+    <message>
+        <source>Void Course</source>
+        <translation>Луна без курса</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchForm</name>
+    <message>
+        <source>Moon day</source>
+        <translation>Лунный день</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Любой</translation>
+    </message>
+    <message>
+        <source>In sign</source>
+        <translation>В знаке</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <extracomment>The date the search starts from.</extracomment>
+        <translation>Начиная с</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>How many dates to find.</extracomment>
+        <translation>Результатов</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Найти</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarSearchResult</name>
+    <message>
+        <source>Rising</source>
+        <extracomment>Rising: the Moon is waxing; Descending: waning. Then how far, and the lunar day.</extracomment>
+        <translation>Растущая</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Убывающая</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>%1-й лунный день</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPopup</name>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>InputSelect</name>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
+    </message>
+</context>
+<context>
+    <name>LocationForm</name>
+    <message>
+        <source>Custom city</source>
+        <extracomment>A place given by its typed coordinates.</extracomment>
+        <translation>Свои координаты</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Город</translation>
+    </message>
+    <message>
+        <source>Search city</source>
+        <translation>Найти город</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+</context>
+<context>
+    <name>Lunar</name>
+    <message>
+        <source>New Moon</source>
+        <translation>Новолуние</translation>
+    </message>
+    <message>
+        <source>Waxing Crescent</source>
+        <translation>Растущий серп</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Первая четверть</translation>
+    </message>
+    <message>
+        <source>Waxing Gibbous</source>
+        <translation>Растущая луна</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Полнолуние</translation>
+    </message>
+    <message>
+        <source>Waning Gibbous</source>
+        <translation>Убывающая луна</translation>
+    </message>
+    <message>
+        <source>Third Quarter</source>
+        <translation>Последняя четверть</translation>
+    </message>
+    <message>
+        <source>Waning Crescent</source>
+        <translation>Убывающий серп</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <extracomment>The zodiac signs; &quot;%1 of Aries&quot; is the Moon&apos;s position in the sign, %1 its degrees.</extracomment>
+        <translation>Овен</translation>
+    </message>
+    <message>
+        <source>Day of Warmth</source>
+        <translation>День тепла</translation>
+    </message>
+    <message>
+        <source>Moon in Aries</source>
+        <translation>Луна в Овне</translation>
+    </message>
+    <message>
+        <source>%1 of Aries</source>
+        <translation>%1 Овна</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Телец</translation>
+    </message>
+    <message>
+        <source>Day of Coldness</source>
+        <translation>День холода</translation>
+    </message>
+    <message>
+        <source>Moon in Taurus</source>
+        <translation>Луна в Тельце</translation>
+    </message>
+    <message>
+        <source>%1 of Taurus</source>
+        <translation>%1 Тельца</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Близнецы</translation>
+    </message>
+    <message>
+        <source>Day of Light</source>
+        <translation>День света</translation>
+    </message>
+    <message>
+        <source>Moon in Gemini</source>
+        <translation>Луна в Близнецах</translation>
+    </message>
+    <message>
+        <source>%1 of Gemini</source>
+        <translation>%1 Близнецов</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Рак</translation>
+    </message>
+    <message>
+        <source>Day of Water</source>
+        <translation>День воды</translation>
+    </message>
+    <message>
+        <source>Moon in Cancer</source>
+        <translation>Луна в Раке</translation>
+    </message>
+    <message>
+        <source>%1 of Cancer</source>
+        <translation>%1 Рака</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Лев</translation>
+    </message>
+    <message>
+        <source>Moon in Leo</source>
+        <translation>Луна во Льве</translation>
+    </message>
+    <message>
+        <source>%1 of Leo</source>
+        <translation>%1 Льва</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Дева</translation>
+    </message>
+    <message>
+        <source>Moon in Virgo</source>
+        <translation>Луна в Деве</translation>
+    </message>
+    <message>
+        <source>%1 of Virgo</source>
+        <translation>%1 Девы</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Весы</translation>
+    </message>
+    <message>
+        <source>Moon in Libra</source>
+        <translation>Луна в Весах</translation>
+    </message>
+    <message>
+        <source>%1 of Libra</source>
+        <translation>%1 Весов</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Скорпион</translation>
+    </message>
+    <message>
+        <source>Moon in Scorpio</source>
+        <translation>Луна в Скорпионе</translation>
+    </message>
+    <message>
+        <source>%1 of Scorpio</source>
+        <translation>%1 Скорпиона</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Стрелец</translation>
+    </message>
+    <message>
+        <source>Moon in Sagittarius</source>
+        <translation>Луна в Стрельце</translation>
+    </message>
+    <message>
+        <source>%1 of Sagittarius</source>
+        <translation>%1 Стрельца</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Козерог</translation>
+    </message>
+    <message>
+        <source>Moon in Capricorn</source>
+        <translation>Луна в Козероге</translation>
+    </message>
+    <message>
+        <source>%1 of Capricorn</source>
+        <translation>%1 Козерога</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Водолей</translation>
+    </message>
+    <message>
+        <source>Moon in Aquarius</source>
+        <translation>Луна в Водолее</translation>
+    </message>
+    <message>
+        <source>%1 of Aquarius</source>
+        <translation>%1 Водолея</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Рыбы</translation>
+    </message>
+    <message>
+        <source>Moon in Pisces</source>
+        <translation>Луна в Рыбах</translation>
+    </message>
+    <message>
+        <source>%1 of Pisces</source>
+        <translation>%1 Рыб</translation>
+    </message>
+</context>
+<context>
+    <name>LunarDay</name>
+    <message>
+        <source>Day %1</source>
+        <extracomment>The lunar day (1 to 30) of the moment shown.</extracomment>
+        <translation>%1-й лунный день</translation>
+    </message>
+</context>
+<context>
+    <name>LunarPanel</name>
+    <message>
+        <source>Void Course</source>
+        <extracomment>The Moon is void of course.</extracomment>
+        <translation>Луна без курса</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>The Moon&apos;s illuminated fraction in percent.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Rise: %1</source>
+        <translation>Восход: %1</translation>
+    </message>
+    <message>
+        <source>Set: %1</source>
+        <translation>Заход: %1</translation>
+    </message>
+    <message>
+        <source>U/T: %1</source>
+        <extracomment>The Moon&apos;s upper transit (culmination) at the time %1; keep it short.</extracomment>
+        <translation>В. кульм.: %1</translation>
+    </message>
+    <message>
+        <source>L/T: %1</source>
+        <extracomment>The Moon&apos;s lower transit (lower culmination) at the time %1.</extracomment>
+        <translation>Н. кульм.: %1</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Время: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>LunarTime</name>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>No web browser could be opened. The help is at
+%1</source>
+        <translation>Не удалось открыть веб-браузер. Справка находится по адресу
+%1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+</context>
+<context>
+    <name>Places</name>
+    <message>
+        <source>%1° S</source>
+        <translation>%1° ю.&#xa0;ш.</translation>
+    </message>
+    <message>
+        <source>%1° N</source>
+        <translation>%1° с.&#xa0;ш.</translation>
+    </message>
+    <message>
+        <source>%1° W</source>
+        <translation>%1° з.&#xa0;д.</translation>
+    </message>
+    <message>
+        <source>%1° E</source>
+        <translation>%1° в.&#xa0;д.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPage</name>
+    <message>
+        <source>UI scale</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>%1 – too large for this screen</source>
+        <translation>%1 – не помещается на экране</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Системный</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <translation>Проверять обновления</translation>
+    </message>
+    <message>
+        <source>Times in</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s time zone</source>
+        <translation>по компьютеру</translation>
+    </message>
+    <message>
+        <source>the place&apos;s time zone</source>
+        <translation>по месту</translation>
+    </message>
+    <message>
+        <source>The place&apos;s zone: %1</source>
+        <translation>Часовой пояс места: %1</translation>
+    </message>
+    <message>
+        <source>No known city near the place: this computer&apos;s zone is used</source>
+        <translation>Рядом с местом нет известного города: используется часовой пояс компьютера</translation>
+    </message>
+</context>
+<context>
+    <name>TextsPage</name>
+    <message>
+        <source>Moon day %1</source>
+        <translation>%1-й лунный день</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <extracomment>Topics of the texts; a line break where a caption takes two lines. The row is narrow: keep each line short.</extracomment>
+        <translation>Общее</translation>
+    </message>
+    <message>
+        <source>Mood</source>
+        <translation>Настроение</translation>
+    </message>
+    <message>
+        <source>Health
+Nutrition</source>
+        <translation>Здоровье
+Питание</translation>
+    </message>
+    <message>
+        <source>Hair
+Care</source>
+        <translation>Уход за
+волосами</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Бизнес</translation>
+    </message>
+    <message>
+        <source>Gardening</source>
+        <translation>Сад и
+огород</translation>
+    </message>
+    <message>
+        <source>Wedding</source>
+        <translation>Свадьба</translation>
+    </message>
+    <message>
+        <source>Born
+this day</source>
+        <translation>Родившиеся
+в этот день</translation>
+    </message>
+    <message>
+        <source>These texts are in English only.</source>
+        <translation>Пока эти тексты есть только на английском.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Downloading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>Downloading %1%</source>
+        <translation>Загрузка: %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Current version %1, latest %2</source>
+        <translation>Текущая версия %1, последняя %2</translation>
+    </message>
+    <message>
+        <source>download failed</source>
+        <translation>ошибка загрузки</translation>
+    </message>
+    <message>
+        <source>Update Available</source>
+        <translation>Доступно обновление</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>What&apos;s New?</source>
+        <translation>Что нового?</translation>
+    </message>
+    <message>
+        <source>Manual Download</source>
+        <translation>Скачать вручную</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation>Обновить</translation>
+    </message>
+</context>
+</TS>
