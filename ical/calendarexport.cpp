@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTimeZone>
+#include <QtConcurrent>
 
 #include <cmath>
 
@@ -58,17 +59,27 @@ QVariantMap CalendarExport::presetRange(int choice) const
     return {{QStringLiteral("from"), pickerDay(from)}, {QStringLiteral("to"), pickerDay(to)}};
 }
 
-QString CalendarExport::rangeError(const QDateTime &from, const QDateTime &to) const
+int CalendarExport::maximumYears() const
+{
+    return MaximumYears;
+}
+
+int CalendarExport::firstYear() const
+{
+    return astro::FirstEphemerisYear;
+}
+
+int CalendarExport::lastYear() const
+{
+    return astro::LastEphemerisYear;
+}
+
+int CalendarExport::rangeProblem(const QDateTime &from, const QDateTime &to) const
 {
     const QDate first = dayOf(from), last = dayOf(to);
     if (last < first)
-        return tr("The last day lies before the first.");
-    if (!ical::rangeError(first, last).isEmpty())
-        return tr("Choose at most %1 years between %2 and %3.")
-            .arg(MaximumYears)
-            .arg(astro::FirstEphemerisYear)
-            .arg(astro::LastEphemerisYear);
-    return QString();
+        return 1;
+    return ical::rangeError(first, last).isEmpty() ? 0 : 2;
 }
 
 bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
@@ -95,8 +106,11 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     m_busy = true;
     emit busyChanged(true);
     setProgress(0.0);
+    // Counted here, on the thread that may destroy either, and ended by the task however it
+    // ends: a task that skipped its work would otherwise leave the calculation waiting.
     calculation->beginUse();
-    m_tasks.run([this, calculation, request, path] {
+    m_tasks.begin();
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, calculation, request, path] {
         int shown = 0;
         const CalendarFile made
             = exportCalendar(*calculation, request, &m_cancel, [this, &shown](double done) {
@@ -109,27 +123,22 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
                       this, [this, done] { setProgress(done); }, Qt::QueuedConnection);
               });
         calculation->endUse();
-        bool ok = false;
-        QString message;
-        if (made.cancelled) {
-            ok = false;
-        } else if (made.text.isEmpty()) {
-            message = tr("The calendar could not be made: %1.").arg(made.error);
-        } else {
+        const QString name = QDir::toNativeSeparators(path);
+        QString error;
+        if (!made.cancelled && made.text.isEmpty()) {
+            error = made.error;
+        } else if (!made.cancelled) {
             // Written beside the old file and put in its place only when complete, so a failed
             // export never leaves a calendar cut short.
             QSaveFile out(path);
-            if (out.open(QIODevice::WriteOnly) && out.write(made.text) == made.text.size()
-                && out.commit()) {
-                ok = true;
-                message = tr("The calendar was saved as\n%1").arg(QDir::toNativeSeparators(path));
-            } else {
-                message = tr("%1 could not be written: %2")
-                              .arg(QDir::toNativeSeparators(path), out.errorString());
-            }
+            if (!out.open(QIODevice::WriteOnly) || out.write(made.text) != made.text.size()
+                || !out.commit())
+                error = QStringLiteral("%1: %2").arg(name, out.errorString());
         }
+        const bool ok = !made.cancelled && error.isEmpty();
         QMetaObject::invokeMethod(
-            this, [this, ok, message] { end(ok, message); }, Qt::QueuedConnection);
+            this, [this, ok, name, error] { end(ok, name, error); }, Qt::QueuedConnection);
+        m_tasks.end();
     });
     return true;
 }
@@ -147,12 +156,12 @@ void CalendarExport::setProgress(double progress)
     emit progressChanged(progress);
 }
 
-void CalendarExport::end(bool ok, const QString &message)
+void CalendarExport::end(bool ok, const QString &file, const QString &error)
 {
     setProgress(ok ? 1.0 : m_progress);
     m_busy = false;
     emit busyChanged(false);
-    emit finished(ok, message);
+    emit finished(ok, file, error);
 }
 
 } // namespace ical

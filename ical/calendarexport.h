@@ -24,6 +24,10 @@ class CalendarExport : public QObject
     Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
     // 0 to 1 while busy.
     Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
+    // The limits of a range, for the scene's messages.
+    Q_PROPERTY(int maximumYears READ maximumYears CONSTANT)
+    Q_PROPERTY(int firstYear READ firstYear CONSTANT)
+    Q_PROPERTY(int lastYear READ lastYear CONSTANT)
 
 public:
     explicit CalendarExport(QObject *parent = nullptr);
@@ -34,13 +38,17 @@ public:
     void setCalculation(astro::Calculation *calculation);
     bool busy() const { return m_busy; }
     double progress() const { return m_progress; }
+    int maximumYears() const;
+    int firstYear() const;
+    int lastYear() const;
 
     // The days of a choice of the dialog, counted from today: 0 this month, 1 the next three
     // months, 2 the next twelve. As the scene's date pickers hold days: {from, to}, each at this
     // computer's midnight.
     Q_INVOKABLE QVariantMap presetRange(int choice) const;
-    // Empty when the days (date pickers' midnights) can be exported, else why not.
-    Q_INVOKABLE QString rangeError(const QDateTime &from, const QDateTime &to) const;
+    // Whether the days (date pickers' midnights) can be exported: 0 yes, 1 the last lies
+    // before the first, 2 they span more than maximumYears or leave the years of the data.
+    Q_INVOKABLE int rangeProblem(const QDateTime &from, const QDateTime &to) const;
     // Starts writing the events of the chosen kinds (a mask of Kind) between the two days into
     // the file, for the calculation's place; false, and nothing started, while busy or without a
     // calculation. Ends with finished().
@@ -52,13 +60,13 @@ signals:
     void calculationChanged(astro::Calculation *calculation);
     void busyChanged(bool busy);
     void progressChanged(double progress);
-    // ok false with a message when the file could not be made or written; with none when the
-    // export was cancelled.
-    void finished(bool ok, const QString &message);
+    // The file written (ok), or not: with why not (in English, from the engine or the system),
+    // or with nothing when the export was cancelled.
+    void finished(bool ok, const QString &file, const QString &error);
 
 private:
     void setProgress(double progress);
-    void end(bool ok, const QString &message);
+    void end(bool ok, const QString &file, const QString &error);
 
     QPointer<astro::Calculation> m_calculation;
     bool m_busy = false;

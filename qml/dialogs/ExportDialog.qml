@@ -44,9 +44,14 @@ DialogPopup {
     function chooseFile() {
         if (exporter.busy)
             return
-        status = exporter.rangeError(from.inputDate, to.inputDate)
-        if (status === "" && kinds === 0)
-            status = qsTr("Choose at least one kind of event.")
+        var problem = exporter.rangeProblem(from.inputDate, to.inputDate)
+        if (problem === 1)
+            status = qsTr("The last day lies before the first.")
+        else if (problem === 2)
+            status = qsTr("Choose at most %1 years between %2 and %3.")
+                .arg(exporter.maximumYears).arg(exporter.firstYear).arg(exporter.lastYear)
+        else
+            status = kinds === 0 ? qsTr("Choose at least one kind of event.") : ""
         if (status === "")
             saveDialog.open()
     }
@@ -77,9 +82,11 @@ DialogPopup {
         onFinished: {
             if (ok) {
                 root.opacity = 0
-                UI.showMessageBox(qsTr("Export to Calendar"), message)
+                UI.showMessageBox(qsTr("Export to Calendar"),
+                                  qsTr("The calendar was saved as\n%1").arg(file))
             } else {
-                root.status = message !== "" ? message : qsTr("The export was cancelled.")
+                root.status = error === "" ? qsTr("The export was cancelled.")
+                                           : qsTr("The calendar could not be saved:\n%1").arg(error)
             }
         }
     }

@@ -219,7 +219,7 @@ private slots:
             QVERIFY(finished.wait(60000));
         }
         QVERIFY(finished.at(0).at(0).toBool() && !finished.at(1).at(0).toBool());
-        QVERIFY(finished.at(1).at(1).toString().contains("none/moon.ics"));
+        QVERIFY(finished.at(1).at(2).toString().contains("none/moon.ics"));
         QFile file(dir.filePath("moon.ics"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), run({"ics", "--from=2027-03-01", "--to=2027-04-15", "--name=Paris",
