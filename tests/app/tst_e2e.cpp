@@ -557,27 +557,6 @@ private slots:
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1String(" | "))));
     }
 
-    void singletonsAreTheNativeObjects()
-    {
-        auto probe = createProbe(m_ui->engine(), "import QtQuick 2.6\n"
-                                                 "import UI 1.0\n"
-                                                 "import Global 1.0\n"
-                                                 "QtObject {\n"
-                                                 "    property var ui: UI\n"
-                                                 "    property var global: Global\n"
-                                                 "}\n");
-        QVERIFY(probe);
-        QCOMPARE(probe->property("ui").value<QObject *>(), static_cast<QObject *>(m_ui));
-        QCOMPARE(probe->property("global").value<QObject *>(),
-                 static_cast<QObject *>(global::Object::instance()));
-        // Dropping every reference from QML must leave the native objects alive.
-        probe.reset();
-        m_ui->engine()->collectGarbage();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(UI::instance(), m_ui);
-        QVERIFY(global::Object::instance()->settings());
-    }
-
     void outOfRangeScaleIndexIsIgnored()
     {
         const int before = m_ui->scaleIndex();
