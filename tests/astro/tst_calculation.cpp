@@ -85,52 +85,6 @@ private slots:
         QVERIFY(received <= 4);
     }
 
-    void fullEphemerisShape_data()
-    {
-        QTest::addColumn<QDateTime>("time");
-        QTest::addColumn<double>("latitude");
-        QTest::newRow("Paris winter") << local(2026, 1, 20, 8, 17) << 48.85;
-        QTest::newRow("Sydney") << local(2027, 4, 9, 3, 5) << -33.87;
-        QTest::newRow("near 64 north") << local(2026, 6, 21, 12, 0) << 64.15;
-    }
-    void fullEphemerisShape()
-    {
-        QFETCH(QDateTime, time);
-        QFETCH(double, latitude);
-        Calculation c;
-        c.setObserver(Position(10.0, latitude, 0));
-        std::unique_ptr<Ephemeris> e(c.computeEphemeris(time));
-        QVERIFY(e->prevNewMoon() <= time && time <= e->nextNewMoon());
-        QVERIFY(e->prevFullMoon() <= time && time <= e->nextFullMoon());
-        QVERIFY(e->prevFirstQuarter() <= time && time <= e->nextFirstQuarter());
-        QVERIFY(e->prevThirdQuarter() <= time && time <= e->nextThirdQuarter());
-        for (const QDateTime &event :
-             {e->nextRising(), e->nextSetting(), e->upperTransit(), e->lowerTransit()}) {
-            if (event.isValid()) // absent where the Moon does not rise or set
-                QVERIFY(event >= time.addSecs(-60) && event < time.addDays(2));
-        }
-        QVERIFY(e->lunarDay() >= 1 && e->lunarDay() <= 30);
-        QVERIFY(e->phase() >= 0.0 && e->phase() < 1.0);
-        QVERIFY(e->illumination() >= 0.0 && e->illumination() <= 1.0);
-
-        // The interval ends at the first sign change after the start of the day, whatever the
-        // moment; it starts before that change and the Moon leaves the sign it shows.
-        const QDateTime day(time.date(), QTime(0, 0), Qt::LocalTime);
-        QList<QDateTime> changes;
-        c.zodiacChanges(day, day.addDays(2), changes);
-        if (changes.isEmpty()) {
-            QCOMPARE(e->voidZodiac(), -1);
-            QVERIFY(!e->isVoC());
-        } else {
-            QCOMPARE(e->voidEnd(), changes.first());
-            QVERIFY(e->voidStart() < e->voidEnd());
-            QCOMPARE(e->voidZodiac(), c.zodiacAt(astro::julianDay(e->voidStart())));
-            QCOMPARE((e->voidZodiac() + 1) % 12,
-                     c.zodiacAt(astro::julianDay(e->voidEnd().addSecs(60))));
-            QCOMPARE(e->isVoC(), e->voidStart() <= time && time <= e->voidEnd());
-        }
-    }
-
     // A day step keeps the wall-clock time across both clock changes, seconds dropped; a time
     // the clock skips moves on by the skip.
     void midDays_data()
