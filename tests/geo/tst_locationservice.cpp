@@ -33,20 +33,16 @@ QVariantMap settingsOf(const Location &place)
             {"latitude", place.latitude()}};
 }
 
-// The five keys as the store gives them back, as text.
-QStringList storedTexts()
-{
-    QStringList texts;
-    for (const QString &key : settingsOf(Location()).keys())
-        texts << key + '=' + global::Object::instance()->readSetting(group, key).toString();
-    return texts;
-}
-
-QStringList texts(const QVariantMap &values)
+// The five keys as text: as `values` has them or, none given, as the store gives them back.
+QStringList texts(const QVariantMap &values = {})
 {
     QStringList list;
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        list << it.key() + '=' + it.value().toString();
+    for (const QString &key : settingsOf(Location()).keys()) {
+        const QVariant value = values.isEmpty()
+                                   ? global::Object::instance()->readSetting(group, key)
+                                   : values.value(key);
+        list << key + '=' + value.toString();
+    }
     return list;
 }
 
@@ -121,7 +117,7 @@ private slots:
         store(stored);
         const auto service = makeService();
         QCOMPARE(service->location(), expected);
-        QCOMPARE(storedTexts(), texts(afterwards));
+        QCOMPARE(texts(), texts(afterwards));
         QCOMPARE(service->storedLongitude(), afterwards.value("longitude").toDouble());
     }
 
@@ -196,7 +192,7 @@ private slots:
         const Location now = expected.name().isEmpty() ? paris : expected;
         QCOMPARE(service->location(), now);
         QCOMPARE(changed.count(), now == paris ? 0 : 1);
-        QCOMPARE(storedTexts(), texts(settingsOf(now)));
+        QCOMPARE(texts(), texts(settingsOf(now)));
     }
 
     void destructionWaitsForSearches()
