@@ -4,6 +4,7 @@
 #include "astro/module.h"
 #include "geo/module.h"
 #include "global/object.h"
+#include "ical/calendarexport.h"
 #include "text/module.h"
 
 #include <QQmlEngine>
@@ -11,6 +12,7 @@
 void installModules()
 {
     astro::registerModule();
+    qmlRegisterType<ical::CalendarExport>("Ical", 1, 0, "CalendarExport");
     // UI and Global are the very objects the native side uses; the engine never owns them.
     qmlRegisterSingletonType<UI>(
         "UI", 1, 0, "UI", [](QQmlEngine *, QJSEngine *) -> QObject * { return UI::instance(); });

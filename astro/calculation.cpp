@@ -527,6 +527,16 @@ QDateTime Calculation::lowerTransitAfter(const QDateTime &time)
     return eventAfter(sky(), calcLowerTransit, julianDay(time));
 }
 
+QDateTime Calculation::risingAfter(const Sky &sky, double jd)
+{
+    return eventAfter(sky, calcRising, jd);
+}
+
+QDateTime Calculation::settingAfter(const Sky &sky, double jd)
+{
+    return eventAfter(sky, calcSetting, jd);
+}
+
 void Calculation::zodiacChanges(const QDateTime &from, const QDateTime &to,
                                 QList<QDateTime> &changes, const std::atomic<bool> *cancel)
 {

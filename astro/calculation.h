@@ -107,6 +107,10 @@ public:
     QDateTime settingAfter(const QDateTime &time);
     QDateTime upperTransitAfter(const QDateTime &time);
     QDateTime lowerTransitAfter(const QDateTime &time);
+    // The next rising (setting) after the Julian day for the sky's body and observer; invalid
+    // when there is none (the body stays above or below the horizon).
+    QDateTime risingAfter(const Sky &sky, double jd);
+    QDateTime settingAfter(const Sky &sky, double jd);
     // Appends the minutes during which the body enters a new sign, from `from` up to `to`.
     // Stops early when *cancel becomes true.
     void zodiacChanges(const QDateTime &from, const QDateTime &to, QList<QDateTime> &changes,
@@ -123,6 +127,11 @@ public:
     VoidOfCourse voidOfCourse(const Sky &sky, const QDateTime &ingress, int maxMinutes);
     // The same from the ingress's instant (from signChanges).
     VoidOfCourse voidBefore(const Sky &sky, double ingress, int maxMinutes = 4 * 1440);
+    // The minute during which the body crosses the sign boundary it crosses at the instant t
+    // (from signChanges), as the interval ends and the calendar name it.
+    QDateTime ingressMinute(const Sky &sky, double t);
+    // The sign of the body at the Julian day, 0 Aries .. 11 Pisces.
+    int zodiacOf(const Sky &sky, double jd);
 
     // Workers of other objects (calendar, search) register while they use this calculation,
     // so that its destructor waits for them; they poll isClosing() to stop early.
@@ -143,7 +152,6 @@ private:
     Position positionOf(int body, double jd);
     double phaseOf(const Sky &sky, double jd);
     double tropicalLongitude(const Sky &sky, double jd);
-    int zodiacOf(const Sky &sky, double jd);
     template<typename G>
     QDateTime minuteOf(G g, double t, const Zone &zone);
     QDateTime phaseInstant(const Sky &sky, double jd, double p0, double target, double resolution,
@@ -152,7 +160,6 @@ private:
                             bool backwards);
     QDateTime eventAfter(const Sky &sky,
                          std::optional<double> (*call)(int, double, const Position &), double jd);
-    QDateTime ingressMinute(const Sky &sky, double t);
     void zodiacChangesLiteral(const Sky &sky, const QDateTime &from, const QDateTime &to,
                               QList<QDateTime> &changes, const std::atomic<bool> *cancel);
     VoidOfCourse voidOfCourseLiteral(const Sky &sky, const QDateTime &ingress, int maxMinutes);

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "global/object.h"
+#include "ical/calendarfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QStringList>
+#include <QTimeZone>
 
 #include <cstdio>
 
@@ -35,6 +37,39 @@ void keepLine(QtMsgType, const QMessageLogContext &, const QString &message)
     g_log.append(message);
 }
 
+void printLog()
+{
+    for (const QString &line : qAsConst(g_log))
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+int writeCalendar(astro::Calculation &calculation, const cli::Options &options)
+{
+    ical::Request request;
+    request.place = astro::Position(options.longitude, options.latitude, options.altitude);
+    request.placeName = options.name;
+    request.zone = options.zone.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(options.zone);
+    request.from = options.from;
+    request.to = options.to;
+    request.kinds = options.kinds;
+    const ical::CalendarFile file = ical::exportCalendar(calculation, request);
+    qInstallMessageHandler(nullptr);
+    if (file.text.isEmpty()) {
+        std::fprintf(stderr, "vendarion-ephem: %s\n", qPrintable(file.error));
+        return 2;
+    }
+    printLog();
+    // A file cut short (a full disk, a closed pipe) must not end as a success.
+    if (std::fwrite(file.text.constData(), 1, size_t(file.text.size()), stdout)
+            != size_t(file.text.size())
+        || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "vendarion-ephem: the calendar could not be written to standard "
+                             "output\n");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -49,10 +84,15 @@ int main(int argc, char **argv)
             "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign NAME|0-11]\n"
             "                              [--results N] [PLACE]\n"
             "       vendarion-ephem places QUERY [--results N]\n"
+            "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
+            "                           [--events void,ingress,phase,lunarday,rise,set]\n"
+            "                           [--name TEXT] [PLACE]\n"
             "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
             "Every command takes --zone ZONE, an IANA name such as Europe/Paris: times are read\n"
             "and shown in that zone (without it, the system's; TZ chooses that). Output is JSON.\n"
             "places lists the known places whose name contains QUERY, best match first.\n"
+            "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
+            "phase unless --events chooses); --name is the place's name in its events.\n"
             "--version prints the version; see also man vendarion-ephem.\n",
             stdout);
         return 0;
@@ -88,6 +128,9 @@ int main(int argc, char **argv)
     astro::Calculation calculation;
     calculation.setObserver(astro::Position(options.longitude, options.latitude, options.altitude));
 
+    if (options.command == QLatin1String("ics"))
+        return writeCalendar(calculation, options);
+
     QJsonDocument result;
     if (options.command == QLatin1String("calendar"))
         result = cli::calendar(calculation, options);
@@ -102,8 +145,7 @@ int main(int argc, char **argv)
                      qPrintable(g_log.value(0)));
         return 2;
     }
-    for (const QString &line : qAsConst(g_log))
-        std::fprintf(stderr, "%s\n", qPrintable(line));
+    printLog();
     print(result);
     return 0;
 }

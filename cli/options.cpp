@@ -2,6 +2,7 @@
 
 #include "astro/library.h"
 #include "astro/zone.h"
+#include "ical/events.h"
 
 #include <QTimeZone>
 
@@ -56,9 +57,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
         if (command != QLatin1String("calendar") && command != QLatin1String("search")
-            && command != QLatin1String("places")) {
-            o.error
-                = QStringLiteral("unknown command '%1' (calendar, search or places)").arg(command);
+            && command != QLatin1String("places") && command != QLatin1String("ics")) {
+            o.error = QStringLiteral("unknown command '%1' (calendar, search, places or ics)")
+                          .arg(command);
             return o;
         }
         o.command = command;
@@ -88,6 +89,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     QString atText;
     const bool search = o.command == QLatin1String("search");
     const bool places = o.command == QLatin1String("places");
+    const bool ics = o.command == QLatin1String("ics");
+    if (ics)
+        o.kinds = ical::DefaultKinds;
     for (int i = 0; i < args.size(); ++i) {
         QString name = args.at(i);
         QString value;
@@ -131,12 +135,23 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                               .arg(value);
                 return o;
             }
-        } else if (name == QLatin1String("--from") && search) {
-            o.from = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
-            if (!inRange(o.from)) {
+        } else if ((name == QLatin1String("--from") && (search || ics))
+                   || (name == QLatin1String("--to") && ics)) {
+            QDate &day = name == QLatin1String("--to") ? o.to : o.from;
+            day = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
+            if (!inRange(day)) {
                 o.error = invalidDate("date", value, "YYYY-MM-DD");
                 return o;
             }
+        } else if (name == QLatin1String("--events") && ics) {
+            o.kinds = ical::kindsOf(value);
+            if (!o.kinds) {
+                o.error = QStringLiteral("invalid events '%1' (a list of %2)")
+                              .arg(value, ical::kindNames().join(QLatin1Char(',')));
+                return o;
+            }
+        } else if (name == QLatin1String("--name") && ics) {
+            o.name = value;
         } else if (name == QLatin1String("--lunar-day") && search) {
             bool ok = false;
             o.lunarDay = value.toInt(&ok);
@@ -179,6 +194,10 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     }
     if (search && !o.from.isValid())
         o.error = QStringLiteral("search needs --from YYYY-MM-DD");
+    if (ics && (!o.from.isValid() || !o.to.isValid()))
+        o.error = QStringLiteral("ics needs --from YYYY-MM-DD and --to YYYY-MM-DD");
+    else if (ics)
+        o.error = ical::rangeError(o.from, o.to);
     return o;
 }
 

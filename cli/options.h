@@ -10,13 +10,16 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    QString command; // "ephemeris", "calendar", "search" or "places"
+    QString command; // "ephemeris", "calendar", "search", "places" or "ics"
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
     QDate month;      // calendar: its first day
-    QDate from;       // search
+    QDate from;       // search, ics
+    QDate to;         // ics: the last day, included
+    int kinds = 0;    // ics: a mask of ical::Kind
+    QString name;     // ics: the place's name
     int lunarDay = 0; // search: 0 for any
     int sign = -1;    // search: -1 for any
     int results = 10; // search, places

@@ -242,6 +242,7 @@ Rectangle {
             searchModel: window.calendarSearchModel
             overlay: modalOverlay
             onDateTimeSelected: panel.dateTime = value
+            onExportRequested: exportDialog.open()
         }
     }
     Component {
@@ -253,6 +254,15 @@ Rectangle {
     Component {
         id: infoPage
         InfoPage {}
+    }
+
+    // Over the whole window, under the drop-downs' overlay that its fields use.
+    ExportDialog {
+        id: exportDialog
+        objectName: "exportDialog"
+        z: 998
+        calculation: window.calculation
+        overlay: modalOverlay
     }
 
     ModalOverlay {

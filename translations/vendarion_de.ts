@@ -12,6 +12,10 @@
         <source>Void Course</source>
         <translation>Mond ohne Kurs</translation>
     </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchForm</name>
@@ -75,6 +79,109 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Void of course</source>
+        <translation>Mond ohne Kurs</translation>
+    </message>
+    <message>
+        <source>Sign changes</source>
+        <translation>Zeichenwechsel</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Mondphasen</translation>
+    </message>
+    <message>
+        <source>Lunar days</source>
+        <translation>Mondtage</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Monduntergang</translation>
+    </message>
+    <message>
+        <source>The last day lies before the first.</source>
+        <translation>Der letzte Tag liegt vor dem ersten.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 years between %2 and %3.</source>
+        <translation>Höchstens %1 Jahre zwischen %2 und %3 wählen.</translation>
+    </message>
+    <message>
+        <source>Choose at least one kind of event.</source>
+        <translation>Mindestens eine Art von Ereignis wählen.</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>In Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>Der Kalender wurde gespeichert als
+%1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Der Export wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved:
+%1</source>
+        <translation>Der Kalender konnte nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Next 3 months</source>
+        <translation>Nächste 3 Monate</translation>
+    </message>
+    <message>
+        <source>Next 12 months</source>
+        <translation>Nächste 12 Monate</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>Von - bis</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Exporting... %1%</source>
+        <translation>Export... %1&#xa0;%</translation>
     </message>
 </context>
 <context>

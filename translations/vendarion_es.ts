@@ -12,6 +12,10 @@
         <source>Void Course</source>
         <translation>Luna fuera de curso</translation>
     </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchForm</name>
@@ -75,6 +79,109 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Void of course</source>
+        <translation>Luna fuera de curso</translation>
+    </message>
+    <message>
+        <source>Sign changes</source>
+        <translation>Cambios de signo</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Fases</translation>
+    </message>
+    <message>
+        <source>Lunar days</source>
+        <translation>Días lunares</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Salida de la Luna</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Puesta de la Luna</translation>
+    </message>
+    <message>
+        <source>The last day lies before the first.</source>
+        <translation>El último día es anterior al primero.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 years between %2 and %3.</source>
+        <translation>Elija como máximo %1 años entre %2 y %3.</translation>
+    </message>
+    <message>
+        <source>Choose at least one kind of event.</source>
+        <translation>Elija al menos un tipo de evento.</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>Exportar al calendario</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>El calendario se guardó como
+%1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>La exportación se canceló.</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved:
+%1</source>
+        <translation>No se pudo guardar el calendario:
+%1</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>Next 3 months</source>
+        <translation>Próximos 3 meses</translation>
+    </message>
+    <message>
+        <source>Next 12 months</source>
+        <translation>Próximos 12 meses</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>Desde - hasta</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Exporting... %1%</source>
+        <translation>Exportando... %1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,10 @@
         <source>Void Course</source>
         <translation>Lune vide de course</translation>
     </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchForm</name>
@@ -75,6 +79,109 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Void of course</source>
+        <translation>Lune vide de course</translation>
+    </message>
+    <message>
+        <source>Sign changes</source>
+        <translation>Changements de signe</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Phases</translation>
+    </message>
+    <message>
+        <source>Lunar days</source>
+        <translation>Jours lunaires</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Lever de la Lune</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Coucher de la Lune</translation>
+    </message>
+    <message>
+        <source>The last day lies before the first.</source>
+        <translation>Le dernier jour précède le premier.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 years between %2 and %3.</source>
+        <translation>Choisissez au plus %1 ans entre %2 et %3.</translation>
+    </message>
+    <message>
+        <source>Choose at least one kind of event.</source>
+        <translation>Choisissez au moins un type d&apos;événement.</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>Exporter vers un agenda</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>Le calendrier a été enregistré sous
+%1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>L&apos;export a été annulé.</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved:
+%1</source>
+        <translation>Le calendrier n&apos;a pas pu être enregistré&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Next 3 months</source>
+        <translation>Les 3 prochains mois</translation>
+    </message>
+    <message>
+        <source>Next 12 months</source>
+        <translation>Les 12 prochains mois</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>Du - au</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Exporting... %1%</source>
+        <translation>Export... %1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,10 @@
         <source>Void Course</source>
         <translation>Луна без курса</translation>
     </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchForm</name>
@@ -75,6 +79,109 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Void of course</source>
+        <translation>Луна без курса</translation>
+    </message>
+    <message>
+        <source>Sign changes</source>
+        <translation>Смена знака</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Фазы</translation>
+    </message>
+    <message>
+        <source>Lunar days</source>
+        <translation>Лунные дни</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Восход Луны</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Заход Луны</translation>
+    </message>
+    <message>
+        <source>The last day lies before the first.</source>
+        <translation>Последний день раньше первого.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 years between %2 and %3.</source>
+        <translation>Выберите не более %1 лет в пределах %2–%3 годов.</translation>
+    </message>
+    <message>
+        <source>Choose at least one kind of event.</source>
+        <translation>Выберите хотя бы один вид событий.</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>Экспорт в календарь</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>Календарь сохранён в файл
+%1</translation>
+    </message>
+    <message>
+        <source>The export was cancelled.</source>
+        <translation>Экспорт отменён.</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved:
+%1</source>
+        <translation>Не удалось сохранить календарь:
+%1</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Файлы iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Этот месяц</translation>
+    </message>
+    <message>
+        <source>Next 3 months</source>
+        <translation>Следующие 3 месяца</translation>
+    </message>
+    <message>
+        <source>Next 12 months</source>
+        <translation>Следующие 12 месяцев</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>С - по</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Exporting... %1%</source>
+        <translation>Экспорт... %1&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -43,13 +43,6 @@ double secondsSinceProcessStart()
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9 - start;
 }
 
-QVariant evaluate(UI *ui, const QString &expression)
-{
-    QObject *root = ui->rootObject();
-    QQmlExpression e(qmlContext(root), root, expression);
-    return e.evaluate();
-}
-
 double monotonicMs()
 {
     timespec now{};
@@ -138,7 +131,7 @@ int main(int argc, char **argv)
     ui->setupWindow();
     const double atShown = secondsSinceProcessStart();
 
-    QObject *panel = evaluate(ui, QStringLiteral("panel")).value<QObject *>();
+    QObject *panel = evaluate(ui->rootObject(), QStringLiteral("panel")).value<QObject *>();
     if (!panel) {
         std::fputs("scene_timing: no moon panel in the scene\n", stderr);
         return 1;
@@ -155,8 +148,9 @@ int main(int argc, char **argv)
 
     // The right arrow sits at the right end of the editor's text line, at the panel's foot.
     const QPoint arrow
-        = evaluate(ui, QStringLiteral("panel.mapToItem(null, panel.width - panel.padding - 6, "
-                                      "panel.height - 10 * UI.ppp - 13 * UI.ppp)"))
+        = evaluate(ui->rootObject(),
+                   QStringLiteral("panel.mapToItem(null, panel.width - panel.padding - 6, "
+                                  "panel.height - 10 * UI.ppp - 13 * UI.ppp)"))
               .toPointF()
               .toPoint();
     QVector<double> times;

@@ -11,7 +11,9 @@
 #include "global/object.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QQmlContext>
+#include <QQmlExpression>
 #include <QQuickItem>
 #include <QStandardPaths>
 #include <QUrl>
@@ -85,6 +87,35 @@ inline QQuickItem *findType(QQuickItem *root, const char *type)
 inline QQuickItem *findName(QQuickItem *root, const QString &name)
 {
     return findItem(root, [&name](QQuickItem *item) { return item->objectName() == name; });
+}
+
+// The item of the type that is on show with its parent: the page shown, say.
+inline QQuickItem *findShown(QQuickItem *root, const char *type)
+{
+    return findItem(root, [type](QQuickItem *item) {
+        return isOfType(item, type) && item->isVisible() && item->parentItem()->isVisible();
+    });
+}
+
+// Every text shown by the item and the items inside it, skipping hidden and transparent ones.
+inline void collectTexts(const QQuickItem *item, QStringList &texts)
+{
+    if (!item->isVisible() || item->opacity() <= 0.0)
+        return;
+    if (item->inherits("QQuickText") || item->inherits("QQuickTextInput"))
+        texts << item->property("text").toString();
+    for (const QQuickItem *child : item->childItems())
+        collectTexts(child, texts);
+}
+
+// A QML expression in the context of `scope`, with its imports; an error is a warning.
+inline QVariant evaluate(QObject *scope, const QString &expression)
+{
+    QQmlExpression e(qmlContext(scope), scope, expression);
+    const QVariant value = e.evaluate();
+    if (e.hasError())
+        qWarning() << e.error();
+    return value;
 }
 
 template<typename T>

@@ -16,6 +16,9 @@ Item {
     property var buttons: ["ok", "cancel"]
     property var buttonsData: ({ "ok": qsTr("Ok"), "cancel": qsTr("Cancel") })
     default property alias content: contentArea.data
+    // Its buttons, backdrop and close glyph leave it open (the glyph is hidden): the owner closes
+    // it, as a dialog with work under way must.
+    property bool keepOpen: false
 
     // Anything but a list of names (a single string, say) gives no buttons rather than an error.
     readonly property var buttonNames: Util.toList(buttons)
@@ -41,7 +44,10 @@ Item {
     MouseArea {
         id: backdrop
         anchors.fill: parent
-        onClicked: root.close()
+        onClicked: {
+            if (!root.keepOpen)
+                root.close()
+        }
         onWheel: wheel.accepted = true
     }
 
@@ -103,7 +109,8 @@ Item {
                     text: root.buttonsData[modelData] !== undefined ? root.buttonsData[modelData]
                                                                     : modelData
                     onClicked: {
-                        root.opacity = 0
+                        if (!root.keepOpen)
+                            root.opacity = 0
                         if (modelData === "ok")
                             root.okClicked()
                         else if (modelData === "cancel")
@@ -119,6 +126,7 @@ Item {
             anchors.right: parent.right
             anchors.topMargin: 4 * UI.ppp
             anchors.rightMargin: 4 * UI.ppp
+            visible: !root.keepOpen
             text: Icons.FontAwesome.Times
             font.family: "FontAwesome"
             // Deliberately not scaled.

@@ -15,7 +15,7 @@ InputFrame {
     property int defaultIndex: 0
     property bool isDate: false
     property date inputDate: UI.localTime()
-    // What a date text that is no date stands for: now. A test hands in a clock of its own.
+    // Now, for a date text that is no date and for Today. A test hands in a clock of its own.
     property var clock: function() { return UI.localTime() }
     property int dropdownMaximumHeight: 160 * UI.ppp
     property int dropdownItemHeight: 20 * UI.ppp
@@ -192,7 +192,7 @@ InputFrame {
                 visible: root.isDate
                 text: qsTr("Today")
                 onClicked: {
-                    root.inputDate = UI.localTime()
+                    root.inputDate = root.clock()
                     root.dropdown.close()
                 }
             }

@@ -24,6 +24,8 @@ Rectangle {
     readonly property alias resultList: resultList
 
     signal dateTimeSelected(date value)
+    // The user asks to export the calendar to a file.
+    signal exportRequested()
 
     function selectDay(cell) {
         if (selectedTab === 1 && cell.voidZodiac >= 0)
@@ -136,6 +138,47 @@ Rectangle {
             model: root.searchModel
             overlay: root.overlay
             onSearch: root.startSearch(request)
+        }
+
+        // Beside the search button: the month's events, or any days', into the user's own
+        // calendar program.
+        Rectangle {
+            id: exportAction
+            objectName: "exportAction"
+            x: searchForm.x + searchForm.searchButton.width + 12 * UI.ppp
+            y: searchForm.y + searchForm.searchButton.y
+            width: exportRow.width + 20 * UI.ppp
+            height: searchForm.searchButton.height
+            radius: 6 * UI.ppp
+            color: exportMouse.containsMouse ? Colors.Background.DarkMetal : Colors.Button.Metal
+
+            Row {
+                id: exportRow
+                anchors.centerIn: parent
+                spacing: 8 * UI.ppp
+
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: qsTr("Export...")
+                    color: "white"
+                    font.pixelSize: UI.fontSize(16 * UI.ppp)
+                }
+                Text {
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: Icons.FontAwesome.Calendar
+                    color: "white"
+                    font.family: "FontAwesome"
+                    font.pixelSize: UI.fontSize(16 * UI.ppp)
+                }
+            }
+
+            MouseArea {
+                id: exportMouse
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.exportRequested()
+            }
         }
 
         Text {

@@ -2,12 +2,8 @@
 // intervals' days, and one month against independently computed values.
 
 #include "astro/calendarmodel.h"
-#include "astro/library.h"
-#include "astro/module.h"
 #include "astro/searchmodel.h"
-
 #include "enginetest.h"
-#include <QFile>
 
 #include <QtTest>
 
@@ -52,7 +48,6 @@ private slots:
         QFETCH(QDate, month);
         QFETCH(QDate, first);
         QCOMPARE(CalendarModel::gridStart(month), first);
-        QCOMPARE(first.dayOfWeek(), 1);
     }
 
     void voidDayIndex_data()
@@ -63,7 +58,6 @@ private slots:
         QTest::newRow("at the grid's start") << local(g0) << 0;
         QTest::newRow("a minute before the grid") << local(g0).addSecs(-60) << -1;
         QTest::newRow("after the clock change") << local(g0.addDays(7), 1, 30) << 7;
-        QTest::newRow("last minute of the grid") << local(g0.addDays(42)).addSecs(-60) << 41;
         QTest::newRow("exactly at the grid's end") << local(g0.addDays(42)) << -1;
         QTest::newRow("no interval") << QDateTime() << -1;
     }
@@ -74,9 +68,10 @@ private slots:
         QCOMPARE(CalendarModel::voidDayIndex(local(QDate(2027, 3, 22)), start), index);
     }
 
-    // Another day of the same month does nothing; another month stores its first day,
-    // announces it and runs, filling all 42 days with that run's version.
-    void activeMonth()
+    // Another month stores its first day, announces it and runs, filling all 42 days with that
+    // run's version; another day of the same month, or none, does nothing. Two quick
+    // refreshes: two versions, and the grid is the complete one of the last run.
+    void activeMonthAndRefreshes()
     {
         CalendarModel model;
         model.setCalculation(&m_calculation);
@@ -84,39 +79,25 @@ private slots:
         QSignalSpy entries(&model, &CalendarModel::entryChanged);
         model.setActiveMonth(QDate(2027, 3, 17));
         model.waitForRuns();
-        QCOMPARE(month.count(), 1);
         QCOMPARE(model.activeMonth(), QDate(2027, 3, 1));
-        QCOMPARE(model.entriesVersion(), 1);
         QTRY_VERIFY(entries.count() >= 42);
         QSet<int> days;
         for (const QList<QVariant> &signal : qAsConst(entries)) {
-            const auto entry = signal.at(1).value<CalendarEntry>();
-            if (entry.version == 1)
+            if (signal.at(1).value<CalendarEntry>().version == 1)
                 days.insert(signal.at(0).toInt());
         }
         QCOMPARE(days.size(), 42);
-
         model.setActiveMonth(QDate(2027, 3, 30));
+        model.setActiveMonth(QDate());
         model.waitForRuns();
         QCOMPARE(month.count(), 1);
         QCOMPARE(model.entriesVersion(), 1);
 
-        model.setActiveMonth(QDate());
-        model.waitForRuns();
-        QCOMPARE(model.entriesVersion(), 1);
-    }
-
-    // Two quick refreshes: two versions, and the grid is the complete one of the last run.
-    void quickRefreshes()
-    {
-        CalendarModel model;
-        model.setCalculation(&m_calculation);
-        model.setActiveMonth(QDate(2026, 10, 1));
         model.refresh();
         model.refresh();
         model.waitForRuns();
         QCOMPARE(model.entriesVersion(), 3);
-        const QDate first = CalendarModel::gridStart(QDate(2026, 10, 1));
+        const QDate first = CalendarModel::gridStart(QDate(2027, 3, 1));
         for (int i = 0; i < CalendarModel::GridDays; ++i) {
             QCOMPARE(model.entry(i).first.time, local(first.addDays(i)));
             QCOMPARE(model.entry(i).second.time, local(first.addDays(i), 23, 59));
@@ -139,19 +120,8 @@ private slots:
         QTRY_COMPARE(version.count(), 2);
     }
 
-    void withoutCalculationNothingHappens()
-    {
-        CalendarModel model;
-        QSignalSpy entries(&model, &CalendarModel::entryChanged);
-        model.setActiveMonth(QDate(2026, 1, 1));
-        model.refresh();
-        model.waitForRuns();
-        QCoreApplication::processEvents();
-        QCOMPARE(model.entriesVersion(), 0);
-        QCOMPARE(entries.count(), 0);
-    }
-
-    // Destroying the model, or its calculation, during a run stops the run and waits for it.
+    // Destroying the model, or its calculation, during a run stops the run and waits for it;
+    // without a calculation nothing runs.
     void destroyedWhileRunning()
     {
         auto calculation = std::make_unique<Calculation>();
@@ -164,7 +134,12 @@ private slots:
         second->setActiveMonth(QDate(2026, 5, 1));
         calculation.reset();
         QVERIFY(!second->calculation());
-        second.reset();
+        second->waitForRuns();
+        const qlonglong version = second->entriesVersion();
+        second->setActiveMonth(QDate(2026, 1, 1));
+        second->refresh();
+        second->waitForRuns();
+        QCOMPARE(second->entriesVersion(), version);
     }
 
     // Where the clock jumps from 00:00 to 01:00 the day starts at 01:00: the full ephemeris,

@@ -6,12 +6,13 @@
 #include "astro/module.h"
 #include "astro/searchmodel.h"
 #include "cli/json.h"
+#include "ical/calendarexport.h"
 
 #include <QJsonArray>
-
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -59,7 +60,6 @@ private slots:
         QTest::newRow("unparsable date") << QStringList{"--at", "yesterday"};
         QTest::newRow("outside the data files") << QStringList{"--at", "1700-01-01 00:00"};
         QTest::newRow("latitude 91") << QStringList{"--lat", "91"};
-        QTest::newRow("longitude -180.5") << QStringList{"--lon=-180.5"};
         QTest::newRow("latitude not a number") << QStringList{"--lat", "nan"};
         QTest::newRow("missing value") << QStringList{"--lon"};
         QTest::newRow("unknown option") << QStringList{"--moon", "1"};
@@ -70,9 +70,13 @@ private slots:
             << QStringList{"search", "--from", "2027-01-01", "--lunar-day", "31"};
         QTest::newRow("unknown sign")
             << QStringList{"search", "--from", "2027-01-01", "--sign", "ophiuchus"};
-        QTest::newRow("--at is not a search option")
-            << QStringList{"search", "--from", "2027-01-01", "--at", "x"};
         QTest::newRow("places without a name") << QStringList{"places", "--results", "3"};
+        QTest::newRow("ics to before from")
+            << QStringList{"ics", "--from=2027-03-02", "--to=2027-03-01"};
+        QTest::newRow("ics over ten years")
+            << QStringList{"ics", "--from=2027-01-01", "--to=2037-01-01"};
+        QTest::newRow("ics unknown kind")
+            << QStringList{"ics", "--from=2027-01-01", "--to=2027-01-31", "--events=void,eclipse"};
         QTest::newRow("unknown zone") << QStringList{"calendar", "2027-03", "--zone", "Mars/Base"};
     }
     void badInput()
@@ -193,6 +197,30 @@ private slots:
                                                       {"longitude", 13.41053},
                                                       {"population", 3426354},
                                                       {"zone", "Europe/Berlin"}}));
+    }
+
+    // The window's export writes what the command line prints, byte for byte; a file that
+    // cannot be written is reported, not claimed.
+    void icsWindowMatches()
+    {
+        qputenv("SOURCE_DATE_EPOCH", "1767225600");
+        ical::CalendarExport exporter;
+        exporter.setCalculation(&m_calculation);
+        QSignalSpy finished(&exporter, &ical::CalendarExport::finished);
+        QTemporaryDir dir;
+        for (const char *name : {"moon", "none/moon.ics"}) {
+            QVERIFY(exporter.start(QUrl::fromLocalFile(dir.filePath(name)),
+                                   QDateTime(QDate(2027, 3, 1), QTime(0, 0)),
+                                   QDateTime(QDate(2027, 4, 15), QTime(0, 0)), 7, "Paris"));
+            QVERIFY(finished.wait(60000));
+        }
+        QVERIFY(finished.at(0).at(0).toBool() && !finished.at(1).at(0).toBool());
+        QVERIFY(finished.at(1).at(2).toString().contains("none/moon.ics"));
+        QFile file(dir.filePath("moon.ics"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), run({"ics", "--from=2027-03-01", "--to=2027-04-15", "--name=Paris",
+                                      "--lat=48.85", "--lon=2.35"})
+                                     .out);
     }
 
 private:

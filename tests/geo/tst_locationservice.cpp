@@ -33,20 +33,16 @@ QVariantMap settingsOf(const Location &place)
             {"latitude", place.latitude()}};
 }
 
-// The five keys as the store gives them back, as text.
-QStringList storedTexts()
-{
-    QStringList texts;
-    for (const QString &key : settingsOf(Location()).keys())
-        texts << key + '=' + global::Object::instance()->readSetting(group, key).toString();
-    return texts;
-}
-
-QStringList texts(const QVariantMap &values)
+// The five keys as text: as `values` has them or, none given, as the store gives them back.
+QStringList texts(const QVariantMap &values = {})
 {
     QStringList list;
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        list << it.key() + '=' + it.value().toString();
+    for (const QString &key : settingsOf(Location()).keys()) {
+        const QVariant value = values.isEmpty()
+                                   ? global::Object::instance()->readSetting(group, key)
+                                   : values.value(key);
+        list << key + '=' + value.toString();
+    }
     return list;
 }
 
@@ -60,13 +56,170 @@ class TestLocationService : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void restore_data();
-    void restore();
-    void changes_data();
-    void changes();
-    void destructionWaitsForSearches();
+    void initTestCase()
+    {
+        startWithCleanHome();
+        geo::registerModule();
+        const auto write = [this](const char *name, const QByteArray &content) {
+            QFile file(m_files.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("\xEF\xBB\xBF" + content);
+        };
+        write("countries.txt", "France,FR\nSwitzerland,CH\nUnited States,US\n");
+        write("regions.txt", "FR,Île-de-France,11\nFR,Auvergne,84\nCH,Zurich,ZH\nUS,Texas,TX\n");
+        write("cities.txt",
+              "FR,Paris,11,48.85341,2.3488\nFR,Paris,84,45,3\nUS,Paris,TX,33.66,-95.56\n"
+              "CH,Zürich,ZH,47.36667,8.55\n");
+    }
+
+    void init() { global::Object::instance()->settings()->remove(group); }
+
+    void restore_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<Location>("expected");
+        QTest::addColumn<QVariantMap>("afterwards");
+        QTest::addColumn<QByteArray>("zone"); // the system's time zone
+
+        QTest::newRow("first run in a zone with no city: unnamed place at 0, 0, keys written")
+            << QVariantMap() << Location() << settingsOf(Location()) << QByteArray("UTC");
+        QTest::newRow("first run in Europe/Paris: Paris, keys written")
+            << QVariantMap() << paris << settingsOf(paris) << QByteArray("Europe/Paris");
+        const QVariantMap parisElsewhere = {{"country", "FRANCE"},
+                                            {"region", "île-de-france"},
+                                            {"name", "PARIS"},
+                                            {"longitude", 1.0},
+                                            {"latitude", 1.0}};
+        QTest::newRow("listed city, any case: the file's record, nothing saved")
+            << parisElsewhere << paris << parisElsewhere << QByteArray("UTC");
+        const Location custom("Custom city", "", "", 12.5, -33.25);
+        QTest::newRow("custom city as saved, whatever the zone")
+            << settingsOf(custom) << custom << settingsOf(custom) << QByteArray("Europe/Paris");
+        const Location origin("Custom city", "", "", 0, 0);
+        QTest::newRow("text where a number belongs: 0, saved")
+            << QVariantMap({{"name", "Custom city"}, {"longitude", "east"}, {"latitude", "nan"}})
+            << origin << settingsOf(origin) << QByteArray("Europe/Paris");
+        const Location onGlobe("Custom city", "", "", -171, 90);
+        QTest::newRow("off the globe: brought onto it, saved")
+            << QVariantMap(
+                   {{"name", "Custom city"}, {"longitude", 123456789.0}, {"latitude", 95.0}})
+            << onGlobe << settingsOf(onGlobe) << QByteArray("UTC");
+    }
+
+    void restore()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(Location, expected);
+        QFETCH(QVariantMap, afterwards);
+        QFETCH(QByteArray, zone);
+
+        qputenv("TZ", zone);
+        store(stored);
+        const auto service = makeService();
+        QCOMPARE(service->location(), expected);
+        QCOMPARE(texts(), texts(afterwards));
+        QCOMPARE(service->storedLongitude(), afterwards.value("longitude").toDouble());
+    }
+
+    void changes_data()
+    {
+        QTest::addColumn<QByteArray>("call"); // "pick": an entry of a search for "ZÜRICH"
+        QTest::addColumn<QVariant>("argument");
+        QTest::addColumn<Location>("expected"); // empty: nothing changes
+
+        const auto place = [](const Location &location) { return QVariant::fromValue(location); };
+        QTest::newRow("location differing only in case and coordinates")
+            << QByteArray("location") << place(Location("PARIS", "île-de-france", "france", 7, 7))
+            << Location();
+        const Location zurichElsewhere("Zürich", "Zurich", "Switzerland", 1, 2);
+        QTest::newRow("known city, kept with its own coordinates")
+            << QByteArray("location") << place(zurichElsewhere) << zurichElsewhere;
+        QTest::newRow("known name in the wrong region")
+            << QByteArray("location") << place(Location("Paris", "Texas", "France", 0, 0))
+            << Location();
+        QTest::newRow("empty nearest-place answer")
+            << QByteArray("location") << place(Location("", "", "", 360, 360)) << Location();
+        QTest::newRow("latitude past the pole: the pole")
+            << QByteArray("setLatitude") << QVariant(100.0)
+            << Location("Custom city", "", "", 2.3488, 90);
+        QTest::newRow("longitude round the globe: wrapped")
+            << QByteArray("setLongitude") << QVariant(123456789.0)
+            << Location("Custom city", "", "", -171, 48.85341);
+        QTest::newRow("the same longitude still turns it custom")
+            << QByteArray("setLongitude") << QVariant(2.3488)
+            << Location("Custom city", "", "", 2.3488, 48.85341);
+        QTest::newRow("clear") << QByteArray("clearLocation") << QVariant()
+                               << Location("Custom city", "", "", 0, 0);
+        QTest::newRow("NaN ignored")
+            << QByteArray("setLatitude") << QVariant(qQNaN()) << Location();
+        QTest::newRow("pick an entry of the result") << QByteArray("pick") << QVariant(0) << zurich;
+        QTest::newRow("pick the count") << QByteArray("pick") << QVariant(1) << Location();
+    }
+
+    void changes()
+    {
+        QFETCH(QByteArray, call);
+        QFETCH(QVariant, argument);
+        QFETCH(Location, expected);
+
+        store(settingsOf(paris));
+        const auto service = makeService();
+        if (call == "pick") {
+            QVector<Location> found;
+            // Queued, as the interface receives it.
+            connect(
+                service.get(), &geo::Object::searchCompleted, this, [&](geo::LocationList *list) {
+                    QCOMPARE(list->thread(), thread()); // so the engine can free it
+                    QCOMPARE(QQmlEngine::objectOwnership(list), QQmlEngine::JavaScriptOwnership);
+                    for (int i = 0; i <= list->length(); ++i)
+                        found << list->at(i);
+                    delete list;
+                });
+            service->search("ZÜRICH");
+            QTRY_COMPARE(found, QVector<Location>({zurich, Location()}));
+        }
+        QSignalSpy changed(service.get(), &geo::Object::locationChanged);
+        if (call == "location")
+            QVERIFY(service->setProperty("location", argument));
+        else if (call == "pick")
+            service->setLocationIndex(argument.toInt());
+        else if (argument.isValid())
+            QVERIFY(
+                QMetaObject::invokeMethod(service.get(), call, Q_ARG(double, argument.toDouble())));
+        else
+            QVERIFY(QMetaObject::invokeMethod(service.get(), call));
+
+        const Location now = expected.name().isEmpty() ? paris : expected;
+        QCOMPARE(service->location(), now);
+        QCOMPARE(changed.count(), now == paris ? 0 : 1);
+        QCOMPARE(texts(), texts(settingsOf(now)));
+    }
+
+    void destructionWaitsForSearches()
+    {
+        std::atomic<int> answers{0};
+        {
+            const auto service = makeService();
+            // Counted on the worker, so an answer after destruction would show.
+            connect(
+                service.get(), &geo::Object::searchCoordsCompleted, service.get(),
+                [&answers] { ++answers; }, Qt::DirectConnection);
+            connect(
+                service.get(), &geo::Object::searchCompleted, service.get(),
+                [&answers](geo::LocationList *list) {
+                    ++answers;
+                    delete list;
+                },
+                Qt::DirectConnection);
+            for (int i = 0; i < 100; ++i) {
+                service->searchCoords(i, 45);
+                service->search(QStringLiteral("a"));
+            }
+        }
+        const int afterDestruction = answers;
+        QThreadPool::globalInstance()->waitForDone();
+        QCOMPARE(answers.load(), afterDestruction);
+    }
 
 private:
     std::unique_ptr<geo::Object> makeService() const
@@ -76,170 +229,6 @@ private:
 
     QTemporaryDir m_files;
 };
-
-void TestLocationService::initTestCase()
-{
-    startWithCleanHome();
-    geo::registerModule();
-    const auto write = [this](const char *name, const QByteArray &content) {
-        QFile file(m_files.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xEF\xBB\xBF" + content);
-    };
-    write("countries.txt", "France,FR\nSwitzerland,CH\nUnited States,US\n");
-    write("regions.txt", "FR,Île-de-France,11\nFR,Auvergne,84\nCH,Zurich,ZH\nUS,Texas,TX\n");
-    write("cities.txt", "FR,Paris,11,48.85341,2.3488\nFR,Paris,84,45,3\nUS,Paris,TX,33.66,-95.56\n"
-                        "CH,Zürich,ZH,47.36667,8.55\n");
-}
-
-void TestLocationService::init()
-{
-    global::Object::instance()->settings()->remove(group);
-}
-
-void TestLocationService::restore_data()
-{
-    QTest::addColumn<QVariantMap>("stored");
-    QTest::addColumn<Location>("expected");
-    QTest::addColumn<QVariantMap>("afterwards");
-    QTest::addColumn<QByteArray>("zone"); // the system's time zone
-
-    QTest::newRow("first run in a zone with no city: unnamed place at 0, 0, keys written")
-        << QVariantMap() << Location() << settingsOf(Location()) << QByteArray("UTC");
-    QTest::newRow("first run in Europe/Paris: Paris, keys written")
-        << QVariantMap() << paris << settingsOf(paris) << QByteArray("Europe/Paris");
-    const QVariantMap parisElsewhere = {{"country", "FRANCE"},
-                                        {"region", "île-de-france"},
-                                        {"name", "PARIS"},
-                                        {"longitude", 1.0},
-                                        {"latitude", 1.0}};
-    QTest::newRow("listed city, any case: the file's record, nothing saved")
-        << parisElsewhere << paris << parisElsewhere << QByteArray("UTC");
-    const Location custom("Custom city", "", "", 12.5, -33.25);
-    QTest::newRow("custom city as saved, whatever the zone")
-        << settingsOf(custom) << custom << settingsOf(custom) << QByteArray("Europe/Paris");
-    const Location origin("Custom city", "", "", 0, 0);
-    QTest::newRow("text where a number belongs: 0, saved")
-        << QVariantMap({{"name", "Custom city"}, {"longitude", "east"}, {"latitude", "nan"}})
-        << origin << settingsOf(origin) << QByteArray("Europe/Paris");
-    const Location onGlobe("Custom city", "", "", -171, 90);
-    QTest::newRow("off the globe: brought onto it, saved")
-        << QVariantMap({{"name", "Custom city"}, {"longitude", 123456789.0}, {"latitude", 95.0}})
-        << onGlobe << settingsOf(onGlobe) << QByteArray("UTC");
-}
-
-void TestLocationService::restore()
-{
-    QFETCH(QVariantMap, stored);
-    QFETCH(Location, expected);
-    QFETCH(QVariantMap, afterwards);
-    QFETCH(QByteArray, zone);
-
-    qputenv("TZ", zone);
-    store(stored);
-    const auto service = makeService();
-    QCOMPARE(service->location(), expected);
-    QCOMPARE(storedTexts(), texts(afterwards));
-    QCOMPARE(service->storedLongitude(), afterwards.value("longitude").toDouble());
-}
-
-void TestLocationService::changes_data()
-{
-    QTest::addColumn<QByteArray>("call"); // "pick": an entry of a search for "ZÜRICH"
-    QTest::addColumn<QVariant>("argument");
-    QTest::addColumn<Location>("expected"); // empty: nothing changes
-
-    const auto place = [](const Location &location) { return QVariant::fromValue(location); };
-    QTest::newRow("location differing only in case and coordinates")
-        << QByteArray("location") << place(Location("PARIS", "île-de-france", "france", 7, 7))
-        << Location();
-    const Location zurichElsewhere("Zürich", "Zurich", "Switzerland", 1, 2);
-    QTest::newRow("known city, kept with its own coordinates")
-        << QByteArray("location") << place(zurichElsewhere) << zurichElsewhere;
-    QTest::newRow("known name in the wrong region")
-        << QByteArray("location") << place(Location("Paris", "Texas", "France", 0, 0))
-        << Location();
-    QTest::newRow("empty nearest-place answer")
-        << QByteArray("location") << place(Location("", "", "", 360, 360)) << Location();
-    QTest::newRow("latitude past the pole: the pole")
-        << QByteArray("setLatitude") << QVariant(100.0)
-        << Location("Custom city", "", "", 2.3488, 90);
-    QTest::newRow("longitude round the globe: wrapped")
-        << QByteArray("setLongitude") << QVariant(123456789.0)
-        << Location("Custom city", "", "", -171, 48.85341);
-    QTest::newRow("the same longitude still turns it custom")
-        << QByteArray("setLongitude") << QVariant(2.3488)
-        << Location("Custom city", "", "", 2.3488, 48.85341);
-    QTest::newRow("clear") << QByteArray("clearLocation") << QVariant()
-                           << Location("Custom city", "", "", 0, 0);
-    QTest::newRow("NaN ignored") << QByteArray("setLatitude") << QVariant(qQNaN()) << Location();
-    QTest::newRow("pick an entry of the result") << QByteArray("pick") << QVariant(0) << zurich;
-    QTest::newRow("pick -1") << QByteArray("pick") << QVariant(-1) << Location();
-    QTest::newRow("pick the count") << QByteArray("pick") << QVariant(1) << Location();
-}
-
-void TestLocationService::changes()
-{
-    QFETCH(QByteArray, call);
-    QFETCH(QVariant, argument);
-    QFETCH(Location, expected);
-
-    store(settingsOf(paris));
-    const auto service = makeService();
-    if (call == "pick") {
-        QVector<Location> found;
-        // Queued, as the interface receives it.
-        connect(service.get(), &geo::Object::searchCompleted, this, [&](geo::LocationList *list) {
-            QCOMPARE(list->thread(), thread()); // so the engine can free it
-            QCOMPARE(QQmlEngine::objectOwnership(list), QQmlEngine::JavaScriptOwnership);
-            for (int i = 0; i <= list->length(); ++i)
-                found << list->at(i);
-            delete list;
-        });
-        service->search("ZÜRICH");
-        QTRY_COMPARE(found, QVector<Location>({zurich, Location()}));
-    }
-    QSignalSpy changed(service.get(), &geo::Object::locationChanged);
-    if (call == "location")
-        QVERIFY(service->setProperty("location", argument));
-    else if (call == "pick")
-        service->setLocationIndex(argument.toInt());
-    else if (argument.isValid())
-        QVERIFY(QMetaObject::invokeMethod(service.get(), call, Q_ARG(double, argument.toDouble())));
-    else
-        QVERIFY(QMetaObject::invokeMethod(service.get(), call));
-
-    const Location now = expected.name().isEmpty() ? paris : expected;
-    QCOMPARE(service->location(), now);
-    QCOMPARE(changed.count(), now == paris ? 0 : 1);
-    QCOMPARE(storedTexts(), texts(settingsOf(now)));
-}
-
-void TestLocationService::destructionWaitsForSearches()
-{
-    std::atomic<int> answers{0};
-    {
-        const auto service = makeService();
-        // Counted on the worker, so an answer after destruction would show.
-        connect(
-            service.get(), &geo::Object::searchCoordsCompleted, service.get(),
-            [&answers] { ++answers; }, Qt::DirectConnection);
-        connect(
-            service.get(), &geo::Object::searchCompleted, service.get(),
-            [&answers](geo::LocationList *list) {
-                ++answers;
-                delete list;
-            },
-            Qt::DirectConnection);
-        for (int i = 0; i < 100; ++i) {
-            service->searchCoords(i, 45);
-            service->search(QStringLiteral("a"));
-        }
-    }
-    const int afterDestruction = answers;
-    QThreadPool::globalInstance()->waitForDone();
-    QCOMPARE(answers.load(), afterDestruction);
-}
 
 QTEST_GUILESS_MAIN(TestLocationService)
 #include "tst_locationservice.moc"

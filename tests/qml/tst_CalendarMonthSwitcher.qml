@@ -25,18 +25,7 @@ Item {
             return UI.parseDateTime(text + " 00:00", "yyyy-MM-dd hh:mm")
         }
 
-        // Clicks the middle of an arrow's click area: -1 left, 1 right.
-        function clickArrow(switcher, side) {
-            var name = side < 0 ? "previousMonth" : "nextMonth"
-            for (var i = 0; i < switcher.children.length; ++i) {
-                if (switcher.children[i].objectName === name) {
-                    mouseClick(switcher.children[i])
-                    return
-                }
-            }
-            fail("no arrow " + name)
-        }
-
+        // side: -1 the left arrow, 1 the right one.
         function test_arrows_data() {
             return [
                 { tag: "December forward to January", from: "2026-12-15", side: 1,
@@ -52,7 +41,7 @@ Item {
             var switcher = createTemporaryObject(switcherComponent, scene,
                                                  { selectedDate: day(data.from) })
             waitForRendering(switcher)
-            clickArrow(switcher, data.side)
+            mouseClick(findChild(switcher, data.side < 0 ? "previousMonth" : "nextMonth"))
             compare(UI.formatDateTime(switcher.selectedDate, "yyyy-MM-dd hh:mm"),
                     data.to + " 00:00")
             compare(switcher.title, data.title)

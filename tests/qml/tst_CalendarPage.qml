@@ -110,13 +110,10 @@ TestScene {
             compare(page.resultList.lastIndex, data.shown.length - 1)
         }
 
-        function test_newSearchStartsEmptyAndRowsSelectTheirDay() {
+        function test_newSearchStartsEmpty() {
             mouseClick(page.searchForm.searchButton)
             search.searchResult(hit("2027-03-05", 4), false)
             compare(shownDates(), ["2027-03-05"])
-            mouseClick(page.resultList.slots.itemAt(0))
-            compare(UI.formatDateTime(UI.fromDate(page.calendarModel.selectedDate), "yyyy-MM-dd"),
-                    "2027-03-05")
             mouseClick(page.searchForm.searchButton)
             compare(shownDates(), [])
             compare(search.requests.length, 2)

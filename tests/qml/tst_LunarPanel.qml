@@ -69,21 +69,6 @@ Item {
             panel = createTemporaryObject(panelComponent, scene, { calculation: calculation })
         }
 
-        function test_asksOnceOnCompletionThenOnEveryMove() {
-            compare(calculation.requests.length, 1, "one request at completion")
-            compare(calculation.requests[0].getTime(), panel.dateTime.getTime())
-            compare(panel.dateTime.getSeconds(), 0, "the present minute, as the editor shows it")
-
-            var moved = new Date(2027, 2, 14, 21, 30)
-            panel.dateTime = moved
-            compare(calculation.requests.length, 2)
-            compare(calculation.requests[1].getTime(), moved.getTime())
-
-            panel.refresh()
-            compare(calculation.requests.length, 3)
-            compare(calculation.requests[2].getTime(), moved.getTime())
-        }
-
         // Moved from a to b: whatever order the two results come in, b is what is shown.
         function test_latestMomentWins_data() {
             return [

@@ -73,24 +73,28 @@ Rectangle {
             compare(shown(editor.time), data.to)
         }
 
-        function test_arrowTurnsNowOff() {
+        // An arrow turns Now off, and the time stops following the clock; the switch turns it
+        // on again, and the time follows the clock at once.
+        function test_nowOffAndOn() {
             verify(editor.now)
             mouseClick(editor, 6, editor.height - 12)
             verify(!editor.now)
             compare(shown(editor.time), "2016-06-20 22:10:00")
             wait(1200)
             compare(shown(editor.time), "2016-06-20 22:10:00", "no longer follows the clock")
+            updateSpy.clear()
+            // The switch's click area ends 35 pixels from the right edge.
+            mouseClick(editor, editor.width - 40, 8)
+            verify(editor.now)
+            compare(updateSpy.count, 1)
+            compare(shown(editor.time), "2016-06-21 22:10:00")
         }
 
         function test_typing_data() {
             return [
                 { tag: "without blanks, single digits", typed: "7/4/2015 9:05",
                   to: "2015-07-04 09:05:00", text: "07 / 04 / 2015 09:05" },
-                { tag: "words", typed: "yesterday", to: "2016-06-21 22:10:00",
-                  text: "06 / 21 / 2016 22:10" },
                 { tag: "no such day", typed: "02 / 30 / 2016 10:00", to: "2016-06-21 22:10:00",
-                  text: "06 / 21 / 2016 22:10" },
-                { tag: "no time", typed: "03 / 02 / 2016", to: "2016-06-21 22:10:00",
                   text: "06 / 21 / 2016 22:10" },
                 { tag: "after the data years", typed: "01/01/9000 10:00",
                   to: "2016-06-21 22:10:00", text: "06 / 21 / 2016 22:10" },
@@ -120,19 +124,6 @@ Rectangle {
             compare(shown(updateSpy.signalArguments[0][0]), data.to)
             compare(editor.text, data.text)
             compare(shown(editor.time), data.to)
-        }
-
-        function test_nowSwitchToggles() {
-            verify(editor.now)
-            // The switch's click area ends 35 pixels from the right edge.
-            mouseClick(editor, editor.width - 40, 8)
-            verify(!editor.now)
-            editor.time = new Date(2016, 0, 1)
-            updateSpy.clear()
-            mouseClick(editor, editor.width - 40, 8)
-            verify(editor.now)
-            compare(updateSpy.count, 1, "turning on follows the clock at once")
-            compare(shown(editor.time), "2016-06-21 22:10:00")
         }
     }
 }

@@ -37,8 +37,6 @@ Rectangle {
             return [
                 { tag: "first quarter: left half", phase: 0.25, left: true, right: false,
                   ring: false },
-                { tag: "third quarter: right half", phase: 0.75, left: false, right: true,
-                  ring: false },
                 { tag: "0.997: almost all, ring", phase: 0.997, left: true, right: true,
                   ring: true }
             ]

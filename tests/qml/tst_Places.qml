@@ -5,19 +5,6 @@ import "qrc:/qml/scripts/Places.js" as Places
 TestCase {
     name: "Places"
 
-    function test_displayName_data() {
-        return [
-            { tag: "name, region and country", name: "Bern", region: "Bern",
-              country: "Switzerland", shown: "Bern, Bern, Switzerland" },
-            { tag: "neither region nor country", name: "Custom city", region: "", country: "",
-              shown: "Custom city" }
-        ]
-    }
-
-    function test_displayName(data) {
-        compare(Places.displayName(data.name, data.region, data.country), data.shown)
-    }
-
     // Measured in characters here: the scene measures in pixels of the field's font.
     function test_fitName_data() {
         return [
@@ -58,16 +45,6 @@ TestCase {
         var back = Places.unproject(p.x, p.y, 360, 180)
         fuzzyCompare(back.longitude, data.backLon !== undefined ? data.backLon : data.lon, 1e-9)
         fuzzyCompare(back.latitude, data.lat, 1e-9)
-    }
-
-    function test_projectionFollowsTheSize() {
-        // 600 x 400: the centre line 10 E at 300, 45 N a quarter of the way down.
-        var p = Places.project(10, 45, 600, 400)
-        fuzzyCompare(p.x, 300, 1e-9)
-        fuzzyCompare(p.y, 100, 1e-9)
-        var q = Places.unproject(0, 400, 600, 400)
-        fuzzyCompare(q.longitude, -170, 1e-9)
-        fuzzyCompare(q.latitude, -90, 1e-9)
     }
 
     function test_answersLookup_data() {

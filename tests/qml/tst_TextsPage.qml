@@ -32,14 +32,6 @@ Item {
             return "<div>" + heading + "</div><p>" + body + "</p>"
         }
 
-        function test_emptyUntilTheDocumentArrives() {
-            var page = createTemporaryObject(pageComponent, scene)
-            compare(page.document, null)
-            compare(page.text, "")
-            compare(page.state, "ready")
-            tryVerify(function() { return page.document !== null })
-        }
-
         function test_sections_data() {
             var fullMoonInLibra = { phase: 0.5, lunarDay: 15, zodiac: 6 }
             return [

@@ -28,8 +28,6 @@ Item {
         function test_progress_data() {
             return [
                 { tag: "half way, rounded down", bytes: 500, total: 1001, text: "Downloading 49%" },
-                { tag: "all bytes in, outcome pending", bytes: 1000, total: 1001,
-                  text: "Downloading 99%" },
                 { tag: "unknown total", bytes: 4096, total: 0, text: "Downloading..." }
             ]
         }

@@ -5,14 +5,6 @@ import "qrc:/qml/scripts/Util.js" as Util
 TestCase {
     name: "Util"
 
-    function test_absolutePosition() {
-        var panel = { x: 20, y: 30, parent: { x: 0, y: 0, parent: null } }
-        var box = { x: 5.5, y: 7, parent: panel }
-        compare(Util.getAbsolutePosition({ x: 100, y: 50 }, box), Qt.point(125.5, 87))
-        compare(Util.getAbsolutePosition(null, box), Qt.point(0, 0))
-        compare(Util.getAbsolutePosition({ x: 100, y: 50 }, null), Qt.point(0, 0))
-    }
-
     // A window at screen y 100, 400 high; a box 20 high with its top at window y baseY.
     function test_dropdownY_data() {
         return [

@@ -1,0 +1,167 @@
+#include "ical/calendarexport.h"
+
+#include "astro/library.h"
+#include "astro/zone.h"
+#include "ical/calendarfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTimeZone>
+#include <QtConcurrent>
+
+#include <cmath>
+
+namespace ical {
+
+namespace {
+
+QDate dayOf(const QDateTime &pickerMidnight)
+{
+    return pickerMidnight.toLocalTime().date();
+}
+
+QDateTime pickerDay(const QDate &date)
+{
+    return date.startOfDay(Qt::LocalTime);
+}
+
+} // namespace
+
+CalendarExport::CalendarExport(QObject *parent)
+    : QObject(parent)
+{}
+
+CalendarExport::~CalendarExport()
+{
+    m_cancel = true;
+    m_tasks.close();
+}
+
+void CalendarExport::setCalculation(astro::Calculation *calculation)
+{
+    if (m_calculation == calculation)
+        return;
+    m_calculation = calculation;
+    emit calculationChanged(calculation);
+}
+
+QVariantMap CalendarExport::presetRange(int choice) const
+{
+    const QDate today = astro::Zone().toZone(QDateTime::currentDateTime()).date();
+    QDate from = today, to;
+    if (choice == 0) {
+        from = QDate(today.year(), today.month(), 1);
+        to = from.addMonths(1).addDays(-1);
+    } else {
+        to = today.addMonths(choice == 1 ? 3 : 12).addDays(-1);
+    }
+    return {{QStringLiteral("from"), pickerDay(from)}, {QStringLiteral("to"), pickerDay(to)}};
+}
+
+int CalendarExport::maximumYears() const
+{
+    return MaximumYears;
+}
+
+int CalendarExport::firstYear() const
+{
+    return astro::FirstEphemerisYear;
+}
+
+int CalendarExport::lastYear() const
+{
+    return astro::LastEphemerisYear;
+}
+
+int CalendarExport::rangeProblem(const QDateTime &from, const QDateTime &to) const
+{
+    const QDate first = dayOf(from), last = dayOf(to);
+    if (last < first)
+        return 1;
+    return ical::rangeError(first, last).isEmpty() ? 0 : 2;
+}
+
+bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
+                           const QString &placeName)
+{
+    astro::Calculation *calculation = m_calculation;
+    if (m_busy || !calculation)
+        return false;
+    Request request;
+    request.place = calculation->observer();
+    request.placeName = placeName;
+    // The zone the window shows times in.
+    const QByteArray shown = astro::Zone::shownId();
+    request.zone = shown.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(shown);
+    request.from = dayOf(from);
+    request.to = dayOf(to);
+    request.kinds = kinds;
+    QString path = file.isLocalFile() ? file.toLocalFile() : file.toString();
+    // Calendar programs know the file by its suffix; not every save dialog adds it.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ics");
+
+    m_cancel = false;
+    m_busy = true;
+    emit busyChanged(true);
+    setProgress(0.0);
+    // Counted here, on the thread that may destroy either, and ended by the task however it
+    // ends: a task that skipped its work would otherwise leave the calculation waiting.
+    calculation->beginUse();
+    m_tasks.begin();
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, calculation, request, path] {
+        int shown = 0;
+        const CalendarFile made
+            = exportCalendar(*calculation, request, &m_cancel, [this, &shown](double done) {
+                  // Whole percents only: the scene need not hear of every event.
+                  const int percent = int(std::floor(done * 100.0));
+                  if (percent == shown)
+                      return;
+                  shown = percent;
+                  QMetaObject::invokeMethod(
+                      this, [this, done] { setProgress(done); }, Qt::QueuedConnection);
+              });
+        calculation->endUse();
+        const QString name = QDir::toNativeSeparators(path);
+        QString error;
+        if (!made.cancelled && made.text.isEmpty()) {
+            error = made.error;
+        } else if (!made.cancelled) {
+            // Written beside the old file and put in its place only when complete, so a failed
+            // export never leaves a calendar cut short.
+            QSaveFile out(path);
+            if (!out.open(QIODevice::WriteOnly) || out.write(made.text) != made.text.size()
+                || !out.commit())
+                error = QStringLiteral("%1: %2").arg(name, out.errorString());
+        }
+        const bool ok = !made.cancelled && error.isEmpty();
+        QMetaObject::invokeMethod(
+            this, [this, ok, name, error] { end(ok, name, error); }, Qt::QueuedConnection);
+        m_tasks.end();
+    });
+    return true;
+}
+
+void CalendarExport::cancel()
+{
+    m_cancel = true;
+}
+
+void CalendarExport::setProgress(double progress)
+{
+    if (progress == m_progress)
+        return;
+    m_progress = progress;
+    emit progressChanged(progress);
+}
+
+void CalendarExport::end(bool ok, const QString &file, const QString &error)
+{
+    setProgress(ok ? 1.0 : m_progress);
+    m_busy = false;
+    emit busyChanged(false);
+    emit finished(ok, file, error);
+}
+
+} // namespace ical

@@ -1,0 +1,250 @@
+#include "ical/events.h"
+
+#include "astro/library.h"
+#include "astro/planet.h"
+
+#include <algorithm>
+
+namespace ical {
+
+namespace {
+
+const char *const SignNames[12]
+    = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+       "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+QString signName(int sign)
+{
+    return sign >= 0 && sign < 12 ? QString::fromLatin1(SignNames[sign]) : QString();
+}
+
+// The phase instants are cut to the minute whatever the resolution; it only matters to the
+// literal search.
+constexpr double Resolution = 1440;
+constexpr double Minute = 1.0 / 1440.0;
+// A void of course that begins within the days may end this long after them.
+constexpr double LongestVoid = 4.0;
+
+class Collector
+{
+public:
+    Collector(astro::Calculation &calculation, const Request &request,
+              const std::atomic<bool> *cancel, const Progress &progress)
+        : m_calculation(calculation)
+        , m_request(request)
+        , m_cancel(cancel)
+        , m_progress(progress)
+    {
+        const QTimeZone zone = request.zone.isValid() ? request.zone : QTimeZone::utc();
+        // Instants are cut to their minute on the clock they are written on.
+        m_sky = {astro::Planet::MOON, request.place, astro::Zone(zone)};
+        m_begin = request.from.startOfDay(zone);
+        m_end = request.to.addDays(1).startOfDay(zone);
+        m_jdBegin = astro::julianDay(m_begin);
+        m_jdEnd = astro::julianDay(m_end);
+        // One scan finds the ingresses and the voids: one part of the work.
+        for (int part : {Void | Ingress, int(Phase), int(LunarDay), int(Rise), int(Set)})
+            m_parts += (request.kinds & part) ? 1 : 0;
+    }
+
+    QVector<Event> run()
+    {
+        const int kinds = m_request.kinds;
+        if (kinds & (Void | Ingress))
+            signs();
+        if (kinds & Phase)
+            phases();
+        if (kinds & LunarDay)
+            lunarDays();
+        if (kinds & Rise)
+            horizon(Rise);
+        if (kinds & Set)
+            horizon(Set);
+        std::stable_sort(m_events.begin(), m_events.end(), [](const Event &a, const Event &b) {
+            return a.start < b.start || (a.start == b.start && a.kind < b.kind);
+        });
+        return m_events;
+    }
+
+private:
+    bool stopped() const { return (m_cancel && *m_cancel) || m_calculation.isClosing(); }
+    bool inRange(const QDateTime &t) const { return t.isValid() && !(t < m_begin) && t < m_end; }
+
+    void add(Kind kind, const QString &key, const QDateTime &start, const QDateTime &end,
+             const QString &summary)
+    {
+        if (inRange(start))
+            m_events.append({kind, key, start, end, summary});
+    }
+
+    // Each kind is one part of the work; within it, how far through the days it has come.
+    void report(double jd)
+    {
+        if (!m_progress)
+            return;
+        const double within = std::clamp((jd - m_jdBegin) / (m_jdEnd - m_jdBegin), 0.0, 1.0);
+        m_progress((m_done + within) / m_parts);
+    }
+    void partDone()
+    {
+        ++m_done;
+        report(m_jdBegin);
+    }
+
+    // The ingresses, and the void of course that ends at each. One scan for both.
+    void signs()
+    {
+        const bool voids = m_request.kinds & Void;
+        const QVector<double> changes = m_calculation.signChanges(
+            m_sky, m_jdBegin, m_jdEnd + (voids ? LongestVoid : 0.0), m_cancel);
+        for (double t : changes) {
+            if (stopped())
+                return;
+            const QString entered = signName(m_calculation.zodiacOf(m_sky, t + Minute));
+            if (m_request.kinds & Ingress) {
+                add(Ingress, QStringLiteral("ingress"), m_calculation.ingressMinute(m_sky, t), {},
+                    QStringLiteral("Moon enters %1").arg(entered));
+            }
+            if (voids) {
+                // Named after the ingress that ends it, the better fixed of its two ends.
+                const astro::VoidOfCourse v = m_calculation.voidBefore(m_sky, t);
+                if (v.zodiac >= 0) {
+                    add(Void, QStringLiteral("void"), v.start, v.end,
+                        QStringLiteral("Moon void of course (%1 \u2192 %2)")
+                            .arg(signName(v.zodiac), entered));
+                }
+            }
+            report(t);
+        }
+        partDone();
+    }
+
+    void phases()
+    {
+        static const struct
+        {
+            double target;
+            const char *key;
+            const char *summary;
+        } quarters[] = {{0.0, "newmoon", "New moon"},
+                        {0.25, "firstquarter", "First quarter"},
+                        {0.5, "fullmoon", "Full moon"},
+                        {0.75, "lastquarter", "Last quarter"}};
+        for (const auto &q : quarters) {
+            for (QDateTime t = m_begin; !stopped();) {
+                const QDateTime at = m_calculation.nextPhase(m_sky, t, q.target, Resolution);
+                if (!at.isValid() || !(at < m_end))
+                    break;
+                add(Phase, QString::fromLatin1(q.key), at, {}, QString::fromLatin1(q.summary));
+                t = at.addDays(1);
+            }
+        }
+        partDone();
+    }
+
+    // Lunar day n of a lunation of L days begins where L x phase reaches n - 1, the rule the
+    // ephemeris counts its lunar day by, with the same minute-cut new moons.
+    void lunarDays()
+    {
+        QDateTime newMoon = m_calculation.prevPhase(m_sky, m_begin, 0.0, Resolution);
+        while (newMoon.isValid() && newMoon < m_end && !stopped()) {
+            const QDateTime next
+                = m_calculation.nextPhase(m_sky, newMoon.addDays(1), 0.0, Resolution);
+            if (!next.isValid())
+                return;
+            const double length = astro::julianDay(next) - astro::julianDay(newMoon);
+            QDateTime start = newMoon;
+            for (int day = 1; day <= 30 && start.isValid(); ++day) {
+                const QDateTime end
+                    = day == 30 ? next
+                                : m_calculation.nextPhase(m_sky, start, day / length, Resolution);
+                add(LunarDay, QStringLiteral("lunarday%1").arg(day), start, end,
+                    QStringLiteral("Lunar day %1").arg(day));
+                start = end;
+            }
+            newMoon = next;
+            report(astro::julianDay(newMoon));
+        }
+        partDone();
+    }
+
+    void horizon(Kind kind)
+    {
+        for (double jd = m_jdBegin; jd < m_jdEnd && !stopped();) {
+            const QDateTime t = kind == Rise ? m_calculation.risingAfter(m_sky, jd)
+                                             : m_calculation.settingAfter(m_sky, jd);
+            // Near the poles the Moon may stay above or below the horizon for days.
+            if (!t.isValid()) {
+                jd += 1.0;
+                continue;
+            }
+            if (!(t < m_end))
+                break;
+            add(kind, kind == Rise ? QStringLiteral("rise") : QStringLiteral("set"), t, {},
+                kind == Rise ? QStringLiteral("Moonrise") : QStringLiteral("Moonset"));
+            // The minute holds the instant: searching from its end finds the next one.
+            jd = std::max(jd, astro::julianDay(t)) + Minute;
+            report(jd);
+        }
+        partDone();
+    }
+
+    astro::Calculation &m_calculation;
+    const Request &m_request;
+    const std::atomic<bool> *m_cancel;
+    const Progress &m_progress;
+    astro::Calculation::Sky m_sky;
+    QDateTime m_begin, m_end;
+    double m_jdBegin = 0.0, m_jdEnd = 0.0;
+    int m_parts = 0;
+    int m_done = 0;
+    QVector<Event> m_events;
+};
+
+} // namespace
+
+const QStringList &kindNames()
+{
+    static const QStringList names
+        = {QStringLiteral("void"),     QStringLiteral("ingress"), QStringLiteral("phase"),
+           QStringLiteral("lunarday"), QStringLiteral("rise"),    QStringLiteral("set")};
+    return names;
+}
+
+int kindsOf(const QString &names)
+{
+    int kinds = 0;
+    for (const QString &name : names.split(QLatin1Char(','))) {
+        const int bit = kindNames().indexOf(name.trimmed().toLower());
+        if (bit < 0)
+            return 0;
+        kinds |= 1 << bit;
+    }
+    return kinds;
+}
+
+QString rangeError(const QDate &from, const QDate &to)
+{
+    if (!from.isValid() || !to.isValid())
+        return QStringLiteral("the range needs a first and a last day");
+    if (to < from)
+        return QStringLiteral("the last day %1 is before the first %2")
+            .arg(to.toString(Qt::ISODate), from.toString(Qt::ISODate));
+    if (from.year() < astro::FirstEphemerisYear || to.year() > astro::LastEphemerisYear)
+        return QStringLiteral("the days must lie within the years %1 to %2")
+            .arg(astro::FirstEphemerisYear)
+            .arg(astro::LastEphemerisYear);
+    if (!(to < from.addYears(MaximumYears)))
+        return QStringLiteral("at most %1 years at a time").arg(MaximumYears);
+    return QString();
+}
+
+QVector<Event> collectEvents(astro::Calculation &calculation, const Request &request,
+                             const std::atomic<bool> *cancel, const Progress &progress)
+{
+    if (!rangeError(request.from, request.to).isEmpty() || !(request.kinds & AllKinds))
+        return {};
+    return Collector(calculation, request, cancel, progress).run();
+}
+
+} // namespace ical

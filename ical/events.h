@@ -1,0 +1,75 @@
+#pragma once
+
+#include "astro/calculation.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QTimeZone>
+#include <QVector>
+
+#include <atomic>
+#include <functional>
+
+namespace ical {
+
+// The kinds of event a calendar file can hold; a choice of them is a mask of these bits.
+enum Kind {
+    Void = 1 << 0,
+    Ingress = 1 << 1,
+    Phase = 1 << 2,
+    LunarDay = 1 << 3,
+    Rise = 1 << 4,
+    Set = 1 << 5,
+};
+constexpr int DefaultKinds = Void | Ingress | Phase;
+constexpr int AllKinds = (1 << 6) - 1;
+// The longest range one file covers, in years.
+constexpr int MaximumYears = 10;
+
+// The names the command line takes, in the order of the bits: "void", "ingress", "phase",
+// "lunarday", "rise", "set".
+const QStringList &kindNames();
+// A comma-separated list of those names as a mask; 0 when a name is unknown or none is given.
+int kindsOf(const QString &names);
+
+// What to export.
+struct Request
+{
+    astro::Position place;
+    // Written as the events' location; the coordinates are written when it is empty.
+    QString placeName;
+    // The clock the days are counted and the times written on; UTC when it is not valid.
+    QTimeZone zone;
+    QDate from; // the first day
+    QDate to;   // the last day, included
+    int kinds = DefaultKinds;
+    // When the file is made, written as every event's time stamp; exportStamp() when invalid.
+    QDateTime stamp;
+};
+
+// Empty when the days can be exported; otherwise one line that says why not.
+QString rangeError(const QDate &from, const QDate &to);
+
+struct Event
+{
+    Kind kind;
+    // Names the event in its identifier together with the instant ("newmoon", "lunarday15").
+    QString key;
+    QDateTime start; // whole minutes, as the engine hands them out
+    QDateTime end;   // invalid for an instant
+    QString summary;
+};
+
+// Called with the share of the work done, 0 to 1.
+using Progress = std::function<void(double)>;
+
+// The events of the chosen kinds that begin within the days, in order of time, computed with
+// the calculation's own searches for the request's place (the calculation's observer is left
+// alone). Stops early, with what it has, when *cancel becomes true.
+QVector<Event> collectEvents(astro::Calculation &calculation, const Request &request,
+                             const std::atomic<bool> *cancel = nullptr,
+                             const Progress &progress = {});
+
+} // namespace ical

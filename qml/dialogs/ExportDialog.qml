@@ -1,0 +1,214 @@
+import QtQuick 2.6
+import QtQuick.Dialogs 1.2
+import Geo 1.0
+import Ical 1.0
+import UI 1.0
+import "../controls"
+import "../scripts/Colors.js" as Colors
+import "../scripts/Icons.js" as Icons
+
+// Exports the Moon's events of a range of days to an iCalendar file for the user's own calendar
+// program: the range and the kinds of event here, then the system's save dialog. The file is
+// made in the background; the dialog shows how far it has come and can cancel it.
+DialogPopup {
+    id: root
+
+    property var calculation: null
+    // The scene's ModalOverlay, handed to the drop-downs.
+    property Item overlay: null
+    // A mask of the kinds, in the order of kindNames: void of course, sign changes and phases.
+    property int kinds: 7
+    property string status: ""
+
+    readonly property var kindNames: [qsTr("Void of course"), qsTr("Sign changes"), qsTr("Phases"),
+                                      qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset")]
+    readonly property bool custom: range.selectedIndex === 3
+    readonly property alias exporter: exporter
+    readonly property alias rangeField: range
+    readonly property alias saveDialog: saveDialog
+
+    function open() {
+        status = ""
+        showPreset()
+        opacity = 1
+    }
+
+    function showPreset() {
+        if (custom)
+            return
+        var days = exporter.presetRange(range.selectedIndex)
+        from.inputDate = days.from
+        to.inputDate = days.to
+    }
+
+    function chooseFile() {
+        if (exporter.busy)
+            return
+        var problem = exporter.rangeProblem(from.inputDate, to.inputDate)
+        if (problem === 1)
+            status = qsTr("The last day lies before the first.")
+        else if (problem === 2)
+            status = qsTr("Choose at most %1 years between %2 and %3.")
+                .arg(exporter.maximumYears).arg(exporter.firstYear).arg(exporter.lastYear)
+        else
+            status = kinds === 0 ? qsTr("Choose at least one kind of event.") : ""
+        if (status === "")
+            saveDialog.open()
+    }
+
+    // A city is named as the place list names it; typed coordinates are written as numbers.
+    function placeName() {
+        var place = Geo.location
+        return place.country !== "" ? place.name + ", " + place.country : ""
+    }
+
+    title: qsTr("Export to Calendar")
+    clientWidth: 440 * UI.ppp
+    clientHeight: 380 * UI.ppp
+    keepOpen: true
+    buttonsData: ({ "ok": qsTr("Export..."), "cancel": qsTr("Cancel") })
+
+    onOkClicked: chooseFile()
+    onCancelClicked: {
+        if (exporter.busy)
+            exporter.cancel()
+        else
+            opacity = 0
+    }
+
+    CalendarExport {
+        id: exporter
+        calculation: root.calculation
+        onFinished: {
+            if (ok) {
+                root.opacity = 0
+                UI.showMessageBox(qsTr("Export to Calendar"),
+                                  qsTr("The calendar was saved as\n%1").arg(file))
+            } else {
+                root.status = error === "" ? qsTr("The export was cancelled.")
+                                           : qsTr("The calendar could not be saved:\n%1").arg(error)
+            }
+        }
+    }
+
+    FileDialog {
+        id: saveDialog
+        title: qsTr("Export to Calendar")
+        selectExisting: false
+        defaultSuffix: "ics"
+        nameFilters: [qsTr("iCalendar files (*.ics)")]
+        folder: shortcuts.documents
+        onAccepted: {
+            if (exporter.start(fileUrl, from.inputDate, to.inputDate, root.kinds,
+                               root.placeName()))
+                root.status = ""
+        }
+    }
+
+    // The save dialog is a window of its own, which would keep the program running after the
+    // main window has closed.
+    Connections {
+        target: UI
+        function onVisibleChanged() {
+            if (!UI.visible)
+                saveDialog.close()
+        }
+    }
+
+    Column {
+        width: parent.width
+        spacing: 8 * UI.ppp
+        // Nothing changes while the file is made.
+        enabled: !exporter.busy
+
+        InputSelect {
+            id: range
+            width: parent.width
+            height: 27 * UI.ppp
+            overlay: root.overlay
+            labelText: qsTr("Range")
+            labelColor: "white"
+            buttonWidth: 60
+            options: [qsTr("This month"), qsTr("Next 3 months"), qsTr("Next 12 months"),
+                      qsTr("From - to")]
+            onSelectedIndexChanged: root.showPreset()
+        }
+
+        InputSelect {
+            id: from
+            width: parent.width
+            height: 27 * UI.ppp
+            overlay: root.overlay
+            labelText: qsTr("From")
+            labelColor: "white"
+            buttonWidth: 60
+            isDate: true
+            enabled: root.custom
+            opacity: enabled ? 1 : 0.6
+        }
+        InputSelect {
+            id: to
+            width: parent.width
+            height: 27 * UI.ppp
+            overlay: root.overlay
+            labelText: qsTr("To")
+            labelColor: "white"
+            buttonWidth: 60
+            isDate: true
+            enabled: root.custom
+            opacity: enabled ? 1 : 0.6
+        }
+
+        Grid {
+            columns: 2
+            columnSpacing: 20 * UI.ppp
+            rowSpacing: 6 * UI.ppp
+            topPadding: 6 * UI.ppp
+
+            Repeater {
+                model: root.kindNames
+
+                Item {
+                    readonly property bool checked: (root.kinds & (1 << index)) !== 0
+
+                    width: 190 * UI.ppp
+                    height: 24 * UI.ppp
+
+                    Text {
+                        id: glyph
+                        anchors.verticalCenter: parent.verticalCenter
+                        // Off is an empty grey box, not a filled one in the colour of on.
+                        text: parent.checked ? Icons.FontAwesome.CheckSquare
+                                             : Icons.FontAwesome.SquareOutline
+                        color: parent.checked ? Colors.OnDark.Green : Colors.OnDark.Grey
+                        font.family: "FontAwesome"
+                        font.pixelSize: UI.fontSize(18 * UI.ppp)
+                    }
+                    Text {
+                        anchors.left: glyph.right
+                        anchors.leftMargin: 10 * UI.ppp
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: modelData
+                        color: "white"
+                        font.pixelSize: UI.fontSize(16 * UI.ppp)
+                    }
+                    MouseArea {
+                        anchors.fill: parent
+                        cursorShape: Qt.PointingHandCursor
+                        onClicked: root.kinds ^= 1 << index
+                    }
+                }
+            }
+        }
+
+        Text {
+            width: parent.width
+            topPadding: 4 * UI.ppp
+            wrapMode: Text.Wrap
+            color: "white"
+            text: exporter.busy ? qsTr("Exporting... %1%").arg(Math.floor(exporter.progress * 100))
+                                : root.status
+            font.pixelSize: UI.fontSize(15 * UI.ppp)
+        }
+    }
+}

@@ -1,0 +1,13 @@
+# Prints each event of the iCalendar file on standard input as UID|start|end|summary, times in
+# UTC ("-" for no end); a zone's times are read with the file's own VTIMEZONE.
+import sys, icalendar
+from datetime import timezone
+
+calendar = icalendar.Calendar.from_ical(sys.stdin.buffer.read())
+zones = {str(z['TZID']): z.to_tz() for z in calendar.walk('VTIMEZONE')}
+def utc(prop):
+    tzid, wall = prop.params.get('TZID'), prop.dt.replace(tzinfo=None)
+    time = zones[tzid].localize(wall, is_dst=True) if tzid else prop.dt
+    return time.astimezone(timezone.utc).isoformat()
+for e in calendar.walk('VEVENT'):
+    print(e['UID'], utc(e['DTSTART']), utc(e['DTEND']) if 'DTEND' in e else '-', e['SUMMARY'], sep='|')

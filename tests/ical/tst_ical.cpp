@@ -1,0 +1,115 @@
+// Calendar files read back by an independent reader (the icalendar package) and compared with
+// what the engine and the window's calendar show for the same place.
+
+#include "astro/calendarmodel.h"
+#include "astro/library.h"
+#include "ical/calendarfile.h"
+
+#include <QProcess>
+#include <QtTest>
+
+#include <ctime>
+#include <memory>
+
+// UID|start|end|summary of each event, times in UTC.
+static QStringList read(const QByteArray &text)
+{
+    QProcess reader;
+    reader.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    reader.start("/usr/bin/python3", {READ_ICS});
+    reader.write(text);
+    reader.closeWriteChannel();
+    reader.waitForFinished(60000);
+    return QString::fromUtf8(reader.readAll()).split('\n', Qt::SkipEmptyParts);
+}
+
+class TestIcal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { astro::setupEphemeris(); }
+
+    void month_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QPointF>("place"); // longitude, latitude
+        QTest::addColumn<QDate>("month");
+        QTest::newRow("Paris, summer time begins")
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2027, 3, 1);
+        // A moonset at 02:49 on the clock's second pass through 02:00 to 03:00.
+        QTest::newRow("Paris, an hour twice")
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2031, 10, 1);
+        // Two voids begin on 20 March.
+        QTest::newRow("Tokyo, no summer time")
+            << QByteArray("Asia/Tokyo") << QPointF(139.69, 35.68) << QDate(2027, 3, 1);
+        // Days on which the Moon neither rises nor sets.
+        QTest::newRow("Tromso, UTC")
+            << QByteArray("UTC") << QPointF(18.96, 69.65) << QDate(2027, 6, 1);
+    }
+    void month()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QPointF, place);
+        QFETCH(QDate, month);
+        qputenv("TZ", zone); // the window's clock
+        tzset();
+        astro::Calculation calculation;
+        ical::Request request;
+        request.place = astro::Position(place.x(), place.y(), 0);
+        request.zone = QTimeZone(zone);
+        request.from = month;
+        request.to = month.addMonths(1).addDays(-1);
+        request.kinds = ical::AllKinds;
+        // Times on a zone are read with the file's VTIMEZONE.
+        const QStringList events = read(ical::exportCalendar(calculation, request).text);
+
+        // Each time as the full ephemeris names it a minute before (after, for the instants it
+        // counts back to and the lunar day).
+        calculation.setObserver(request.place);
+        QHash<QDateTime, QDateTime> voids;
+        for (const QString &line : events) {
+            const QStringList f = line.split('|');
+            const QString kind = f.at(0).section('-', 1, 1);
+            const QDateTime start = QDateTime::fromString(f.at(1), Qt::ISODate);
+            const QDateTime end = QDateTime::fromString(f.at(2), Qt::ISODate);
+            const bool ahead = QStringList{"ingress", "void", "rise", "set"}.contains(kind);
+            std::unique_ptr<astro::Ephemeris> e(calculation.computeEphemeris(
+                (kind == "void" ? end : start).addSecs(ahead ? -60 : 60)));
+            const QHash<QString, QDateTime> shown
+                = {{"ingress", e->voidEnd()},
+                   {"void", e->voidStart()},
+                   {"rise", e->nextRising()},
+                   {"set", e->nextSetting()},
+                   {"newmoon", e->prevNewMoon()},
+                   {"firstquarter", e->prevFirstQuarter()},
+                   {"fullmoon", e->prevFullMoon()},
+                   {"lastquarter", e->prevThirdQuarter()},
+                   {QStringLiteral("lunarday%1").arg(e->lunarDay()), start}};
+            QCOMPARE(shown.value(kind), start);
+            if (kind == "void")
+                voids.insert(start, end);
+        }
+
+        // The window's calendar of the month: the same voids (where two begin on one day it
+        // shows the later) and as many changes of sign.
+        astro::CalendarModel model;
+        model.setCalculation(&calculation);
+        model.setActiveMonth(month);
+        model.waitForRuns();
+        int ingresses = events.filter("-ingress-").size();
+        for (int i = int(model.gridStart(month).daysTo(month)), n = i + month.daysInMonth(); i < n;
+             ++i) {
+            const astro::CalendarEntry day = model.entry(i);
+            ingresses -= (day.first.zodiac != day.second.zodiac)
+                         + (day.second.zodiac != model.entry(i + 1).first.zodiac);
+            if (day.first.voidZodiac >= 0)
+                QCOMPARE(voids.take(day.first.voidStart), day.first.voidEnd);
+        }
+        QCOMPARE(ingresses, 0);
+        QVERIFY(voids.size() <= 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIcal)
+#include "tst_ical.moc"
