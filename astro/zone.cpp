@@ -23,11 +23,21 @@ Zone::Zone(const QTimeZone &zone)
     : m_zone(zone)
 {}
 
+bool Zone::known(const QByteArray &ianaId)
+{
+    // The system's zone list leaves out the Etc/ zones (Etc/UTC, Etc/GMT-3) that the tz database
+    // still has, so a name is also known when its file reads as a zone. A name that climbs out
+    // of the zone folder is never opened.
+    if (ianaId.isEmpty() || ianaId.contains("..") || ianaId.startsWith('/'))
+        return false;
+    return QTimeZone::isTimeZoneIdAvailable(ianaId) || QTimeZone(ianaId).isValid();
+}
+
 bool Zone::setShown(const QByteArray &ianaId)
 {
     QTimeZone zone;
     if (!ianaId.isEmpty()) {
-        if (!QTimeZone::isTimeZoneIdAvailable(ianaId))
+        if (!known(ianaId))
             return false;
         zone = QTimeZone(ianaId);
     }

@@ -24,6 +24,8 @@ public:
     // A zone of its own; an invalid one stands for this computer's.
     explicit Zone(const QTimeZone &zone);
 
+    // An IANA name this machine can read.
+    static bool known(const QByteArray &ianaId);
     // Chooses the zone every Zone() follows: an IANA id, or empty for this computer's. An id
     // this system does not know changes nothing and returns false.
     static bool setShown(const QByteArray &ianaId);
@@ -31,9 +33,9 @@ public:
 
     // The IANA id, empty for this computer's zone.
     QByteArray id() const;
-    // Blank for this computer's zone (chosen or by name); otherwise how the zone is called at that moment: its
-    // abbreviation and UTC offset ("JST, UTC+09:00"), the offset alone where the abbreviation
-    // is only the offset again.
+    // Blank for this computer's zone (chosen or by name); otherwise how the zone is called at that
+    // moment: its abbreviation and UTC offset ("JST, UTC+09:00"), the offset alone where the
+    // abbreviation is only the offset again.
     QString label(const QDateTime &at) const;
 
     // The first existing instant of the date.

@@ -129,7 +129,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             atText = value;
         } else if (name == QLatin1String("--zone")) {
             o.zone = value.trimmed().toUtf8();
-            if (o.zone.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(o.zone)) {
+            if (!astro::Zone::known(o.zone)) {
                 o.error = QStringLiteral("unknown time zone '%1' (an IANA name such as "
                                          "Europe/Paris)")
                               .arg(value);

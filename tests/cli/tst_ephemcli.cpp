@@ -78,6 +78,8 @@ private slots:
         QTest::newRow("ics unknown kind")
             << QStringList{"ics", "--from=2027-01-01", "--to=2027-01-31", "--events=void,eclipse"};
         QTest::newRow("unknown zone") << QStringList{"calendar", "2027-03", "--zone", "Mars/Base"};
+        QTest::newRow("zone outside the zone folder")
+            << QStringList{"calendar", "2027-03", "--zone", "../../etc/passwd"};
     }
     void badInput()
     {
@@ -110,6 +112,10 @@ private slots:
         const Run tokyo = run({"--at", "2026-07-14 21:30", "--zone", "Asia/Tokyo"});
         QCOMPARE(QJsonDocument::fromJson(tokyo.out).object().value("time").toString(),
                  QStringLiteral("2026-07-14T21:30:00+09:00"));
+        // The tz database's Etc/ zones are not in the system's list but are zones all the same.
+        const Run etc = run({"--at", "2026-07-14 21:30", "--zone", "Etc/GMT-3"});
+        QCOMPARE(QJsonDocument::fromJson(etc.out).object().value("time").toString(),
+                 QStringLiteral("2026-07-14T21:30:00+03:00"));
     }
 
     // The calendar sub-command prints the model's grid.
