@@ -1,4 +1,5 @@
 import QtQuick 2.6
+import Astro 1.0
 import UI 1.0
 import "../calendar"
 import "../controls"
@@ -221,5 +222,15 @@ Rectangle {
         function onSearchFinished(unanswered) {
             searchForm.searchCount = Math.max(0, searchForm.searchCount - unanswered)
         }
+    }
+    // Days found for another place or zone are not that day here: the list goes with them.
+    Connections {
+        target: Astro
+        function onTimeZoneChanged() { resultList.clear() }
+    }
+    Connections {
+        target: root.searchModel ? root.searchModel.calculation : null
+        ignoreUnknownSignals: true
+        function onObserverVectorChanged() { resultList.clear() }
     }
 }

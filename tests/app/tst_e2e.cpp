@@ -200,6 +200,11 @@ private slots:
         QTest::qWait(400);
         clickItem(m_ui, firstFound, QPointF(20, 15));
         waitForPanelOn(shown.at(0));
+
+        // Days found on another zone's clock are not listed as this one's.
+        geo()->setPlaceTimeZone(true);
+        QCOMPARE(list->property("lastIndex").toInt(), -1);
+        geo()->setPlaceTimeZone(false);
     }
 
     void citySearchMovesTheObserver()
