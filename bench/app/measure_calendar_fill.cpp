@@ -9,6 +9,7 @@
 
 #include "astro/calendarmodel.h"
 #include "bench/app/scenedriver.h"
+#include "bench/loopstall.h"
 #include "global/object.h"
 
 #include <QApplication>
@@ -159,19 +160,10 @@ int main(int argc, char **argv)
     QDate month = model->activeMonth();
     for (int i = 0; i < parser.value(monthsOption).toInt(); ++i) {
         month = month.addMonths(1);
-        qint64 lastTick = 0;
-        qint64 longestTick = 0;
-        QTimer probe;
-        probe.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&probe, &QTimer::timeout, [&] {
-            const qint64 now = clock.elapsed();
-            longestTick = std::max(longestTick, now - lastTick);
-            lastTick = now;
-        });
+        LoopStallProbe probe;
 
         const qlonglong before = model->entriesVersion();
         const qint64 start = clock.elapsed();
-        lastTick = start;
         lastEntry = start;
         probe.start(5);
         model->setActiveMonth(month);
@@ -187,10 +179,10 @@ int main(int argc, char **argv)
         cells.push_back(filled - start);
         voids.push_back(end - start);
         gaps.push_back(frames.longestGap(start, end));
-        timerGaps.push_back(longestTick);
+        timerGaps.push_back(probe.longest());
         std::printf("%-8s %10lld %10lld %12lld %12lld\n",
                     qPrintable(month.toString(QStringLiteral("yyyy-MM"))), filled - start,
-                    end - start, gaps.back(), longestTick);
+                    end - start, gaps.back(), probe.longest());
     }
     std::printf("median   %10.0f %10.0f %12.0f %12.0f\n", median(cells), median(voids),
                 median(gaps), median(timerGaps));

@@ -7,6 +7,7 @@
 //
 //   measure_update_stall [MEBIBYTES]    (default: the largest size accepted)
 
+#include "bench/loopstall.h"
 #include "global/object.h"
 
 #include <QCoreApplication>
@@ -117,31 +118,18 @@ int main(int argc, char **argv)
     seam.openUrl = [](const QUrl &) { return true; };
     object.setUpdateSeamForTesting(seam);
 
-    QElapsedTimer clock;
-    qint64 lastTick = 0;
-    qint64 longestGap = 0;
-    int longGaps = 0;
-    QTimer ticker;
-    ticker.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&ticker, &QTimer::timeout, [&] {
-        const qint64 now = clock.elapsed();
-        longestGap = std::max(longestGap, now - lastTick);
-        longGaps += now - lastTick > 50;
-        lastTick = now;
-    });
-    // The same timer on an idle loop first: what the machine's other load alone costs.
-    clock.start();
-    ticker.start(1);
+    LoopStallProbe probe;
+    // The same probe on an idle loop first: what the machine's other load alone costs.
+    probe.start(1);
     QTimer::singleShot(2000, &app, &QCoreApplication::quit);
     app.exec();
-    const qint64 idleGap = longestGap;
+    const qint64 idleGap = probe.longest();
+    QElapsedTimer clock;
 
     bool success = false;
     QObject::connect(&object, &global::Object::updateAvailable, [&] {
-        clock.restart();
-        lastTick = 0;
-        longestGap = 0;
-        longGaps = 0;
+        clock.start();
+        probe.start(1);
         object.update();
     });
     QObject::connect(&object, &global::Object::updateFinished, [&](bool ok) {
@@ -156,7 +144,7 @@ int main(int argc, char **argv)
 
     std::printf("%s: %lld MiB in %.2f s, longest event-loop stall %lld ms, %d over 50 ms "
                 "(idle loop: %lld ms)\n",
-                success ? "handed over" : "FAILED", blocks, total / 1000.0, longestGap, longGaps,
-                idleGap);
+                success ? "handed over" : "FAILED", blocks, total / 1000.0, probe.longest(),
+                probe.overLimit(), idleGap);
     return success ? 0 : 1;
 }
