@@ -92,6 +92,11 @@ QDateTime Zone::at(const QDate &date, const QTime &clock) const
     return stepped.isValid() && stepped.date() == date ? stepped : startOfDay(date);
 }
 
+QTimeZone Zone::timeZone() const
+{
+    return m_zone.isValid() ? m_zone : QTimeZone::systemTimeZone();
+}
+
 QDateTime Zone::toZone(const QDateTime &time) const
 {
     return m_zone.isValid() ? time.toTimeZone(m_zone) : time.toLocalTime();

@@ -33,6 +33,8 @@ public:
 
     // The IANA id, empty for this computer's zone.
     QByteArray id() const;
+    // The zone itself, this computer's named as such.
+    QTimeZone timeZone() const;
     // Blank for this computer's zone (chosen or by name); otherwise how the zone is called at that
     // moment: its abbreviation and UTC offset ("JST, UTC+09:00"), the offset alone where the
     // abbreviation is only the offset again.

@@ -15,7 +15,6 @@
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QStringList>
-#include <QTimeZone>
 
 #include <cstdio>
 
@@ -48,7 +47,7 @@ int writeCalendar(astro::Calculation &calculation, const cli::Options &options)
     ical::Request request;
     request.place = astro::Position(options.longitude, options.latitude, options.altitude);
     request.placeName = options.name;
-    request.zone = options.zone.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(options.zone);
+    request.zone = astro::Zone().timeZone(); // --zone, chosen before any computation
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;

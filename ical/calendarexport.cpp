@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTimeZone>
 #include <QtConcurrent>
 
 #include <cmath>
@@ -92,8 +91,7 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     request.place = calculation->observer();
     request.placeName = placeName;
     // The zone the window shows times in.
-    const QByteArray shown = astro::Zone::shownId();
-    request.zone = shown.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(shown);
+    request.zone = astro::Zone().timeZone();
     request.from = dayOf(from);
     request.to = dayOf(to);
     request.kinds = kinds;
