@@ -61,7 +61,7 @@ public:
         QByteArray body;
         int status = 200;
         Behaviour behaviour = Behaviour::Answer;
-        QByteArray location;
+        QByteArray location = {};
         bool sendLength = true; // without it the body simply ends when the connection closes
     };
     struct Request
