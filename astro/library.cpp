@@ -88,6 +88,39 @@ bool ephemerisFilesFound()
     return g_filesFound;
 }
 
+namespace {
+
+// The data files begin at 1800-01-01 00:00 terrestrial time, some twenty seconds before that
+// instant in UTC. The Moon's phenomena need the Sun where its light left it, eight and a third
+// minutes earlier: during the files' first minutes that point lies before them and the library
+// fails for want of the older file (before the files it quietly takes its analytic theory
+// instead). Ten minutes leave room for both.
+const QDateTime &firstInstant()
+{
+    static const QDateTime first(QDate(FirstEphemerisYear, 1, 1), QTime(0, 10), Qt::UTC);
+    return first;
+}
+
+const QDateTime &lastInstant()
+{
+    static const QDateTime last(QDate(LastEphemerisYear, 12, 31), QTime(23, 59), Qt::UTC);
+    return last;
+}
+
+} // namespace
+
+bool inEphemerisRange(const QDateTime &time)
+{
+    return time.isValid() && time >= firstInstant() && time < lastInstant().addSecs(60);
+}
+
+QString ephemerisRangeText()
+{
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm");
+    return QStringLiteral("%1 to %2 UTC")
+        .arg(firstInstant().toString(format), lastInstant().toString(format));
+}
+
 double julianDay(const QDateTime &time)
 {
     prepareThread();

@@ -19,6 +19,13 @@ namespace astro {
 constexpr int FirstEphemerisYear = 1800;
 constexpr int LastEphemerisYear = 2399;
 
+// Whether a full ephemeris can be computed at this instant from the data files: one rule on the
+// UTC clock, whatever zone the time was read in. It starts ten minutes into 1800 (see
+// library.cpp) and ends with the last minute of 2399.
+bool inEphemerisRange(const QDateTime &time);
+// That range for messages and usage texts: "1800-01-01 00:10 to 2399-12-31 23:59 UTC".
+QString ephemerisRangeText();
+
 // Once at start-up, on the main thread. Where the library keeps its settings per thread, every
 // thread that computes repeats the same set-up itself before its first call.
 void setupEphemeris();

@@ -1,6 +1,8 @@
 #include "astro/zone.h"
 
+#include <QFileInfo>
 #include <QMutex>
+#include <QRegularExpression>
 
 namespace astro {
 
@@ -25,12 +27,32 @@ Zone::Zone(const QTimeZone &zone)
 
 bool Zone::known(const QByteArray &ianaId)
 {
-    // The system's zone list leaves out the Etc/ zones (Etc/UTC, Etc/GMT-3) that the tz database
-    // still has, so a name is also known when its file reads as a zone. A name that climbs out
-    // of the zone folder is never opened.
-    if (ianaId.isEmpty() || ianaId.contains("..") || ianaId.startsWith('/'))
+    // IANA names are parts that each begin with a capital ("Europe/Paris", "Etc/GMT-3", "UTC").
+    // That leaves out paths ("./Europe/Paris", "Europe//Paris", "../x"), what the zone folder
+    // holds besides zones ("localtime", "posixrules", the "right/" copies) and POSIX rules such as
+    // "ABC-5:30", which Qt would read as zones of their own.
+    static const QRegularExpression name(
+        QStringLiteral("^[A-Z][A-Za-z0-9_+-]*(/[A-Z][A-Za-z0-9_+-]*)*$"));
+    // Qt's fixed offsets, such as "UTC+05:30".
+    static const QRegularExpression offset(QStringLiteral("^UTC[+-][0-9]{2}:[0-9]{2}$"));
+    const QString text = QString::fromUtf8(ianaId);
+    if (offset.match(text).hasMatch())
+        return QTimeZone::isTimeZoneIdAvailable(ianaId);
+    if (!name.match(text).hasMatch())
         return false;
-    return QTimeZone::isTimeZoneIdAvailable(ianaId) || QTimeZone(ianaId).isValid();
+    if (QTimeZone::isTimeZoneIdAvailable(ianaId))
+        return true;
+        // The system's list leaves out the Etc/ zones (Etc/UTC, Etc/GMT-3) and the older names that
+        // the tz database still has: they are zones when their file is there. Without the file Qt
+        // would take a name such as "EST5" for a POSIX rule.
+#ifdef Q_OS_UNIX
+    const QString folder = qEnvironmentVariableIsEmpty("TZDIR")
+                               ? QStringLiteral("/usr/share/zoneinfo")
+                               : qEnvironmentVariable("TZDIR");
+    return QFileInfo(folder + QLatin1Char('/') + text).isFile() && QTimeZone(ianaId).isValid();
+#else
+    return false;
+#endif
 }
 
 bool Zone::setShown(const QByteArray &ianaId)

@@ -24,7 +24,8 @@ public:
     // A zone of its own; an invalid one stands for this computer's.
     explicit Zone(const QTimeZone &zone);
 
-    // An IANA name this machine can read.
+    // An IANA name this machine has a zone for ("Europe/Paris", "UTC", "Etc/GMT-3"), or a fixed
+    // offset written "UTC+05:30"; paths, POSIX rules and other files of the zone folder are not.
     static bool known(const QByteArray &ianaId);
     // Chooses the zone every Zone() follows: an IANA id, or empty for this computer's. An id
     // this system does not know changes nothing and returns false.

@@ -20,9 +20,24 @@
 
 namespace {
 
-void print(const QJsonDocument &document)
+// Output cut short (a full disk, a file-size limit) must not end as a success: every write and
+// the final flush are checked. A reader that went away (a closed pipe) ends the program by its
+// signal, quietly, as any filter ends.
+bool writeOut(const QByteArray &bytes)
 {
-    std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size())
+           && std::fflush(stdout) == 0;
+}
+
+int outputLost(const char *what)
+{
+    std::fprintf(stderr, "vendarion-ephem: %s could not be written to standard output\n", what);
+    return 1;
+}
+
+int print(const QJsonDocument &document)
+{
+    return writeOut(document.toJson(QJsonDocument::Indented)) ? 0 : outputLost("the result");
 }
 
 // The engine's log lines, held back until the command has ended: a refused moment is then told
@@ -58,15 +73,7 @@ int writeCalendar(astro::Calculation &calculation, const cli::Options &options)
         return 2;
     }
     printLog();
-    // A file cut short (a full disk, a closed pipe) must not end as a success.
-    if (std::fwrite(file.text.constData(), 1, size_t(file.text.size()), stdout)
-            != size_t(file.text.size())
-        || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "vendarion-ephem: the calendar could not be written to standard "
-                             "output\n");
-        return 1;
-    }
-    return 0;
+    return writeOut(file.text) ? 0 : outputLost("the calendar");
 }
 
 } // namespace
@@ -77,29 +84,37 @@ int main(int argc, char **argv)
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        std::fputs(
-            "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
-            "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
-            "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign NAME|0-11]\n"
-            "                              [--results N] [PLACE]\n"
-            "       vendarion-ephem places QUERY [--results N]\n"
-            "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
-            "                           [--events void,ingress,phase,lunarday,rise,set]\n"
-            "                           [--name TEXT] [PLACE]\n"
-            "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
-            "Every command takes --zone ZONE, an IANA name such as Europe/Paris: times are read\n"
-            "and shown in that zone (without it, the system's; TZ chooses that). Output is JSON.\n"
-            "places lists the known places whose name contains QUERY, best match first.\n"
-            "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
-            "phase unless --events chooses); --name is the place's name in its events.\n"
-            "--version prints the version; see also man vendarion-ephem.\n",
-            stdout);
-        return 0;
+        const QString usage
+            = QStringLiteral(
+                  "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
+                  "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
+                  "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign "
+                  "NAME|0-11]\n"
+                  "                              [--results N] [PLACE]\n"
+                  "       vendarion-ephem places QUERY [--results N]\n"
+                  "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
+                  "                           [--events void,ingress,phase,lunarday,rise,set]\n"
+                  "                           [--name TEXT] [PLACE]\n"
+                  "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
+                  "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or "
+                  "a\n"
+                  "fixed offset such as UTC+05:30: times are read and shown in that zone (without "
+                  "it,\n"
+                  "the system's; TZ chooses that). Output is JSON.\n"
+                  "--at takes a moment from %1, whatever the\n"
+                  "zone it is read in; other dates lie in the years %2 to %3.\n"
+                  "places lists the known places whose name contains QUERY, best match first.\n"
+                  "ics writes the Moon's events of those days as an iCalendar file (void, ingress "
+                  "and\n"
+                  "phase unless --events chooses); --name is the place's name in its events.\n"
+                  "--version prints the version; see also man vendarion-ephem.\n")
+                  .arg(astro::ephemerisRangeText())
+                  .arg(astro::FirstEphemerisYear)
+                  .arg(astro::LastEphemerisYear);
+        return writeOut(usage.toUtf8()) ? 0 : outputLost("the usage");
     }
-    if (arguments.contains(QLatin1String("--version"))) {
-        std::fputs("vendarion-ephem " VENDARION_VERSION "\n", stdout);
-        return 0;
-    }
+    if (arguments.contains(QLatin1String("--version")))
+        return writeOut("vendarion-ephem " VENDARION_VERSION "\n") ? 0 : outputLost("the version");
     const cli::Options options = cli::parse(arguments, QDateTime::currentDateTime());
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "vendarion-ephem: %s\n", qPrintable(options.error));
@@ -116,8 +131,7 @@ int main(int argc, char **argv)
                          qPrintable(QDir::toNativeSeparators(folder)));
             return 1;
         }
-        print(found);
-        return 0;
+        return print(found);
     }
 
     astro::Zone::setShown(options.zone);
@@ -145,6 +159,5 @@ int main(int argc, char **argv)
         return 2;
     }
     printLog();
-    print(result);
-    return 0;
+    return print(result);
 }

@@ -2,6 +2,7 @@
 
 #include "astro/library.h"
 #include "astro/zone.h"
+#include "geo/places.h"
 #include "ical/events.h"
 
 #include <QTimeZone>
@@ -64,11 +65,14 @@ Options parse(const QStringList &arguments, const QDateTime &now)
         }
         o.command = command;
         if (command == QLatin1String("places")) {
-            if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
+            if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--")))
+                o.query = args.takeFirst();
+            // Blanks or marks alone ("", a lone accent) fold to nothing, which every place
+            // would match.
+            if (geo::foldedName(o.query).trimmed().isEmpty()) {
                 o.error = QStringLiteral("places needs a name: places QUERY");
                 return o;
             }
-            o.query = args.takeFirst();
         }
         if (command == QLatin1String("calendar")) {
             if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
@@ -131,7 +135,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             o.zone = value.trimmed().toUtf8();
             if (!astro::Zone::known(o.zone)) {
                 o.error = QStringLiteral("unknown time zone '%1' (an IANA name such as "
-                                         "Europe/Paris)")
+                                         "Europe/Paris, UTC, or an offset such as UTC+05:30)")
                               .arg(value);
                 return o;
             }
@@ -186,11 +190,13 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     if (!atText.isNull()) {
         const QDateTime typed
             = QDateTime::fromString(atText.trimmed(), QStringLiteral("yyyy-MM-dd HH:mm"));
-        if (!typed.isValid() || !inRange(typed.date())) {
-            o.error = invalidDate("date", atText, "\"YYYY-MM-DD HH:MM\"");
+        // The data range is one on the UTC clock: a moment read in any zone is held to it.
+        o.at = typed.isValid() ? zone.at(typed.date(), typed.time()) : QDateTime();
+        if (!astro::inEphemerisRange(o.at)) {
+            o.error = QStringLiteral("invalid date '%1' (\"YYYY-MM-DD HH:MM\", from %2)")
+                          .arg(atText, astro::ephemerisRangeText());
             return o;
         }
-        o.at = zone.at(typed.date(), typed.time());
     }
     if (search && !o.from.isValid())
         o.error = QStringLiteral("search needs --from YYYY-MM-DD");

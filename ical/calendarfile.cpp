@@ -100,6 +100,21 @@ void addTime(icalcomponent *event, icalproperty *(*make)(icaltimetype), const QD
     icalcomponent_add_property(event, property);
 }
 
+// An iCalendar TEXT value may hold no control character. A place name, typed or from the place
+// files, is written without them: line breaks and tabs become blanks, the others go.
+QString textValue(const QString &text)
+{
+    QString clean;
+    clean.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control)
+            clean += c;
+        else if (c.isSpace())
+            clean += QLatin1Char(' ');
+    }
+    return clean;
+}
+
 } // namespace
 
 QByteArray calendarText(const Request &request, const QVector<Event> &events)
@@ -127,12 +142,12 @@ QByteArray calendarText(const Request &request, const QVector<Event> &events)
     const astro::Position &place = request.place;
     const QByteArray where
         = coordinate(place.latitude(), 'N', 'S') + coordinate(place.longitude(), 'E', 'W');
-    const QByteArray location
-        = (request.placeName.isEmpty() ? QStringLiteral("%1, %2")
-                                             .arg(place.latitude(), 0, 'f', 4)
-                                             .arg(place.longitude(), 0, 'f', 4)
-                                       : request.placeName)
-              .toUtf8();
+    const QString name = textValue(request.placeName);
+    const QByteArray location = (name.trimmed().isEmpty() ? QStringLiteral("%1, %2")
+                                                                .arg(place.latitude(), 0, 'f', 4)
+                                                                .arg(place.longitude(), 0, 'f', 4)
+                                                          : name)
+                                    .toUtf8();
     const icaltimetype stamp
         = wallClock((request.stamp.isValid() ? request.stamp : exportStamp()).toUTC(), true);
     for (const Event &e : events) {

@@ -38,7 +38,8 @@ int kindsOf(const QString &names);
 struct Request
 {
     astro::Position place;
-    // Written as the events' location; the coordinates are written when it is empty.
+    // Written as the events' location, less any control character; the coordinates are written
+    // when nothing else is left.
     QString placeName;
     // The clock the days are counted and the times written on; UTC when it is not valid.
     QTimeZone zone;
