@@ -27,6 +27,15 @@ QString storedText(const QString &key)
     return global::Object::instance()->readSetting(settingsGroup, key).toString();
 }
 
+// A key that is there but holds no text: a damaged value reads as nothing at all.
+bool unreadableText(const QString &key)
+{
+    global::Object *settings = global::Object::instance();
+    const QVariant value = settings->readSetting(settingsGroup, key);
+    return !value.canConvert<QString>()
+           && settings->settings()->contains(settingsGroup + QLatin1Char('/') + key);
+}
+
 } // namespace
 
 Object::Object(QObject *parent)
@@ -48,9 +57,16 @@ Object::~Object()
 
 void Object::restoreLocation()
 {
-    const QString name = storedName();
+    QString name = storedName();
     const QString region = storedRegion();
     const QString country = storedCountry();
+    // A damaged name would read as a first start and lose the place around it: the coordinates
+    // are kept as a custom place, with the region and country that are still readable.
+    if (unreadableText(nameKey)) {
+        qCDebug(lcGeo).noquote() << QStringLiteral(
+            "stored name cannot be read, keeping the stored coordinates");
+        name = QStringLiteral("Custom city");
+    }
     // A listed city comes back as the file has it, so corrected coordinates reach old settings.
     const Location known = m_places.find(name, region, country);
     if (!known.country().isEmpty()) {
@@ -69,7 +85,7 @@ void Object::restoreLocation()
         m_location = Location(name, region, country, longitude, latitude, 0,
                               m_places.zoneNear(longitude, latitude));
     }
-    saveLocation();
+    saveChangedKeys();
 }
 
 Location Object::placeOfSystemZone() const
@@ -95,6 +111,22 @@ void Object::saveLocation()
     settings->writeSetting(settingsGroup, nameKey, m_location.name());
     settings->writeSetting(settingsGroup, longitudeKey, m_location.longitude());
     settings->writeSetting(settingsGroup, latitudeKey, m_location.latitude());
+}
+
+void Object::saveChangedKeys()
+{
+    global::Object *settings = global::Object::instance();
+    const std::pair<const QString &, QVariant> keys[] = {{countryKey, m_location.country()},
+                                                         {regionKey, m_location.region()},
+                                                         {nameKey, m_location.name()},
+                                                         {longitudeKey, m_location.longitude()},
+                                                         {latitudeKey, m_location.latitude()}};
+    // In the store's own text form, in which a double reads back as its shortest digits.
+    for (const auto &[key, value] : keys) {
+        const QVariant stored = settings->readSetting(settingsGroup, key);
+        if (!stored.canConvert<QString>() || stored.toString() != value.toString())
+            settings->writeSetting(settingsGroup, key, value);
+    }
 }
 
 Location Object::location() const
@@ -251,6 +283,13 @@ void Object::searchCoords(double longitude, double latitude, double pixelLongitu
                           double pixelLatitude)
 {
     m_tasks.run([=] { doSearchCoords(longitude, latitude, pixelLongitude, pixelLatitude); });
+}
+
+Location Object::placeAt(double longitude, double latitude, double pixelLongitude,
+                         double pixelLatitude) const
+{
+    // The tables are only read after loading: no lock needed.
+    return m_places.pick(longitude, latitude, pixelLongitude, pixelLatitude);
 }
 
 void Object::doSearchCoords(double longitude, double latitude, double pixelLongitude,

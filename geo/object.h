@@ -73,6 +73,10 @@ public:
     // means (Places::pick); without, the nearest city.
     Q_INVOKABLE void searchCoords(double longitude, double latitude, double pixelLongitude = 0.0,
                                   double pixelLatitude = 0.0);
+    // The same answer at once, for a click: a click means its own point, not the one the mouse
+    // last hovered over (whose answer may still be on its way, and a tap has no hover at all).
+    Q_INVOKABLE geo::Location placeAt(double longitude, double latitude, double pixelLongitude,
+                                      double pixelLatitude) const;
     Q_INVOKABLE void clearLocation();
     Q_INVOKABLE void setLongitude(double value);
     Q_INVOKABLE void setLatitude(double value);
@@ -82,6 +86,9 @@ private:
     // The known city of the system's time zone, or the unnamed place at 0, 0.
     Location placeOfSystemZone() const;
     void saveLocation();
+    // Writes only the keys that do not hold the place already: what a restore leaves damaged
+    // or missing, and nothing that is valid.
+    void saveChangedKeys();
     // Sets the place, keeping timeZone's signal true to it.
     void changeLocation(const Location &location);
     void setCustomLocation(double longitude, double latitude);

@@ -236,6 +236,7 @@ bool Places::loadCities(const QString &fileName)
     keys.reserve(int(expected));
     int skipped = 0;
     int badCoordinates = 0;
+    int outOfRange = 0;
 
     // The file comes grouped by country and mostly by region, so the last look-up is kept
     // rather than normalising and finding the same codes on every line.
@@ -292,6 +293,11 @@ bool Places::loadCities(const QString &fileName)
                 return;
             }
             ++badCoordinates;
+        }
+        // A place off the globe would be shown and then refused by the engine.
+        if (std::abs(latitude) > 90.0 || std::abs(longitude) > 180.0) {
+            ++outOfRange;
+            return;
         }
         int population = 0;
         if (count == 7) {
@@ -355,6 +361,12 @@ bool Places::loadCities(const QString &fileName)
         m_index.append(sortedPosition[size_t(entry.position)]);
 
     logSkipped(fileName, skipped);
+    if (outOfRange > 0)
+        qCDebug(lcGeo).noquote() << QStringLiteral("%1: skipped %2 lines with coordinates off the "
+                                                   "globe (latitude -90 to 90, longitude -180 to "
+                                                   "180)")
+                                        .arg(fileName)
+                                        .arg(outOfRange);
     if (badCoordinates > 0)
         qCDebug(lcGeo).noquote()
             << QStringLiteral("%1: %2 lines with coordinates that are not numbers, read as 0")

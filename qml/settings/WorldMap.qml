@@ -6,8 +6,8 @@ import "../scripts/Places.js" as Places
 
 // The world map of the location form: the chosen place in pink and, while the mouse is over
 // the map, the known city nearest to it in white, named beside its marker; a click chooses
-// that city. Label and click both take the location service's answer for the mouse point, so
-// the rule of which city that is lives in one place, the service.
+// the city at its own point. Label and click both take the location service's answer for their
+// point, so the rule of which city that is lives in one place, the service.
 Item {
     id: root
 
@@ -123,9 +123,14 @@ Item {
             Geo.searchCoords(place.longitude, place.latitude, 360 * UI.ppp / width,
                              180 * UI.ppp / height)
         }
+        // The click's own point decides: the hover's answer may still be about where the mouse
+        // was before, and a tap has no hover at all.
         onClicked: {
-            if (root.nearName !== "" && root.nearLocation)
-                Geo.location = root.nearLocation
+            var place = Places.unproject(mouse.x, mouse.y, width, height)
+            var picked = Geo.placeAt(place.longitude, place.latitude, 360 * UI.ppp / width,
+                                     180 * UI.ppp / height)
+            if (picked.name !== "")
+                Geo.location = picked
         }
     }
 

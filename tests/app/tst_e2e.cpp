@@ -276,6 +276,34 @@ private slots:
         waitForObserver(near, oldEntry, oldGrid);
     }
 
+    // A click means its own point, not the one the mouse hovered over before it, whose answer
+    // is what the label shows until the click's own arrives: hover over Colombo, click Santiago.
+    void mapClickMeansItsOwnPoint()
+    {
+        showPage(2);
+        QQuickItem *page = findShown(root(), "SettingsPage");
+        QQuickItem *map
+            = objectProperty<QQuickItem>(objectProperty<QQuickItem>(page, "locationForm"), "map");
+        QObject *oldEntry = panelEntry();
+        const qlonglong oldGrid = gridVersion();
+        const auto onMap = [&](double longitude, double latitude) {
+            return evaluate(map, QStringLiteral("Places.project(%1, %2, width, height)")
+                                     .arg(longitude)
+                                     .arg(latitude))
+                .toPointF();
+        };
+
+        const QPointF colombo = onMap(79.86, 6.93);
+        QTest::mouseMove(m_ui, map->mapToScene(colombo - QPointF(3, 3)).toPoint());
+        QTest::mouseMove(m_ui, map->mapToScene(colombo).toPoint());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            qvariant_cast<geo::Location>(map->property("nearLocation")).country(),
+            QStringLiteral("Sri Lanka"), 10000);
+        clickItem(m_ui, map, onMap(-70.65, -33.45));
+        QCOMPARE(geo()->location().country(), QStringLiteral("Chile"));
+        waitForObserver(geo()->location(), oldEntry, oldGrid);
+    }
+
     void panelShowsTheEngine_data()
     {
         QTest::addColumn<double>("longitude");

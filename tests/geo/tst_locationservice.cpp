@@ -121,6 +121,58 @@ private slots:
         QCOMPARE(service->storedLongitude(), afterwards.value("longitude").toDouble());
     }
 
+    void damagedKey_data()
+    {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QString>("damaged");
+        QTest::addColumn<Location>("expected");
+
+        // Where Zürich's settings would be, a little off its record.
+        const QVariantMap nearZurich = {{"country", "Switzerland"},
+                                        {"region", "Zurich"},
+                                        {"name", "Zürich"},
+                                        {"longitude", 8.6},
+                                        {"latitude", 47.4}};
+        QTest::newRow("name: the coordinates as a custom place, region and country kept")
+            << nearZurich << "name" << Location("Custom city", "Zurich", "Switzerland", 8.6, 47.4);
+        const Location custom("Custom city", "", "", 12.5, -33.25);
+        QTest::newRow("region of a custom place: read as none")
+            << settingsOf(custom) << "region" << custom;
+    }
+
+    // One key that cannot be read is rewritten from the place restored; every valid key keeps
+    // what it holds.
+    void damagedKey()
+    {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QString, damaged);
+        QFETCH(Location, expected);
+
+        qputenv("TZ", "UTC");
+        store(stored);
+        QSettings *settings = global::Object::instance()->settings();
+        settings->sync();
+        QFile file(settings->fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        const QRegularExpression line(QStringLiteral("(?m)^%1=.*$").arg(damaged));
+        text = QString::fromUtf8(text)
+                   .replace(line, damaged + "=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\xffgarbage)")
+                   .toUtf8();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        settings->sync(); // reads the file again
+        QVERIFY(!global::Object::instance()->readSetting(group, damaged).isValid());
+
+        const auto service = makeService();
+        QCOMPARE(service->location(), expected);
+        QVariantMap afterwards = stored;
+        afterwards.insert(damaged, settingsOf(expected).value(damaged));
+        QCOMPARE(texts(), texts(afterwards));
+    }
+
     void changes_data()
     {
         QTest::addColumn<QByteArray>("call"); // "pick": an entry of a search for "ZÜRICH"

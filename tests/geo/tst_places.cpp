@@ -160,6 +160,12 @@ private slots:
             << QByteArray("FR,X,nan,-1e999") << Location("X", "", fr, 0, 0);
         QTest::newRow("sign, blanks, exponent")
             << QByteArray("FR,X, +4.5e1 ,-0.25") << Location("X", "", fr, -0.25, 45);
+        QTest::newRow("the globe's edges kept")
+            << QByteArray("FR,X,-90,180") << Location("X", "", fr, 180, -90);
+        QTest::newRow("latitude off the globe skipped")
+            << QByteArray("FR,Zzlat999,11,999,13.4,100,Europe/Paris") << Location();
+        QTest::newRow("longitude off the globe skipped")
+            << QByteArray("FR,X,45,-180.5") << Location();
     }
 
     void cityLines()
@@ -261,6 +267,10 @@ private slots:
             << countries << namedPipe
             << QStringList({"parsed 3 countries", "missing regions.txt", "refusing cities.txt",
                             "unreadable cities.txt"});
+        QTest::newRow("coordinates off the globe: one line for all")
+            << countries << QByteArray("FR,A,91,0\nFR,B,0,181\n") + paris
+            << QStringList({"parsed 3 countries", "missing regions.txt", "off the globe 2",
+                            "parsed 1 cities"});
         QTest::newRow("binary garbage") << garbage << garbage << QStringList(QString());
     }
 
@@ -281,6 +291,9 @@ private slots:
                                  "unreadable \\1");
         written.replaceInStrings(QRegularExpression("^refusing to read .*/(\\w+.txt): .*$"),
                                  "refusing \\1");
+        written.replaceInStrings(
+            QRegularExpression("^.*: skipped (\\d+) lines with coordinates off the globe .*$"),
+            "off the globe \\1");
         if (log == QStringList(QString()))
             QCOMPARE(written.filter(QRegularExpression("^parsed \\d+ (countries|cities)$")).size(),
                      2);
