@@ -9,6 +9,7 @@
 #include <QMetaMethod>
 #include <QQmlEngine>
 #include <QRegularExpression>
+#include <QTextCodec>
 
 namespace text {
 
@@ -78,43 +79,88 @@ void Loader::run(const QString &file, const QString &language)
 {
     qCDebug(lcText).noquote() << QStringLiteral("Opening text file %1").arg(file);
 
-    QFile input;
-    QString name;
-    QString found;
+    // The last file passed over, and why: said once the one taken instead is known.
+    QString passedOver;
+    bool opened = false;
     for (const Candidate &candidate : candidates(file, language)) {
-        input.setFileName(candidate.file);
-        if (global::openRegularFile(input)) {
-            name = candidate.file;
-            found = candidate.language;
-            break;
+        QFile input(candidate.file);
+        if (!global::openRegularFile(input))
+            continue;
+        opened = true;
+        QString why;
+        std::unique_ptr<Document> document = read(input, candidate.file, candidate.language, &why);
+        if (!document) {
+            passedOver = QStringLiteral("text file %1 %2").arg(candidate.file, why);
+            continue;
         }
-    }
-    // A missing ".enc" name is a failure too, not an empty document.
-    if (!input.isOpen()) {
-        qCDebug(lcText).noquote() << QStringLiteral("Failed to open file %1").arg(file);
+        if (!passedOver.isEmpty())
+            qCDebug(lcText).noquote()
+                << QStringLiteral("%1: using %2 instead").arg(passedOver, candidate.file);
+        if (!document->isValid())
+            qCDebug(lcText).noquote() << QStringLiteral("Failed to parse text file %1").arg(file);
+
+        // The receivers, and the QML engine that may end up freeing it, live in the loader's
+        // thread.
+        document->moveToThread(thread());
+        // The signal goes out from the loader's own thread, where it can be known whether anyone
+        // listens and the document can be handed to the QML engine before a receiver sees it.
+        // Should the loader go before the call runs, the dropped call takes the document with it.
+        QMetaObject::invokeMethod(
+            this,
+            [this, file, document = std::move(document)]() mutable {
+                deliver(file, std::move(document));
+            },
+            Qt::QueuedConnection);
         return;
     }
-    QByteArray bytes = input.readAll();
-    if (name.endsWith(encodedSuffix, Qt::CaseInsensitive))
+    // A missing ".enc" name is a failure too, not an empty document.
+    if (!opened)
+        qCDebug(lcText).noquote() << QStringLiteral("Failed to open file %1").arg(file);
+    else
+        qCDebug(lcText).noquote() << QStringLiteral("%1, and there is none other").arg(passedOver);
+}
+
+std::unique_ptr<Document> Loader::read(QFile &input, const QString &file, const QString &language,
+                                       QString *why) const
+{
+    // Read no further than the cap: a file that grows meanwhile is caught by its length.
+    const QString tooLarge = QStringLiteral("is larger than %1 MB, the most a text document may be")
+                                 .arg(MaximumDocumentSize >> 20);
+    if (input.size() > MaximumDocumentSize) {
+        *why = tooLarge;
+        return nullptr;
+    }
+    QByteArray bytes = input.read(MaximumDocumentSize + 1);
+    if (bytes.size() > MaximumDocumentSize) {
+        *why = tooLarge;
+        return nullptr;
+    }
+    if (file.endsWith(encodedSuffix, Qt::CaseInsensitive))
         bytes = decode(bytes, m_key.toLatin1());
-    input.close();
 
+    // A language's own document is taken only when it holds texts; the one without a language
+    // is the last resort and is taken as it is.
+    const bool checked = !language.isEmpty();
+    if (checked && bytes.isEmpty()) {
+        *why = QStringLiteral("is empty");
+        return nullptr;
+    }
+    if (checked) {
+        QTextCodec::ConverterState state;
+        QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+        if (state.invalidChars > 0) {
+            *why = QStringLiteral("is not UTF-8 text");
+            return nullptr;
+        }
+    }
     auto document = std::make_unique<Document>(bytes);
-    document->setLanguage(found);
-    if (!document->isValid())
-        qCDebug(lcText).noquote() << QStringLiteral("Failed to parse text file %1").arg(file);
-
-    // The receivers, and the QML engine that may end up freeing it, live in the loader's thread.
-    document->moveToThread(thread());
-    // The signal goes out from the loader's own thread, where it can be known whether anyone
-    // listens and the document can be handed to the QML engine before a receiver sees it. Should
-    // the loader go before the call runs, the dropped call takes the document with it.
-    QMetaObject::invokeMethod(
-        this,
-        [this, file, document = std::move(document)]() mutable {
-            deliver(file, std::move(document));
-        },
-        Qt::QueuedConnection);
+    // Keys are indexed only with the entries they tag.
+    if (checked && (!document->isValid() || document->keys().isEmpty())) {
+        *why = QStringLiteral("holds no keyed text");
+        return nullptr;
+    }
+    document->setLanguage(language);
+    return document;
 }
 
 void Loader::deliver(const QString &name, std::unique_ptr<Document> document)

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QFile;
+
 namespace text {
 
 class Document;
@@ -14,7 +16,8 @@ class Document;
 // Reads text documents on the global thread pool and announces each with documentLoaded. A file
 // that cannot be opened is looked for again with ".enc" appended; a file whose name ends in
 // ".enc" is decoded before it is parsed. Asked for a language, it reads that language's
-// document ("vendarion.de.txt") where there is one, else the one without a language. It is the
+// document ("vendarion.de.txt") where there is one that holds texts (an empty or damaged one is
+// passed over, with a log line), else the one without a language. It is the
 // QML singleton "TextLoader".
 //
 // Ownership of an announced document: it has no parent, lives in the loader's thread and is
@@ -27,6 +30,10 @@ class Loader : public QObject
     Q_OBJECT
 
 public:
+    // The most a text document may take: a larger file is not read. The shipped one is about a
+    // tenth of a megabyte.
+    static constexpr qint64 MaximumDocumentSize = qint64(64) << 20;
+
     explicit Loader(QObject *parent = nullptr);
     // Waits for the loads still running: they use this object.
     ~Loader() override;
@@ -41,6 +48,10 @@ signals:
 
 private:
     void run(const QString &file, const QString &language);
+    // The document of a file opened for reading, written in language (empty: the file without
+    // one), or nothing, with why, when it cannot be used.
+    std::unique_ptr<Document> read(QFile &input, const QString &file, const QString &language,
+                                   QString *why) const;
     void deliver(const QString &name, std::unique_ptr<Document> document);
 
     const QString m_key;

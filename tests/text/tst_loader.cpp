@@ -1,3 +1,4 @@
+#include "common/logcapture.h"
 #include "common/qmlprobe.h"
 #include "common/testhome.h"
 #include "text/codec.h"
@@ -156,6 +157,73 @@ private slots:
         std::unique_ptr<text::Document> document(spy.at(0).at(1).value<text::Document *>());
         QCOMPARE(document->language(), german ? "de" : "");
         QCOMPARE(document->getEntries({"A"}), QStringList(german ? "Deutsch" : "Plain text"));
+    }
+
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("content");   // of vendarion.de.txt, or of vendarion.txt
+        QTest::addColumn<qint64>("size");          // > 0: a file of zeros this long instead
+        QTest::addColumn<QString>("why");          // the reason the log names
+        QTest::addColumn<QStringList>("expected"); // of the document announced; empty: none
+
+        QByteArray garbage;
+        for (int i = 0; i < 20000; ++i)
+            garbage.append(char((i * 7919 + (i >> 3)) & 0xff));
+        const qint64 tooLarge = text::Loader::MaximumDocumentSize + 1;
+        const QStringList english{"Plain text"};
+        QTest::newRow("empty language file")
+            << "de" << QByteArray() << qint64(0) << "is empty" << english;
+        QTest::newRow("random bytes")
+            << "de" << garbage << qint64(0) << "is not UTF-8 text" << english;
+        QTest::newRow("text without a header")
+            << "de" << QByteArray("Kein Text\n") << qint64(0) << "holds no keyed text" << english;
+        QTest::newRow("language file over the cap")
+            << "de" << QByteArray() << tooLarge << "is larger than 64 MB" << english;
+        QTest::newRow("the only file over the cap")
+            << "" << QByteArray() << tooLarge << "is larger than 64 MB" << QStringList();
+    }
+
+    // A language's damaged document gives way to the one without a language, and no document
+    // over the cap is read at all; each time one log line says which file and why.
+    void damagedFiles()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
+        QFETCH(QString, why);
+        QFETCH(QStringList, expected);
+        const QString damaged = path(language.isEmpty() ? "vendarion.txt" : "vendarion.de.txt");
+        if (!language.isEmpty())
+            write({{"vendarion.txt", plainDocument}});
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        if (size > 0)
+            QVERIFY(file.resize(size)); // sparse: never read
+        file.close();
+
+        LogCapture log;
+        text::Loader loader;
+        QSignalSpy spy(&loader, &text::Loader::documentLoaded);
+        loader.load(path("vendarion.txt"), language);
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+        QCoreApplication::processEvents();
+        const QStringList said = log.lines().filter(QRegularExpression("^text file "));
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().startsWith(QStringLiteral("text file %1 %2").arg(damaged, why)),
+                 qPrintable(said.first()));
+        if (expected.isEmpty()) {
+            QCOMPARE(spy.count(), 0);
+            return;
+        }
+        QVERIFY2(
+            said.first().endsWith(QStringLiteral(": using %1 instead").arg(path("vendarion.txt"))),
+            qPrintable(said.first()));
+        QCOMPARE(spy.count(), 1);
+        std::unique_ptr<text::Document> document(spy.at(0).at(1).value<text::Document *>());
+        QCOMPARE(document->language(), QString());
+        QCOMPARE(document->getEntries({"A"}), expected);
     }
 
     void failures_data()
