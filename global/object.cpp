@@ -12,6 +12,7 @@
 #include <QNetworkRequest>
 #include <QQmlEngine>
 #include <QSettings>
+#include <QTimer>
 
 #include <new>
 #include <utility>
@@ -73,8 +74,7 @@ Object::Object()
     m_updateManager = new QNetworkAccessManager(this);
     // Otherwise every change would be lost at the end of the run without a word.
     if (!m_settings->isWritable())
-        log(QStringLiteral("settings: %1 cannot be written, changes will not be kept")
-                .arg(m_settings->fileName()));
+        sayUnwritable();
 
     m_updateUrl = update::defaultCheckUrl();
     m_installerUrl = update::defaultInstallerUrl();
@@ -102,7 +102,28 @@ Object::~Object()
     if (!m_installerToOpen.isEmpty())
         QFile::remove(m_installerToOpen);
     if (m_settings)
-        m_settings->sync();
+        syncSettings();
+}
+
+void Object::sayUnwritable()
+{
+    if (m_unwritableSaid)
+        return;
+    m_unwritableSaid = true;
+    log(QStringLiteral("settings: %1 cannot be written, changes will not be kept")
+            .arg(m_settings->fileName()));
+}
+
+void Object::syncSettings()
+{
+    m_syncPending = false;
+    if (!m_settings)
+        return;
+    // A file that can be written in a folder that cannot (an immutable one) passes the check at
+    // start: only writing it tells.
+    m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError)
+        sayUnwritable();
 }
 
 Object *Object::instance()
@@ -172,6 +193,12 @@ void Object::writeSetting(const QString &group, const QString &key, const QVaria
     m_settings->beginGroup(group);
     m_settings->setValue(key, value);
     m_settings->endGroup();
+    // Written once the event loop runs again, as the store would itself, so that a failure is
+    // seen; a burst of changes is written once.
+    if (!m_syncPending) {
+        m_syncPending = true;
+        QTimer::singleShot(0, this, &Object::syncSettings);
+    }
 }
 
 bool Object::showHelp()

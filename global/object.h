@@ -107,8 +107,13 @@ private:
     void handOverInstaller();
     void dropReply(QNetworkReply *reply);
     QDate today() const;
+    // Writes the settings to disk and says, once a run, when that fails.
+    void syncSettings();
+    void sayUnwritable();
 
     QPointer<QSettings> m_settings;
+    bool m_syncPending = false;
+    bool m_unwritableSaid = false;
     QPointer<QNetworkAccessManager> m_updateManager;
     QDate m_lastUpdate;
     bool m_updatesEnabled = true;

@@ -1,6 +1,9 @@
+#include "common/logcapture.h"
 #include "common/testhome.h"
 #include "global/object.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 
@@ -49,22 +52,57 @@ private slots:
         QVERIFY(global::Object::instance() != nullptr);
     }
 
+    void unwritableSettingsAreSaid_data()
+    {
+        QTest::addColumn<bool>("fileForFolder");
+        // Not even root can write there.
+        QTest::newRow("a file where the settings folder belongs") << true;
+        // Its file can be written, so the store looks writable until it writes.
+        QTest::newRow("a folder that cannot be written") << false;
+    }
+
+    // Changes that cannot be kept are said once, in one line, however many there are.
     void unwritableSettingsAreSaid()
     {
+        QFETCH(bool, fileForFolder);
         delete global::Object::instance();
-        // A file where the settings folder belongs: not even root can write there.
         const QString folder
             = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
               + QStringLiteral("/Harkel");
         QDir(folder).removeRecursively();
-        QFile blocker(folder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^settings: .* cannot be written"));
-        global::Object::instance()->writeSetting(QStringLiteral("window"), QStringLiteral("state"),
-                                                 2);
-        delete global::Object::instance();
-        QVERIFY(blocker.remove());
+        const auto cleanup = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile::remove(folder);
+            QDir(folder).removeRecursively();
+        });
+        if (fileForFolder) {
+            QFile blocker(folder);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        } else {
+            QVERIFY(QDir().mkpath(folder));
+            QFile settings(folder + QStringLiteral("/Vendarion.conf"));
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.close();
+            // Root writes into any folder it may not list; an immutable one stops it too.
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+            if (QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly))
+                QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder});
+            if (QFile(folder + QStringLiteral("/probe2")).open(QIODevice::WriteOnly))
+                QSKIP("no folder can be made unwritable here (root without chattr)");
+        }
+
+        LogCapture log;
+        global::Object *object = global::Object::instance();
+        for (int state : {1, 2}) {
+            object->writeSetting(QStringLiteral("window"), QStringLiteral("state"), state);
+            QCoreApplication::processEvents();
+        }
+        delete object;
+        const QStringList said = log.lines().filter(QRegularExpression("^settings: "));
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said.first().endsWith(" cannot be written, changes will not be kept"),
+                 qPrintable(said.first()));
     }
 };
 
