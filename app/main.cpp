@@ -1,6 +1,7 @@
 #include "app/instanceguard.h"
 #include "app/logging.h"
 #include "app/modules.h"
+#include "app/scenebackend.h"
 #include "app/terminationsignals.h"
 #include "app/ui.h"
 #include "astro/library.h"
@@ -72,6 +73,8 @@ int main(int argc, char **argv)
 
     astro::setupEphemeris();
     installModules();
+    // Before the first Qt Quick window.
+    ui::chooseSceneBackend();
     // Before the window shows, so that an early request to end is not the default, abrupt end;
     // it is acted on once the event loop runs.
     closeOnTerminationSignals(UI::instance());

@@ -3,6 +3,7 @@
 #include "app/logging.h"
 #include "app/resourceguard.h"
 #include "app/scaling.h"
+#include "app/scenebackend.h"
 #include "astro/zone.h"
 #include "global/object.h"
 
@@ -23,6 +24,7 @@
 #include <QUrl>
 
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -105,7 +107,10 @@ void UI::setupWindow()
     connect(
         this, &QQuickWindow::sceneGraphInitialized, this,
         [this] {
+            // The software renderer has no driver to report.
             QOpenGLContext *context = QOpenGLContext::currentContext();
+            if (!context)
+                return;
             const QString vendor = glString(context, GL_VENDOR);
             const QString renderer = glString(context, GL_RENDERER);
             const QString version = glString(context, GL_VERSION);
@@ -125,7 +130,9 @@ void UI::setupWindow()
                       QString::number(VENDARION_VERSION_MAJOR)));
     setSource(QUrl(QStringLiteral("qrc:/qml/Main.qml")));
     setResizeMode(QQuickView::SizeRootObjectToView);
-    setSurfaceType(QSurface::OpenGLSurface);
+    // Forced on the software renderer, an OpenGL surface leaves the window black.
+    if (ui::sceneUsesOpenGL())
+        setSurfaceType(QSurface::OpenGLSurface);
     qCDebug(lcApp).noquote() << QStringLiteral("font size: %1 px").arg(referencePixelSize());
 
     // The stored size is in design pixels: lay it out at the current ppp, so a window on a
@@ -371,9 +378,13 @@ void UI::reportDriver(const QString &vendor, const QString &renderer, const QStr
 {
     qCDebug(lcApp).noquote() << QStringLiteral("OpenGL vendor: %1 renderer: %2 version: %3")
                                     .arg(vendor, renderer, version);
-    writeSetting(DebugGroup, QStringLiteral("GLVendor"), vendor);
-    writeSetting(DebugGroup, QStringLiteral("GLRenderer"), renderer);
-    writeSetting(DebugGroup, QStringLiteral("GLVersion"), version);
+    // A string the driver does not give is not stored as an empty one.
+    const std::pair<const char *, QString> keys[]
+        = {{"GLVendor", vendor}, {"GLRenderer", renderer}, {"GLVersion", version}};
+    for (const auto &[key, value] : keys) {
+        if (!value.isEmpty())
+            writeSetting(DebugGroup, QLatin1String(key), value);
+    }
 }
 
 QString UI::language() const

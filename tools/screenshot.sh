@@ -41,14 +41,15 @@ geometry=@Rect(0 0 $width $height)
 scaleIndex=$scale_index
 EOF
 
-# Once the program logs its first ephemeris and its first frame (the graphics driver's line), a
-# second more for the moon's half-second sweep.
+# Once the program logs its first ephemeris and its first frame (the graphics driver's line, or
+# the line that says it draws without OpenGL), a second more for the moon's half-second sweep.
 xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24 -dpi 96" bash -c '
     HOME="$1" XDG_CONFIG_HOME="$1/.config" XDG_RUNTIME_DIR="$1/runtime" TMPDIR="$1/tmp" \
         "$2" >"$1/log.txt" 2>&1 &
     pid=$!
     for _ in $(seq 300); do
-        grep -q "first ephemeris shown" "$1/log.txt" && grep -q "^OpenGL vendor" "$1/log.txt" && break
+        grep -q "first ephemeris shown" "$1/log.txt" &&
+            grep -Eq "^(OpenGL vendor|window: no OpenGL|window: drawing with)" "$1/log.txt" && break
         sleep 0.1
     done
     sleep 1

@@ -18,6 +18,9 @@ Rectangle {
     property Item overlay: null
     // 0 Daily, 1 Void Course.
     property int selectedTab: 0
+    // The month switcher starts out on today: until the page is complete, that is no choice of
+    // the user's to move the model's month by.
+    property bool completed: false
 
     readonly property alias grid: grid
     readonly property alias monthSwitcher: monthSwitcher
@@ -46,10 +49,11 @@ Rectangle {
     color: "transparent"
 
     Component.onCompleted: {
-        if (!calendarModel)
-            return
-        monthSwitcher.selectedDate = UI.fromDate(calendarModel.activeMonth)
-        calendarModel.refresh()
+        if (calendarModel)
+            monthSwitcher.selectedDate = UI.fromDate(calendarModel.activeMonth)
+        completed = true
+        if (calendarModel)
+            calendarModel.refresh()
     }
 
     Rectangle {
@@ -76,7 +80,7 @@ Rectangle {
             width: 340 * UI.ppp
             height: parent.height
             onSelectedDateChanged: {
-                if (root.calendarModel)
+                if (root.calendarModel && root.completed)
                     root.calendarModel.activeMonth = UI.dayOf(selectedDate)
             }
         }

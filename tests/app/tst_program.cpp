@@ -26,7 +26,8 @@ QString settingsPath(const QString &home)
 class Program
 {
 public:
-    Program(const QString &home, const QString &display)
+    Program(const QString &home, const QString &display,
+            const QMap<QString, QString> &variables = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -40,6 +41,8 @@ public:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
         env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
+        for (auto it = variables.cbegin(); it != variables.cend(); ++it)
+            env.insert(it.key(), it.value());
         QDir().mkpath(home + QStringLiteral("/tmp"));
         QDir().mkpath(home + QStringLiteral("/runtime"));
         QFile::setPermissions(home + QStringLiteral("/runtime"),
@@ -147,6 +150,47 @@ private slots:
                  ours.at(2)
                      .section(QLatin1String(" renderer: "), 1)
                      .section(QLatin1String(" version: "), 0, 0));
+    }
+
+    void withoutOpenGL_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no OpenGL on the display")
+            << "QT_XCB_GL_INTEGRATION"
+            << "none"
+            << "window: no OpenGL context can be made, drawing with Qt Quick's software renderer";
+        QTest::newRow("the software renderer asked for")
+            << "QT_QUICK_BACKEND"
+            << "software"
+            << "window: drawing with the scene graph backend \"software\" that QT_QUICK_BACKEND "
+               "names";
+    }
+
+    // Without OpenGL Qt Quick's software renderer draws the window, said in one line: no
+    // complaint about the surface, no driver reported, none stored, and it ends as usual.
+    void withoutOpenGL()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, line);
+        QTemporaryDir home;
+        Program program(home.path(), m_screen->display(), {{variable, value}});
+        QVERIFY2(program.waitForLine(QStringLiteral("qml: first ephemeris shown")),
+                 qPrintable(program.log()));
+        int exitCode = -1;
+        QVERIFY2(program.end(true, &exitCode), qPrintable(program.log()));
+        QCOMPARE(exitCode, 0);
+        QCOMPARE(program.lines().count(line), 1);
+        QVERIFY2(!program.log().contains(QLatin1String("OpenGL vendor"))
+                     && !program.log().contains(QLatin1String("non-raster")),
+                 qPrintable(program.log()));
+        QSettings settings(settingsPath(home.path()), QSettings::IniFormat);
+        settings.beginGroup(QStringLiteral("debug"));
+        QCOMPARE(settings.childKeys(), QStringList());
+        settings.endGroup();
+        QVERIFY(settings.contains(QStringLiteral("window/geometry")));
     }
 
     void withoutDisplayExplains()

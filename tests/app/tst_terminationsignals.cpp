@@ -1,0 +1,85 @@
+// A request to end (SIGTERM) closes the window as a user's close would, whatever dialog is open.
+#include "app/terminationsignals.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+// Counts the close events it is sent; the program's window stores its geometry on that event.
+class Window : public QWindow
+{
+public:
+    int closes = 0;
+
+protected:
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::Close)
+            ++closes;
+        return QWindow::event(e);
+    }
+};
+
+} // namespace
+
+class TestTerminationSignals : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QGuiApplication::setQuitOnLastWindowClosed(false); }
+
+    void closesThroughDialogs_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("none") << "none";
+        QTest::newRow("message box, in an event loop of its own") << "message box";
+        QTest::newRow("file dialog, modal without a loop") << "file dialog";
+        QTest::newRow("modal window of the scene's own") << "window";
+    }
+
+    void closesThroughDialogs()
+    {
+        QFETCH(QString, dialog);
+        Window window;
+        window.resize(200, 100);
+        window.show();
+        closeOnTerminationSignals(&window);
+
+        const auto requestToEnd = [] { ::raise(SIGTERM); };
+        if (dialog == "message box") {
+            QMessageBox box(QMessageBox::Warning, "Help", "No web browser", QMessageBox::Ok);
+            QTimer::singleShot(0, requestToEnd);
+            // Should the request be lost, the box goes in the end, and the counts below tell.
+            QTimer::singleShot(10000, &box, [&box] { box.done(0); });
+            box.exec();
+        } else if (dialog == "file dialog") {
+            QFileDialog files;
+            files.setOption(QFileDialog::DontUseNativeDialog);
+            files.setWindowModality(Qt::ApplicationModal);
+            files.show();
+            requestToEnd();
+            QTRY_VERIFY(!files.isVisible());
+        } else if (dialog == "window") {
+            QWindow modal;
+            modal.setModality(Qt::ApplicationModal);
+            modal.show();
+            requestToEnd();
+            QTRY_VERIFY(!modal.isVisible());
+        } else {
+            requestToEnd();
+        }
+        QTRY_COMPARE(window.closes, 1);
+        QVERIFY(!window.isVisible());
+    }
+};
+
+QTEST_MAIN(TestTerminationSignals)
+#include "tst_terminationsignals.moc"
