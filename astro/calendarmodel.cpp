@@ -4,6 +4,7 @@
 #include "astro/library.h"
 #include "astro/rules.h"
 #include "astro/searches.h"
+#include "astro/signwork.h"
 
 #include <QtConcurrent>
 
@@ -124,10 +125,21 @@ void CalendarModel::run(const QDate &month, const Sky &sky)
 
     const Zone &zone = sky.zone;
     const QDateTime g0 = zone.startOfDay(first);
-    QDateTime prev = phaseMinute(sky, g0, 0.0, Direction::Backward);
-    QDateTime next = phaseMinute(sky, g0, 0.0, Direction::Forward);
-    // The grid's moments are also the samples of the sign scan: the body's longitude from the
-    // equinox of date at each, at most a day apart.
+    const QDateTime end = zone.startOfDay(first.addDays(GridDays));
+    // The signs and voids go to a second worker meanwhile, where the pool has one free.
+    auto signs = std::make_shared<SignWork>(sky, julianDay(g0), julianDay(end), &m_terminate);
+    m_runs.begin();
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, signs] {
+        signs->help();
+        m_runs.end();
+    });
+
+    const PhaseInstants aroundStart(sky, julianDay(g0));
+    QDateTime prev = aroundStart.minute(0.0, Direction::Backward);
+    QDateTime next = aroundStart.minute(0.0, Direction::Forward);
+    double lunation = julianDay(next) - julianDay(prev);
+    // The grid's moments are also the samples of the sign scan, should this worker make it: the
+    // body's longitude from the equinox of date at each, at most a day apart.
     QVector<LongitudeSample> samples;
     samples.reserve(2 * GridDays + 1);
     Ephemeris scratch;
@@ -135,10 +147,11 @@ void CalendarModel::run(const QDate &month, const Sky &sky)
         if (!(t < next)) {
             prev = next;
             next = phaseMinute(sky, t, 0.0, Direction::Forward);
+            lunation = julianDay(next) - julianDay(prev);
         }
-        fillReduced(scratch, sky, t, prev, next);
-        samples.append({julianDay(t), normalizedDegrees(scratch.longitude() + scratch.ayanamsa())});
-        return CalendarMoment::of(scratch);
+        const double jd = fillReduced(scratch, sky, t, prev, next);
+        samples.append({jd, normalizedDegrees(scratch.longitude() + scratch.ayanamsa())});
+        return CalendarMoment::of(scratch, lunation);
     };
 
     QVector<CalendarEntry> entries(GridDays);
@@ -153,18 +166,15 @@ void CalendarModel::run(const QDate &month, const Sky &sky)
         store(i, entry);
         emit entryChanged(i, entry);
     }
+    if (!stopping())
+        samples.append({julianDay(end), tropicalLongitude(sky, julianDay(end))});
+    const SignWork::Result found = signs->finish(samples);
     if (stopping())
         return;
 
     // Each void interval goes to the day it begins; one that begins before the grid is
     // dropped, and of two that begin on the same day the later wins.
-    const QDateTime end = zone.startOfDay(first.addDays(GridDays));
-    samples.append({julianDay(end), tropicalLongitude(sky, julianDay(end))});
-    const QVector<Ingress> changes = ingressesBetween(sky, samples, &m_terminate);
-    if (stopping())
-        return;
-    for (const Ingress &change : changes) {
-        const VoidOfCourse v = voidBefore(sky, change);
+    for (const VoidOfCourse &v : found.voids) {
         const int k = voidDayIndex(g0, v.start, zone);
         if (k >= 0) {
             CalendarMoment &m = entries[k].first;

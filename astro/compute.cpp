@@ -84,8 +84,8 @@ std::unique_ptr<Ephemeris> computeEphemeris(const Sky &sky, const QDateTime &tim
     return e;
 }
 
-void fillReduced(Ephemeris &e, const Sky &sky, const QDateTime &time, const QDateTime &prevNewMoon,
-                 const QDateTime &nextNewMoon)
+double fillReduced(Ephemeris &e, const Sky &sky, const QDateTime &time,
+                   const QDateTime &prevNewMoon, const QDateTime &nextNewMoon)
 {
     const double jd = julianDay(time);
     const double body = calcPosition(sky.body, jd, sky.observer).longitude();
@@ -98,6 +98,7 @@ void fillReduced(Ephemeris &e, const Sky &sky, const QDateTime &time, const QDat
     e.setLongitude(body);
     e.setPhase(phaseFraction(body, sun));
     e.setAyanamsa(siderealOffset(jd));
+    return jd;
 }
 
 } // namespace astro

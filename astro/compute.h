@@ -21,8 +21,8 @@ std::unique_ptr<Ephemeris> computeEphemeris(const Sky &sky, const QDateTime &tim
 
 // The moment, the new moons around it (found by the caller, who carries them from day to day)
 // and there the body's longitude, phase and sidereal offset: what the lunar day and the sign
-// are read from.
-void fillReduced(Ephemeris &e, const Sky &sky, const QDateTime &time, const QDateTime &prevNewMoon,
-                 const QDateTime &nextNewMoon);
+// are read from. Returns the moment's Julian day.
+double fillReduced(Ephemeris &e, const Sky &sky, const QDateTime &time,
+                   const QDateTime &prevNewMoon, const QDateTime &nextNewMoon);
 
 } // namespace astro

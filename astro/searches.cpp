@@ -13,7 +13,7 @@ namespace astro {
 namespace {
 
 // Instants are solved to well under a second before they are cut to their minute.
-constexpr double InstantTolerance = 1e-6; // days, 0.09 s
+constexpr double InstantTolerance = 5e-6; // days, 0.43 s
 // The solver's functions are smooth and nearly linear over a day: from a guess within a day it
 // takes four or five values. This bounds a search that meets something else.
 constexpr int MaxSolverSteps = 50;
