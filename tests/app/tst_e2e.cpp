@@ -287,20 +287,17 @@ private slots:
             = objectProperty<QQuickItem>(objectProperty<QQuickItem>(page, "locationForm"), "map");
         QObject *oldEntry = panelEntry();
         const qlonglong oldGrid = gridVersion();
-        const auto onMap = [&](double longitude, double latitude) {
-            return evaluate(map, QStringLiteral("Places.project(%1, %2, width, height)")
-                                     .arg(longitude)
-                                     .arg(latitude))
+        const auto onMap = [&](const char *point) {
+            return evaluate(map, QStringLiteral("Places.project(%1, width, height)").arg(point))
                 .toPointF();
         };
-
-        const QPointF colombo = onMap(79.86, 6.93);
+        const QPointF colombo = onMap("79.86, 6.93");
         QTest::mouseMove(m_ui, map->mapToScene(colombo - QPointF(3, 3)).toPoint());
         QTest::mouseMove(m_ui, map->mapToScene(colombo).toPoint());
         QTRY_COMPARE_WITH_TIMEOUT(
             qvariant_cast<geo::Location>(map->property("nearLocation")).country(),
             QStringLiteral("Sri Lanka"), 10000);
-        clickItem(m_ui, map, onMap(-70.65, -33.45));
+        clickItem(m_ui, map, onMap("-70.65, -33.45"));
         QCOMPARE(geo()->location().country(), QStringLiteral("Chile"));
         waitForObserver(geo()->location(), oldEntry, oldGrid);
     }

@@ -157,15 +157,13 @@ private slots:
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("line");
-        QTest::newRow("no OpenGL on the display")
-            << "QT_XCB_GL_INTEGRATION"
-            << "none"
-            << "window: no OpenGL context can be made, drawing with Qt Quick's software renderer";
+        QTest::newRow("no OpenGL on the display") << "QT_XCB_GL_INTEGRATION"
+                                                  << "none"
+                                                  << "window: no OpenGL context can be made";
         QTest::newRow("the software renderer asked for")
             << "QT_QUICK_BACKEND"
             << "software"
-            << "window: drawing with the scene graph backend \"software\" that QT_QUICK_BACKEND "
-               "names";
+            << "window: drawing with the scene graph backend";
     }
 
     // Without OpenGL Qt Quick's software renderer draws the window, said in one line: no
@@ -179,17 +177,12 @@ private slots:
         Program program(home.path(), m_screen->display(), {{variable, value}});
         QVERIFY2(program.waitForLine(QStringLiteral("qml: first ephemeris shown")),
                  qPrintable(program.log()));
-        int exitCode = -1;
-        QVERIFY2(program.end(true, &exitCode), qPrintable(program.log()));
-        QCOMPARE(exitCode, 0);
-        QCOMPARE(program.lines().count(line), 1);
-        QVERIFY2(!program.log().contains(QLatin1String("OpenGL vendor"))
-                     && !program.log().contains(QLatin1String("non-raster")),
+        QVERIFY2(program.end(true), qPrintable(program.log()));
+        QCOMPARE(program.lines().filter(QRegularExpression("^" + line)).size(), 1);
+        QVERIFY2(!program.log().contains("OpenGL vendor") && !program.log().contains("non-raster"),
                  qPrintable(program.log()));
         QSettings settings(settingsPath(home.path()), QSettings::IniFormat);
-        settings.beginGroup(QStringLiteral("debug"));
-        QCOMPARE(settings.childKeys(), QStringList());
-        settings.endGroup();
+        QCOMPARE(settings.allKeys().filter(QStringLiteral("debug/")), QStringList());
         QVERIFY(settings.contains(QStringLiteral("window/geometry")));
     }
 

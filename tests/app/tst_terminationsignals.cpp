@@ -53,29 +53,25 @@ private slots:
         window.show();
         closeOnTerminationSignals(&window);
 
-        const auto requestToEnd = [] { ::raise(SIGTERM); };
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        QWindow modal;
         if (dialog == "message box") {
             QMessageBox box(QMessageBox::Warning, "Help", "No web browser", QMessageBox::Ok);
-            QTimer::singleShot(0, requestToEnd);
+            QTimer::singleShot(0, [] { ::raise(SIGTERM); });
             // Should the request be lost, the box goes in the end, and the counts below tell.
             QTimer::singleShot(10000, &box, [&box] { box.done(0); });
             box.exec();
-        } else if (dialog == "file dialog") {
-            QFileDialog files;
-            files.setOption(QFileDialog::DontUseNativeDialog);
-            files.setWindowModality(Qt::ApplicationModal);
-            files.show();
-            requestToEnd();
-            QTRY_VERIFY(!files.isVisible());
-        } else if (dialog == "window") {
-            QWindow modal;
-            modal.setModality(Qt::ApplicationModal);
-            modal.show();
-            requestToEnd();
-            QTRY_VERIFY(!modal.isVisible());
         } else {
-            requestToEnd();
+            files.setWindowModality(Qt::ApplicationModal);
+            modal.setModality(Qt::ApplicationModal);
+            if (dialog == "file dialog")
+                files.show();
+            else if (dialog == "window")
+                modal.show();
+            ::raise(SIGTERM);
         }
+        QTRY_VERIFY(!files.isVisible() && !modal.isVisible());
         QTRY_COMPARE(window.closes, 1);
         QVERIFY(!window.isVisible());
     }

@@ -150,22 +150,20 @@ private slots:
 
         qputenv("TZ", "UTC");
         store(stored);
+        // Written as the store writes such a value, which no type of this program reads.
         QSettings *settings = global::Object::instance()->settings();
         settings->sync();
         QFile file(settings->fileName());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray text = file.readAll();
-        file.close();
-        const QRegularExpression line(QStringLiteral("(?m)^%1=.*$").arg(damaged));
-        text = QString::fromUtf8(text)
-                   .replace(line, damaged + "=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\xffgarbage)")
-                   .toUtf8();
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QString text
+            = QString::fromUtf8(file.readAll())
+                  .replace(QRegularExpression(QStringLiteral("(?m)^%1=.*$").arg(damaged)),
+                           damaged + "=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\xffgarbage)");
+        QVERIFY(file.resize(0) && file.seek(0));
+        file.write(text.toUtf8());
         file.close();
         settings->sync(); // reads the file again
         QVERIFY(!global::Object::instance()->readSetting(group, damaged).isValid());
-
         const auto service = makeService();
         QCOMPARE(service->location(), expected);
         QVariantMap afterwards = stored;
