@@ -45,9 +45,9 @@ void writeSetting(const QString &group, const QString &key, const QVariant &valu
 }
 
 // A date and time read off a text, as that wall-clock time on the clock times are shown on.
-QDateTime onShownClock(const QDateTime &typed)
+QDateTime onClock(const astro::Zone &zone, const QDateTime &typed)
 {
-    return typed.isValid() ? astro::Zone().at(typed.date(), typed.time()) : typed;
+    return typed.isValid() ? zone.at(typed.date(), typed.time()) : typed;
 }
 
 int pixelSizeOfReferenceFont(double scale)
@@ -485,7 +485,21 @@ QDateTime UI::localTime() const
 
 QString UI::formatDateTime(const QDateTime &value, const QString &format) const
 {
-    return astro::Zone().toZone(value).toString(format);
+    return m_zone.toZone(value).toString(format);
+}
+
+void UI::setTimeZone(const QString &timeZone)
+{
+    std::optional<astro::Zone> zone = astro::Zone::named(timeZone.toUtf8());
+    if (!zone) {
+        qCWarning(lcApp).noquote()
+            << QStringLiteral("unknown time zone '%1', showing this computer's").arg(timeZone);
+        zone = astro::Zone::system();
+    }
+    if (zone->id() == m_zone.id())
+        return;
+    m_zone = *zone;
+    emit timeZoneChanged(this->timeZone());
 }
 
 QString UI::formatDay(const QDateTime &localMidnight, const QString &format) const
@@ -496,26 +510,26 @@ QString UI::formatDay(const QDateTime &localMidnight, const QString &format) con
 QDateTime UI::parseDay(const QString &text, const QString &format) const
 {
     const QDateTime typed = ui::readDateTime(text, format, m_locale);
-    return typed.isValid() ? astro::Zone(QTimeZone()).startOfDay(typed.date()) : typed;
+    return typed.isValid() ? astro::Zone::system().startOfDay(typed.date()) : typed;
 }
 
 QDateTime UI::fromDay(const QDateTime &localMidnight) const
 {
     if (!localMidnight.isValid())
         return QDateTime();
-    return astro::Zone().startOfDay(localMidnight.toLocalTime().date());
+    return m_zone.startOfDay(localMidnight.toLocalTime().date());
 }
 
 QDateTime UI::dayOf(const QDateTime &time) const
 {
     if (!time.isValid())
         return QDateTime();
-    return QDateTime(astro::Zone().toZone(time).date(), QTime(12, 0), Qt::LocalTime);
+    return QDateTime(m_zone.toZone(time).date(), QTime(12, 0), Qt::LocalTime);
 }
 
 QString UI::formatLocal(const QDateTime &value, const QString &format) const
 {
-    return m_locale.toString(astro::Zone().toZone(value), format);
+    return m_locale.toString(m_zone.toZone(value), format);
 }
 
 QString UI::formatDegrees(double angle) const
@@ -540,32 +554,31 @@ int UI::fontSize(int size) const
 
 QDateTime UI::addDays(const QDateTime &value, int days) const
 {
-    return astro::Zone().addDays(value, days);
+    return m_zone.addDays(value, days);
 }
 
 QDateTime UI::parseDateTime(const QString &text, const QString &format) const
 {
-    return onShownClock(QDateTime::fromString(text, format));
+    return onClock(m_zone, QDateTime::fromString(text, format));
 }
 
 QDateTime UI::addMonths(const QDateTime &value, int months) const
 {
-    const astro::Zone zone;
-    const QDateTime shown = zone.toZone(value);
-    return zone.at(shown.date().addMonths(months), shown.time());
+    const QDateTime shown = m_zone.toZone(value);
+    return m_zone.at(shown.date().addMonths(months), shown.time());
 }
 
 QDateTime UI::fromDate(const QDateTime &utcMidnight) const
 {
     if (!utcMidnight.isValid())
         return QDateTime();
-    return astro::Zone().startOfDay(utcMidnight.toUTC().date());
+    return m_zone.startOfDay(utcMidnight.toUTC().date());
 }
 
 QString UI::monthTitle(const QDateTime &value, const QString &localeName) const
 {
     const QLocale locale(localeName);
-    const QDate day = astro::Zone().toZone(value).date();
+    const QDate day = m_zone.toZone(value).date();
     // Stand-alone names are lower-case in some languages ("décembre"); a title starts with a
     // capital.
     const QString month = locale.standaloneMonthName(day.month());
@@ -575,12 +588,11 @@ QString UI::monthTitle(const QDateTime &value, const QString &localeName) const
 
 QDateTime UI::readDateTime(const QString &text, const QString &format) const
 {
-    return onShownClock(ui::readDateTime(text, format, m_locale));
+    return onClock(m_zone, ui::readDateTime(text, format, m_locale));
 }
 
 QDateTime UI::dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const
 {
-    const astro::Zone zone;
-    const QTime clock = zone.toZone(time).time();
-    return zone.at(utcMidnight.toUTC().date(), QTime(clock.hour(), clock.minute()));
+    const QTime clock = m_zone.toZone(time).time();
+    return m_zone.at(utcMidnight.toUTC().date(), QTime(clock.hour(), clock.minute()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/localization.h"
+#include "astro/zone.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -44,6 +45,9 @@ class UI : public QQuickView
     Q_PROPERTY(QString interfaceLanguage READ interfaceLanguage NOTIFY languageChanged)
     Q_PROPERTY(QString localeName READ localeName NOTIFY languageChanged)
     Q_PROPERTY(QVariantMap formats READ formats NOTIFY languageChanged)
+    // The zone times are shown and read in: an IANA id, or empty for this computer's. An id
+    // this machine does not know is refused with a log line and leaves this computer's zone.
+    Q_PROPERTY(QString timeZone READ timeZone WRITE setTimeZone NOTIFY timeZoneChanged)
 
 public:
     // Throws std::bad_alloc while another window lives: there is one per process.
@@ -83,6 +87,8 @@ public:
     QString interfaceLanguage() const { return m_interfaceLanguage; }
     QString localeName() const { return m_locale.name(); }
     QVariantMap formats() const;
+    QString timeZone() const { return QString::fromUtf8(m_zone.id()); }
+    void setTimeZone(const QString &timeZone);
 
     // The pixel size of the reference font at the current scale.
     int referencePixelSize() const;
@@ -91,8 +97,11 @@ public:
     Q_INVOKABLE void hideMessageBox();
     Q_INVOKABLE QPoint getAbsolutePosition(QQuickItem *item) const;
     Q_INVOKABLE QDateTime localTime() const;
+    // How the zone times are shown in is called at that moment ("JST, UTC+09:00"); blank while
+    // it is this computer's.
+    Q_INVOKABLE QString timeZoneLabel(const QDateTime &at) const { return m_zone.label(at); }
     // Every time the scene shows goes through here, on the clock of the zone times are shown in
-    // (astro::Zone: this computer's, or the place's when chosen).
+    // (timeZone: this computer's, or the place's when chosen).
     // With C-locale digits and names: for keys, comparisons and log lines.
     Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const;
     // The same in the user's locale (its digits and names), for what the window shows;
@@ -154,6 +163,7 @@ signals:
     void messageBoxInfoChanged(const QString &messageBoxInfo);
     void messageBoxVisibleChanged(bool messageBoxVisible);
     void languageChanged();
+    void timeZoneChanged(const QString &timeZone);
 
 protected:
     bool event(QEvent *e) override;
@@ -185,5 +195,6 @@ private:
     QString m_interfaceLanguage;
     QLocale m_locale;
     ui::DateFormats m_formats;
+    astro::Zone m_zone = astro::Zone::system();
     std::unique_ptr<QTranslator> m_translator;
 };

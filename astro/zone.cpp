@@ -1,25 +1,9 @@
 #include "astro/zone.h"
 
 #include <QFileInfo>
-#include <QMutex>
 #include <QRegularExpression>
 
 namespace astro {
-
-namespace {
-
-// Read by workers while the window may choose another; QTimeZone is shared data, so a copy is
-// taken under the lock.
-QMutex shownLock;
-QTimeZone shownZone;
-
-} // namespace
-
-Zone::Zone()
-{
-    QMutexLocker locker(&shownLock);
-    m_zone = shownZone;
-}
 
 Zone::Zone(const QTimeZone &zone)
     : m_zone(zone)
@@ -42,10 +26,10 @@ bool Zone::known(const QByteArray &ianaId)
         return false;
     if (QTimeZone::isTimeZoneIdAvailable(ianaId))
         return true;
-        // The system's list leaves out the Etc/ zones (Etc/UTC, Etc/GMT-3) and the older names that
-        // the tz database still has: they are zones when their file is there. Without the file Qt
-        // would take a name such as "EST5" for a POSIX rule.
 #ifdef Q_OS_UNIX
+    // The system's list leaves out the Etc/ zones (Etc/UTC, Etc/GMT-3) and the older names that
+    // the tz database still has: they are zones when their file is there. Without the file Qt
+    // would take a name such as "EST5" for a POSIX rule.
     const QString folder = qEnvironmentVariableIsEmpty("TZDIR")
                                ? QStringLiteral("/usr/share/zoneinfo")
                                : qEnvironmentVariable("TZDIR");
@@ -55,22 +39,18 @@ bool Zone::known(const QByteArray &ianaId)
 #endif
 }
 
-bool Zone::setShown(const QByteArray &ianaId)
+Zone Zone::system()
 {
-    QTimeZone zone;
-    if (!ianaId.isEmpty()) {
-        if (!known(ianaId))
-            return false;
-        zone = QTimeZone(ianaId);
-    }
-    QMutexLocker locker(&shownLock);
-    shownZone = zone;
-    return true;
+    return Zone(QTimeZone());
 }
 
-QByteArray Zone::shownId()
+std::optional<Zone> Zone::named(const QByteArray &ianaId)
 {
-    return Zone().id();
+    if (ianaId.isEmpty())
+        return system();
+    if (!known(ianaId))
+        return std::nullopt;
+    return Zone(QTimeZone(ianaId));
 }
 
 QByteArray Zone::id() const

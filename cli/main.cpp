@@ -35,6 +35,27 @@ int outputLost(const char *what)
     return 1;
 }
 
+// %1 the range of --at, %2 and %3 the years of the other dates.
+const char usageText[]
+    = "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
+      "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
+      "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign NAME|0-11]\n"
+      "                              [--results N] [PLACE]\n"
+      "       vendarion-ephem places QUERY [--results N]\n"
+      "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
+      "                           [--events void,ingress,phase,lunarday,rise,set]\n"
+      "                           [--name TEXT] [PLACE]\n"
+      "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
+      "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or a\n"
+      "fixed offset such as UTC+05:30: times are read and shown in that zone (without it,\n"
+      "the system's; TZ chooses that). Output is JSON.\n"
+      "--at takes a moment from %1, whatever the\n"
+      "zone it is read in; other dates lie in the years %2 to %3.\n"
+      "places lists the known places whose name contains QUERY, best match first.\n"
+      "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
+      "phase unless --events chooses); --name is the place's name in its events.\n"
+      "--version prints the version; see also man vendarion-ephem.\n";
+
 int print(const QJsonDocument &document)
 {
     return writeOut(document.toJson(QJsonDocument::Indented)) ? 0 : outputLost("the result");
@@ -62,7 +83,7 @@ int writeCalendar(const cli::Options &options)
     ical::Request request;
     request.place = astro::Position(options.longitude, options.latitude, options.altitude);
     request.placeName = options.name;
-    request.zone = astro::Zone().timeZone(); // --zone, chosen before any computation
+    request.zone = astro::Zone::named(options.zone).value_or(astro::Zone::system()).timeZone();
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;
@@ -84,33 +105,10 @@ int main(int argc, char **argv)
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
-        const QString usage
-            = QStringLiteral(
-                  "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
-                  "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
-                  "       vendarion-ephem search --from YYYY-MM-DD [--lunar-day N] [--sign "
-                  "NAME|0-11]\n"
-                  "                              [--results N] [PLACE]\n"
-                  "       vendarion-ephem places QUERY [--results N]\n"
-                  "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
-                  "                           [--events void,ingress,phase,lunarday,rise,set]\n"
-                  "                           [--name TEXT] [PLACE]\n"
-                  "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
-                  "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or "
-                  "a\n"
-                  "fixed offset such as UTC+05:30: times are read and shown in that zone (without "
-                  "it,\n"
-                  "the system's; TZ chooses that). Output is JSON.\n"
-                  "--at takes a moment from %1, whatever the\n"
-                  "zone it is read in; other dates lie in the years %2 to %3.\n"
-                  "places lists the known places whose name contains QUERY, best match first.\n"
-                  "ics writes the Moon's events of those days as an iCalendar file (void, ingress "
-                  "and\n"
-                  "phase unless --events chooses); --name is the place's name in its events.\n"
-                  "--version prints the version; see also man vendarion-ephem.\n")
-                  .arg(astro::ephemerisRangeText())
-                  .arg(astro::FirstEphemerisYear)
-                  .arg(astro::LastEphemerisYear);
+        const QString usage = QString::fromUtf8(usageText)
+                                  .arg(astro::ephemerisRangeText())
+                                  .arg(astro::FirstEphemerisYear)
+                                  .arg(astro::LastEphemerisYear);
         return writeOut(usage.toUtf8()) ? 0 : outputLost("the usage");
     }
     if (arguments.contains(QLatin1String("--version")))
@@ -134,12 +132,12 @@ int main(int argc, char **argv)
         return print(found);
     }
 
-    astro::Zone::setShown(options.zone);
     qInstallMessageHandler(keepLine);
     astro::setupEphemeris();
     astro::registerMetaTypes();
     astro::Calculation calculation;
     calculation.setObserver(astro::Position(options.longitude, options.latitude, options.altitude));
+    calculation.setZone(QString::fromUtf8(options.zone)); // known: the options were checked
 
     if (options.command == QLatin1String("ics"))
         return writeCalendar(options);

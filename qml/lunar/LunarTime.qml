@@ -80,7 +80,7 @@ Item {
 
     // The same moment on another zone's clock.
     Connections {
-        target: Astro
+        target: UI
         function onTimeZoneChanged() { root.showInputTime() }
     }
 
