@@ -13,16 +13,12 @@
 namespace {
 
 // Counts the close events it is sent; the program's window stores its geometry on that event.
-class Window : public QWindow
+struct Window : QWindow
 {
-public:
     int closes = 0;
-
-protected:
     bool event(QEvent *e) override
     {
-        if (e->type() == QEvent::Close)
-            ++closes;
+        closes += e->type() == QEvent::Close;
         return QWindow::event(e);
     }
 };
