@@ -66,8 +66,10 @@ void Object::restoreLocation()
         double longitude = storedLongitude();
         double latitude = storedLatitude();
         normalizeCoordinates(longitude, latitude); // both finite: stored texts read as 0
-        m_location = Location(name, region, country, longitude, latitude, 0,
-                              m_places.zoneNear(longitude, latitude));
+        const QString zone = m_places.zoneNear(longitude, latitude);
+        m_location = name == Location::customName()
+                         ? Location::custom(longitude, latitude, zone)
+                         : Location(name, region, country, longitude, latitude, 0, zone);
     }
     saveLocation();
 }
@@ -219,8 +221,7 @@ void Object::setCustomLocation(double longitude, double latitude)
     if (!normalizeCoordinates(longitude, latitude))
         return;
     // Typed coordinates have no city: the nearest city's zone, if one is near, stands in.
-    changeLocation(Location(QStringLiteral("Custom city"), QString(), QString(), longitude,
-                            latitude, 0, m_places.zoneNear(longitude, latitude)));
+    changeLocation(Location::custom(longitude, latitude, m_places.zoneNear(longitude, latitude)));
 }
 
 void Object::search(const QString &searchString)
