@@ -41,8 +41,8 @@ Item {
                 objectName: "phaseTime"
                 // Read with the zone: after a change of zone the instants are the same (no new
                 // value arrives), but they are shown on another clock.
-                text: Astro.timeZone !== undefined ? UI.formatLocal(modelData, UI.formats.dateTime)
-                                                   : ""
+                text: UI.timeZone !== undefined ? UI.formatLocal(modelData, UI.formats.dateTime)
+                                                : ""
 
                 MouseArea {
                     id: lineMouse

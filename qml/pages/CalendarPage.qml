@@ -19,11 +19,6 @@ Rectangle {
     // 0 Daily, 1 Void Course.
     property int selectedTab: 0
 
-    readonly property alias grid: grid
-    readonly property alias monthSwitcher: monthSwitcher
-    readonly property alias searchForm: searchForm
-    readonly property alias resultList: resultList
-
     signal dateTimeSelected(date value)
     // The user asks to export the calendar to a file.
     signal exportRequested()
@@ -43,12 +38,16 @@ Rectangle {
         searchForm.searchCount += request.results
     }
 
+    function showActiveMonth() {
+        monthSwitcher.selectedDate = UI.fromDate(calendarModel.activeMonth)
+    }
+
     color: "transparent"
 
     Component.onCompleted: {
         if (!calendarModel)
             return
-        monthSwitcher.selectedDate = UI.fromDate(calendarModel.activeMonth)
+        showActiveMonth()
         calendarModel.refresh()
     }
 
@@ -56,7 +55,7 @@ Rectangle {
         id: header
         width: parent.width
         height: 60 * UI.ppp
-        color: "white"
+        color: Colors.Background.White
 
         TabSwitcher {
             x: 35 * UI.ppp
@@ -72,6 +71,7 @@ Rectangle {
 
         CalendarMonthSwitcher {
             id: monthSwitcher
+            objectName: "monthSwitcher"
             anchors.right: parent.right
             width: 340 * UI.ppp
             height: parent.height
@@ -84,8 +84,14 @@ Rectangle {
 
     Connections {
         target: root.calendarModel
-        function onActiveMonthChanged() {
-            monthSwitcher.selectedDate = UI.fromDate(root.calendarModel.activeMonth)
+        function onActiveMonthChanged() { root.showActiveMonth() }
+    }
+    // The month's first day starts at another instant on another zone's clock.
+    Connections {
+        target: UI
+        function onTimeZoneChanged() {
+            if (root.calendarModel)
+                root.showActiveMonth()
         }
     }
 
@@ -136,6 +142,7 @@ Rectangle {
 
         CalendarSearchForm {
             id: searchForm
+            objectName: "searchForm"
             model: root.searchModel
             overlay: root.overlay
             onSearch: root.startSearch(request)
@@ -146,10 +153,10 @@ Rectangle {
         Rectangle {
             id: exportAction
             objectName: "exportAction"
-            x: searchForm.x + searchForm.searchButton.width + 12 * UI.ppp
-            y: searchForm.y + searchForm.searchButton.y
+            x: searchForm.x + searchForm.buttonArea.x + searchForm.buttonArea.width + 12 * UI.ppp
+            y: searchForm.y + searchForm.buttonArea.y
             width: exportRow.width + 20 * UI.ppp
-            height: searchForm.searchButton.height
+            height: searchForm.buttonArea.height
             radius: 6 * UI.ppp
             color: exportMouse.containsMouse ? Colors.Background.DarkMetal : Colors.Button.Metal
 
@@ -161,13 +168,13 @@ Rectangle {
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     text: qsTr("Export...")
-                    color: "white"
+                    color: Colors.Label.White
                     font.pixelSize: UI.fontSize(16 * UI.ppp)
                 }
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     text: Icons.FontAwesome.Calendar
-                    color: "white"
+                    color: Colors.Label.White
                     font.family: "FontAwesome"
                     font.pixelSize: UI.fontSize(16 * UI.ppp)
                 }
@@ -202,6 +209,7 @@ Rectangle {
 
     CalendarResultList {
         id: resultList
+        objectName: "resultList"
         anchors.top: grid.bottom
         anchors.bottom: parent.bottom
         anchors.right: parent.right

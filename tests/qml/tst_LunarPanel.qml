@@ -122,9 +122,9 @@ Item {
             calculation.ephemerisCalculated(ephemeris(panel.dateTime))
             var line = findChild(panel, "phaseTime")
             var before = line.text
-            Astro.timeZone = "Pacific/Chatham" // +12:45 or +13:45, no test's own zone
+            UI.timeZone = "Pacific/Chatham" // +12:45 or +13:45, no test's own zone
             var after = line.text
-            Astro.timeZone = ""
+            UI.timeZone = ""
             verify(after !== before, before)
         }
     }
