@@ -33,6 +33,8 @@ public:
     // An IANA id, or empty for this computer's zone. An id this system does not know leaves this
     // computer's zone, with a log line. True when the zone changed.
     bool setTimeZone(const QString &ianaId);
+    // How the zone is called at that moment ("JST, UTC+09:00"); blank for this computer's.
+    QString timeZoneLabel(const QDateTime &at) const { return m_zone.label(at); }
     const QLocale &locale() const { return m_locale; }
     void setLocale(const QLocale &locale) { m_locale = locale; }
 

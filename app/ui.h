@@ -161,6 +161,12 @@ public:
     {
         return m_dates.dateTimeOnDay(time, day);
     }
+    // How the zone times are shown in is called at that moment ("JST, UTC+09:00"); blank while
+    // it is this computer's.
+    Q_INVOKABLE QString timeZoneLabel(const QDateTime &at) const
+    {
+        return m_dates.timeZoneLabel(at);
+    }
     // The first instant of a moment's month on the shown clock.
     Q_INVOKABLE QDateTime firstOfMonth(const QDateTime &value) const
     {

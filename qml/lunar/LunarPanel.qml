@@ -254,9 +254,8 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
         // Read with the zone, so the line follows a change of zone.
-        readonly property string label: Astro.timeZone !== ""
-                                        ? Astro.timeZoneLabel(root.dateTime) : ""
-        text: label !== "" ? qsTr("Times in %1 (%2)").arg(Astro.timeZone).arg(label) : ""
+        readonly property string label: UI.timeZone !== "" ? UI.timeZoneLabel(root.dateTime) : ""
+        text: label !== "" ? qsTr("Times in %1 (%2)").arg(UI.timeZone).arg(label) : ""
         visible: text !== ""
         color: Colors.OnDark.Grey
         font.pixelSize: UI.fontSize(13 * UI.ppp)
