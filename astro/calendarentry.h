@@ -26,7 +26,9 @@ struct CalendarMoment
     Q_PROPERTY(int voidZodiac MEMBER voidZodiac CONSTANT)
 
 public:
-    static CalendarMoment of(const Ephemeris &e);
+    // The lunation's length in days, which the lunar day is counted by, is the same for every
+    // moment between two new moons: the caller measures it once.
+    static CalendarMoment of(const Ephemeris &e, double lunationDays);
 
     QDateTime time;
     QDateTime prevNewMoon;

@@ -1,17 +1,14 @@
 #include "astro/calendarmodel.h"
 
+#include "astro/compute.h"
 #include "astro/library.h"
+#include "astro/rules.h"
+#include "astro/searches.h"
+#include "astro/signwork.h"
 
 #include <QtConcurrent>
 
 namespace astro {
-
-namespace {
-
-// The grid shows the new moons to the minute; the lunar day of each cell follows from them.
-constexpr double NewMoonResolution = 1440;
-
-} // namespace
 
 CalendarModel::CalendarModel(QObject *parent)
     : QObject(parent)
@@ -93,31 +90,30 @@ int CalendarModel::voidDayIndex(const QDateTime &gridBegin, const QDateTime &sta
     return int(first.daysTo(zone.toZone(start).date()));
 }
 
-// The month and the calculation are taken on the main thread, where the setters run; the
-// calculation then waits for this run before it can be destroyed.
+// The month and the sky are taken on the main thread, where the setters run; the run needs
+// nothing of the calculation after that.
 void CalendarModel::start()
 {
-    Calculation *calculation = m_calculation;
+    const Calculation *calculation = m_calculation;
+    if (!calculation)
+        return;
     const QDate month = m_activeMonth;
-    if (calculation)
-        calculation->beginUse();
+    const Sky sky = calculation->sky();
     m_runs.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, month, calculation] {
-        run(month, calculation);
-        if (calculation)
-            calculation->endUse();
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, month, sky] {
+        run(month, sky);
         m_runs.end();
     });
 }
 
-bool CalendarModel::stopping(const Calculation *calculation) const
+bool CalendarModel::stopping() const
 {
-    return m_terminate || m_closing || calculation->isClosing();
+    return m_terminate || m_closing;
 }
 
-void CalendarModel::run(const QDate &month, Calculation *calculation)
+void CalendarModel::run(const QDate &month, const Sky &sky)
 {
-    if (!calculation || !month.isValid() || m_closing)
+    if (!month.isValid() || m_closing)
         return;
     const QDate first = gridStart(month);
 
@@ -127,24 +123,39 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
     m_terminate = false;
     emit entriesVersionChanged(version);
 
-    // One observer and clock for the whole run; each entry records the observer.
-    const Calculation::Sky sky = calculation->sky();
     const Zone &zone = sky.zone;
-    const QDateTime g = zone.startOfDay(first);
-    QDateTime prev = calculation->prevPhase(sky, g, 0.0, NewMoonResolution);
-    QDateTime next = calculation->nextPhase(sky, g, 0.0, NewMoonResolution);
+    const QDateTime g0 = zone.startOfDay(first);
+    const QDateTime end = zone.startOfDay(first.addDays(GridDays));
+    // The signs and voids go to a second worker meanwhile, where the pool has one free.
+    auto signs = std::make_shared<SignWork>(sky, julianDay(g0), julianDay(end), &m_terminate);
+    m_runs.begin();
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, signs] {
+        signs->help();
+        m_runs.end();
+    });
+
+    const PhaseInstants aroundStart(sky, julianDay(g0));
+    QDateTime prev = aroundStart.minute(0.0, Direction::Backward);
+    QDateTime next = aroundStart.minute(0.0, Direction::Forward);
+    double lunation = julianDay(next) - julianDay(prev);
+    // The grid's moments are also the samples of the sign scan, should this worker make it: the
+    // body's longitude from the equinox of date at each, at most a day apart.
+    QVector<LongitudeSample> samples;
+    samples.reserve(2 * GridDays + 1);
     Ephemeris scratch;
     auto moment = [&](const QDateTime &t) {
         if (!(t < next)) {
             prev = next;
-            next = calculation->nextPhase(sky, t, 0.0, NewMoonResolution);
+            next = phaseMinute(sky, t, 0.0, Direction::Forward);
+            lunation = julianDay(next) - julianDay(prev);
         }
-        calculation->fillReduced(&scratch, sky, t, prev, next);
-        return CalendarMoment::of(scratch);
+        const double jd = fillReduced(scratch, sky, t, prev, next);
+        samples.append({jd, normalizedDegrees(scratch.longitude() + scratch.ayanamsa())});
+        return CalendarMoment::of(scratch, lunation);
     };
 
     QVector<CalendarEntry> entries(GridDays);
-    for (int i = 0; i < GridDays && !stopping(calculation); ++i) {
+    for (int i = 0; i < GridDays && !stopping(); ++i) {
         const QDate day = first.addDays(i);
         CalendarEntry &entry = entries[i];
         entry.first = moment(zone.startOfDay(day));
@@ -155,18 +166,15 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
         store(i, entry);
         emit entryChanged(i, entry);
     }
-    if (stopping(calculation))
+    if (!stopping())
+        samples.append({julianDay(end), tropicalLongitude(sky, julianDay(end))});
+    const SignWork::Result found = signs->finish(samples);
+    if (stopping())
         return;
 
     // Each void interval goes to the day it begins; one that begins before the grid is
     // dropped, and of two that begin on the same day the later wins.
-    const QDateTime g0 = zone.startOfDay(first);
-    const QVector<double> changes = calculation->signChanges(
-        sky, julianDay(g0), julianDay(zone.startOfDay(first.addDays(GridDays))), &m_terminate);
-    if (stopping(calculation))
-        return;
-    for (double change : changes) {
-        const VoidOfCourse v = calculation->voidBefore(sky, change);
+    for (const VoidOfCourse &v : found.voids) {
         const int k = voidDayIndex(g0, v.start, zone);
         if (k >= 0) {
             CalendarMoment &m = entries[k].first;
@@ -176,7 +184,7 @@ void CalendarModel::run(const QDate &month, Calculation *calculation)
             store(k, entries[k]);
             emit entryChanged(k, entries[k]);
         }
-        if (stopping(calculation))
+        if (stopping())
             return;
     }
 }

@@ -71,8 +71,8 @@ signals:
 
 private:
     void start();
-    void run(const QDate &month, Calculation *calculation);
-    bool stopping(const Calculation *calculation) const;
+    void run(const QDate &month, const Sky &sky);
+    bool stopping() const;
     void store(int index, const CalendarEntry &entry);
 
     QPointer<Calculation> m_calculation;

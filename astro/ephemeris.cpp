@@ -31,14 +31,14 @@ int Ephemeris::lunarDay() const
     return lunarDayOf(lunation, m_phase);
 }
 
-CalendarMoment CalendarMoment::of(const Ephemeris &e)
+CalendarMoment CalendarMoment::of(const Ephemeris &e, double lunationDays)
 {
     CalendarMoment m;
     m.time = e.time();
     m.prevNewMoon = e.prevNewMoon();
     m.nextNewMoon = e.nextNewMoon();
     m.phase = e.phase();
-    m.lunarDay = e.lunarDay();
+    m.lunarDay = lunarDayOf(lunationDays, e.phase());
     m.zodiac = e.zodiac();
     m.zodiacDegrees = e.zodiacDegrees();
     m.voidStart = e.voidStart();

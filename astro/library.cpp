@@ -4,6 +4,8 @@
 
 #include <swephexp.h>
 
+#include <QMutex>
+
 #include <atomic>
 #include <iterator>
 
@@ -20,11 +22,10 @@ constexpr int SiderealMode = SE_SIDM_J2000 | SE_SIDBIT_ECL_T0;
 std::atomic<bool> g_filesFound{true};
 thread_local int t_failures = 0;
 
-// Where the library is built with thread-local storage (GCC builds such as Debian's), its whole
-// state (data path, sidereal mode, observer) is per thread: a set-up made on the main thread is
-// not seen by a pool thread. Each thread therefore makes the set-up once, before its first call.
-// Builds without it (macOS, Windows) keep one state for the whole process; there the observer set
-// before each call is paired with that call by the calculation's lock.
+// Where the library is built with thread-local storage (GCC builds such as Debian's, as its
+// header decides), its whole state (data path, sidereal mode, observer) is per thread: a set-up
+// made on the main thread is not seen by a pool thread. Each thread therefore makes the set-up
+// once, before its first call.
 // The library allocates its file buffers per thread as well; a pool thread that ends must
 // hand them back, or every expired worker leaks them.
 struct ThreadSetup
@@ -35,6 +36,34 @@ struct ThreadSetup
         swe_set_sid_mode(SiderealMode, 0.0, 0.0);
     }
     ~ThreadSetup() { swe_close(); }
+};
+
+// Builds without it (macOS, Windows) keep one state for the whole process: there the observer
+// set before a call must not change before the call has run, so every visit to the library
+// holds one lock.
+#if !defined(TLSOFF) && !defined(__APPLE__) && !defined(WIN32) && !defined(DOS32)
+constexpr bool StatePerThread = true;
+#else
+constexpr bool StatePerThread = false;
+#endif
+
+QMutex g_sharedState;
+
+class Visit
+{
+public:
+    Visit()
+    {
+        if (!StatePerThread)
+            g_sharedState.lock();
+    }
+    ~Visit()
+    {
+        if (!StatePerThread)
+            g_sharedState.unlock();
+    }
+    Visit(const Visit &) = delete;
+    Visit &operator=(const Visit &) = delete;
 };
 
 void prepareThread()
@@ -51,6 +80,7 @@ void logFailure(const char *what, const char *error)
 std::optional<double> riseTrans(int body, double jd, const Position &observer, int event)
 {
     prepareThread();
+    const Visit visit;
     double geopos[3] = {observer.longitude(), observer.latitude(), observer.altitude()};
     double result = 0.0;
     char error[AS_MAXCH] = {0};
@@ -91,6 +121,7 @@ bool ephemerisFilesFound()
 double julianDay(const QDateTime &time)
 {
     prepareThread();
+    const Visit visit;
     // The offset in force at the date itself: Qt's own conversion knows the zone's history.
     const QDateTime utc = time.toUTC();
     const QDate date = utc.date();
@@ -111,6 +142,7 @@ double julianDay(const QDateTime &time)
 QDateTime localTime(double jd, const Zone &zone)
 {
     prepareThread();
+    const Visit visit;
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
     double second = 0.0;
     swe_jdut1_to_utc(jd, SE_GREG_CAL, &year, &month, &day, &hour, &minute, &second);
@@ -128,6 +160,7 @@ QDateTime localTime(double jd, const Zone &zone)
 Position calcPosition(int body, double jd, const Position &observer)
 {
     prepareThread();
+    const Visit visit;
     swe_set_topo(observer.longitude(), observer.latitude(), observer.altitude());
     double xx[6] = {0};
     char error[AS_MAXCH] = {0};
@@ -139,6 +172,7 @@ Position calcPosition(int body, double jd, const Position &observer)
 Phenomena calcPhenomena(int body, double jd, const Position &observer)
 {
     prepareThread();
+    const Visit visit;
     swe_set_topo(observer.longitude(), observer.latitude(), observer.altitude());
     double attr[20] = {0};
     char error[AS_MAXCH] = {0};
@@ -174,6 +208,7 @@ std::optional<double> calcLowerTransit(int body, double jd, const Position &obse
 double calcAyanamsa(double jd)
 {
     prepareThread();
+    const Visit visit;
     double offset = 0.0;
     char error[AS_MAXCH] = {0};
     if (swe_get_ayanamsa_ex_ut(jd, 0, &offset, error) < 0)

@@ -1,8 +1,10 @@
 #include "astro/searchmodel.h"
 
+#include "astro/compute.h"
 #include "astro/library.h"
 #include "astro/logging.h"
 #include "astro/rules.h"
+#include "astro/searches.h"
 
 #include <QElapsedTimer>
 #include <QQmlEngine>
@@ -14,7 +16,6 @@ namespace astro {
 
 namespace {
 
-constexpr double NewMoonResolution = 1440;
 // A search that walks past the end of the ephemeris files has nothing left to find.
 const QDate LastSearchDay(LastEphemerisYear, 12, 31);
 // More hits than anybody reads; it keeps a mistaken count from occupying a worker for years.
@@ -84,33 +85,26 @@ void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int re
                    .arg(MaxResults);
         results = MaxResults;
     }
-    calculation->beginUse();
+    // The sky is taken here, on the thread of the setters; the search needs nothing of the
+    // calculation after that.
     m_searches.begin();
     QtConcurrent::run(QThreadPool::globalInstance(),
-                      [this, from, lunarDay, zodiac, results, calculation] {
-                          run(from, lunarDay, zodiac, results, calculation);
-                          calculation->endUse();
+                      [this, from, lunarDay, zodiac, results, sky = calculation->sky()] {
+                          run(from, lunarDay, zodiac, results, sky);
                           m_searches.end();
                       });
 }
 
-bool SearchModel::stopping(const Calculation *calculation) const
-{
-    return m_closing || calculation->isClosing();
-}
-
 SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay,
-                                          int zodiac, Calculation *calculation,
-                                          const Calculation::Sky &sky)
+                                          int zodiac, const Sky &sky)
 {
     const bool anyDay = lunarDay < 1 || lunarDay > 30;
     const bool anySign = zodiac < 0 || zodiac > 11;
-    // The literal walk examines every day; it is the reference for the skipping one.
-    const bool skipping = calculation->algorithm() == Calculation::Algorithm::Fast;
     const Zone &zone = sky.zone;
     const QDateTime noon = zone.at(start, QTime(12, 0));
-    QDateTime prev = calculation->prevPhase(sky, noon, 0.0, NewMoonResolution);
-    QDateTime next = calculation->nextPhase(sky, noon, 0.0, NewMoonResolution);
+    const PhaseInstants aroundNoon(sky, julianDay(noon));
+    QDateTime prev = aroundNoon.minute(0.0, Direction::Backward);
+    QDateTime next = aroundNoon.minute(0.0, Direction::Forward);
     // The lunation's length in days, as Ephemeris::lunarDay() computes it from the same two
     // date-times, but converted once per lunation instead of twice per day.
     double lunation = julianDay(next) - julianDay(prev);
@@ -127,14 +121,14 @@ SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int 
             return Outcome::End;
         if (!(t < next)) {
             prev = next;
-            next = calculation->nextPhase(sky, t, 0.0, NewMoonResolution);
+            next = phaseMinute(sky, t, 0.0, Direction::Forward);
             lunation = julianDay(next) - julianDay(prev);
         }
         if (skip > 0) {
             --skip;
             continue;
         }
-        calculation->fillReduced(e, sky, t, prev, next);
+        fillReduced(*e, sky, t, prev, next);
 
         const int day = lunarDayOf(lunation, e->phase());
         const int sign = e->zodiac();
@@ -144,10 +138,8 @@ SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int 
             qCDebug(lcAstro).noquote() << QStringLiteral("search took 10 seconds! aborting...");
             return Outcome::TimedOut;
         }
-        if (stopping(calculation))
+        if (m_closing)
             return Outcome::Stopped;
-        if (!skipping)
-            continue;
         int rest = 0;
         if (prev.secsTo(t) >= 86400) {
             const QDate last = zone.toZone(next).date();
@@ -157,28 +149,25 @@ SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int 
     }
 }
 
-void SearchModel::run(QDateTime from, int lunarDay, int zodiac, int results,
-                      Calculation *calculation)
+void SearchModel::run(QDateTime from, int lunarDay, int zodiac, int results, const Sky &sky)
 {
-    if (stopping(calculation))
+    if (m_closing)
         return;
     QMutexLocker locker(&m_lock);
-    // One observer and clock for the whole search; each hit records the observer.
-    const Calculation::Sky sky = calculation->sky();
     int answered = 0;
     for (; answered < results; ++answered) {
         const QDate start = from.isValid() ? sky.zone.toZone(from).date() : QDate();
         auto e = std::make_unique<Ephemeris>();
         Outcome outcome = Outcome::End;
         if (start.isValid() && start <= LastSearchDay)
-            outcome = findHit(e.get(), start, lunarDay, zodiac, calculation, sky);
+            outcome = findHit(e.get(), start, lunarDay, zodiac, sky);
         if (outcome == Outcome::End && start.isValid()) {
             // Nothing past the data years is a hit; the list ends here.
             qCDebug(lcAstro).noquote()
                 << QStringLiteral("search reached %1, the end of the ephemeris")
                        .arg(LastSearchDay.toString(Qt::ISODate));
         }
-        if (outcome == Outcome::End || outcome == Outcome::Stopped || stopping(calculation))
+        if (outcome == Outcome::End || outcome == Outcome::Stopped || m_closing)
             break;
         // Published to the model's thread; the declarative engine frees it when unused.
         e->moveToThread(thread());

@@ -45,13 +45,11 @@ signals:
     void searchFinished(int unanswered);
 
 private:
-    void run(QDateTime from, int lunarDay, int zodiac, int results, Calculation *calculation);
+    void run(QDateTime from, int lunarDay, int zodiac, int results, const Sky &sky);
     enum class Outcome { Found, TimedOut, End, Stopped };
     // Fills e with the first matching day start from `start` on; on a time-out e describes the
     // last day examined.
-    Outcome findHit(Ephemeris *e, const QDate &start, int lunarDay, int zodiac,
-                    Calculation *calculation, const Calculation::Sky &sky);
-    bool stopping(const Calculation *calculation) const;
+    Outcome findHit(Ephemeris *e, const QDate &start, int lunarDay, int zodiac, const Sky &sky);
 
     QPointer<Calculation> m_calculation;
     QMutex m_lock;

@@ -2,6 +2,7 @@
 
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
+#include "astro/compute.h"
 #include "astro/searchmodel.h"
 #include "cli/json.h"
 #include "geo/places.h"
@@ -24,7 +25,7 @@ QJsonValue signName(int sign)
 
 QJsonDocument ephemeris(astro::Calculation &calculation, const Options &options)
 {
-    std::unique_ptr<astro::Ephemeris> e(calculation.computeEphemeris(options.at));
+    std::unique_ptr<astro::Ephemeris> e = astro::computeEphemeris(calculation.sky(), options.at);
     return e ? QJsonDocument(propertiesOf(e.get())) : QJsonDocument();
 }
 

@@ -42,7 +42,7 @@ void printLog()
         std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
-int writeCalendar(astro::Calculation &calculation, const cli::Options &options)
+int writeCalendar(const cli::Options &options)
 {
     ical::Request request;
     request.place = astro::Position(options.longitude, options.latitude, options.altitude);
@@ -51,7 +51,7 @@ int writeCalendar(astro::Calculation &calculation, const cli::Options &options)
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;
-    const ical::CalendarFile file = ical::exportCalendar(calculation, request);
+    const ical::CalendarFile file = ical::exportCalendar(request);
     qInstallMessageHandler(nullptr);
     if (file.text.isEmpty()) {
         std::fprintf(stderr, "vendarion-ephem: %s\n", qPrintable(file.error));
@@ -128,7 +128,7 @@ int main(int argc, char **argv)
     calculation.setObserver(astro::Position(options.longitude, options.latitude, options.altitude));
 
     if (options.command == QLatin1String("ics"))
-        return writeCalendar(calculation, options);
+        return writeCalendar(options);
 
     QJsonDocument result;
     if (options.command == QLatin1String("calendar"))

@@ -104,23 +104,20 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     m_busy = true;
     emit busyChanged(true);
     setProgress(0.0);
-    // Counted here, on the thread that may destroy either, and ended by the task however it
-    // ends: a task that skipped its work would otherwise leave the calculation waiting.
-    calculation->beginUse();
+    // Counted here, on the thread that destroys this object, and ended by the task however it
+    // ends.
     m_tasks.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, calculation, request, path] {
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, request, path] {
         int shown = 0;
-        const CalendarFile made
-            = exportCalendar(*calculation, request, &m_cancel, [this, &shown](double done) {
-                  // Whole percents only: the scene need not hear of every event.
-                  const int percent = int(std::floor(done * 100.0));
-                  if (percent == shown)
-                      return;
-                  shown = percent;
-                  QMetaObject::invokeMethod(
-                      this, [this, done] { setProgress(done); }, Qt::QueuedConnection);
-              });
-        calculation->endUse();
+        const CalendarFile made = exportCalendar(request, &m_cancel, [this, &shown](double done) {
+            // Whole percents only: the scene need not hear of every event.
+            const int percent = int(std::floor(done * 100.0));
+            if (percent == shown)
+                return;
+            shown = percent;
+            QMetaObject::invokeMethod(
+                this, [this, done] { setProgress(done); }, Qt::QueuedConnection);
+        });
         const QString name = QDir::toNativeSeparators(path);
         QString error;
         if (!made.cancelled && made.text.isEmpty()) {

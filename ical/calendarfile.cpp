@@ -165,8 +165,8 @@ QByteArray calendarText(const Request &request, const QVector<Event> &events)
     return result;
 }
 
-CalendarFile exportCalendar(astro::Calculation &calculation, const Request &request,
-                            const std::atomic<bool> *cancel, const Progress &progress)
+CalendarFile exportCalendar(const Request &request, const std::atomic<bool> *cancel,
+                            const Progress &progress)
 {
     CalendarFile file;
     file.error = rangeError(request.from, request.to);
@@ -177,8 +177,8 @@ CalendarFile exportCalendar(astro::Calculation &calculation, const Request &requ
         return file;
     }
     const int failures = astro::libraryFailures();
-    const QVector<Event> events = collectEvents(calculation, request, cancel, progress);
-    if ((cancel && *cancel) || calculation.isClosing()) {
+    const QVector<Event> events = collectEvents(request, cancel, progress);
+    if (cancel && *cancel) {
         file.cancelled = true;
         return file;
     }

@@ -18,8 +18,7 @@ struct CalendarFile
 
 // The one function that makes a calendar file: the window and the command line both call it, so
 // the same request gives the same bytes. Runs on the calling thread.
-CalendarFile exportCalendar(astro::Calculation &calculation, const Request &request,
-                            const std::atomic<bool> *cancel = nullptr,
+CalendarFile exportCalendar(const Request &request, const std::atomic<bool> *cancel = nullptr,
                             const Progress &progress = {});
 
 // The events as an iCalendar file: times on the request's zone with its VTIMEZONE over the

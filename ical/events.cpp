@@ -2,6 +2,7 @@
 
 #include "astro/library.h"
 #include "astro/planet.h"
+#include "astro/searches.h"
 
 #include <algorithm>
 
@@ -18,20 +19,14 @@ QString signName(int sign)
     return sign >= 0 && sign < 12 ? QString::fromLatin1(SignNames[sign]) : QString();
 }
 
-// The phase instants are cut to the minute whatever the resolution; it only matters to the
-// literal search.
-constexpr double Resolution = 1440;
-constexpr double Minute = 1.0 / 1440.0;
 // A void of course that begins within the days may end this long after them.
-constexpr double LongestVoid = 4.0;
+constexpr double LongestVoid = double(astro::MaxVoidMinutes) * astro::MinuteInDays;
 
 class Collector
 {
 public:
-    Collector(astro::Calculation &calculation, const Request &request,
-              const std::atomic<bool> *cancel, const Progress &progress)
-        : m_calculation(calculation)
-        , m_request(request)
+    Collector(const Request &request, const std::atomic<bool> *cancel, const Progress &progress)
+        : m_request(request)
         , m_cancel(cancel)
         , m_progress(progress)
     {
@@ -67,7 +62,7 @@ public:
     }
 
 private:
-    bool stopped() const { return (m_cancel && *m_cancel) || m_calculation.isClosing(); }
+    bool stopped() const { return m_cancel && *m_cancel; }
     bool inRange(const QDateTime &t) const { return t.isValid() && !(t < m_begin) && t < m_end; }
 
     void add(Kind kind, const QString &key, const QDateTime &start, const QDateTime &end,
@@ -95,26 +90,26 @@ private:
     void signs()
     {
         const bool voids = m_request.kinds & Void;
-        const QVector<double> changes = m_calculation.signChanges(
-            m_sky, m_jdBegin, m_jdEnd + (voids ? LongestVoid : 0.0), m_cancel);
-        for (double t : changes) {
+        const QVector<astro::Ingress> changes
+            = astro::ingresses(m_sky, m_jdBegin, m_jdEnd + (voids ? LongestVoid : 0.0), m_cancel);
+        for (const astro::Ingress &change : changes) {
             if (stopped())
                 return;
-            const QString entered = signName(m_calculation.zodiacOf(m_sky, t + Minute));
+            const QString entered = signName(change.sign);
             if (m_request.kinds & Ingress) {
-                add(Ingress, QStringLiteral("ingress"), m_calculation.ingressMinute(m_sky, t), {},
+                add(Ingress, QStringLiteral("ingress"), astro::ingressMinute(m_sky, change), {},
                     QStringLiteral("Moon enters %1").arg(entered));
             }
             if (voids) {
                 // Named after the ingress that ends it, the better fixed of its two ends.
-                const astro::VoidOfCourse v = m_calculation.voidBefore(m_sky, t);
+                const astro::VoidOfCourse v = astro::voidBefore(m_sky, change);
                 if (v.zodiac >= 0) {
                     add(Void, QStringLiteral("void"), v.start, v.end,
                         QStringLiteral("Moon void of course (%1 \u2192 %2)")
                             .arg(signName(v.zodiac), entered));
                 }
             }
-            report(t);
+            report(change.instant);
         }
         partDone();
     }
@@ -132,7 +127,8 @@ private:
                         {0.75, "lastquarter", "Last quarter"}};
         for (const auto &q : quarters) {
             for (QDateTime t = m_begin; !stopped();) {
-                const QDateTime at = m_calculation.nextPhase(m_sky, t, q.target, Resolution);
+                const QDateTime at
+                    = astro::phaseMinute(m_sky, t, q.target, astro::Direction::Forward);
                 if (!at.isValid() || !(at < m_end))
                     break;
                 add(Phase, QString::fromLatin1(q.key), at, {}, QString::fromLatin1(q.summary));
@@ -146,18 +142,19 @@ private:
     // ephemeris counts its lunar day by, with the same minute-cut new moons.
     void lunarDays()
     {
-        QDateTime newMoon = m_calculation.prevPhase(m_sky, m_begin, 0.0, Resolution);
+        using astro::Direction;
+        QDateTime newMoon = astro::phaseMinute(m_sky, m_begin, 0.0, Direction::Backward);
         while (newMoon.isValid() && newMoon < m_end && !stopped()) {
             const QDateTime next
-                = m_calculation.nextPhase(m_sky, newMoon.addDays(1), 0.0, Resolution);
+                = astro::phaseMinute(m_sky, newMoon.addDays(1), 0.0, Direction::Forward);
             if (!next.isValid())
                 return;
             const double length = astro::julianDay(next) - astro::julianDay(newMoon);
             QDateTime start = newMoon;
             for (int day = 1; day <= 30 && start.isValid(); ++day) {
-                const QDateTime end
-                    = day == 30 ? next
-                                : m_calculation.nextPhase(m_sky, start, day / length, Resolution);
+                const QDateTime end = day == 30 ? next
+                                                : astro::phaseMinute(m_sky, start, day / length,
+                                                                     Direction::Forward);
                 add(LunarDay, QStringLiteral("lunarday%1").arg(day), start, end,
                     QStringLiteral("Lunar day %1").arg(day));
                 start = end;
@@ -171,8 +168,9 @@ private:
     void horizon(Kind kind)
     {
         for (double jd = m_jdBegin; jd < m_jdEnd && !stopped();) {
-            const QDateTime t = kind == Rise ? m_calculation.risingAfter(m_sky, jd)
-                                             : m_calculation.settingAfter(m_sky, jd);
+            const QDateTime t = astro::horizonEventAfter(
+                m_sky, kind == Rise ? astro::HorizonEvent::Rising : astro::HorizonEvent::Setting,
+                jd);
             // Near the poles the Moon may stay above or below the horizon for days.
             if (!t.isValid()) {
                 jd += 1.0;
@@ -183,17 +181,16 @@ private:
             add(kind, kind == Rise ? QStringLiteral("rise") : QStringLiteral("set"), t, {},
                 kind == Rise ? QStringLiteral("Moonrise") : QStringLiteral("Moonset"));
             // The minute holds the instant: searching from its end finds the next one.
-            jd = std::max(jd, astro::julianDay(t)) + Minute;
+            jd = std::max(jd, astro::julianDay(t)) + astro::MinuteInDays;
             report(jd);
         }
         partDone();
     }
 
-    astro::Calculation &m_calculation;
     const Request &m_request;
     const std::atomic<bool> *m_cancel;
     const Progress &m_progress;
-    astro::Calculation::Sky m_sky;
+    astro::Sky m_sky;
     QDateTime m_begin, m_end;
     double m_jdBegin = 0.0, m_jdEnd = 0.0;
     int m_parts = 0;
@@ -239,12 +236,12 @@ QString rangeError(const QDate &from, const QDate &to)
     return QString();
 }
 
-QVector<Event> collectEvents(astro::Calculation &calculation, const Request &request,
-                             const std::atomic<bool> *cancel, const Progress &progress)
+QVector<Event> collectEvents(const Request &request, const std::atomic<bool> *cancel,
+                             const Progress &progress)
 {
     if (!rangeError(request.from, request.to).isEmpty() || !(request.kinds & AllKinds))
         return {};
-    return Collector(calculation, request, cancel, progress).run();
+    return Collector(request, cancel, progress).run();
 }
 
 } // namespace ical

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astro/calculation.h"
+#include "astro/position.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -66,10 +66,9 @@ struct Event
 using Progress = std::function<void(double)>;
 
 // The events of the chosen kinds that begin within the days, in order of time, computed with
-// the calculation's own searches for the request's place (the calculation's observer is left
-// alone). Stops early, with what it has, when *cancel becomes true.
-QVector<Event> collectEvents(astro::Calculation &calculation, const Request &request,
-                             const std::atomic<bool> *cancel = nullptr,
+// the engine's searches for the request's place. Stops early, with what it has, when *cancel
+// becomes true.
+QVector<Event> collectEvents(const Request &request, const std::atomic<bool> *cancel = nullptr,
                              const Progress &progress = {});
 
 } // namespace ical

@@ -14,7 +14,6 @@ namespace {
 
 void year(benchmark::State &state, int kinds)
 {
-    astro::Calculation calculation;
     ical::Request request;
     request.place = astro::Position(2.35, 48.85, 35.0);
     request.zone = QTimeZone("Europe/Paris");
@@ -24,7 +23,7 @@ void year(benchmark::State &state, int kinds)
     request.stamp = QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
     qint64 bytes = 0;
     for (auto _ : state)
-        bytes = ical::exportCalendar(calculation, request).text.size();
+        bytes = ical::exportCalendar(request).text.size();
     state.counters["kB"] = double(bytes) / 1024.0;
 }
 

@@ -10,6 +10,7 @@
 #include "app/scaling.h"
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
+#include "astro/compute.h"
 #include "astro/ephemeris.h"
 #include "bench/app/scenedriver.h"
 #include "common/logcapture.h"
@@ -304,12 +305,13 @@ private slots:
         QCOMPARE(reference.observerVector(), QVector3D(float(longitude), float(latitude), 0.0f));
 
         if (inVoid) {
-            std::unique_ptr<astro::Ephemeris> probe(reference.computeEphemeris(moment));
+            std::unique_ptr<astro::Ephemeris> probe(
+                astro::computeEphemeris(reference.sky(), moment));
             QVERIFY(probe->voidStart().isValid());
             moment = probe->voidStart().addSecs(probe->voidStart().secsTo(probe->voidEnd()) / 120
                                                 * 60);
         }
-        std::unique_ptr<astro::Ephemeris> e(reference.computeEphemeris(moment));
+        std::unique_ptr<astro::Ephemeris> e(astro::computeEphemeris(reference.sky(), moment));
         QVERIFY(!inVoid || e->isVoC());
         // The names of the phase and the sign come from the scene's own table.
         const auto lunar = createProbe(
@@ -742,7 +744,7 @@ private:
         astro::Calculation reference;
         reference.setObserverVector(place.vector());
         std::unique_ptr<astro::Ephemeris> expected(
-            reference.computeEphemeris(entry->property("time").toDateTime()));
+            astro::computeEphemeris(reference.sky(), entry->property("time").toDateTime()));
         QCOMPARE(entry->property("nextRising").toDateTime(), expected->nextRising());
         QCOMPARE(entry->property("nextSetting").toDateTime(), expected->nextSetting());
         QTRY_VERIFY_WITH_TIMEOUT(gridVersion() > oldGridVersion, 20000);

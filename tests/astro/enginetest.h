@@ -4,6 +4,7 @@
 
 #include "astro/library.h"
 #include "astro/module.h"
+#include "astro/searches.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -30,4 +31,15 @@ inline QList<QStringList> readTable(const QString &name)
             rows.append(line.split(QLatin1Char(',')));
     }
     return rows;
+}
+
+// The minutes of the body's ingresses from one moment up to another.
+inline QList<QDateTime> ingressMinutes(const astro::Sky &sky, const QDateTime &from,
+                                       const QDateTime &to)
+{
+    QList<QDateTime> minutes;
+    for (const astro::Ingress &ingress :
+         astro::ingresses(sky, astro::julianDay(from), astro::julianDay(to)))
+        minutes.append(astro::ingressMinute(sky, ingress));
+    return minutes;
 }

@@ -2,6 +2,7 @@
 
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
+#include "astro/compute.h"
 #include "astro/library.h"
 #include "astro/module.h"
 #include "astro/searchmodel.h"
@@ -101,8 +102,8 @@ private slots:
 
         astro::Calculation c;
         c.setObserver(astro::Position(2.35, 48.85, 35));
-        std::unique_ptr<astro::Ephemeris> e(
-            c.computeEphemeris(QDateTime(QDate(2026, 7, 14), QTime(21, 30), Qt::LocalTime)));
+        std::unique_ptr<astro::Ephemeris> e(astro::computeEphemeris(
+            c.sky(), QDateTime(QDate(2026, 7, 14), QTime(21, 30), Qt::LocalTime)));
         QCOMPARE(json, cli::propertiesOf(e.get()));
         QCOMPARE(json.value("time").toString(), QStringLiteral("2026-07-14T21:30:00+02:00"));
         QCOMPARE(json.size(), e->metaObject()->propertyCount() - 1); // less objectName

@@ -2,6 +2,7 @@
 // what the engine and the window's calendar show for the same place.
 
 #include "astro/calendarmodel.h"
+#include "astro/compute.h"
 #include "astro/library.h"
 #include "ical/calendarfile.h"
 
@@ -62,7 +63,7 @@ private slots:
         request.to = month.addMonths(1).addDays(-1);
         request.kinds = ical::AllKinds;
         // Times on a zone are read with the file's VTIMEZONE.
-        const QStringList events = read(ical::exportCalendar(calculation, request).text);
+        const QStringList events = read(ical::exportCalendar(request).text);
 
         // Each time as the full ephemeris names it a minute before (after, for the instants it
         // counts back to and the lunar day).
@@ -74,8 +75,8 @@ private slots:
             const QDateTime start = QDateTime::fromString(f.at(1), Qt::ISODate);
             const QDateTime end = QDateTime::fromString(f.at(2), Qt::ISODate);
             const bool ahead = QStringList{"ingress", "void", "rise", "set"}.contains(kind);
-            std::unique_ptr<astro::Ephemeris> e(calculation.computeEphemeris(
-                (kind == "void" ? end : start).addSecs(ahead ? -60 : 60)));
+            std::unique_ptr<astro::Ephemeris> e(astro::computeEphemeris(
+                calculation.sky(), (kind == "void" ? end : start).addSecs(ahead ? -60 : 60)));
             const QHash<QString, QDateTime> shown
                 = {{"ingress", e->voidEnd()},
                    {"void", e->voidStart()},
