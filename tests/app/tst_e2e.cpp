@@ -204,7 +204,11 @@ private slots:
         // Days found on another zone's clock are not listed as this one's.
         geo()->setPlaceTimeZone(true);
         QCOMPARE(list->property("lastIndex").toInt(), -1);
+        // The window shows times in the zone the engine computes in.
+        QVERIFY(!geo()->timeZone().isEmpty());
+        QCOMPARE(m_ui->timeZone(), geo()->timeZone());
         geo()->setPlaceTimeZone(false);
+        QCOMPARE(m_ui->timeZone(), QString());
     }
 
     void citySearchMovesTheObserver()
