@@ -3,10 +3,10 @@
 #include "app/localization.h"
 #include "app/logging.h"
 
-#include <QTimeZone>
+#include <optional>
 
 DateHelper::DateHelper()
-    : m_zone(QTimeZone())
+    : m_zone(astro::Zone::system())
 {}
 
 QDate DateHelper::calendarDay(const QDateTime &sceneDay)
@@ -29,19 +29,15 @@ QString DateHelper::timeZone() const
 
 bool DateHelper::setTimeZone(const QString &ianaId)
 {
-    const QByteArray id = ianaId.toUtf8();
-    QTimeZone zone;
-    if (!id.isEmpty()) {
-        if (astro::Zone::known(id))
-            zone = QTimeZone(id);
-        else
-            qCWarning(lcApp).noquote()
-                << QStringLiteral("window: unknown time zone '%1', showing this computer's")
-                       .arg(ianaId);
+    std::optional<astro::Zone> zone = astro::Zone::named(ianaId.toUtf8());
+    if (!zone) {
+        qCWarning(lcApp).noquote()
+            << QStringLiteral("unknown time zone '%1', showing this computer's").arg(ianaId);
+        zone = astro::Zone::system();
     }
-    if (zone.isValid() ? zone.id() == m_zone.id() : m_zone.id().isEmpty())
+    if (zone->id() == m_zone.id())
         return false;
-    m_zone = astro::Zone(zone);
+    m_zone = *zone;
     return true;
 }
 

@@ -111,6 +111,33 @@ void Calculation::setObserverVector(const QVector3D &vector)
     setObserver(Position(vector.x(), vector.y(), vector.z()));
 }
 
+Zone Calculation::zone() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_zone;
+}
+
+QString Calculation::zoneId() const
+{
+    return QString::fromUtf8(zone().id());
+}
+
+void Calculation::setZone(const QString &ianaId)
+{
+    std::optional<Zone> zone = Zone::named(ianaId.toUtf8());
+    if (!zone) {
+        qCWarning(lcAstro).noquote()
+            << QStringLiteral("unknown time zone '%1', showing this computer's").arg(ianaId);
+        zone = Zone::system();
+    }
+    QMutexLocker locker(&m_lock);
+    if (zone->id() == m_zone.id())
+        return;
+    m_zone = *zone;
+    locker.unlock();
+    emit zoneChanged(QString::fromUtf8(zone->id()));
+}
+
 void Calculation::fullEphemeris(const QDateTime &time)
 {
     if (!time.isValid())
@@ -133,7 +160,7 @@ void Calculation::fullEphemeris(const QDateTime &time)
 Sky Calculation::sky() const
 {
     QMutexLocker locker(&m_lock);
-    return Sky{m_bodyNumber, m_observer, Zone()};
+    return Sky{m_bodyNumber, m_observer, m_zone};
 }
 
 bool Calculation::isCurrent(Ephemeris *e) const

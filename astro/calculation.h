@@ -26,6 +26,10 @@ class Calculation : public QObject
     Q_PROPERTY(Position observer READ observer WRITE setObserver NOTIFY observerChanged)
     Q_PROPERTY(QVector3D observerVector READ observerVector WRITE setObserverVector NOTIFY
                    observerVectorChanged)
+    // The clock on which days start and results are read: an IANA id, or empty for this
+    // computer's zone. An id this machine does not know is refused with a log line and leaves
+    // this computer's zone.
+    Q_PROPERTY(QString zone READ zoneId WRITE setZone NOTIFY zoneChanged)
 
 public:
     explicit Calculation(QObject *parent = nullptr);
@@ -39,13 +43,14 @@ public:
     int bodyNumber() const;
     // The body, observer and clock a computation started now uses throughout.
     Sky sky() const;
-    // The clock on which days start and results are read.
-    Zone zone() const { return Zone(); }
+    Zone zone() const;
+    QString zoneId() const;
 
     void setBody(const QString &body);
     void setMethod(const CalculationMethod &method);
     void setObserver(const Position &observer);
     void setObserverVector(const QVector3D &vector);
+    void setZone(const QString &ianaId);
 
     // Starts the full ephemeris of a moment on the thread pool for the sky set now:
     // beginEphemeris(), then ephemerisCalculated() with an ephemeris the receiver owns, or
@@ -60,6 +65,7 @@ signals:
     void methodChanged(CalculationMethod method);
     void observerChanged(Position observer);
     void observerVectorChanged(QVector3D observerVector);
+    void zoneChanged(QString zone);
     void beginEphemeris();
     void ephemerisCalculated(Ephemeris *ephe);
     void ephemerisFailed(QDateTime time);
@@ -71,6 +77,7 @@ private:
     QString m_body = QStringLiteral("moon");
     CalculationMethod m_method;
     Position m_observer;
+    Zone m_zone = Zone::system();
     global::TaskGroup m_workers;
 };
 

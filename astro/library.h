@@ -30,7 +30,7 @@ bool ephemerisFilesFound();
 double julianDay(const QDateTime &time);
 // UT1 Julian day to a date-time on the zone's clock, truncated to the whole minute: every
 // instant the engine hands out is the minute during which it falls.
-QDateTime localTime(double jd, const Zone &zone = Zone());
+QDateTime localTime(double jd, const Zone &zone);
 
 Position calcPosition(int body, double jd, const Position &observer);
 Phenomena calcPhenomena(int body, double jd, const Position &observer);

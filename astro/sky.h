@@ -14,7 +14,7 @@ struct Sky
     int body = Planet::MOON;
     // Longitude and latitude in degrees (east and north positive), altitude in metres.
     Position observer;
-    Zone zone;
+    Zone zone = Zone::system();
 };
 
 // The quantities of one moment, one function each. Julian days are on the library's Universal

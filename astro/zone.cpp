@@ -1,23 +1,6 @@
 #include "astro/zone.h"
 
-#include <QMutex>
-
 namespace astro {
-
-namespace {
-
-// Read by workers while the window may choose another; QTimeZone is shared data, so a copy is
-// taken under the lock.
-QMutex shownLock;
-QTimeZone shownZone;
-
-} // namespace
-
-Zone::Zone()
-{
-    QMutexLocker locker(&shownLock);
-    m_zone = shownZone;
-}
 
 Zone::Zone(const QTimeZone &zone)
     : m_zone(zone)
@@ -33,22 +16,18 @@ bool Zone::known(const QByteArray &ianaId)
     return QTimeZone::isTimeZoneIdAvailable(ianaId) || QTimeZone(ianaId).isValid();
 }
 
-bool Zone::setShown(const QByteArray &ianaId)
+Zone Zone::system()
 {
-    QTimeZone zone;
-    if (!ianaId.isEmpty()) {
-        if (!known(ianaId))
-            return false;
-        zone = QTimeZone(ianaId);
-    }
-    QMutexLocker locker(&shownLock);
-    shownZone = zone;
-    return true;
+    return Zone(QTimeZone());
 }
 
-QByteArray Zone::shownId()
+std::optional<Zone> Zone::named(const QByteArray &ianaId)
 {
-    return Zone().id();
+    if (ianaId.isEmpty())
+        return system();
+    if (!known(ianaId))
+        return std::nullopt;
+    return Zone(QTimeZone(ianaId));
 }
 
 QByteArray Zone::id() const

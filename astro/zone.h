@@ -6,12 +6,13 @@
 #include <QTime>
 #include <QTimeZone>
 
+#include <optional>
+
 namespace astro {
 
 // The clock on which the engine reads and writes wall-clock times. Every local date-time the
-// engine builds or hands out passes through one of these, and so does every time the window
-// shows or reads: the zone is chosen in one place (setShown) and the whole program follows.
-// Unless another is chosen it is this computer's own zone.
+// engine builds or hands out passes through one of these, and a computation is given the one
+// it uses (in its Sky): this computer's own zone, or a named one.
 //
 // A zone's clock may skip a stretch (daylight saving starting at 00:00 skips 00:00 to 01:00),
 // so a date's midnight need not exist: a QDateTime built from it is invalid and would later be
@@ -19,17 +20,16 @@ namespace astro {
 class Zone
 {
 public:
-    // The zone in which times are shown and read now.
-    Zone();
+    // This computer's zone, following its changes.
+    static Zone system();
+    // The zone of an IANA id, this computer's for an empty one; nothing when this machine does
+    // not know the id.
+    static std::optional<Zone> named(const QByteArray &ianaId);
     // A zone of its own; an invalid one stands for this computer's.
     explicit Zone(const QTimeZone &zone);
 
     // An IANA name this machine can read.
     static bool known(const QByteArray &ianaId);
-    // Chooses the zone every Zone() follows: an IANA id, or empty for this computer's. An id
-    // this system does not know changes nothing and returns false.
-    static bool setShown(const QByteArray &ianaId);
-    static QByteArray shownId();
 
     // The IANA id, empty for this computer's zone.
     QByteArray id() const;

@@ -47,7 +47,7 @@ int writeCalendar(const cli::Options &options)
     ical::Request request;
     request.place = astro::Position(options.longitude, options.latitude, options.altitude);
     request.placeName = options.name;
-    request.zone = astro::Zone().timeZone(); // --zone, chosen before any computation
+    request.zone = astro::Zone::named(options.zone).value_or(astro::Zone::system()).timeZone();
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;
@@ -120,12 +120,12 @@ int main(int argc, char **argv)
         return 0;
     }
 
-    astro::Zone::setShown(options.zone);
     qInstallMessageHandler(keepLine);
     astro::setupEphemeris();
     astro::registerMetaTypes();
     astro::Calculation calculation;
     calculation.setObserver(astro::Position(options.longitude, options.latitude, options.altitude));
+    calculation.setZone(QString::fromUtf8(options.zone)); // known: the options were checked
 
     if (options.command == QLatin1String("ics"))
         return writeCalendar(options);

@@ -47,7 +47,8 @@ void CalendarExport::setCalculation(astro::Calculation *calculation)
 
 QVariantMap CalendarExport::presetRange(int choice) const
 {
-    const QDate today = astro::Zone().toZone(QDateTime::currentDateTime()).date();
+    const astro::Zone zone = m_calculation ? m_calculation->zone() : astro::Zone::system();
+    const QDate today = zone.toZone(QDateTime::currentDateTime()).date();
     QDate from = today, to;
     if (choice == 0) {
         from = QDate(today.year(), today.month(), 1);
@@ -91,7 +92,7 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     request.place = calculation->observer();
     request.placeName = placeName;
     // The zone the window shows times in.
-    request.zone = astro::Zone().timeZone();
+    request.zone = calculation->zone().timeZone();
     request.from = dayOf(from);
     request.to = dayOf(to);
     request.kinds = kinds;

@@ -19,9 +19,13 @@ Rectangle {
 
     property real ppp: UI.ppp
 
+    // The zone times are shown and computed in, as the location service chooses it (the place's,
+    // when the user asks for it): the window and the engine both follow it.
+    readonly property string timeZone: Geo.timeZone
     readonly property Calculation calculation: Calculation {
         body: "moon"
         observerVector: Geo.location.vector
+        zone: window.timeZone
     }
     readonly property CalendarModel calendarModel: CalendarModel {
         calculation: window.calculation
@@ -82,21 +86,15 @@ Rectangle {
             panel.dateTime = UI.dateTimeOnDay(panel.dateTime, window.calendarModel.selectedDate)
         }
     }
-    // The whole program shows and reads times in the zone the location service names.
-    Binding {
-        target: Astro
-        property: "timeZone"
-        value: Geo.timeZone
-    }
     Binding {
         target: UI
         property: "timeZone"
-        value: Astro.timeZone
+        value: window.timeZone
     }
     // Another zone moves every day's start: both compute again.
     Connections {
-        target: Astro
-        function onTimeZoneChanged() {
+        target: window.calculation
+        function onZoneChanged() {
             if (!window.completed)
                 return
             window.calendarModel.refresh()

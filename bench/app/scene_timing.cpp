@@ -2,13 +2,17 @@
 // ephemeris on the screen, and from a click on the moon panel's day arrow to the next day's
 // ephemeris on the screen ("on the screen": the first frame swapped after the panel took it).
 // Starts exactly as the program does, with its own settings in the test location and the
-// update check off, so it never reaches the network.
+// update check off, so it never reaches the network. Beside it, as the floor no window of ours
+// can go below, the same program started again to show an empty Qt Quick window of the same
+// size: process start to its first frame on the screen.
 //   xvfb-run -a -s "-screen 0 1400x900x24 -dpi 96" build/bin/scene_timing [--steps N]
 #include "bench/app/scenedriver.h"
 #include "global/object.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QProcess>
+#include <QQuickView>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -101,11 +105,46 @@ private:
     std::atomic<double> m_shownSinceStart{0.0};
 };
 
+// The floor: an empty Qt Quick window of the program's size, as fast as Qt shows one. Prints
+// the milliseconds from process start to its first frame swapped.
+int emptyWindow(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
+    QApplication app(argc, argv);
+    QQuickView view;
+    std::atomic<bool> swapped{false};
+    QObject::connect(
+        &view, &QQuickWindow::frameSwapped, &view, [&] { swapped = true; },
+        Qt::DirectConnection);
+    view.setSource(QUrl(QStringLiteral("data:text/plain,import QtQuick 2.6; Rectangle "
+                                       "{ color: \"#1c1f2b\" }")));
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.setGeometry(0, 0, 1018, 600);
+    view.show();
+    if (!QTest::qWaitFor([&] { return bool(swapped); }, 30000))
+        return 1;
+    std::printf("%.0f\n", secondsSinceProcessStart() * 1000);
+    return 0;
+}
+
+double emptyWindowMs(const QString &program)
+{
+    QProcess floor;
+    floor.start(program, {QStringLiteral("--empty-window")});
+    if (!floor.waitForFinished(60000) || floor.exitCode() != 0)
+        return -1.0;
+    return floor.readAllStandardOutput().trimmed().toDouble();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     const double atMain = secondsSinceProcessStart();
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--empty-window") == 0)
+            return emptyWindow(argc, argv);
+    }
 
     QStandardPaths::setTestModeEnabled(true);
     disableFrameworkScaling();
@@ -145,6 +184,8 @@ int main(int argc, char **argv)
     std::printf("process start to main():                %7.0f ms\n", atMain * 1000);
     std::printf("process start to window shown:          %7.0f ms\n", atShown * 1000);
     std::printf("process start to first ephemeris shown: %7.0f ms\n", atFirst * 1000);
+    std::printf("empty Qt Quick window, start to frame:  %7.0f ms (the floor)\n",
+                emptyWindowMs(QCoreApplication::applicationFilePath()));
 
     // The right arrow sits at the right end of the editor's text line, at the panel's foot.
     const QPoint arrow

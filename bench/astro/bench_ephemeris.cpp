@@ -29,7 +29,7 @@ struct Place
 astro::Sky moonAt(Place place)
 {
     return {astro::Planet::MOON, astro::Position(place.longitude, place.latitude, 0.0),
-            astro::Zone(QTimeZone())};
+            astro::Zone::system()};
 }
 
 double since(std::chrono::steady_clock::time_point start)

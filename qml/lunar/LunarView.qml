@@ -50,12 +50,12 @@ Item {
     Image {
         anchors.fill: parent
         source: root.source
-        // Decoded at the size it is shown: a picture of any size costs no more than that.
+        // Decoded at the size it is shown: a picture of any size costs no more than that, and
+        // needs no mipmaps (making them held the first frame back by a tenth of a second).
         sourceSize: Qt.size(Math.max(1, Math.round(width)), Math.max(1, Math.round(height)))
         asynchronous: true
         fillMode: Image.PreserveAspectFit
         smooth: true
-        mipmap: true
     }
 
     Canvas {

@@ -233,7 +233,7 @@ Rectangle {
     }
     // Days found for another place or zone are not that day here: the list goes with them.
     Connections {
-        target: Astro
+        target: UI
         function onTimeZoneChanged() { resultList.clear() }
     }
     Connections {

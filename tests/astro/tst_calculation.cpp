@@ -25,7 +25,7 @@ QDateTime local(int y, int m, int d, int h = 0, int min = 0)
 // The Moon from Paris on this computer's clock (the test runs in Paris's zone).
 astro::Sky paris()
 {
-    return {astro::Planet::MOON, Position(2.35, 48.85, 35), astro::Zone(QTimeZone())};
+    return {astro::Planet::MOON, Position(2.35, 48.85, 35), astro::Zone::system()};
 }
 
 } // namespace
@@ -53,9 +53,15 @@ private slots:
                                  QRegularExpression(QStringLiteral("^invalid observer")));
             c.setObserver(bad);
         }
+        // An unknown zone leaves this computer's.
+        c.setZone(QStringLiteral("Asia/Tokyo"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             "unknown time zone 'Mars/Olympus', showing this computer's");
+        c.setZone(QStringLiteral("Mars/Olympus"));
         QCOMPARE(body.count() + observer.count(), 0);
         QCOMPARE(c.bodyNumber(), 3);
         QCOMPARE(c.observer(), paris);
+        QCOMPARE(c.zoneId(), QString());
     }
 
     void fullEphemerisDelivery()
