@@ -115,14 +115,7 @@ private slots:
         editor->setProperty("now", true);
         const QVariant clock = editor->property("clock");
         const QDateTime now = m_panel->property("dateTime").toDateTime();
-        const auto tick = [&](const QDateTime &at) {
-            QJSValue fixed = m_ui->engine()->evaluate(
-                "(function(t) { return function() { return new Date(t) } })");
-            editor->setProperty("clock",
-                                QVariant::fromValue(fixed.call({double(at.toMSecsSinceEpoch())})));
-            QVERIFY(QMetaObject::invokeMethod(timer, "triggered"));
-            QTRY_COMPARE_WITH_TIMEOUT(panelEntry()->property("time").toDateTime(), at, 20000);
-        };
+        const auto tick = [&](const QDateTime &at) { tickTo(editor, timer, at); };
 
         showPage(0);
         QQuickItem *texts = findShown(root(), "TextsPage");
@@ -146,6 +139,31 @@ private slots:
         QCOMPARE(m_calendar->property("selectedDate").toDate(), now.addDays(1).date());
         QCOMPARE(m_calendar->property("activeMonth").toDate(), browsed);
         editor->setProperty("clock", clock);
+    }
+
+    // On a clock a day ahead of this computer's, the tick over midnight there selects the new
+    // day there, and the panel stays on it.
+    void clockTickOverMidnightOnAnotherClock()
+    {
+        QQuickItem *editor = findType(m_panel, "LunarTime");
+        auto *timer = editor->findChild<QObject *>(QStringLiteral("clockTimer"));
+        const QVariant clock = editor->property("clock");
+        // As the place's zone, chosen, would set them.
+        const QString zone = QStringLiteral("Asia/Tokyo");
+        m_calculation->setProperty("zone", zone);
+        m_ui->setTimeZone(zone);
+        const auto restore = qScopeGuard([&] {
+            m_calculation->setProperty("zone", QString());
+            m_ui->setTimeZone(QString());
+            editor->setProperty("clock", clock);
+        });
+        const QTimeZone tokyo(zone.toUtf8());
+        const QDateTime midnight(QDate(2027, 3, 8), QTime(0, 0), tokyo);
+        editor->setProperty("now", true);
+        tickTo(editor, timer, midnight.addSecs(-60));
+        tickTo(editor, timer, midnight);
+        QCOMPARE(m_calendar->property("selectedDate").toDate(), midnight.date());
+        QCOMPARE(m_panel->property("dateTime").toDateTime(), midnight);
     }
 
     void calendarSelectsAndSearches()
@@ -669,6 +687,17 @@ private slots:
 
 private:
     QQuickItem *root() const { return m_ui->rootObject(); }
+    // The moon panel's clock, made to read `at`, ticks; the panel shows that moment's ephemeris.
+    void tickTo(QQuickItem *editor, QObject *timer, const QDateTime &at)
+    {
+        QJSValue fixed = m_ui->engine()->evaluate(
+            "(function(t) { return function() { return new Date(t) } })");
+        editor->setProperty("clock",
+                            QVariant::fromValue(fixed.call({double(at.toMSecsSinceEpoch())})));
+        QVERIFY(QMetaObject::invokeMethod(timer, "triggered"));
+        QTRY_COMPARE_WITH_TIMEOUT(panelEntry()->property("time").toDateTime(), at, 20000);
+    }
+
     // Through the squares of the page switcher at the right edge of the page area.
     void showPage(int index)
     {
