@@ -31,7 +31,7 @@ double phaseFraction(double a, double b)
 int zodiacIndex(double siderealLongitude, double offset)
 {
     const int sign = int(std::floor(normalizedDegrees(siderealLongitude + offset) / SignWidth));
-    return sign > 11 ? 11 : sign;
+    return sign > Signs - 1 ? Signs - 1 : sign;
 }
 
 double zodiacDegreesOf(double siderealLongitude, double offset)
@@ -62,7 +62,7 @@ int lunarDayOf(double lunationDays, double phase)
     // An unfilled phase (-1) or a lunation measured from mismatched new moons must not show a
     // day outside the lunar month.
     const int day = int(std::floor(product)) + 1;
-    return day < 1 ? 1 : (day > 30 ? 30 : day);
+    return day < 1 ? 1 : (day > LunarDays ? LunarDays : day);
 }
 
 } // namespace astro

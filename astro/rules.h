@@ -8,6 +8,8 @@ namespace astro {
 
 constexpr double SynodicMonth = 29.530587981;
 constexpr double SignWidth = 30.0;
+constexpr int Signs = 12;     // 0 Aries .. 11 Pisces
+constexpr int LunarDays = 30; // 1 .. 30
 constexpr double AspectTolerance = 0.01;
 constexpr double AspectAngles[] = {0.0, 180.0, 120.0, 90.0, 60.0};
 
@@ -29,6 +31,20 @@ bool hasAspect(double longitude, const double *others, int count);
 inline bool hasAspect(double longitude, const QVector<double> &others)
 {
     return hasAspect(longitude, others.constData(), others.size());
+}
+
+inline bool isSign(int sign)
+{
+    return sign >= 0 && sign < Signs;
+}
+inline bool isLunarDay(int day)
+{
+    return day >= 1 && day <= LunarDays;
+}
+// The sign before, Pisces before Aries.
+inline int previousSign(int sign)
+{
+    return (sign + Signs - 1) % Signs;
 }
 
 // Whole days of the lunation covered by the phase, counted from 1: floor(L * phase) + 1 with

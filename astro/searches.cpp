@@ -58,11 +58,6 @@ double boundaryAfter(double longitude)
     return normalizedDegrees(SignWidth * (std::floor(longitude / SignWidth) + 1.0));
 }
 
-int signOfLongitude(double longitude)
-{
-    return std::min(int(longitude / SignWidth), 11);
-}
-
 struct Root
 {
     double t;
@@ -119,9 +114,9 @@ QDateTime minuteOf(G g, double t, const Zone &zone)
     const double start = julianDay(m);
     if (t - start < SecondInDays) {
         if (g(start) > 0.0)
-            m = m.addSecs(-60);
+            m = m.addSecs(-SecondsPerMinute);
     } else if (start + MinuteInDays - t < SecondInDays) {
-        const QDateTime next = m.addSecs(60);
+        const QDateTime next = m.addSecs(SecondsPerMinute);
         if (!(g(julianDay(next)) > 0.0))
             m = next;
     }
@@ -225,14 +220,14 @@ QVector<Ingress> ingressesBetween(const Sky &sky, const QVector<LongitudeSample>
             break;
         const LongitudeSample &a = samples.at(i - 1);
         const LongitudeSample &b = samples.at(i);
-        if (signOfLongitude(a.longitude) == signOfLongitude(b.longitude) || !(b.jd > a.jd))
+        if (zodiacIndex(a.longitude, 0.0) == zodiacIndex(b.longitude, 0.0) || !(b.jd > a.jd))
             continue;
         Ingress ingress;
         ingress.forward = aroundZero(b.longitude - a.longitude) >= 0.0;
         ingress.boundary
             = ingress.forward ? boundaryAfter(a.longitude) : boundaryAfter(b.longitude);
-        const int at = int(std::lround(ingress.boundary / SignWidth)) % 12;
-        ingress.sign = ingress.forward ? at : (at + 11) % 12;
+        const int at = int(std::lround(ingress.boundary / SignWidth)) % Signs;
+        ingress.sign = ingress.forward ? at : previousSign(at);
         const double direction = ingress.forward ? 1.0 : -1.0;
         auto g = [&](double t) {
             return direction * aroundZero(tropicalLongitude(sky, t) - ingress.boundary);
@@ -347,7 +342,7 @@ VoidOfCourse voidBefore(const Sky &sky, const Ingress &ingress, int maxMinutes)
             minuteOf([&](double t) { return aroundZero(moonAt(t) - bodyAt(w.body, t) - w.level); },
                      best, sky.zone));
     }
-    if (!start.isValid() || start.secsTo(end) > 60LL * maxMinutes) {
+    if (!start.isValid() || start.secsTo(end) > qint64(SecondsPerMinute) * maxMinutes) {
         qCDebug(lcAstro).noquote()
             << QStringLiteral("no lunar aspect within %1 minutes before %2, no void of course")
                    .arg(maxMinutes)
@@ -361,7 +356,7 @@ VoidOfCourse voidBefore(const Sky &sky, const Ingress &ingress, int maxMinutes)
     // that before its ingress starts in the sign it leaves.
     const double length = at - julianDay(start);
     v.zodiac = sky.body == Planet::MOON && ingress.forward && length < SignWidth / MaxMoonSpeed
-                   ? (ingress.sign + 11) % 12
+                   ? previousSign(ingress.sign)
                    : signAt(sky, julianDay(start));
     return v;
 }

@@ -14,9 +14,10 @@
 
 namespace astro {
 
+constexpr int SecondsPerMinute = 60;
 constexpr double SecondsPerDay = 86400.0;
 constexpr double SecondInDays = 1.0 / SecondsPerDay;
-constexpr double MinuteInDays = 60.0 / SecondsPerDay;
+constexpr double MinuteInDays = SecondsPerMinute / SecondsPerDay;
 // How far before an ingress the void-of-course search looks for the last aspect.
 constexpr int MaxVoidMinutes = 4 * 24 * 60;
 

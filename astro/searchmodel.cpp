@@ -32,14 +32,14 @@ constexpr int MaxResults = 1000;
 int impossibleDays(int lunarDay, int zodiac, int currentDay, int currentSign, int restOfLunation)
 {
     int skip = 0;
-    if (lunarDay >= 1 && lunarDay <= 30) {
+    if (isLunarDay(lunarDay)) {
         if (lunarDay > currentDay)
             skip = (lunarDay - currentDay + 1) / 2 - 1;
         else if (lunarDay < currentDay)
             skip = restOfLunation;
     }
-    if (zodiac >= 0 && zodiac <= 11) {
-        const int signs = (zodiac - currentSign + 12) % 12;
+    if (isSign(zodiac)) {
+        const int signs = (zodiac - currentSign + Signs) % Signs;
         skip = std::max(skip, signs - 1);
     }
     return std::max(skip, 0);
@@ -98,8 +98,8 @@ void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int re
 SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int lunarDay,
                                           int zodiac, const Sky &sky)
 {
-    const bool anyDay = lunarDay < 1 || lunarDay > 30;
-    const bool anySign = zodiac < 0 || zodiac > 11;
+    const bool anyDay = !isLunarDay(lunarDay);
+    const bool anySign = !isSign(zodiac);
     const Zone &zone = sky.zone;
     const QDateTime noon = zone.at(start, QTime(12, 0));
     const PhaseInstants aroundNoon(sky, julianDay(noon));
@@ -141,7 +141,7 @@ SearchModel::Outcome SearchModel::findHit(Ephemeris *e, const QDate &start, int 
         if (m_closing)
             return Outcome::Stopped;
         int rest = 0;
-        if (prev.secsTo(t) >= 86400) {
+        if (prev.secsTo(t) >= qint64(SecondsPerDay)) {
             const QDate last = zone.toZone(next).date();
             rest = int(t.date().daysTo(last)) - (zone.startOfDay(last) < next ? 0 : 1);
         }

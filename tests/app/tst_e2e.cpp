@@ -5,8 +5,8 @@
 // is off before the scene loads. Runs in a time zone west of Greenwich (see CMakeLists.txt),
 // where a date handed from C++ to the scene is easiest to get a day wrong.
 //
-// Screenshots of every page at 100, 125 and 150 % go to $VENDARION_SCREENSHOTS (default: the
-// folder "screens" beside the test's home).
+// Screenshots of every page at 100, 125 and 150 % go to $VENDARION_SCREENSHOTS (default: a
+// temporary folder, removed when the test ends).
 #include "app/scaling.h"
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
@@ -31,6 +31,7 @@
 #include <QQuickWindow>
 #include <QScopeGuard>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -501,7 +502,7 @@ private slots:
         QFETCH(QString, suffix);
         QString folder = qEnvironmentVariable("VENDARION_SCREENSHOTS");
         if (folder.isEmpty())
-            folder = QDir::homePath() + QStringLiteral("/../screens");
+            folder = m_screenshots.path();
         QVERIFY(QDir().mkpath(folder));
 
         showPage(2);
@@ -830,6 +831,7 @@ private:
     UI *m_ui = nullptr;
     QQuickItem *m_panel = nullptr;
     astro::Calculation *m_calculation = nullptr;
+    QTemporaryDir m_screenshots;
     QObject *m_calendar = nullptr;
 };
 

@@ -114,8 +114,8 @@ QList<Hit> searchDays(const Sky &sky, const QDate &from, int lunarDay, int zodia
                       int maxDays)
 {
     QList<Hit> hits;
-    const bool anyDay = lunarDay < 1 || lunarDay > 30;
-    const bool anySign = zodiac < 0 || zodiac > 11;
+    const bool anyDay = !isLunarDay(lunarDay);
+    const bool anySign = !isSign(zodiac);
     QDate start = from;
     Ephemeris e;
     while (hits.size() < results) {
