@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -54,7 +55,7 @@ public:
         Answer,
         CloseAtOnce,  // drops the connection without a word
         NeverAnswer,  // keeps the connection open and silent
-        StallHalfway, // sends the headers and half the body, the rest only on release()
+        StallHalfway, // sends the headers and half the body, the rest on trickle() and release()
     };
     struct Route
     {
@@ -114,6 +115,15 @@ public:
             }
         }
         m_held.clear();
+    }
+    // One more byte of each body held back: the transfer goes on, slowly.
+    void trickle()
+    {
+        for (auto &[socket, rest] : m_held) {
+            if (socket && !rest.isEmpty())
+                socket->write(rest.left(1));
+            rest.remove(0, 1);
+        }
     }
 
     QList<Request> requests;
@@ -177,6 +187,36 @@ private:
 
 using Behaviour = LocalHttpServer::Behaviour;
 using Route = LocalHttpServer::Route;
+
+// The service's network manager, counting what it is asked for. A request counts the moment the
+// service makes it, so what a call did not send shows at once, and when every one made has
+// finished, the server has seen all it will see.
+class CountingManager : public QNetworkAccessManager
+{
+public:
+    CountingManager()
+    {
+        connect(this, &QNetworkAccessManager::finished, this, [this] { ++finished; });
+    }
+
+    int made = 0;
+    int finished = 0;
+    int bodiesBegun = 0; // replies whose body has begun to arrive
+
+protected:
+    QNetworkReply *createRequest(Operation operation, const QNetworkRequest &request,
+                                 QIODevice *data) override
+    {
+        ++made;
+        QNetworkReply *reply = QNetworkAccessManager::createRequest(operation, request, data);
+        auto begun = std::make_shared<bool>(false);
+        connect(reply, &QNetworkReply::readyRead, this, [this, begun] {
+            if (!std::exchange(*begun, true))
+                ++bodiesBegun;
+        });
+        return reply;
+    }
+};
 
 // One update service wired to a server on 127.0.0.1: a fixed "today", a recorder in place of the
 // desktop, and one timeline of the service's log lines and signals in the order they happened.
@@ -258,9 +298,18 @@ public:
         return std::any_of(events.begin(), events.end(),
                            [&](const QString &event) { return event.startsWith(start); });
     }
+    // Waits until every request the service made has finished, then runs what it queued: from
+    // here on nothing of it happens until the test calls it again. False if a request hangs.
+    bool settle()
+    {
+        const bool over = QTest::qWaitFor([this] { return manager.finished == manager.made; });
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return over;
+    }
 
     LocalHttpServer server;
-    QNetworkAccessManager manager;
+    CountingManager manager;
     global::Object *object = nullptr;
     QStringList events;
     QList<QPair<qlonglong, qlonglong>> progress;
@@ -482,10 +531,10 @@ private slots:
         rig.object->checkForUpdates();
         if (requests > 0)
             QTRY_COMPARE(rig.storedLastUpdate(), UpdateRig::today());
-        QTest::qWait(100);
         rig.object->checkForUpdates();
-        QTest::qWait(100);
 
+        QCOMPARE(rig.manager.made, requests);
+        QVERIFY(rig.settle());
         QCOMPARE(rig.server.requests.size(), requests);
         if (requests > 0) {
             QCOMPARE(rig.server.requests.first().target, QByteArray("/latest"));
@@ -525,9 +574,8 @@ private slots:
         if (enabled) {
             QTRY_COMPARE(rig.server.requests.size(), 1);
         } else {
-            QTest::qWait(100);
-            QCOMPARE(rig.server.requests.size(), 0);
             QVERIFY(rig.events.contains(QStringLiteral("updates disabled")));
+            QCOMPARE(rig.manager.made, 0);
         }
     }
 
@@ -571,11 +619,16 @@ private slots:
         announceAndDownload(rig, afterCode);
         if (route.behaviour == Behaviour::StallHalfway) {
             QTRY_COMPARE(rig.server.requests.size(), 2);
-            QTest::qWait(300);
+            // Progress reported before the end, while the total is open. The reply reports at
+            // most every so often, so the transfer is kept moving until it has.
+            QVERIFY(QTest::qWaitFor([&rig] {
+                rig.server.trickle();
+                return !rig.progress.isEmpty();
+            }));
             rig.server.release();
         }
         QTRY_VERIFY(rig.logged(QStringLiteral("updateFinished(")));
-        QTest::qWait(50);
+        QVERIFY(rig.settle());
         if (reason.contains(QLatin1String("refusing"))) {
             QCOMPARE(
                 rig.events.mid(1),
@@ -710,7 +763,7 @@ private slots:
         else
             rig.object->update();
         QTRY_VERIFY(rig.logged(QStringLiteral("updateFinished(")));
-        QTest::qWait(50);
+        QVERIFY(rig.settle());
         QCOMPARE(rig.events.last(),
                  QStringLiteral("updateFinished(%1)").arg(handedOver ? "true" : "false"));
         QCOMPARE(rig.opened.size(), handedOver ? 1 : 0);
@@ -753,16 +806,15 @@ private slots:
         } else {
             rig.object->update();
             if (when == QLatin1String("halfway")) {
-                // Half the body is in; the reply waits for the rest.
-                QTRY_COMPARE(rig.server.requests.size(), 1);
-                QTest::qWait(300);
+                // Part of the body is in and written; the reply waits for the rest.
+                QVERIFY(QTest::qWaitFor([] { return QFile::exists(temporaryName(0)); }));
                 rig.object->cancelUpdate();
                 // Whatever the reply does afterwards, nothing is written nor started.
                 rig.server.release();
             }
             QTRY_VERIFY(rig.logged(QStringLiteral("updateFinished(")));
         }
-        QTest::qWait(200);
+        QVERIFY(rig.settle());
 
         QStringList expected{QStringLiteral("updateDownloadClosed()")};
         if (running)
@@ -792,15 +844,15 @@ private slots:
             rig.object->update();
         else
             rig.object->checkForUpdates();
-        QTRY_COMPARE(rig.server.requests.size(), 1);
-        QTest::qWait(50);
+        // Out, with part of its body in.
+        QVERIFY(QTest::qWaitFor([&rig] { return rig.manager.bodiesBegun == 1; }));
 
         delete rig.object;
         rig.object = nullptr;
         rig.events.clear();
         // The manager lives on and its replies finish; none may reach the object that is gone.
         rig.server.release();
-        QTest::qWait(300);
+        QVERIFY(rig.settle());
         QCOMPARE(rig.events, QStringList());
         QCOMPARE(rig.opened, QList<QUrl>());
         QCOMPARE(temporaryFolder(), QStringList());
@@ -813,10 +865,9 @@ private slots:
         UpdateRig rig;
         rig.object->update(1);
         rig.object->update(2);
-        QTest::qWait(100);
         const QUrl page(QStringLiteral("https://product.invalid/vendarion/"));
         QCOMPARE(rig.opened, (QList<QUrl>{page, page}));
-        QCOMPARE(rig.server.requests.size(), 0);
+        QCOMPARE(rig.manager.made, 0);
     }
 
 private:

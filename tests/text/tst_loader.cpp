@@ -285,11 +285,10 @@ private slots:
             QCOMPARE(found.toStringList(), QStringList{"Plain text"});
             QMetaObject::invokeMethod(probe.get(), "release");
         }
-        for (int i = 0; i < 10 && document; ++i) {
+        QVERIFY(QTest::qWaitFor([&] {
             collectGarbage(&engine);
-            QTest::qWait(10);
-        }
-        QVERIFY(document.isNull());
+            return document.isNull();
+        }));
     }
 
 private:
