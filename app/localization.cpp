@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QVector>
 
+#include <cmath>
+
 namespace ui {
 
 namespace {
@@ -239,6 +241,16 @@ QDateTime readDateTime(const QString &text, const QString &format, const QLocale
             token.count = 1;
     }
     return locale.toDateTime(squeezed(text), join(tokens));
+}
+
+QString formatDegrees(double angle)
+{
+    // Values that do not fit the degrees' integer would make the conversion undefined.
+    if (!std::isfinite(angle) || std::fabs(angle) > 1e9)
+        return QString();
+    const int degrees = int(std::floor(angle));
+    const long minutes = std::lround((angle - degrees) * 60.0);
+    return QStringLiteral("%1\u00B0 %2'").arg(degrees).arg(minutes);
 }
 
 } // namespace ui

@@ -42,4 +42,8 @@ DateFormats dateFormats(const QLocale &locale);
 // none. Invalid when the text is no such date-time.
 QDateTime readDateTime(const QString &text, const QString &format, const QLocale &locale);
 
+// "12° 30'": whole degrees (floored) and rounded minutes, which are not carried into degrees.
+// Empty for a value that is not a finite angle.
+QString formatDegrees(double angle);
+
 } // namespace ui

@@ -99,14 +99,4 @@ int screenIndexAt(const QPoint &point, const QVector<QRect> &availableGeometries
     return found;
 }
 
-QString formatDegrees(double angle)
-{
-    // Values that do not fit the degrees' integer would make the conversion undefined.
-    if (!std::isfinite(angle) || std::fabs(angle) > 1e9)
-        return QString();
-    const int degrees = int(std::floor(angle));
-    const long minutes = std::lround((angle - degrees) * 60.0);
-    return QStringLiteral("%1\u00B0 %2'").arg(degrees).arg(minutes);
-}
-
 } // namespace ui

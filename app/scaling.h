@@ -42,8 +42,4 @@ QRect clampToDesktop(const QRect &rect, const QRect &available, const QMargins &
 // Index of the last screen whose available geometry contains the point (edges included), or -1.
 int screenIndexAt(const QPoint &point, const QVector<QRect> &availableGeometries);
 
-// "12° 30'": whole degrees (floored) and rounded minutes, which are not carried into degrees.
-// Empty for a value that is not a finite angle.
-QString formatDegrees(double angle);
-
 } // namespace ui

@@ -1,25 +1,24 @@
 #pragma once
 
+#include "app/datehelper.h"
 #include "app/localization.h"
-#include "astro/zone.h"
+#include "app/localizer.h"
+#include "app/windowscaling.h"
 
 #include <QDateTime>
-#include <QLocale>
-#include <QPointer>
 #include <QQuickView>
 #include <QRect>
 #include <QStringList>
 #include <QVariantMap>
 
-#include <memory>
-
 class QQmlContext;
 class QQuickItem;
-class QScreen;
-class QTranslator;
 
-// The program's one window and, at the same time, the QML singleton "UI". It owns the interface
-// scale: ppp is the factor by which the scene multiplies every design size.
+// The program's one window and, at the same time, the QML singleton "UI": the scene's face of
+// the window's rooms. The scale and the stored geometry and state are WindowScaling's, the
+// language and its formats the Localizer's, dates and times the DateHelper's; UI hands its
+// properties and invokables on to them, and keeps the message box, the clipboard and the
+// driver report.
 class UI : public QQuickView
 {
     Q_OBJECT
@@ -45,8 +44,8 @@ class UI : public QQuickView
     Q_PROPERTY(QString interfaceLanguage READ interfaceLanguage NOTIFY languageChanged)
     Q_PROPERTY(QString localeName READ localeName NOTIFY languageChanged)
     Q_PROPERTY(QVariantMap formats READ formats NOTIFY languageChanged)
-    // The zone times are shown and read in: an IANA id, or empty for this computer's. An id
-    // this machine does not know is refused with a log line and leaves this computer's zone.
+    // The zone times are shown and read in: an IANA id, empty for this computer's. The scene
+    // binds it to the one the engine computes in.
     Q_PROPERTY(QString timeZone READ timeZone WRITE setTimeZone NOTIFY timeZoneChanged)
 
 public:
@@ -65,86 +64,124 @@ public:
     // scene gets them from setupWindow(); other engines (the QML tests) call this directly.
     static void setSceneContext(QQmlContext *context);
 
-    double scale() const { return m_scale; }
-    double ppp() const;
-    int scaleIndex() const { return m_scaleIndex; }
-    void setScaleIndex(int index);
-    QStringList scaleOptions() const { return m_scaleOptions; }
-    int unscaledWidth() const { return m_unscaledWidth; }
-    int unscaledHeight() const { return m_unscaledHeight; }
-    int storedWindowState() const;
-    int storedScaleIndex() const;
+    double scale() const { return m_scaling->scale(); }
+    double ppp() const { return m_scaling->ppp(); }
+    int scaleIndex() const { return m_scaling->scaleIndex(); }
+    void setScaleIndex(int index) { m_scaling->setScaleIndex(index); }
+    QStringList scaleOptions() const { return m_scaling->scaleOptions(); }
+    int unscaledWidth() const { return m_scaling->unscaledWidth(); }
+    int unscaledHeight() const { return m_scaling->unscaledHeight(); }
+    int storedWindowState() const { return m_scaling->storedWindowState(); }
+    int storedScaleIndex() const { return m_scaling->storedScaleIndex(); }
     int storedMinimumWidth() const;
     int storedMinimumHeight() const;
-    QRect storedGeometry() const;
+    QRect storedGeometry() const { return m_scaling->storedGeometry(); }
     QString messageBoxTitle() const { return m_messageBoxTitle; }
     QString messageBoxInfo() const { return m_messageBoxInfo; }
     bool messageBoxVisible() const { return m_messageBoxVisible; }
-    QString language() const;
+    QString language() const { return m_localizer.language(); }
     // Installs the language's translation and locale and retranslates the scene at once.
     void setLanguage(const QString &language);
     QStringList languages() const { return ui::shippedLanguages(); }
-    QString interfaceLanguage() const { return m_interfaceLanguage; }
-    QString localeName() const { return m_locale.name(); }
-    QVariantMap formats() const;
-    QString timeZone() const { return QString::fromUtf8(m_zone.id()); }
+    QString interfaceLanguage() const { return m_localizer.interfaceLanguage(); }
+    QString localeName() const { return m_localizer.locale().name(); }
+    QVariantMap formats() const { return m_localizer.formats(); }
+    QString timeZone() const { return m_dates.timeZone(); }
     void setTimeZone(const QString &timeZone);
-
-    // The pixel size of the reference font at the current scale.
-    int referencePixelSize() const;
 
     Q_INVOKABLE void showMessageBox(const QString &title, const QString &message);
     Q_INVOKABLE void hideMessageBox();
     Q_INVOKABLE QPoint getAbsolutePosition(QQuickItem *item) const;
     Q_INVOKABLE QDateTime localTime() const;
-    // How the zone times are shown in is called at that moment ("JST, UTC+09:00"); blank while
-    // it is this computer's.
-    Q_INVOKABLE QString timeZoneLabel(const QDateTime &at) const { return m_zone.label(at); }
-    // Every time the scene shows goes through here, on the clock of the zone times are shown in
-    // (timeZone: this computer's, or the place's when chosen).
+    // Dates and times as the DateHelper has them (see there for moments and scene days): on the
+    // clock of the zone times are shown in, which timeZone chooses.
     // With C-locale digits and names: for keys, comparisons and log lines.
-    Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const;
-    // The same in the user's locale (its digits and names), for what the window shows;
-    // readDateTime reads it back.
-    Q_INVOKABLE QString formatLocal(const QDateTime &value, const QString &format) const;
-    // A calendar day as the scene's date pickers hold it (this computer's midnight), formatted
-    // in the user's locale as that day whatever zone times are shown in.
-    Q_INVOKABLE QString formatDay(const QDateTime &localMidnight, const QString &format) const;
-    // A day typed as formatDay shows it (see ui::readDateTime), as the date pickers hold it
-    // (this computer's midnight); invalid when the text does not match.
-    Q_INVOKABLE QDateTime parseDay(const QString &text, const QString &format) const;
-    // That day's first instant on the clock times are shown in.
-    Q_INVOKABLE QDateTime fromDay(const QDateTime &localMidnight) const;
-    // The day on the shown clock of a moment, as a QDate property wants it assigned: the scene
-    // turns a Date into a QDate by this computer's clock, so the answer is that day's noon here.
-    Q_INVOKABLE QDateTime dayOf(const QDateTime &time) const;
-    Q_INVOKABLE QString formatDegrees(double angle) const;
+    Q_INVOKABLE QString formatDateTime(const QDateTime &value, const QString &format) const
+    {
+        return m_dates.format(value, format);
+    }
+    // The same in the user's locale, for what the window shows; readDateTime reads it back.
+    Q_INVOKABLE QString formatLocal(const QDateTime &value, const QString &format) const
+    {
+        return m_dates.formatLocal(value, format);
+    }
+    // A scene day in the user's locale, as that day whatever zone times are shown in.
+    Q_INVOKABLE QString formatDay(const QDateTime &day, const QString &format) const
+    {
+        return m_dates.formatDay(day, format);
+    }
+    // A day typed as formatDay shows it, as the date pickers hold it; invalid when the text
+    // does not match.
+    Q_INVOKABLE QDateTime parseDay(const QString &text, const QString &format) const
+    {
+        return m_dates.parseDay(text, format);
+    }
+    // A scene day's first instant on the shown clock; fromDate is the same, by the name the
+    // scene uses for QDate properties.
+    Q_INVOKABLE QDateTime fromDay(const QDateTime &day) const { return m_dates.startOfDay(day); }
+    // The day on the shown clock of a moment, as a QDate property wants it assigned.
+    Q_INVOKABLE QDateTime dayOf(const QDateTime &time) const { return m_dates.dayOf(time); }
+    Q_INVOKABLE QString formatDegrees(double angle) const { return ui::formatDegrees(angle); }
     Q_INVOKABLE bool equalNoCase(const QString &a, const QString &b) const;
     Q_INVOKABLE QString getClipboardText() const;
     Q_INVOKABLE int fontSize(int size) const;
     // Whether scale option `index` fits the screen that setScaleIndex measures against; one
     // that does not is lowered when chosen.
-    Q_INVOKABLE bool scaleOptionFits(int index) const;
+    Q_INVOKABLE bool scaleOptionFits(int index) const { return m_scaling->scaleOptionFits(index); }
     // Calendar-day steps and parsing on the shown clock, kept out of JavaScript's Date.
-    Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const;
+    Q_INVOKABLE QDateTime addDays(const QDateTime &value, int days) const
+    {
+        return m_dates.addDays(value, days);
+    }
     // An invalid date-time (NaN in the scene) when the text does not match the format exactly.
-    Q_INVOKABLE QDateTime parseDateTime(const QString &text, const QString &format) const;
-    // The same day number in a month `months` away, cut to that month's length (31 March back
-    // one month is the last day of February).
-    Q_INVOKABLE QDateTime addMonths(const QDateTime &value, int months) const;
-    // A QDate property reaches QML as a Date at UTC midnight; read in local time it is the day
-    // before wherever the clock runs behind UTC. This is that calendar day from its first local
-    // instant (where the clock skips midnight, the day starts when it resumes).
-    Q_INVOKABLE QDateTime fromDate(const QDateTime &utcMidnight) const;
-    // "Dezember 2026": the month's stand-alone name, capitalised as a title, and the year, in
-    // the named locale (the scene passes UI.localeName, so a new language renames it).
-    Q_INVOKABLE QString monthTitle(const QDateTime &value, const QString &localeName) const;
-    // Text typed as `format` shows it (see ui::readDateTime); invalid when it is none.
-    Q_INVOKABLE QDateTime readDateTime(const QString &text, const QString &format) const;
+    Q_INVOKABLE QDateTime parseDateTime(const QString &text, const QString &format) const
+    {
+        return m_dates.parseDateTime(text, format);
+    }
+    // The same day number in a month `months` away, cut to that month's length.
+    Q_INVOKABLE QDateTime addMonths(const QDateTime &value, int months) const
+    {
+        return m_dates.addMonths(value, months);
+    }
+    Q_INVOKABLE QDateTime fromDate(const QDateTime &day) const { return m_dates.startOfDay(day); }
+    // "Dezember 2026" in the named locale (the scene passes UI.localeName, so a new language
+    // renames it).
+    Q_INVOKABLE QString monthTitle(const QDateTime &value, const QString &localeName) const
+    {
+        return m_dates.monthTitle(value, localeName);
+    }
+    // Text typed as `format` shows it; invalid when it is none.
+    Q_INVOKABLE QDateTime readDateTime(const QString &text, const QString &format) const
+    {
+        return m_dates.readDateTime(text, format);
+    }
     Q_INVOKABLE QString languageName(const QString &code) const { return ui::languageName(code); }
-    // The calendar day of a QDate property as the scene holds it (its UTC midnight, as for
-    // fromDate) at the hour and minute of `time`, seconds 0, in local time.
-    Q_INVOKABLE QDateTime dateTimeOnDay(const QDateTime &time, const QDateTime &utcMidnight) const;
+    // A scene day at the hour and minute of `time`, seconds 0, on the shown clock.
+    Q_INVOKABLE QDateTime dateTimeOnDay(const QDateTime &time, const QDateTime &day) const
+    {
+        return m_dates.dateTimeOnDay(time, day);
+    }
+    // How the zone times are shown in is called at that moment ("JST, UTC+09:00"); blank while
+    // it is this computer's.
+    Q_INVOKABLE QString timeZoneLabel(const QDateTime &at) const
+    {
+        return m_dates.timeZoneLabel(at);
+    }
+    // The first instant of a moment's month on the shown clock.
+    Q_INVOKABLE QDateTime firstOfMonth(const QDateTime &value) const
+    {
+        return m_dates.firstOfMonth(value);
+    }
+    // Whether two scene days are one day, or lie in one month; a moment is made a scene day by
+    // dayOf first.
+    Q_INVOKABLE bool sameDay(const QDateTime &a, const QDateTime &b) const
+    {
+        return DateHelper::sameDay(a, b);
+    }
+    Q_INVOKABLE bool sameMonth(const QDateTime &a, const QDateTime &b) const
+    {
+        return DateHelper::sameMonth(a, b);
+    }
 
 signals:
     void scaleChanged(double scale);
@@ -168,33 +205,13 @@ signals:
 protected:
     bool event(QEvent *e) override;
 
-private slots:
-    void scaleUpdate(double);
-    void windowStateUpdate(Qt::WindowState state);
-    void geometryUpdate(int);
-
 private:
-    QScreen *scaleScreen() const;
-    double baseScaleOf(QScreen *screen) const;
-    void updateScale(QScreen *screen);
-    double pppForScale(double scale) const;
-    void applyGeometry(const QRect &rect);
     void reportDriver(const QString &vendor, const QString &renderer, const QString &version);
-    void applyLanguage();
 
-    bool m_initialising = true;
-    double m_scale = 1.0;
-    double m_lastPpp = 1.0;
-    QStringList m_scaleOptions;
-    int m_scaleIndex = -1;
+    WindowScaling *m_scaling;
+    Localizer m_localizer;
+    DateHelper m_dates;
     QString m_messageBoxTitle;
     QString m_messageBoxInfo;
     bool m_messageBoxVisible = false;
-    int m_unscaledWidth = 0;
-    int m_unscaledHeight = 0;
-    QString m_interfaceLanguage;
-    QLocale m_locale;
-    ui::DateFormats m_formats;
-    astro::Zone m_zone = astro::Zone::system();
-    std::unique_ptr<QTranslator> m_translator;
 };

@@ -20,6 +20,18 @@ Location::Location(const QString &name, const QString &region, const QString &co
     , m_population(population)
 {}
 
+Location Location::custom(double longitude, double latitude, const QString &zone)
+{
+    Location place(customName(), QString(), QString(), longitude, latitude, 0, zone);
+    place.m_custom = true;
+    return place;
+}
+
+QString Location::customName()
+{
+    return QStringLiteral("Custom city");
+}
+
 QVector3D Location::vector() const
 {
     return QVector3D(float(m_longitude), float(m_latitude), 0.0f);
@@ -29,7 +41,8 @@ bool Location::operator==(const Location &other) const
 {
     return m_longitude == other.m_longitude && m_latitude == other.m_latitude
            && m_name == other.m_name && m_region == other.m_region && m_country == other.m_country
-           && m_population == other.m_population && m_zone == other.m_zone;
+           && m_population == other.m_population && m_zone == other.m_zone
+           && m_custom == other.m_custom;
 }
 
 QDebug operator<<(QDebug debug, const Location &location)

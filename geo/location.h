@@ -8,7 +8,7 @@ class QDebug;
 
 namespace geo {
 
-// A place: a known city, a "Custom city" typed as coordinates, or nothing (empty texts).
+// A place: a known city, a custom place typed as coordinates, or nothing (empty texts).
 // Degrees, east and north positive.
 class Location
 {
@@ -21,11 +21,18 @@ class Location
     Q_PROPERTY(int population READ population CONSTANT)
     Q_PROPERTY(QString zone READ zone CONSTANT)
     Q_PROPERTY(QVector3D vector READ vector CONSTANT)
+    // Typed coordinates rather than a city.
+    Q_PROPERTY(bool custom READ isCustom CONSTANT)
 
 public:
     Location() = default;
     Location(const QString &name, const QString &region, const QString &country, double longitude,
              double latitude, int population = 0, const QString &zone = QString());
+    // Typed coordinates, with the zone of the cities near them if any. Its name is the key
+    // the settings keep for such a place, which the window shows translated.
+    static Location custom(double longitude, double latitude, const QString &zone = QString());
+    // That name: a stored place so named is a custom one.
+    static QString customName();
 
     double longitude() const { return m_longitude; }
     double latitude() const { return m_latitude; }
@@ -38,6 +45,7 @@ public:
     const QString &zone() const { return m_zone; }
     // The observer as the moon calculation takes it: (longitude, latitude, 0) in single precision.
     QVector3D vector() const;
+    bool isCustom() const { return m_custom; }
 
     bool operator==(const Location &other) const;
     bool operator!=(const Location &other) const { return !(*this == other); }
@@ -50,6 +58,7 @@ private:
     QString m_country;
     QString m_zone;
     int m_population = 0;
+    bool m_custom = false;
 };
 
 QDebug operator<<(QDebug debug, const Location &location);

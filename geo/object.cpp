@@ -57,15 +57,20 @@ Object::~Object()
 
 void Object::restoreLocation()
 {
-    QString name = storedName();
+    const QString name = storedName();
     const QString region = storedRegion();
     const QString country = storedCountry();
     // A damaged name would read as a first start and lose the place around it: the coordinates
-    // are kept as a custom place, with the region and country that are still readable.
+    // are kept as a custom place, and only the damaged key is written again.
     if (unreadableText(nameKey)) {
         qCDebug(lcGeo).noquote() << QStringLiteral(
             "stored name cannot be read, keeping the stored coordinates");
-        name = QStringLiteral("Custom city");
+        double longitude = storedLongitude();
+        double latitude = storedLatitude();
+        normalizeCoordinates(longitude, latitude);
+        m_location = Location::custom(longitude, latitude, m_places.zoneNear(longitude, latitude));
+        global::Object::instance()->writeSetting(settingsGroup, nameKey, m_location.name());
+        return;
     }
     // A listed city comes back as the file has it, so corrected coordinates reach old settings.
     const Location known = m_places.find(name, region, country);
@@ -82,8 +87,10 @@ void Object::restoreLocation()
         double longitude = storedLongitude();
         double latitude = storedLatitude();
         normalizeCoordinates(longitude, latitude); // both finite: stored texts read as 0
-        m_location = Location(name, region, country, longitude, latitude, 0,
-                              m_places.zoneNear(longitude, latitude));
+        const QString zone = m_places.zoneNear(longitude, latitude);
+        m_location = name == Location::customName()
+                         ? Location::custom(longitude, latitude, zone)
+                         : Location(name, region, country, longitude, latitude, 0, zone);
     }
     saveChangedKeys();
 }
@@ -251,8 +258,7 @@ void Object::setCustomLocation(double longitude, double latitude)
     if (!normalizeCoordinates(longitude, latitude))
         return;
     // Typed coordinates have no city: the nearest city's zone, if one is near, stands in.
-    changeLocation(Location(QStringLiteral("Custom city"), QString(), QString(), longitude,
-                            latitude, 0, m_places.zoneNear(longitude, latitude)));
+    changeLocation(Location::custom(longitude, latitude, m_places.zoneNear(longitude, latitude)));
 }
 
 void Object::search(const QString &searchString)

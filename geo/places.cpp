@@ -129,6 +129,16 @@ QString foldedName(const QString &text)
     return result;
 }
 
+double longitudeDifference(double to, double from)
+{
+    const double east = to - from;
+    if (east > 180.0)
+        return east - 360.0;
+    if (east < -180.0)
+        return east + 360.0;
+    return east;
+}
+
 QString Places::normalizedCode(QStringView code)
 {
     return code.toString().toLower().simplified();
@@ -465,8 +475,8 @@ Location Places::nearest(double longitude, double latitude) const
     int best = -1;
     for (int i = 0; i < m_cities.size(); ++i) {
         const Location &city = m_cities.at(i);
-        const double distance
-            = std::abs(city.longitude() - longitude) + std::abs(city.latitude() - latitude);
+        const double distance = std::abs(longitudeDifference(city.longitude(), longitude))
+                                + std::abs(city.latitude() - latitude);
         if (distance <= reach && distance < bestDistance) {
             bestDistance = distance;
             best = i;
@@ -485,8 +495,8 @@ Location Places::placeForZone(double longitude, double latitude, const QString &
     int best = -1;
     for (int i = 0; i < m_cities.size(); ++i) {
         const Location &city = m_cities.at(i);
-        const double distance
-            = std::abs(city.longitude() - longitude) + std::abs(city.latitude() - latitude);
+        const double distance = std::abs(longitudeDifference(city.longitude(), longitude))
+                                + std::abs(city.latitude() - latitude);
         if (distance <= bestDistance && (best < 0 || distance < bestDistance)
             && m_cityKeys.at(i) == wanted) {
             bestDistance = distance;
@@ -516,11 +526,7 @@ Location Places::pick(double longitude, double latitude, double pixelLongitude,
         const Location &city = m_cities.at(i);
         // The map repeats nothing, but a click beyond its edge at 180 degrees means the
         // places just across.
-        double east = city.longitude() - longitude;
-        if (east > 180.0)
-            east -= 360.0;
-        else if (east < -180.0)
-            east += 360.0;
+        const double east = longitudeDifference(city.longitude(), longitude);
         const double north = city.latitude() - latitude;
         if (!(std::abs(east) + std::abs(north) <= reach))
             continue;
@@ -551,12 +557,7 @@ QString Places::zoneNear(double longitude, double latitude) const
     QString zone;
     // Short distances: the plane of the point's latitude is close enough.
     for (const Location &city : m_cities) {
-        double dx = city.longitude() - longitude;
-        if (dx > 180.0)
-            dx -= 360.0;
-        else if (dx < -180.0)
-            dx += 360.0;
-        dx *= kmPerDegree * east;
+        const double dx = longitudeDifference(city.longitude(), longitude) * kmPerDegree * east;
         const double dy = (city.latitude() - latitude) * kmPerDegree;
         const double d = dx * dx + dy * dy;
         if (d < best && !city.zone().isEmpty()) {

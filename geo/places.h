@@ -14,6 +14,10 @@ namespace geo {
 // become "zurich", "lodz" and "sao paulo").
 QString foldedName(const QString &text);
 
+// How far east of `from` the longitude `to` lies, the short way round: within -180..180 for
+// longitudes within -180..180, so places either side of the 180th meridian are near.
+double longitudeDifference(double to, double from);
+
 // The place tables read from the three place files. Filled once by load() and only read
 // afterwards, so any number of threads may query them at the same time.
 class Places
@@ -49,8 +53,8 @@ public:
     QVector<Location> search(const QString &query, const Location &current,
                              int limit = searchLimit) const;
     // The first city in search order with the least sum of the absolute differences of
-    // longitude and latitude, if that sum is at most 30 degrees; otherwise the empty place at
-    // 360, 360.
+    // longitude (the short way round) and latitude, if that sum is at most 30 degrees; otherwise
+    // the empty place at 360, 360.
     Location nearest(double longitude, double latitude) const;
     // The zone of the nearest city within 300 km that has one, or empty: typed coordinates
     // have no city of their own, and a zone from farther away is more likely wrong than not.

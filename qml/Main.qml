@@ -18,10 +18,6 @@ Rectangle {
     id: window
 
     property real ppp: UI.ppp
-    // Paints the overlay's strips, to see where they are.
-    property alias showModality: modalOverlay.showModality
-    // The drop-down window open now, or null.
-    property alias modalWindow: modalOverlay.modalWindow
 
     // The zone times are shown and computed in, as the location service chooses it (the place's,
     // when the user asks for it): the window and the engine both follow it.
@@ -53,14 +49,14 @@ Rectangle {
             return
         }
         var model = window.calendarModel
-        var selected = UI.fromDate(model.selectedDate)
-        if (UI.formatDateTime(selected, "yyyyMMdd") === UI.formatDateTime(panel.dateTime, "yyyyMMdd"))
+        var day = UI.dayOf(panel.dateTime)
+        if (UI.sameDay(model.selectedDate, day))
             return
-        var month = UI.fromDate(model.activeMonth)
-        var browsed = UI.formatDateTime(month, "yyyyMM") !== UI.formatDateTime(selected, "yyyyMM")
+        var month = UI.dayOf(UI.fromDate(model.activeMonth))
+        var browsed = !UI.sameMonth(model.activeMonth, model.selectedDate)
         // The grid turns to the selected day's month; turn it back.
-        model.selectedDate = panel.dateTime
-        model.activeMonth = browsed ? month : panel.dateTime
+        model.selectedDate = day
+        model.activeMonth = browsed ? month : day
     }
 
     width: 1018 * UI.ppp
@@ -148,7 +144,7 @@ Rectangle {
             source: outline
             radius: 12 * UI.ppp
             samples: 16
-            color: "#80000000"
+            color: Colors.Background.Shadow
             cached: true
         }
 
@@ -157,9 +153,7 @@ Rectangle {
             width: 294 * UI.ppp
             height: parent.height
             calculation: window.calculation
-            placeName: Places.panelName(Geo.location.name, Geo.location.country,
-                                        Geo.location.longitude, Geo.location.latitude,
-                                        Qt.locale(UI.localeName).decimalPoint)
+            placeName: Places.panelName(Geo.location, Qt.locale(UI.localeName).decimalPoint)
         }
 
         Rectangle {

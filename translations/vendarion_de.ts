@@ -185,7 +185,7 @@
     </message>
 </context>
 <context>
-    <name>InputSelect</name>
+    <name>InputDate</name>
     <message>
         <source>Today</source>
         <translation>Heute</translation>

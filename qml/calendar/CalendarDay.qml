@@ -19,7 +19,8 @@ Rectangle {
     readonly property bool showsVoid: selectedTab === 1 && cell.voidZodiac >= 0
 
     color: !cell.isMonthVisible ? Colors.Background.Lighter
-                                : cell.isSelected ? Colors.Background.LightSilver : "white"
+                                : cell.isSelected ? Colors.Background.LightSilver
+                                                  : Colors.Background.White
     border.width: 1 * UI.ppp
     border.color: Colors.Background.Light
 
@@ -49,8 +50,8 @@ Rectangle {
             x: 5 * UI.ppp
             y: 3 * UI.ppp
             text: UI.formatDateTime(root.cell.date, "d")
-            color: root.cell.isSelected ? "#885500"
-                                        : root.cell.isMonthVisible ? "black" : Colors.Label.Grey
+            color: root.cell.isSelected ? Colors.Label.SelectedDay
+                                        : root.cell.isMonthVisible ? Colors.Label.Black : Colors.Label.Grey
             font.pixelSize: UI.fontSize(17 * UI.ppp)
         }
 

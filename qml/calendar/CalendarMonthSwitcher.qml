@@ -11,14 +11,9 @@ Item {
     property var locale: Qt.locale(UI.localeName)
     readonly property string title: UI.monthTitle(selectedDate, locale.name)
 
-    // Local midnight of the month's first day.
-    function firstOfMonth(value) {
-        return UI.parseDateTime(UI.formatDateTime(value, "yyyy-MM-01"), "yyyy-MM-dd")
-    }
-
     // months: -1 the month before, 1 the month after.
     function step(months) {
-        selectedDate = UI.addMonths(firstOfMonth(selectedDate), months)
+        selectedDate = UI.addMonths(UI.firstOfMonth(selectedDate), months)
     }
 
     // Where the left arrow's glyph begins, from the left edge: the room left of it is free.

@@ -15,7 +15,6 @@ ScrollableItem {
     readonly property real rowHeight: 30 * UI.ppp
     readonly property real rowSpacing: 5 * UI.ppp
     readonly property real topPadding: 15 * UI.ppp
-    readonly property alias slots: slots
 
     signal resultClicked(date date)
 
@@ -45,6 +44,7 @@ ScrollableItem {
 
             Repeater {
                 id: slots
+                objectName: "slots"
                 model: root.maximumItems
 
                 Item {

@@ -16,12 +16,8 @@ Item {
     // Results still awaited.
     property int searchCount: 0
     readonly property bool isSearching: searchCount > 0
-
-    readonly property alias moonDayField: moonDay
-    readonly property alias signField: sign
-    readonly property alias fromField: from
-    readonly property alias resultsField: results
-    readonly property alias searchButton: button
+    // Where the search button lies in the form, for what the page sets beside it.
+    readonly property rect buttonArea: Qt.rect(button.x, button.y, button.width, button.height)
 
     // from (date), lunarDay (0 any, else 1 to 30), zodiac (-1 any, else 0 to 11), results (1 to 10)
     signal search(var request)
@@ -63,6 +59,7 @@ Item {
 
         InputSelect {
             id: moonDay
+            objectName: "moonDayField"
             width: parent.width
             height: fields.fieldHeight
             buttonWidth: 100 * root.boxWidth / Math.max(1, width)
@@ -72,6 +69,7 @@ Item {
         }
         InputSelect {
             id: sign
+            objectName: "signField"
             width: parent.width
             height: fields.fieldHeight
             buttonWidth: 100 * root.boxWidth / Math.max(1, width)
@@ -81,19 +79,20 @@ Item {
                 return qsTranslate("Lunar", z.name)
             }))
         }
-        InputSelect {
+        InputDate {
             id: from
+            objectName: "fromField"
             width: parent.width
             height: fields.fieldHeight
             buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             //: The date the search starts from.
             labelText: qsTr("From")
-            isDate: true
-            options: [qsTr("Today")]
+            initialText: qsTr("Today")
         }
         InputSelect {
             id: results
+            objectName: "resultsField"
             width: parent.width
             height: fields.fieldHeight
             buttonWidth: 100 * root.boxWidth / Math.max(1, width)
@@ -106,6 +105,7 @@ Item {
 
     Rectangle {
         id: button
+        objectName: "searchButton"
         anchors.top: fields.bottom
         anchors.topMargin: 15 * UI.ppp
         // Wider where the word is longer than "Search".
@@ -123,7 +123,7 @@ Item {
             anchors.leftMargin: 10 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter
             text: qsTr("Search")
-            color: "white"
+            color: Colors.Label.White
             font.pixelSize: UI.fontSize(16 * UI.ppp)
         }
 
@@ -133,7 +133,7 @@ Item {
             anchors.rightMargin: 14 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter
             text: root.isSearching ? Icons.FontAwesome.Refresh : Icons.FontAwesome.Search
-            color: "white"
+            color: Colors.Label.White
             font.family: "FontAwesome"
             font.pixelSize: UI.fontSize(18 * UI.ppp)
 

@@ -23,7 +23,7 @@ Rectangle {
 
     implicitHeight: 30 * UI.ppp
     radius: 6 * UI.ppp
-    color: hovered ? "#F2F2F2" : "white"
+    color: hovered ? Colors.Background.Hovered : Colors.Background.White
 
     // The shipped PT Sans throughout: the three texts just fit the row in it. The middle one
     // keeps to the room between the other two, so they never run into each other.

@@ -17,26 +17,12 @@ FocusScope {
     property Component dayItem: null
 
     readonly property int cellCount: weeksPerMonth * daysPerWeek
-    readonly property alias cells: cells
-    // The model's selected day as "yyyyMMdd", the form the cells compare with.
-    readonly property string selectedKey: model ? dayKey(UI.fromDate(model.selectedDate)) : ""
-    // The model's active month as "yyyyMM", the first six characters of a day's key.
-    readonly property string activeMonthKey:
-        model ? UI.formatDateTime(UI.fromDate(model.activeMonth), "yyyyMM") : ""
     // The latest run the grid has heard of, and how many cells hold their day of it.
     property var filledVersion: 0
     property int filledCount: 0
 
-    function dayKey(value) {
-        return UI.formatDateTime(value, "yyyyMMdd")
-    }
-
     function selectedDay() {
         return UI.fromDate(model.selectedDate)
-    }
-
-    function firstOfMonth(value) {
-        return UI.parseDateTime(UI.formatDateTime(value, "yyyy-MM-01"), "yyyy-MM-dd")
     }
 
     // The day a key moves the selection to, or null for keys the grid leaves alone.
@@ -46,8 +32,8 @@ FocusScope {
         case Qt.Key_Right: return UI.addDays(day, 1)
         case Qt.Key_Up: return UI.addDays(day, -7)
         case Qt.Key_Down: return UI.addDays(day, 7)
-        case Qt.Key_Home: return firstOfMonth(day)
-        case Qt.Key_End: return UI.addDays(UI.addMonths(firstOfMonth(day), 1), -1)
+        case Qt.Key_Home: return UI.firstOfMonth(day)
+        case Qt.Key_End: return UI.addDays(UI.addMonths(UI.firstOfMonth(day), 1), -1)
         // The same day number, cut to the length of the month it lands in.
         case Qt.Key_PageUp: return UI.addMonths(day, -1)
         case Qt.Key_PageDown: return UI.addMonths(day, 1)
@@ -67,7 +53,7 @@ FocusScope {
         var second = entry.second
         var time = first.time
         cell.date = time
-        cell.key = dayKey(time)
+        cell.day = UI.dayOf(time)
         cell.firstLunarDay = first.lunarDay
         cell.secondLunarDay = second.lunarDay
         cell.firstZodiac = first.zodiac
@@ -75,7 +61,7 @@ FocusScope {
         cell.voidStart = first.voidStart
         cell.voidEnd = first.voidEnd
         cell.voidZodiac = first.voidZodiac
-        cell.isMonthVisible = cell.key.substring(0, 6) === activeMonthKey
+        cell.isMonthVisible = UI.sameMonth(cell.day, model.activeMonth)
         cell.received = true
         if (version > 0)
             count(cell, version)
@@ -118,6 +104,7 @@ FocusScope {
 
     Repeater {
         id: cells
+        objectName: "cells"
         model: root.cellCount
 
         Item {
@@ -126,8 +113,10 @@ FocusScope {
             // The record the day item reads.
             readonly property int dayIndex: index
             property date date: UI.localTime()
-            property string key: ""
-            readonly property bool isSelected: received && key === root.selectedKey
+            // Its calendar day, as the model's dates are compared with.
+            property date day: UI.localTime()
+            readonly property bool isSelected: received && root.model !== null
+                                               && UI.sameDay(day, root.model.selectedDate)
             property bool isMonthVisible: false
             property int firstLunarDay: 1
             property int secondLunarDay: 1

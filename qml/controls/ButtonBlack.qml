@@ -12,7 +12,7 @@ Rectangle {
 
     implicitWidth: label.implicitWidth + 20 * UI.ppp
     implicitHeight: 25 * UI.ppp
-    color: mouse.pressed ? "#222222" : "#333333"
+    color: mouse.pressed ? Colors.Button.BlackPressed : Colors.Button.Black
     border.width: 1 * UI.ppp
     border.color: Colors.Button.Edge
 
@@ -24,7 +24,7 @@ Rectangle {
         verticalAlignment: Text.AlignVCenter
         font.family: "Arial"
         font.pixelSize: UI.fontSize(18 * UI.ppp)
-        color: root.enabled ? "#CDCDCD" : "#6D6D7D"
+        color: root.enabled ? Colors.Button.BlackLabel : Colors.Button.BlackLabelDisabled
     }
 
     MouseArea {

@@ -55,7 +55,7 @@ Item {
         anchors.fill: box
         glowRadius: 10 * UI.ppp
         spread: 0.4
-        color: "#222"
+        color: Colors.Background.Glow
         cornerRadius: 15 * UI.ppp
     }
 
@@ -79,7 +79,7 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             visible: root.title !== ""
             text: root.title
-            color: "white"
+            color: Colors.Label.White
             font.pixelSize: UI.fontSize(24 * UI.ppp)
         }
 
@@ -131,7 +131,7 @@ Item {
             font.family: "FontAwesome"
             // Deliberately not scaled.
             font.pixelSize: UI.fontSize(30)
-            color: closeMouse.containsMouse ? "white" : "#DDDDDD"
+            color: closeMouse.containsMouse ? Colors.Label.White : Colors.OnDark.Close
 
             MouseArea {
                 id: closeMouse

@@ -83,7 +83,7 @@ Window {
         anchors.fill: parent
         color: "transparent"
         border.width: root.frameBorder
-        border.color: "#c1c6d1"
+        border.color: Colors.Background.FieldEdge
     }
 
     ScrollableItem {

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../scripts/Colors.js" as Colors
 
 // One glyph of the icon font on a box exactly its size.
 Rectangle {
@@ -7,7 +8,7 @@ Rectangle {
 
     property string icon: ""
     property int size: 12 * UI.ppp
-    property color iconColor: "white"
+    property color iconColor: Colors.Label.White
     property color backgroundColor: "transparent"
 
     width: glyph.implicitWidth

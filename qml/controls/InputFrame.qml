@@ -21,9 +21,14 @@ Item {
     // The text shown is not acceptable; the box says so.
     property bool invalid: false
 
+    // The box and its text input, for the fields built on this frame to lay out and drive.
     readonly property alias box: box
-    readonly property real labelWidth: label.implicitWidth
     readonly property alias input: input
+    readonly property real labelWidth: label.implicitWidth
+    readonly property real boxWidth: box.width
+    // The room the text has in the box, and its font: for whoever fits a text to the field.
+    readonly property real textWidth: input.width
+    readonly property font textFont: input.font
     property int boxCursorShape: Qt.IBeamCursor
 
     // A left click on the box where the text input does not take it.
@@ -53,18 +58,19 @@ Item {
 
     Rectangle {
         id: box
+        objectName: "box"
         anchors.right: parent.right
         width: root.width * root.buttonWidth / 100
         height: root.height
         color: Colors.Background.LightSilver
         radius: 8 * UI.ppp
         border.width: (root.invalid ? 2 : 1) * UI.ppp
-        border.color: root.invalid ? Colors.Label.Red : "#c1c6d1"
+        border.color: root.invalid ? Colors.Label.Red : Colors.Background.FieldEdge
 
         Rectangle {
             anchors.fill: parent
             radius: parent.radius
-            color: "black"
+            color: Colors.Label.Black
             opacity: boxMouse.containsMouse ? 0.05 : 0
 
             Behavior on opacity {
@@ -98,6 +104,7 @@ Item {
 
         TextInput {
             id: input
+            objectName: "input"
             x: 5 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter
             width: parent.width - x - root.textRightMargin

@@ -19,7 +19,7 @@ InputFrame {
     // The list may be wider than the box, for options longer than the box's text.
     property real dropdownWidth: box.width
 
-    readonly property alias dropdown: dropdown
+    readonly property bool listVisible: dropdown.visible
     // Room for an option's text in its row.
     readonly property real optionTextWidth: optionList.width - 10 * UI.ppp
     readonly property int optionCount: options ? options.length : 0
@@ -71,7 +71,7 @@ InputFrame {
                 if (root.inSearch)
                     return
                 root.inSearch = true
-                root.dropdown.open()
+                dropdown.open()
             } else {
                 root.inSearch = false
             }
@@ -79,8 +79,8 @@ InputFrame {
         function onTextChanged() {
             if (!root.inSearch)
                 return
-            if (!root.dropdown.visible)
-                root.dropdown.open()
+            if (!dropdown.visible)
+                dropdown.open()
             root.searched(root.input.text)
         }
     }
@@ -108,13 +108,14 @@ InputFrame {
             cursorShape: Qt.PointingHandCursor
             onClicked: {
                 root.input.focus = false
-                root.dropdown.close()
+                dropdown.close()
             }
         }
     }
 
     DropdownWindow {
         id: dropdown
+        objectName: "dropdown"
         box: root.box
         overlay: root.overlay
         popup: typeof platform !== "undefined" && platform === "win"

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../scripts/Colors.js" as Colors
 import "../scripts/Util.js" as Util
 
 // Four click-catching strips that cover the scene around an open drop-down window, so that a
@@ -64,7 +65,7 @@ Item {
     }
 
     Repeater {
-        model: ["red", "green", "blue", "yellow"]
+        model: Colors.OverlayStrips
 
         MouseArea {
             readonly property rect area: root.stripRect(index)

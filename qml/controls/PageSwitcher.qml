@@ -39,7 +39,7 @@ Rectangle {
                     x: 12 * UI.ppp
                     anchors.verticalCenter: parent.verticalCenter
                     text: isHelp ? Icons.FontAwesome.InfoCircle : root.icons[index]
-                    color: lit ? Colors.OnDark.Green : "white"
+                    color: lit ? Colors.OnDark.Green : Colors.Label.White
                     font.family: "FontAwesome"
                     font.pixelSize: UI.fontSize(root.iconSize)
                 }

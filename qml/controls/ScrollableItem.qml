@@ -2,6 +2,7 @@ import QtQuick 2.6
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
 import UI 1.0
+import "../scripts/Colors.js" as Colors
 
 // A frameless scroll view with a flat, thin bar and no step buttons.
 ScrollView {
@@ -22,12 +23,12 @@ ScrollView {
         scrollBarBackground: Rectangle {
             implicitWidth: root.thickness
             implicitHeight: root.thickness
-            color: "#dfdfdf"
+            color: Colors.Scroll.Track
         }
         handle: Rectangle {
             implicitWidth: styleData.horizontal ? 30 : root.thickness
             implicitHeight: styleData.horizontal ? root.thickness : 30
-            color: "#d1d7e9"
+            color: Colors.Scroll.Handle
         }
     }
 }

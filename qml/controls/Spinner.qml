@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../scripts/Colors.js" as Colors
 
 // Busy indicator: a bright dot running round the inscribed ellipse with a fading tail.
 Item {
@@ -7,7 +8,7 @@ Item {
 
     property int count: 8
     property real elementSize: 10 * UI.ppp
-    property color elementColor: "#d42d88"
+    property color elementColor: Colors.Moon.Dot
 
     property int currentIndex: 0
 
@@ -30,7 +31,7 @@ Item {
             radius: width / 2
             color: root.elementColor
             border.width: 1 * UI.ppp
-            border.color: "#a41d48"
+            border.color: Colors.Moon.DotEdge
             opacity: 0
 
             NumberAnimation on opacity {

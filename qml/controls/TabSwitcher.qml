@@ -48,7 +48,7 @@ Item {
             lineHeight: 20 * UI.ppp
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            color: isSelected ? "black" : isHovered ? "#555577" : Colors.Label.Grey
+            color: isSelected ? Colors.Label.Black : isHovered ? Colors.Label.Hovered : Colors.Label.Grey
 
             Behavior on color {
                 ColorAnimation { duration: 200; easing.type: Easing.InOutSine }

@@ -23,9 +23,6 @@ DialogPopup {
     readonly property var kindNames: [qsTr("Void of course"), qsTr("Sign changes"), qsTr("Phases"),
                                       qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset")]
     readonly property bool custom: range.selectedIndex === 3
-    readonly property alias exporter: exporter
-    readonly property alias rangeField: range
-    readonly property alias saveDialog: saveDialog
 
     function open() {
         status = ""
@@ -127,34 +124,32 @@ DialogPopup {
             height: 27 * UI.ppp
             overlay: root.overlay
             labelText: qsTr("Range")
-            labelColor: "white"
+            labelColor: Colors.Label.White
             buttonWidth: 60
             options: [qsTr("This month"), qsTr("Next 3 months"), qsTr("Next 12 months"),
                       qsTr("From - to")]
             onSelectedIndexChanged: root.showPreset()
         }
 
-        InputSelect {
+        InputDate {
             id: from
             width: parent.width
             height: 27 * UI.ppp
             overlay: root.overlay
             labelText: qsTr("From")
-            labelColor: "white"
+            labelColor: Colors.Label.White
             buttonWidth: 60
-            isDate: true
             enabled: root.custom
             opacity: enabled ? 1 : 0.6
         }
-        InputSelect {
+        InputDate {
             id: to
             width: parent.width
             height: 27 * UI.ppp
             overlay: root.overlay
             labelText: qsTr("To")
-            labelColor: "white"
+            labelColor: Colors.Label.White
             buttonWidth: 60
-            isDate: true
             enabled: root.custom
             opacity: enabled ? 1 : 0.6
         }
@@ -189,7 +184,7 @@ DialogPopup {
                         anchors.leftMargin: 10 * UI.ppp
                         anchors.verticalCenter: parent.verticalCenter
                         text: modelData
-                        color: "white"
+                        color: Colors.Label.White
                         font.pixelSize: UI.fontSize(16 * UI.ppp)
                     }
                     MouseArea {
@@ -205,7 +200,7 @@ DialogPopup {
             width: parent.width
             topPadding: 4 * UI.ppp
             wrapMode: Text.Wrap
-            color: "white"
+            color: Colors.Label.White
             text: exporter.busy ? qsTr("Exporting... %1%").arg(Math.floor(exporter.progress * 100))
                                 : root.status
             font.pixelSize: UI.fontSize(15 * UI.ppp)

@@ -12,7 +12,6 @@ Item {
 
     property string info: ""
     property bool downloading: false
-    readonly property alias updateNowButton: updateNow
 
     function show(text) {
         info = text
@@ -67,7 +66,7 @@ Item {
         anchors.fill: box
         glowRadius: 10 * UI.ppp
         spread: 0.4
-        color: "#222"
+        color: Colors.Background.Glow
         cornerRadius: 15 * UI.ppp
     }
 
@@ -87,7 +86,7 @@ Item {
                 anchors.top: parent.top
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: qsTr("Update Available")
-                color: "white"
+                color: Colors.Label.White
                 font.pixelSize: UI.fontSize(24 * UI.ppp)
             }
 
@@ -95,7 +94,7 @@ Item {
                 objectName: "info"
                 anchors.centerIn: parent
                 text: root.info
-                color: "white"
+                color: Colors.Label.White
                 font.pixelSize: UI.fontSize(20 * UI.ppp)
             }
 
@@ -125,6 +124,7 @@ Item {
                 }
                 ButtonBlack {
                     id: updateNow
+                    objectName: "updateNow"
                     width: 160 * UI.ppp
                     height: 40 * UI.ppp
                     text: qsTr("Update Now")

@@ -25,7 +25,7 @@ Rectangle {
     property size primaryMoonSize: Qt.size(174 * UI.ppp, 174 * UI.ppp)
 
     // True while dateTime moves with the clock's tick rather than by the user's hand.
-    readonly property alias clockTick: editor.ticking
+    readonly property bool clockTick: editor.ticking
     // Where the times are for, shown in a small line above the editor.
     property string placeName: ""
 
@@ -236,7 +236,7 @@ Rectangle {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             textFormat: Text.RichText
-            color: "#2ab66d"
+            color: Colors.OnDark.Teal
             font.pixelSize: UI.fontSize(17 * UI.ppp)
             font.weight: Font.Medium
             lineHeight: 0.84

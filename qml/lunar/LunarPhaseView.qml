@@ -42,7 +42,7 @@ Item {
                 // Read with the zone: after a change of zone the instants are the same (no new
                 // value arrives), but they are shown on another clock.
                 text: UI.timeZone !== undefined ? UI.formatLocal(modelData, UI.formats.dateTime)
-                                                   : ""
+                                                : ""
 
                 MouseArea {
                     id: lineMouse

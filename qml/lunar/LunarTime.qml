@@ -15,7 +15,8 @@ Item {
     property date time: UI.localTime()
     // The moment being edited.
     property date inputTime: time
-    property alias text: input.text
+    // The moment as the editor shows it.
+    readonly property string text: input.text
     property bool now: false
     // What the Now switch follows; a test hands in a clock of its own.
     property var clock: function() { return UI.localTime() }
@@ -103,7 +104,7 @@ Item {
             anchors.rightMargin: 10 * UI.ppp
             anchors.verticalCenter: parent.verticalCenter
             text: qsTr("Now")
-            color: "white"
+            color: Colors.Label.White
             font.family: "PT Sans, Open Sans, Helvetica"
             font.pixelSize: UI.fontSize(18 * UI.ppp)
         }
@@ -115,7 +116,8 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             // Off is an empty grey box, not a filled one in the colour of on.
             text: root.now ? Icons.FontAwesome.CheckSquare : Icons.FontAwesome.SquareOutline
-            color: !root.now ? Colors.OnDark.Grey : nowMouse.containsMouse ? "#3AC67D" : "#2AB66D"
+            color: !root.now ? Colors.OnDark.Grey
+                             : nowMouse.containsMouse ? Colors.OnDark.TealHovered : Colors.OnDark.Teal
             font.family: "FontAwesome"
             font.pixelSize: UI.fontSize(18 * UI.ppp)
         }
@@ -133,13 +135,14 @@ Item {
 
     TextInput {
         id: input
+        objectName: "input"
 
         property bool finishing: false
 
         anchors.top: nowRow.bottom
         width: parent.width
         horizontalAlignment: TextInput.AlignHCenter
-        color: "white"
+        color: Colors.Label.White
         selectionColor: Colors.Label.Pink
         font.family: "PT Sans, Open Sans, Helvetica"
         font.pixelSize: UI.fontSize(21 * UI.ppp)
@@ -165,7 +168,7 @@ Item {
             anchors.verticalCenter: input.verticalCenter
             x: modelData < 0 ? 0 : root.width - width
             text: modelData < 0 ? Icons.FontAwesome.AngleLeft : Icons.FontAwesome.AngleRight
-            color: arrowMouse.containsMouse ? "#F46D88" : Colors.Label.Pink
+            color: arrowMouse.containsMouse ? Colors.Label.PinkHovered : Colors.Label.Pink
             font.family: "FontAwesome"
             font.pixelSize: UI.fontSize(30 * UI.ppp)
 

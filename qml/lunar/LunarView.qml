@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../scripts/Colors.js" as Colors
 import "../scripts/Lunar.js" as Lunar
 
 // The Moon's picture with the shadow of its phase drawn over it.
@@ -86,14 +87,14 @@ Item {
                 ctx.lineTo(up.x, up.y)
             }
             ctx.closePath()
-            ctx.fillStyle = "#C0000000"
+            ctx.fillStyle = Colors.Moon.Shade
             ctx.fill()
 
             if (Lunar.showsRing(root.drawnPhase)) {
                 ctx.beginPath()
                 ctx.ellipse(1, 1, width - 2, height - 2)
                 ctx.lineWidth = 2
-                ctx.strokeStyle = "#80d42d88"
+                ctx.strokeStyle = Colors.Moon.Rim
                 ctx.stroke()
             }
         }

@@ -22,11 +22,6 @@ Rectangle {
     // the user's to move the model's month by.
     property bool completed: false
 
-    readonly property alias grid: grid
-    readonly property alias monthSwitcher: monthSwitcher
-    readonly property alias searchForm: searchForm
-    readonly property alias resultList: resultList
-
     signal dateTimeSelected(date value)
     // The user asks to export the calendar to a file.
     signal exportRequested()
@@ -46,11 +41,15 @@ Rectangle {
         searchForm.searchCount += request.results
     }
 
+    function showActiveMonth() {
+        monthSwitcher.selectedDate = UI.fromDate(calendarModel.activeMonth)
+    }
+
     color: "transparent"
 
     Component.onCompleted: {
         if (calendarModel)
-            monthSwitcher.selectedDate = UI.fromDate(calendarModel.activeMonth)
+            showActiveMonth()
         completed = true
         if (calendarModel)
             calendarModel.refresh()
@@ -60,7 +59,7 @@ Rectangle {
         id: header
         width: parent.width
         height: 60 * UI.ppp
-        color: "white"
+        color: Colors.Background.White
 
         TabSwitcher {
             x: 35 * UI.ppp
@@ -76,6 +75,7 @@ Rectangle {
 
         CalendarMonthSwitcher {
             id: monthSwitcher
+            objectName: "monthSwitcher"
             anchors.right: parent.right
             width: 340 * UI.ppp
             height: parent.height
@@ -88,8 +88,14 @@ Rectangle {
 
     Connections {
         target: root.calendarModel
-        function onActiveMonthChanged() {
-            monthSwitcher.selectedDate = UI.fromDate(root.calendarModel.activeMonth)
+        function onActiveMonthChanged() { root.showActiveMonth() }
+    }
+    // The month's first day starts at another instant on another zone's clock.
+    Connections {
+        target: UI
+        function onTimeZoneChanged() {
+            if (root.calendarModel)
+                root.showActiveMonth()
         }
     }
 
@@ -140,6 +146,7 @@ Rectangle {
 
         CalendarSearchForm {
             id: searchForm
+            objectName: "searchForm"
             model: root.searchModel
             overlay: root.overlay
             onSearch: root.startSearch(request)
@@ -150,10 +157,10 @@ Rectangle {
         Rectangle {
             id: exportAction
             objectName: "exportAction"
-            x: searchForm.x + searchForm.searchButton.width + 12 * UI.ppp
-            y: searchForm.y + searchForm.searchButton.y
+            x: searchForm.x + searchForm.buttonArea.x + searchForm.buttonArea.width + 12 * UI.ppp
+            y: searchForm.y + searchForm.buttonArea.y
             width: exportRow.width + 20 * UI.ppp
-            height: searchForm.searchButton.height
+            height: searchForm.buttonArea.height
             radius: 6 * UI.ppp
             color: exportMouse.containsMouse ? Colors.Background.DarkMetal : Colors.Button.Metal
 
@@ -165,13 +172,13 @@ Rectangle {
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     text: qsTr("Export...")
-                    color: "white"
+                    color: Colors.Label.White
                     font.pixelSize: UI.fontSize(16 * UI.ppp)
                 }
                 Text {
                     anchors.verticalCenter: parent.verticalCenter
                     text: Icons.FontAwesome.Calendar
-                    color: "white"
+                    color: Colors.Label.White
                     font.family: "FontAwesome"
                     font.pixelSize: UI.fontSize(16 * UI.ppp)
                 }
@@ -206,6 +213,7 @@ Rectangle {
 
     CalendarResultList {
         id: resultList
+        objectName: "resultList"
         anchors.top: grid.bottom
         anchors.bottom: parent.bottom
         anchors.right: parent.right

@@ -15,12 +15,6 @@ Item {
     // The scene's ModalOverlay, handed to the drop-downs.
     property Item overlay: null
 
-    readonly property alias locationForm: locationForm
-    readonly property alias scaleField: scaleField
-    readonly property alias languageField: languageField
-    readonly property alias zoneField: zoneField
-    readonly property alias updateSwitch: updateSwitch
-
     Item {
         anchors.fill: parent
         anchors.margins: 15 * UI.ppp
@@ -31,6 +25,7 @@ Item {
 
             LocationForm {
                 id: locationForm
+                objectName: "locationForm"
                 width: parent.width
                 buttonWidth: 70
                 overlay: root.overlay
@@ -38,6 +33,7 @@ Item {
 
             InputSelect {
                 id: zoneField
+                objectName: "zoneField"
                 width: parent.width
                 labelText: qsTr("Times in")
                 buttonWidth: 70
@@ -66,6 +62,7 @@ Item {
 
             InputSelect {
                 id: scaleField
+                objectName: "scaleField"
                 width: parent.width
                 labelText: qsTr("UI scale")
                 buttonWidth: 70
@@ -104,6 +101,7 @@ Item {
             // "System", then each language in its own name; a choice applies at once.
             InputSelect {
                 id: languageField
+                objectName: "languageField"
                 width: parent.width
                 labelText: qsTr("Language")
                 buttonWidth: 70
@@ -117,6 +115,7 @@ Item {
 
             Item {
                 id: updateSwitch
+                objectName: "updateSwitch"
 
                 property bool checked: Global.updatesEnabled
 

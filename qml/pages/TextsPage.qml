@@ -17,19 +17,19 @@ Rectangle {
     // The moon panel's ephemeris; until it has one, a stand-in with the panel's own defaults.
     property var entry: null
     property var document: null
-    property alias tabIndex: tabs.selectedIndex
+    // The topic shown.
+    property int tabIndex: 0
     property string text: ""
     readonly property string css: "* { font-family: Verdana, Geneva; font-size: "
                                   + UI.fontSize(18 * UI.ppp) + "px; } "
                                   + "div { font-weight: normal; font-size: 1.1em; color: "
                                   + Colors.Label.Blue + "; "
                                   + "text-align: center; } "
-                                  + "p { font-weight: normal; font-size: 1em; color: #2b2b2b; }"
+                                  + "p { font-weight: normal; font-size: 1em; color: " + Colors.Label.Body + "; }"
     // The document this page reads; its announcement is recognised by this very name.
     property string path: Global.resourcePath + "text/vendarion.txt"
     readonly property var topicKeys: ["General", "Mood", "Health Nutrition", "Hair Care",
                                       "Business", "Gardening", "Wedding", "Born this day"]
-    readonly property alias view: view
     property bool completed: false
     // What the body was last built for (see build()).
     property string builtKeys: ""
@@ -138,7 +138,7 @@ Rectangle {
         id: header
         width: parent.width
         height: 60 * UI.ppp
-        color: "white"
+        color: Colors.Background.White
 
         readonly property bool compact: root.width < 700 * UI.ppp
 
@@ -153,6 +153,13 @@ Rectangle {
             //: narrow: keep each line short.
             names: [qsTr("General"), qsTr("Mood"), qsTr("Health\nNutrition"), qsTr("Hair\nCare"),
                     qsTr("Business"), qsTr("Gardening"), qsTr("Wedding"), qsTr("Born\nthis day")]
+            onSelectedIndexChanged: root.tabIndex = selectedIndex
+        }
+        // Not a binding of the switcher's: a click on a tab sets its index, which would end one.
+        Binding {
+            target: tabs
+            property: "selectedIndex"
+            value: root.tabIndex
         }
     }
 
@@ -161,7 +168,7 @@ Rectangle {
         anchors.topMargin: 20 * UI.ppp
         anchors.bottom: parent.bottom
         width: parent.width
-        color: "white"
+        color: Colors.Background.White
 
         // The texts may not be in the interface's language yet: say so, in one line.
         Text {
@@ -182,6 +189,7 @@ Rectangle {
 
         TextArea {
             id: view
+            objectName: "view"
             anchors.fill: parent
             anchors.topMargin: languageNote.visible ? languageNote.y + languageNote.height : 0
             readOnly: true
@@ -201,12 +209,12 @@ Rectangle {
                 scrollBarBackground: Rectangle {
                     implicitWidth: 10 * UI.ppp
                     implicitHeight: 10 * UI.ppp
-                    color: "#dfdfdf"
+                    color: Colors.Scroll.Track
                 }
                 handle: Rectangle {
                     implicitWidth: styleData.horizontal ? 30 : 10 * UI.ppp
                     implicitHeight: styleData.horizontal ? 10 * UI.ppp : 30
-                    color: "#d1d7e9"
+                    color: Colors.Scroll.Handle
                 }
             }
         }

@@ -9,7 +9,15 @@ var Background = {
     LightSilver: "#e3e7f2",
     DarkMetal: "#474c59",
     Light: "#dfdfdf",
-    Lighter: "#f0f0f0"
+    Lighter: "#f0f0f0",
+    White: "#ffffff",
+    // A hovered row of the found days.
+    Hovered: "#f2f2f2",
+    // The edge of a field's box and of its drop-down list.
+    FieldEdge: "#c1c6d1",
+    // The glow round a dialog and the shadow the two columns cast.
+    Glow: "#222222",
+    Shadow: "#80000000"
 }
 
 // Text and glyphs on the light pages; Pink on the dark moon panel.
@@ -21,13 +29,26 @@ var Label = {
     Grey: "#555e79",
     Red: "#c62828",
     // What a field holds, darker than its placeholder.
-    Value: "#343a4d"
+    Value: "#343a4d",
+    PinkHovered: "#f46d88",
+    Black: "#000000",
+    White: "#ffffff",
+    // Body text of the texts page.
+    Body: "#2b2b2b",
+    // A hovered tab, and the day number of the selected day.
+    Hovered: "#555577",
+    SelectedDay: "#885500"
 }
 
 // Glyphs on the dark panel and page strip, where the light pages' darker colours would fade.
 var OnDark = {
     Green: "#47be48",
-    Grey: "#9199b1"
+    Grey: "#9199b1",
+    // The Moon's sign and the Now switch on the panel.
+    Teal: "#2ab66d",
+    TealHovered: "#3ac67d",
+    // The close glyph of a dialog.
+    Close: "#dddddd"
 }
 
 var Button = {
@@ -37,5 +58,33 @@ var Button = {
     // A button that waits, as the search button while a search runs.
     Disabled: "#6d7385",
     // The edge of a dark button, which would otherwise melt into a dark dialog.
-    Edge: "#8a8a8a"
+    Edge: "#8a8a8a",
+    // The dark dialog buttons and their labels.
+    Black: "#333333",
+    BlackPressed: "#222222",
+    BlackLabel: "#cdcdcd",
+    BlackLabelDisabled: "#6d6d7d"
 }
+
+var Scroll = {
+    Track: "#dfdfdf",
+    Handle: "#d1d7e9"
+}
+
+// The waiting spinner's dots and the moon picture's shade and rim.
+var Moon = {
+    Dot: "#d42d88",
+    DotEdge: "#a41d48",
+    Shade: "#c0000000",
+    Rim: "#80d42d88"
+}
+
+// The world map's markers: the chosen place, and the city nearest to the mouse.
+var Map = {
+    Place: "#cb3686",
+    Near: "#ffffff",
+    NearEdge: "#888888"
+}
+
+// The modal overlay's strips, where it is asked to show them.
+var OverlayStrips = ["red", "green", "blue", "yellow"]

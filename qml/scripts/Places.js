@@ -13,20 +13,21 @@ function displayName(name, region, country) {
     return text
 }
 
-// The moon panel's line for the place its times are for: "Paris, France"; typed coordinates,
-// and the unnamed place at 0, 0, as "48.85° N, 2.35° E", with the locale's decimalPoint.
-function panelName(name, country, longitude, latitude, decimalPoint) {
-    if (name && name !== "Custom city")
-        return country ? name + ", " + country : name
+// The moon panel's line for the place (a geo::Location) its times are for: "Paris, France";
+// typed coordinates, and the unnamed place at 0, 0, as "48.85° N, 2.35° E", with the locale's
+// decimalPoint.
+function panelName(place, decimalPoint) {
+    if (place.name && !place.custom)
+        return place.country ? place.name + ", " + place.country : place.name
     function degrees(value) {
         var text = Math.abs(value).toFixed(2)
         return decimalPoint ? text.replace(".", decimalPoint) : text
     }
-    var north = latitude < 0 ? qsTranslate("Places", "%1\u00b0 S")
-                             : qsTranslate("Places", "%1\u00b0 N")
-    var east = longitude < 0 ? qsTranslate("Places", "%1\u00b0 W")
-                             : qsTranslate("Places", "%1\u00b0 E")
-    return north.arg(degrees(latitude)) + ", " + east.arg(degrees(longitude))
+    var north = place.latitude < 0 ? qsTranslate("Places", "%1\u00b0 S")
+                                   : qsTranslate("Places", "%1\u00b0 N")
+    var east = place.longitude < 0 ? qsTranslate("Places", "%1\u00b0 W")
+                                   : qsTranslate("Places", "%1\u00b0 E")
+    return north.arg(degrees(place.latitude)) + ", " + east.arg(degrees(place.longitude))
 }
 
 // The display name made to fit maxWidth as widthOf measures text. The region gives way first,

@@ -11,22 +11,18 @@ Column {
     property int buttonWidth: 50
     // The scene's ModalOverlay, handed to the drop-downs.
     property Item overlay: null
-    readonly property alias map: map
-    readonly property alias cityField: city
-    readonly property alias latitudeField: latitude
-    readonly property alias longitudeField: longitude
 
     // The place's name as it fits `width`: the region gives way, never the country. Typed
-    // coordinates make a place whose name is a fixed key; it is shown in the user's language.
+    // coordinates are shown as such, in the user's language.
     function displayName(place, width) {
         //: A place given by its typed coordinates.
-        var name = place.name === "Custom city" ? qsTr("Custom city") : place.name
+        var name = place.custom ? qsTr("Custom city") : place.name
         return Places.fitName(name, place.region, place.country, width,
                               function(text) { return nameMetrics.advanceWidth(text) })
     }
 
     function showName() {
-        var name = displayName(Geo.location, city.input.width)
+        var name = displayName(Geo.location, city.textWidth)
         // While the user types a search, the field keeps the typing.
         if (!city.inSearch)
             city.setText(name)
@@ -74,22 +70,24 @@ Column {
 
     FontMetrics {
         id: nameMetrics
-        font: city.input.font
+        font: city.textFont
     }
     // Another scale, another fit.
     Connections {
-        target: city.input
-        function onWidthChanged() { root.showName() }
+        target: city
+        function onTextWidthChanged() { root.showName() }
     }
 
     WorldMap {
         id: map
+        objectName: "map"
         width: parent.width
         height: 200 * UI.ppp
     }
 
     InputSearch {
         id: city
+        objectName: "cityField"
 
         // The last answer of the search by name; held here so the engine keeps it.
         property var locations: null
@@ -100,7 +98,7 @@ Column {
         overlay: root.overlay
         labelText: qsTr("City")
         // Wider than the box, so that more of a long name's region shows.
-        dropdownWidth: Math.round(1.6 * box.width)
+        dropdownWidth: Math.round(1.6 * boxWidth)
         placeholder: qsTr("Search city")
         buttonWidth: root.buttonWidth
         onSearched: {
@@ -117,6 +115,7 @@ Column {
 
     InputText {
         id: latitude
+        objectName: "latitudeField"
         width: parent.width
         labelText: qsTr("Latitude")
         isNumber: true
@@ -126,6 +125,7 @@ Column {
 
     InputText {
         id: longitude
+        objectName: "longitudeField"
         width: parent.width
         labelText: qsTr("Longitude")
         isNumber: true

@@ -26,7 +26,6 @@ Item {
         : Places.fitName(nearLocation.name, nearLocation.region, nearLocation.country,
                          width - 8 * UI.ppp,
                          function(text) { return labelMetrics.advanceWidth(text) })
-    readonly property alias mouseArea: mouse
 
     function drawMarker(ctx, longitude, latitude, fill, stroke, alpha) {
         var p = Places.project(longitude, latitude, width, height)
@@ -68,9 +67,10 @@ Item {
         onPaint: {
             var ctx = getContext("2d")
             ctx.reset()
-            root.drawMarker(ctx, root.longitude, root.latitude, "#CB3686", "#CB3686", 1)
+            root.drawMarker(ctx, root.longitude, root.latitude, Colors.Map.Place, Colors.Map.Place, 1)
             if (root.nearOpacity > 0)
-                root.drawMarker(ctx, root.nearLongitude, root.nearLatitude, "#FFFFFF", "#888888",
+                root.drawMarker(ctx, root.nearLongitude, root.nearLatitude, Colors.Map.Near,
+                                Colors.Map.NearEdge,
                                 0.9 * root.nearOpacity)
         }
     }
@@ -106,7 +106,7 @@ Item {
             id: nearLabel
             anchors.centerIn: parent
             text: root.nearText
-            color: "white"
+            color: Colors.Label.White
             font.pixelSize: UI.fontSize(12 * UI.ppp)
         }
     }

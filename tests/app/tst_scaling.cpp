@@ -128,25 +128,6 @@ private slots:
         const QVector<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1919, 0, 1921, 1080)};
         QCOMPARE(ui::screenIndexAt(point, screens), expected);
     }
-
-    void formatDegrees_data()
-    {
-        QTest::addColumn<double>("angle");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("half a degree more") << 12.5 << QStringLiteral("12\u00B0 30'");
-        QTest::newRow("negative: floored") << -0.5 << QStringLiteral("-1\u00B0 30'");
-        QTest::newRow("minutes are not carried") << 29.999 << QStringLiteral("29\u00B0 60'");
-        QTest::newRow("rounded minutes") << 7.2583 << QStringLiteral("7\u00B0 15'");
-        QTest::newRow("not a number") << qQNaN() << QString();
-    }
-
-    void formatDegrees()
-    {
-        QFETCH(double, angle);
-        QFETCH(QString, expected);
-        QCOMPARE(ui::formatDegrees(angle), expected);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestScaling)

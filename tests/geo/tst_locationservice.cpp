@@ -108,20 +108,24 @@ private slots:
                                             {"latitude", 1.0}};
         QTest::newRow("listed city, any case: the file's record, nothing saved")
             << parisElsewhere << paris << parisElsewhere << QByteArray("UTC");
-        const Location custom("Custom city", "", "", 12.5, -33.25);
-        QTest::newRow("custom city as saved, whatever the zone")
+        const Location custom = Location::custom(12.5, -33.25);
+        QTest::newRow("custom place as saved (by this or an earlier version), whatever the zone")
             << settingsOf(custom) << custom << settingsOf(custom) << QByteArray("Europe/Paris");
-        const Location origin("Custom city", "", "", 0, 0);
+        const Location origin = Location::custom(0, 0);
         QTest::newRow("text where a number belongs: 0, saved")
             << QVariantMap({{"name", "Custom city"}, {"longitude", "east"}, {"latitude", "nan"}})
             << origin << settingsOf(origin) << QByteArray("Europe/Paris");
         // Only the damaged key is rewritten; the valid ones keep what they hold.
-        const Location nearZurich("Custom city", "Zurich", "Switzerland", 8.6, 47.4);
-        QVariantMap nameDamaged = settingsOf(nearZurich);
-        nameDamaged.insert("name", damaged);
+        const QVariantMap nearZurich = {{"country", "Switzerland"},
+                                        {"region", "Zurich"},
+                                        {"name", damaged},
+                                        {"longitude", 8.6},
+                                        {"latitude", 47.4}};
+        QVariantMap rewritten = nearZurich;
+        rewritten.insert("name", Location::customName());
         QTest::newRow("damaged name: the coordinates as a custom place, the rest kept")
-            << nameDamaged << nearZurich << settingsOf(nearZurich) << QByteArray("UTC");
-        const Location onGlobe("Custom city", "", "", -171, 90);
+            << nearZurich << Location::custom(8.6, 47.4) << rewritten << QByteArray("UTC");
+        const Location onGlobe = Location::custom(-171, 90);
         QTest::newRow("off the globe: brought onto it, saved")
             << QVariantMap(
                    {{"name", "Custom city"}, {"longitude", 123456789.0}, {"latitude", 95.0}})
@@ -162,16 +166,14 @@ private slots:
         QTest::newRow("empty nearest-place answer")
             << QByteArray("location") << place(Location("", "", "", 360, 360)) << Location();
         QTest::newRow("latitude past the pole: the pole")
-            << QByteArray("setLatitude") << QVariant(100.0)
-            << Location("Custom city", "", "", 2.3488, 90);
+            << QByteArray("setLatitude") << QVariant(100.0) << Location::custom(2.3488, 90);
         QTest::newRow("longitude round the globe: wrapped")
             << QByteArray("setLongitude") << QVariant(123456789.0)
-            << Location("Custom city", "", "", -171, 48.85341);
+            << Location::custom(-171, 48.85341);
         QTest::newRow("the same longitude still turns it custom")
-            << QByteArray("setLongitude") << QVariant(2.3488)
-            << Location("Custom city", "", "", 2.3488, 48.85341);
+            << QByteArray("setLongitude") << QVariant(2.3488) << Location::custom(2.3488, 48.85341);
         QTest::newRow("clear") << QByteArray("clearLocation") << QVariant()
-                               << Location("Custom city", "", "", 0, 0);
+                               << Location::custom(0, 0);
         QTest::newRow("NaN ignored")
             << QByteArray("setLatitude") << QVariant(qQNaN()) << Location();
         QTest::newRow("pick an entry of the result") << QByteArray("pick") << QVariant(0) << zurich;

@@ -325,8 +325,7 @@ private slots:
                             "Paris/Tennessee/United States", "Parisot/Auvergne/France",
                             "Comparis/Auvergne/France"});
         QTest::newRow("current place left out when it does not match")
-            << "ot" << Location("Custom city", "", "", 5, 5)
-            << QStringList({"Parisot/Auvergne/France"});
+            << "ot" << Location::custom(5, 5) << QStringList({"Parisot/Auvergne/France"});
         QTest::newRow("non-ASCII")
             << "zür" << Location() << QStringList({"Zürich/Zurich/Switzerland"});
         QTest::newRow("blanks are not trimmed") << " paris" << Location() << QStringList();
@@ -360,7 +359,9 @@ private slots:
         QTest::newRow("distance exactly 30 accepted") << 20.0 << -10.0 << "Origin";
         QTest::newRow("beyond 30: nothing") << 20.0 << -10.5 << "";
         QTest::newRow("tie: first in search order") << -100.0 << 0.0 << "Alpha";
-        QTest::newRow("no wrap-around at 180 degrees") << -179.0 << 50.0 << "";
+        // The sum counts the longitude the short way round, across the 180th meridian.
+        QTest::newRow("across 180 degrees, from the west") << -179.0 << 50.0 << "East";
+        QTest::newRow("across 180 degrees, from the east") << 179.9 << -16.0 << "Dateline";
         QTest::newRow("NaN") << qQNaN() << 48.85 << "";
     }
 
@@ -372,7 +373,8 @@ private slots:
 
         const Places places = load(countries, regions,
                                    "FR,Paris,48.85,2.35\nFR,Origin,0,0\nFR,Beta,0,-110\n"
-                                   "FR,Alpha,0,-90\nFR,East,50,179\nFR,Square,25,10\n");
+                                   "FR,Alpha,0,-90\nFR,East,50,179\nFR,Square,25,10\n"
+                                   "FR,Dateline,-16,-179.9\n");
         const Location found = places.nearest(longitude, latitude);
         QCOMPARE(found.name(), expected);
         if (expected.isEmpty())

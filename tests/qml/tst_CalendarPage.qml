@@ -57,7 +57,7 @@ TestScene {
         // The dates of the filled rows, top to bottom.
         function shownDates() {
             var dates = []
-            var slots = page.resultList.slots
+            var slots = findChild(page, "slots")
             for (var i = 0; i < slots.count; ++i) {
                 if (slots.itemAt(i).active)
                     dates.push(UI.formatDateTime(slots.itemAt(i).entry.date, "yyyy-MM-dd"))
@@ -89,32 +89,34 @@ TestScene {
         }
 
         function test_resultsInDateOrderFromTheTop(data) {
-            page.searchForm.resultsField.selectedIndex = 2
-            page.searchForm.moonDayField.selectedIndex = 15
-            mouseClick(page.searchForm.searchButton)
+            findChild(page, "resultsField").selectedIndex = 2
+            var moonDay = findChild(page, "moonDayField")
+            moonDay.selectedIndex = 15
+            mouseClick(findChild(page, "searchButton"))
             compare(search.requests[0].results, 3)
             compare(search.requests[0].lunarDay, 15)
-            compare(page.searchForm.searchCount, 3)
+            var form = findChild(page, "searchForm")
+            compare(form.searchCount, 3)
             var dates = ["2027-03-05", "2027-03-12", "2027-03-19"]
             for (var i = 0; i < data.timeouts.length; ++i) {
-                verify(!page.searchForm.moonDayField.enabled, "the form waits while results are due")
+                verify(!moonDay.enabled, "the form waits while results are due")
                 var entry = hit(dates[i], 15)
                 if (data.before === i)
                     entry.observer = "before"
                 search.searchResult(entry, data.timeouts[i])
             }
             search.searchFinished(3 - data.timeouts.length)
-            compare(page.searchForm.searchCount, 0)
-            verify(page.searchForm.moonDayField.enabled)
+            compare(form.searchCount, 0)
+            verify(moonDay.enabled)
             compare(shownDates(), data.shown)
-            compare(page.resultList.lastIndex, data.shown.length - 1)
+            compare(findChild(page, "resultList").lastIndex, data.shown.length - 1)
         }
 
         function test_newSearchStartsEmpty() {
-            mouseClick(page.searchForm.searchButton)
+            mouseClick(findChild(page, "searchButton"))
             search.searchResult(hit("2027-03-05", 4), false)
             compare(shownDates(), ["2027-03-05"])
-            mouseClick(page.searchForm.searchButton)
+            mouseClick(findChild(page, "searchButton"))
             compare(shownDates(), [])
             compare(search.requests.length, 2)
         }
@@ -131,15 +133,16 @@ TestScene {
             waitForRendering(opened)
             var month = UI.formatDateTime(moved, "yyyy-MM")
             compare(UI.formatDateTime(UI.fromDate(model.activeMonth), "yyyy-MM"), month)
-            compare(UI.formatDateTime(opened.monthSwitcher.selectedDate, "yyyy-MM"), month)
+            compare(UI.formatDateTime(findChild(opened, "monthSwitcher").selectedDate, "yyyy-MM"),
+                    month)
         }
 
         // The widest row's three texts stand whole and side by side.
         function test_rowTextsNeverCollide() {
-            mouseClick(page.searchForm.searchButton)
+            mouseClick(findChild(page, "searchButton"))
             search.searchResult({ time: day("2027-09-28"), lunarDay: 30, zodiac: 9, phase: 0.999 },
                                 false)
-            var texts = page.resultList.slots.itemAt(0).children[0].item.children
+            var texts = findChild(page, "slots").itemAt(0).children[0].item.children
             verify(!texts[1].truncated, texts[1].text)
             verify(texts[0].x + texts[0].width < texts[1].x, "date and phase")
             verify(texts[1].x + texts[1].width < texts[2].x, "phase and sign")

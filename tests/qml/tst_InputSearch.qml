@@ -26,9 +26,11 @@ TestScene {
         when: windowShown
 
         property var search: null
+        property var list: null
 
         function init() {
             search = createTemporaryObject(searchComponent, window)
+            list = findChild(search, "dropdown")
             searchedSpy.target = search
             searchedSpy.clear()
             mouseClick(search.box)
@@ -37,7 +39,7 @@ TestScene {
         }
 
         function cleanup() {
-            search.dropdown.hide()
+            list.hide()
             window.overlay.enableModalOverlay(false)
         }
 
@@ -45,11 +47,10 @@ TestScene {
             verify(search.inSearch)
             compare(searchedSpy.count, 4, "selecting on focus is no search")
             compare(searchedSpy.signalArguments[3][0], "Bern")
-            verify(search.dropdown.visible)
+            verify(search.listVisible)
             // The box stays clickable: the overlay leaves out the box and the list together,
             // whichever side the list opened on.
             var boxY = Util.getAbsolutePosition(UI, search.box).y
-            var list = search.dropdown
             compare(window.overlay.topSize, Math.min(boxY, list.y) - window.overlay.windowY)
             compare(window.overlay.bottomSize, window.height
                     - (Math.max(boxY + search.box.height, list.y + list.height)
@@ -68,7 +69,7 @@ TestScene {
             verify(!search.inSearch)
             compare(search.inputText, "Paris, France")
             compare(search.input.text, "Paris, France")
-            verify(!search.dropdown.visible)
+            verify(!search.listVisible)
             verify(!window.overlay.active)
             // Focusing again keeps the name, selected, so typing replaces it.
             mouseClick(search.box)

@@ -117,7 +117,7 @@ Rectangle {
             editor.now = true
             mouseClick(editor, editor.width / 2, editor.height - 12)
             verify(!editor.now, "focus turns Now off")
-            editor.text = data.typed
+            findChild(editor, "input").text = data.typed
             updateSpy.clear()
             keyClick(Qt.Key_Return)
             compare(updateSpy.count, 1, "announced whether or not it parsed, once")

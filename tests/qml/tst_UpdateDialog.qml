@@ -51,12 +51,12 @@ Item {
             Global.updateAvailable("3.1.0", "3.2.0")
             // As after "Update Now", which would start a real download.
             dialog.downloading = true
-            verify(!dialog.updateNowButton.enabled)
+            verify(!findChild(dialog, "updateNow").enabled)
             Global.updateDownloadProgress(1000, 1001)
             Global.updateFinished(data.success)
             compare(dialog.visible, data.visible)
             compare(dialog.info, data.info)
-            verify(dialog.updateNowButton.enabled)
+            verify(findChild(dialog, "updateNow").enabled)
         }
     }
 }

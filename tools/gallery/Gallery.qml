@@ -175,12 +175,11 @@ Rectangle {
                 buttonWidth: 70
                 overlay: modalOverlay
             }
-            InputSelect {
+            InputDate {
                 id: datePicker
                 width: parent.width
                 labelText: qsTr("From")
-                options: ["Today"]
-                isDate: true
+                initialText: "Today"
                 buttonWidth: 70
                 overlay: modalOverlay
             }
@@ -297,9 +296,9 @@ Rectangle {
         running: true
         onTriggered: {
             if (galleryShow === "dropdown")
-                select.dropdown.open()
+                select.openList()
             else if (galleryShow === "calendar")
-                datePicker.dropdown.open()
+                datePicker.openCalendar()
             else if (galleryShow === "dialog")
                 dialog.opacity = 1
         }
