@@ -267,8 +267,8 @@ private slots:
         waitForObserver(geo()->location(), oldEntry, oldGrid);
     }
 
-    // Hovering over Tokyo names it, not a town on the same pixel; a click makes the place at its
-    // point the place.
+    // Hovering over Tokyo names it, not a town on the same pixel; a click makes the city at its
+    // own point the place.
     void mapChoosesTheNearestCity()
     {
         showPage(2);
@@ -288,24 +288,18 @@ private slots:
         QTRY_COMPARE(map->property("nearOpacity").toReal(), 1.0);
         const geo::Location near = qvariant_cast<geo::Location>(map->property("nearLocation"));
         QCOMPARE(near.name(), QStringLiteral("Tokyo"));
-        // The label beside the marker names the city the click is about to choose.
+        // The label beside the marker names the city under the mouse.
         const QString label = map->property("nearText").toString();
         QVERIFY2(label.startsWith(near.name()) && label.endsWith(near.country()),
                  qPrintable(label));
 
-        clickItem(m_ui, map, tokyo);
-        QTRY_COMPARE(geo()->location(), near);
-        waitForObserver(near, oldEntry, oldGrid);
-
-        // A click means its own point, not the hovered one that the label still names (a tap
-        // has no hover at all): with Tokyo named, a click on Santiago chooses Santiago.
-        oldEntry = panelEntry();
-        const qlonglong tokyoGrid = gridVersion();
+        // A click means its own point, not the hovered one that the label names (a tap has no
+        // hover at all): with Tokyo named, a click on Santiago chooses Santiago.
         clickItem(m_ui, map,
                   evaluate(map, QStringLiteral("Places.project(-70.65, -33.45, width, height)"))
                       .toPointF());
         QCOMPARE(geo()->location().country(), QStringLiteral("Chile"));
-        waitForObserver(geo()->location(), oldEntry, tokyoGrid);
+        waitForObserver(geo()->location(), oldEntry, oldGrid);
     }
 
     void panelShowsTheEngine_data()

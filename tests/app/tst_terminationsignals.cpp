@@ -1,7 +1,6 @@
 // A request to end (SIGTERM) closes the window as a user's close would, whatever dialog is open.
 #include "app/terminationsignals.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
