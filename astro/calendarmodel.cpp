@@ -21,7 +21,7 @@ CalendarModel::CalendarModel(QObject *parent)
 CalendarModel::~CalendarModel()
 {
     m_closing = true;
-    m_terminate = true;
+    terminate();
     m_runs.waitForIdle();
 }
 
@@ -64,7 +64,8 @@ void CalendarModel::refresh()
 
 void CalendarModel::terminate()
 {
-    m_terminate = true;
+    if (m_cancel)
+        *m_cancel = true;
 }
 
 void CalendarModel::waitForRuns()
@@ -92,44 +93,52 @@ int CalendarModel::voidDayIndex(const QDateTime &gridBegin, const QDateTime &sta
 
 // The month and the sky are taken on the main thread, where the setters run; the run needs
 // nothing of the calculation after that.
+//
+// Runs are numbered here, in the order they are asked for, and each has its own stop flag: the
+// pool may start a later run before an earlier one, and the earlier must then neither stop the
+// later nor pass for the latest.
 void CalendarModel::start()
 {
     const Calculation *calculation = m_calculation;
     if (!calculation)
         return;
+    terminate();
+    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    const qlonglong version = ++m_requested;
     const QDate month = m_activeMonth;
     const Sky sky = calculation->sky();
     m_runs.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, month, sky] {
-        run(month, sky);
-        m_runs.end();
-    });
+    QtConcurrent::run(QThreadPool::globalInstance(),
+                      [this, month, sky, version, cancel = m_cancel] {
+                          run(month, sky, version, cancel);
+                          m_runs.end();
+                      });
 }
 
-bool CalendarModel::stopping() const
-{
-    return m_terminate || m_closing;
-}
-
-void CalendarModel::run(const QDate &month, const Sky &sky)
+void CalendarModel::run(const QDate &month, const Sky &sky, qlonglong version,
+                        const std::shared_ptr<std::atomic<bool>> &cancel)
 {
     if (!month.isValid() || m_closing)
         return;
     const QDate first = gridStart(month);
+    auto stopping = [&] { return *cancel || m_closing; };
 
-    m_terminate = true;
     QMutexLocker locker(&m_lock);
-    const qlonglong version = ++m_entriesVersion;
-    m_terminate = false;
+    if (version < m_entriesVersion)
+        return; // a later run has filled the grid already
+    m_entriesVersion = version;
     emit entriesVersionChanged(version);
+    if (stopping())
+        return;
 
     const Zone &zone = sky.zone;
     const QDateTime g0 = zone.startOfDay(first);
     const QDateTime end = zone.startOfDay(first.addDays(GridDays));
     // The signs and voids go to a second worker meanwhile, where the pool has one free.
-    auto signs = std::make_shared<SignWork>(sky, julianDay(g0), julianDay(end), &m_terminate);
+    auto signs = std::make_shared<SignWork>(sky, julianDay(g0), julianDay(end), cancel.get());
     m_runs.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, signs] {
+    // The helper holds the flag the work reads, should it start after this run has ended.
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, signs, cancel] {
         signs->help();
         m_runs.end();
     });

@@ -11,6 +11,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <memory>
 
 namespace astro {
 
@@ -70,8 +71,8 @@ signals:
 
 private:
     void start();
-    void run(const QDate &month, const Sky &sky);
-    bool stopping() const;
+    void run(const QDate &month, const Sky &sky, qlonglong version,
+             const std::shared_ptr<std::atomic<bool>> &cancel);
     void store(int index, const CalendarEntry &entry);
 
     QPointer<Calculation> m_calculation;
@@ -81,7 +82,9 @@ private:
     mutable QMutex m_entriesLock;
     std::atomic<qlonglong> m_entriesVersion{0};
     QMutex m_lock;
-    std::atomic<bool> m_terminate{false};
+    // On the thread of the setters: the number of the latest run asked for, and its stop flag.
+    qlonglong m_requested = 0;
+    std::shared_ptr<std::atomic<bool>> m_cancel;
     std::atomic<bool> m_closing{false};
     global::TaskGroup m_runs;
 };

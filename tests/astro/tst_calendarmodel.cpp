@@ -115,6 +115,26 @@ private slots:
         }
     }
 
+    // Many changes asked for at once, whose runs the pool may start in any order: the grid ends
+    // as the last one asked for.
+    void lastRequestWins()
+    {
+        Calculation calculation;
+        CalendarModel model;
+        model.setCalculation(&calculation);
+        for (int month = 1; month <= 12; ++month) {
+            calculation.setObserver(astro::Position(month, 48.85, 0));
+            model.setActiveMonth(QDate(2027, month, 1));
+        }
+        model.waitForRuns();
+        QCOMPARE(model.entriesVersion(), 12);
+        const QDate first = CalendarModel::gridStart(QDate(2027, 12, 1));
+        for (int i = 0; i < CalendarModel::GridDays; ++i) {
+            QVERIFY(model.isCurrent(model.entry(i)));
+            QCOMPARE(model.entry(i).first.time, local(first.addDays(i)));
+        }
+    }
+
     void terminateThenRunAgain()
     {
         CalendarModel model;
