@@ -267,8 +267,7 @@ private slots:
         waitForObserver(geo()->location(), oldEntry, oldGrid);
     }
 
-    // Hovering over Tokyo names it, not a town on the same pixel; a click makes the city at its
-    // own point the place.
+    // Hovering over Tokyo names it, not a town on the same pixel; a click chooses its own point.
     void mapChoosesTheNearestCity()
     {
         showPage(2);

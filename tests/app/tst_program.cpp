@@ -152,8 +152,7 @@ private slots:
                      .section(QLatin1String(" version: "), 0, 0));
     }
 
-    // Without OpenGL (or asked for) Qt Quick's software renderer draws the window, said in one
-    // line: no complaint about the surface, no driver reported or stored, an end as usual.
+    // Qt Quick's software renderer, said in one line: no surface errors, no driver stored.
     void withoutOpenGL()
     {
         for (const QString variable : {"QT_XCB_GL_INTEGRATION=none", "QT_QUICK_BACKEND=software"}) {

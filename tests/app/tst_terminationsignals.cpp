@@ -9,8 +9,6 @@
 
 #include <csignal>
 
-namespace {
-
 // Counts the close events it is sent; the program's window stores its geometry on that event.
 struct Window : QWindow
 {
@@ -22,15 +20,11 @@ struct Window : QWindow
     }
 };
 
-} // namespace
-
 class TestTerminationSignals : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QGuiApplication::setQuitOnLastWindowClosed(false); }
-
     // Dialogs of every kind open at once: the file dialog and a modal window of the scene, both
     // without a loop of their own, under a message box in its own loop.
     void closesThroughDialogs()
