@@ -21,6 +21,9 @@ const QString nameKey = QStringLiteral("name");
 const QString longitudeKey = QStringLiteral("longitude");
 const QString latitudeKey = QStringLiteral("latitude");
 const QString placeTimeZoneKey = QStringLiteral("placeTimeZone");
+const QString zoneKey = QStringLiteral("zone");
+// Coordinates this close are the same point: the store writes them with their shortest digits.
+constexpr double SamePointDegrees = 1e-6;
 
 QString storedText(const QString &key)
 {
@@ -44,15 +47,72 @@ Object::Object(QObject *parent)
 
 Object::Object(const QString &placeFolder, QObject *parent)
     : QObject(parent)
+    , m_loader(QThread::create([this, placeFolder] { m_places.load(placeFolder); }))
 {
-    m_places.load(placeFolder);
-    restoreLocation();
+    // Behind the window's first frame, which the two cores of a small machine are busy with;
+    // whoever has to wait for the tables lifts it (places()).
+    m_loader->start(QThread::IdlePriority);
+    if (restoreStoredPlace()) {
+        connect(m_loader.get(), &QThread::finished, this, &Object::checkStoredPlace);
+    } else {
+        places();
+        restoreLocation();
+        m_checked = true;
+    }
 }
 
 Object::~Object()
 {
+    m_loader->wait();
     // Searches not yet started return at once; the running ones finish their walk.
     m_tasks.close();
+}
+
+void Object::waitForPlaces()
+{
+    places();
+    if (!m_checked)
+        checkStoredPlace();
+}
+
+const Places &Object::places() const
+{
+    if (!m_loader->isFinished()) {
+        m_loader->setPriority(QThread::NormalPriority);
+        m_loader->wait();
+    }
+    return m_places;
+}
+
+bool Object::restoreStoredPlace()
+{
+    const QString name = storedName();
+    if (name.isEmpty() || unreadableText(nameKey))
+        return false;
+    double longitude = storedLongitude();
+    double latitude = storedLatitude();
+    normalizeCoordinates(longitude, latitude);
+    const QString zone = storedText(zoneKey);
+    m_location = name == Location::customName() ? Location::custom(longitude, latitude, zone)
+                                                : Location(name, storedRegion(), storedCountry(),
+                                                           longitude, latitude, 0, zone);
+    return true;
+}
+
+void Object::checkStoredPlace()
+{
+    if (m_checked)
+        return;
+    m_checked = true;
+    const Location before = m_location;
+    const QString zone = timeZone();
+    restoreLocation();
+    if (m_location.name() != before.name() || m_location.region() != before.region()
+        || m_location.country() != before.country() || m_location.longitude() != before.longitude()
+        || m_location.latitude() != before.latitude() || m_location.zone() != before.zone())
+        emit locationChanged(m_location);
+    if (timeZone() != zone)
+        emit timeZoneChanged(timeZone());
 }
 
 void Object::restoreLocation()
@@ -60,20 +120,28 @@ void Object::restoreLocation()
     const QString name = storedName();
     const QString region = storedRegion();
     const QString country = storedCountry();
-    // A damaged name would read as a first start and lose the place around it: the coordinates
-    // are kept as a custom place, and only the damaged key is written again.
+    // A damaged name would read as a first start and lose the place around it: the listed
+    // city at the stored coordinates in the stored region comes back, else the coordinates as a
+    // custom place, and only the damaged keys are written again.
     if (unreadableText(nameKey)) {
         qCDebug(lcGeo).noquote() << QStringLiteral(
             "stored name cannot be read, keeping the stored coordinates");
         double longitude = storedLongitude();
         double latitude = storedLatitude();
         normalizeCoordinates(longitude, latitude);
-        m_location = Location::custom(longitude, latitude, m_places.zoneNear(longitude, latitude));
+        const Location near = places().nearest(longitude, latitude);
+        const bool same = near.country() == country && near.region() == region
+                          && std::fabs(near.longitude() - longitude) < SamePointDegrees
+                          && std::fabs(near.latitude() - latitude) < SamePointDegrees;
+        m_location
+            = same ? near
+                   : Location::custom(longitude, latitude, places().zoneNear(longitude, latitude));
         global::Object::instance()->writeSetting(settingsGroup, nameKey, m_location.name());
+        global::Object::instance()->writeSetting(settingsGroup, zoneKey, m_location.zone());
         return;
     }
     // A listed city comes back as the file has it, so corrected coordinates reach old settings.
-    const Location known = m_places.find(name, region, country);
+    const Location known = places().find(name, region, country);
     if (!known.country().isEmpty()) {
         m_location = known;
         return;
@@ -87,7 +155,7 @@ void Object::restoreLocation()
         double longitude = storedLongitude();
         double latitude = storedLatitude();
         normalizeCoordinates(longitude, latitude); // both finite: stored texts read as 0
-        const QString zone = m_places.zoneNear(longitude, latitude);
+        const QString zone = places().zoneNear(longitude, latitude);
         m_location = name == Location::customName()
                          ? Location::custom(longitude, latitude, zone)
                          : Location(name, region, country, longitude, latitude, 0, zone);
@@ -100,7 +168,7 @@ Location Object::placeOfSystemZone() const
     QString zone;
     const ZonePoint point = systemZonePoint(&zone);
     const Location place
-        = point.found ? m_places.placeForZone(point.longitude, point.latitude, zoneCityName(zone))
+        = point.found ? places().placeForZone(point.longitude, point.latitude, zoneCityName(zone))
                       : Location();
     if (place.name().isEmpty()) {
         qCDebug(lcGeo).noquote() << QStringLiteral("no known city for time zone \"%1\"").arg(zone);
@@ -118,16 +186,16 @@ void Object::saveLocation()
     settings->writeSetting(settingsGroup, nameKey, m_location.name());
     settings->writeSetting(settingsGroup, longitudeKey, m_location.longitude());
     settings->writeSetting(settingsGroup, latitudeKey, m_location.latitude());
+    settings->writeSetting(settingsGroup, zoneKey, m_location.zone());
 }
 
 void Object::saveChangedKeys()
 {
     global::Object *settings = global::Object::instance();
-    const std::pair<const QString &, QVariant> keys[] = {{countryKey, m_location.country()},
-                                                         {regionKey, m_location.region()},
-                                                         {nameKey, m_location.name()},
-                                                         {longitudeKey, m_location.longitude()},
-                                                         {latitudeKey, m_location.latitude()}};
+    const std::pair<const QString &, QVariant> keys[]
+        = {{countryKey, m_location.country()},   {regionKey, m_location.region()},
+           {nameKey, m_location.name()},         {longitudeKey, m_location.longitude()},
+           {latitudeKey, m_location.latitude()}, {zoneKey, m_location.zone()}};
     // In the store's own text form, in which a double reads back as its shortest digits.
     for (const auto &[key, value] : keys) {
         const QVariant stored = settings->readSetting(settingsGroup, key);
@@ -147,7 +215,7 @@ void Object::setLocation(const Location &newLocation)
         && newLocation.region().compare(m_location.region(), Qt::CaseInsensitive) == 0
         && newLocation.name().compare(m_location.name(), Qt::CaseInsensitive) == 0)
         return;
-    if (!m_places.contains(newLocation.name(), newLocation.region(), newLocation.country()))
+    if (!places().contains(newLocation.name(), newLocation.region(), newLocation.country()))
         return;
     if (!std::isfinite(newLocation.longitude()) || !std::isfinite(newLocation.latitude())) {
         qCDebug(lcGeo) << "ignored a place without finite coordinates:" << newLocation;
@@ -258,7 +326,7 @@ void Object::setCustomLocation(double longitude, double latitude)
     if (!normalizeCoordinates(longitude, latitude))
         return;
     // Typed coordinates have no city: the nearest city's zone, if one is near, stands in.
-    changeLocation(Location::custom(longitude, latitude, m_places.zoneNear(longitude, latitude)));
+    changeLocation(Location::custom(longitude, latitude, places().zoneNear(longitude, latitude)));
 }
 
 void Object::search(const QString &searchString)
@@ -272,7 +340,7 @@ void Object::search(const QString &searchString)
 void Object::doSearch(const QString &query, const Location &current)
 {
     QMutexLocker locker(&m_mutex);
-    m_results = m_places.search(query, current);
+    m_results = places().search(query, current);
     // Nobody would take the list, so nobody would free it.
     static const QMetaMethod completed = QMetaMethod::fromSignal(&Object::searchCompleted);
     if (!isSignalConnected(completed))
@@ -295,14 +363,14 @@ Location Object::placeAt(double longitude, double latitude, double pixelLongitud
                          double pixelLatitude) const
 {
     // The tables are only read after loading: no lock needed.
-    return m_places.pick(longitude, latitude, pixelLongitude, pixelLatitude);
+    return places().pick(longitude, latitude, pixelLongitude, pixelLatitude);
 }
 
 void Object::doSearchCoords(double longitude, double latitude, double pixelLongitude,
                             double pixelLatitude)
 {
     QMutexLocker locker(&m_mutex);
-    emit searchCoordsCompleted(m_places.pick(longitude, latitude, pixelLongitude, pixelLatitude));
+    emit searchCoordsCompleted(places().pick(longitude, latitude, pixelLongitude, pixelLatitude));
 }
 
 } // namespace geo

@@ -7,7 +7,10 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QThread>
 #include <QVector>
+
+#include <memory>
 
 namespace geo {
 
@@ -30,12 +33,21 @@ class Object : public QObject
     Q_PROPERTY(QString timeZone READ timeZone NOTIFY timeZoneChanged)
 
 public:
-    // Loads the place files from the resource folder and restores the stored place.
+    // Restores the stored place and loads the place files from the resource folder, on a thread
+    // of their own: the window need not wait for 135,000 cities to show the Moon of a place it
+    // knows. The stored place is checked against the files once they are in (corrected
+    // coordinates, its zone); a first start, or a stored name that cannot be read, waits for
+    // them. Whatever needs the tables before then waits for them.
     explicit Object(QObject *parent = nullptr);
     // The same with the place files taken from placeFolder (ending in "/").
     explicit Object(const QString &placeFolder, QObject *parent = nullptr);
-    // Waits for the searches still running: they read the tables and emit from this object.
+    // Waits for the loading and for the searches still running: they read the tables and emit
+    // from this object.
     ~Object() override;
+
+    // Blocks until the place files are loaded and the stored place checked against them
+    // (tests, the command line).
+    void waitForPlaces();
 
     Location location() const;
     void setLocation(const Location &newLocation);
@@ -82,6 +94,12 @@ public:
     Q_INVOKABLE void setLatitude(double value);
 
 private:
+    // The stored place as the settings hold it; false when the files are needed to restore it.
+    bool restoreStoredPlace();
+    // Once the files are in: the stored place as they know it.
+    void checkStoredPlace();
+    // The tables, once loaded (waits for the loading).
+    const Places &places() const;
     void restoreLocation();
     // The known city of the system's time zone, or the unnamed place at 0, 0.
     Location placeOfSystemZone() const;
@@ -98,7 +116,9 @@ private:
                         double pixelLatitude);
 
     Location m_location;
-    Places m_places;
+    Places m_places; // written by the loader only, read through places()
+    std::unique_ptr<QThread> m_loader;
+    bool m_checked = false;
     QVector<Location> m_results;
     // Serialises the searches and guards m_results.
     QMutex m_mutex;

@@ -5,7 +5,6 @@ import Geo 1.0
 import Global 1.0
 import UI 1.0
 import "controls"
-import "dialogs"
 import "lunar"
 import "pages"
 import "scripts/Colors.js" as Colors
@@ -63,7 +62,6 @@ Rectangle {
     height: 600 * UI.ppp
     color: Colors.Background.DarkMetal
 
-    Component.onCompleted: completed = true
 
     FontLoader { source: resourcePath + "fonts/fontawesome-webfont.ttf" }
     FontLoader { source: resourcePath + "fonts/pt-sans.ttf" }
@@ -117,35 +115,23 @@ Rectangle {
         anchors.fill: parent
         anchors.margins: Math.round(20 * UI.ppp)
 
-        // The shadow is cast by plain copies of the two columns' outlines and cached: a shadow
-        // of the live columns would be redrawn with every frame of every animation in them.
-        // The effect draws its source too, in the columns' own colours so that no edge of it
-        // shows where a fractional scale leaves the columns a pixel short.
-        Item {
-            id: outline
-            anchors.fill: parent
-            visible: false
+        // Each column casts a soft shadow: a glow computed for its rectangle in one pass, not a
+        // blur of the window (which held the first frame back by some 50 ms where a software
+        // renderer draws it). A pixel inside the column, so that its solid middle never shows
+        // where a fractional scale leaves the column a pixel short.
+        Repeater {
+            model: [panel, pageArea]
 
-            Rectangle {
-                width: panel.width
-                height: panel.height
-                color: panel.color
+            RectangularGlow {
+                x: modelData.x + 1
+                y: modelData.y + 1
+                width: modelData.width - 2
+                height: modelData.height - 2
+                glowRadius: 12 * UI.ppp
+                spread: 0
+                cornerRadius: glowRadius
+                color: Colors.Background.Shadow
             }
-            Rectangle {
-                x: pageArea.x
-                width: pageArea.width
-                height: pageArea.height
-                color: pageArea.color
-            }
-        }
-
-        DropShadow {
-            anchors.fill: outline
-            source: outline
-            radius: 12 * UI.ppp
-            samples: 16
-            color: Colors.Background.Shadow
-            cached: true
         }
 
         LunarPanel {
@@ -253,13 +239,26 @@ Rectangle {
         InfoPage {}
     }
 
-    // Over the whole window, under the drop-downs' overlay that its fields use.
-    ExportDialog {
+    // Over the whole window, under the drop-downs' overlay that its fields use. The dialogs are
+    // made when they are first needed, by file name, so that not even their imports cost the
+    // start.
+    Loader {
         id: exportDialog
-        objectName: "exportDialog"
+
+        function open() {
+            active = true
+            item.open()
+        }
+
+        anchors.fill: parent
         z: 998
-        calculation: window.calculation
-        overlay: modalOverlay
+        active: false
+        source: "dialogs/ExportDialog.qml"
+        onLoaded: {
+            item.objectName = "exportDialog"
+            item.calculation = window.calculation
+            item.overlay = modalOverlay
+        }
     }
 
     ModalOverlay {
@@ -268,7 +267,25 @@ Rectangle {
         z: 999
     }
 
-    UpdateDialog {
+    Loader {
+        id: updateDialog
+        anchors.fill: parent
         z: 1000
+        active: false
+        source: "dialogs/UpdateDialog.qml"
+    }
+    // The check of the day, once the scene is up; the dialog is made for the first offer.
+    Component.onCompleted: {
+        completed = true
+        Global.checkForUpdates()
+    }
+    Connections {
+        target: Global
+        function onUpdateAvailable(current, latest) {
+            if (updateDialog.active)
+                return
+            updateDialog.active = true
+            updateDialog.item.offer(current, latest)
+        }
     }
 }

@@ -18,6 +18,11 @@ Item {
         visible = true
     }
 
+    function offer(current, latest) {
+        downloading = false
+        show(qsTr("Current version %1, latest %2").arg(current).arg(latest))
+    }
+
     function choose(option) {
         Global.update(option)
         visible = false
@@ -35,14 +40,9 @@ Item {
     anchors.fill: parent
     visible: false
 
-    Component.onCompleted: Global.checkForUpdates()
-
     Connections {
         target: Global
-        function onUpdateAvailable(current, latest) {
-            root.downloading = false
-            root.show(qsTr("Current version %1, latest %2").arg(current).arg(latest))
-        }
+        function onUpdateAvailable(current, latest) { root.offer(current, latest) }
         function onUpdateDownloadProgress(bytes, bytesTotal) {
             root.info = root.progressText(bytes, bytesTotal)
         }

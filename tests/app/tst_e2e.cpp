@@ -548,11 +548,10 @@ private slots:
         QTRY_COMPARE(calendar->property("selectedTab").toInt(), 0);
 
         // The update dialog over everything, as when the service announces a newer version.
-        QQuickItem *dialog = findType(root(), "UpdateDialog");
-        QVERIFY(dialog && !dialog->isVisible());
         emit global::Object::instance()->updateAvailable(QStringLiteral("3.1.0"),
                                                          QStringLiteral("3.2.0"));
-        QVERIFY(dialog->isVisible());
+        QQuickItem *dialog = findType(root(), "UpdateDialog");
+        QVERIFY(dialog && dialog->isVisible());
         save(QStringLiteral("update"));
         QQuickItem *close = findItem(dialog, [](QQuickItem *item) {
             return isOfType(item, "ButtonBlack") && item->property("text").toString() == "Close";

@@ -110,6 +110,11 @@ private slots:
         rewritten.insert("name", Location::customName());
         QTest::newRow("damaged name: the coordinates as a custom place, the rest kept")
             << nearZurich << Location::custom(8.6, 47.4) << rewritten << QByteArray("UTC");
+        QVariantMap atZurich = nearZurich;
+        atZurich.insert("longitude", zurich.longitude());
+        atZurich.insert("latitude", zurich.latitude());
+        QTest::newRow("damaged name at a listed city's point: the city")
+            << atZurich << zurich << settingsOf(zurich) << QByteArray("UTC");
         const Location onGlobe = Location::custom(-171, 90);
         QTest::newRow("off the globe: brought onto it, saved")
             << QVariantMap(
@@ -130,6 +135,21 @@ private slots:
         QCOMPARE(service->location(), expected);
         QCOMPARE(texts(), texts(afterwards));
         QCOMPARE(service->storedLongitude(), afterwards.value("longitude").toDouble());
+    }
+
+    // The stored place stands at once, as the settings hold it; the files, once in, correct it.
+    void storedPlaceBeforeTheFiles()
+    {
+        store({{"country", "France"},
+               {"region", "Île-de-France"},
+               {"name", "Paris"},
+               {"longitude", 1.0},
+               {"latitude", 1.0}});
+        geo::Object service(m_files.path() + QLatin1Char('/'));
+        QSignalSpy changed(&service, &geo::Object::locationChanged);
+        QCOMPARE(service.location(), Location("Paris", "Île-de-France", "France", 1.0, 1.0));
+        QTRY_COMPARE(changed.count(), 1);
+        QCOMPARE(service.location(), paris);
     }
 
     void changes_data()
@@ -233,7 +253,9 @@ private slots:
 private:
     std::unique_ptr<geo::Object> makeService() const
     {
-        return std::make_unique<geo::Object>(m_files.path() + QLatin1Char('/'));
+        auto service = std::make_unique<geo::Object>(m_files.path() + QLatin1Char('/'));
+        service->waitForPlaces();
+        return service;
     }
 
     QTemporaryDir m_files;
