@@ -5,6 +5,7 @@
 #include "geo/module.h"
 #include "global/object.h"
 #include "ical/calendarexport.h"
+#include "print/calendarprint.h"
 #include "text/module.h"
 
 #include <QQmlEngine>
@@ -13,6 +14,7 @@ void installModules()
 {
     astro::registerModule();
     qmlRegisterType<ical::CalendarExport>("Ical", 1, 0, "CalendarExport");
+    qmlRegisterType<print::CalendarPrint>("Print", 1, 0, "CalendarPrint");
     // UI and Global are the very objects the native side uses; the engine never owns them.
     qmlRegisterSingletonType<UI>(
         "UI", 1, 0, "UI", [](QQmlEngine *, QJSEngine *) -> QObject * { return UI::instance(); });

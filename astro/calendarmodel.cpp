@@ -1,10 +1,6 @@
 #include "astro/calendarmodel.h"
 
-#include "astro/compute.h"
-#include "astro/library.h"
-#include "astro/rules.h"
-#include "astro/searches.h"
-#include "astro/signwork.h"
+#include "astro/dayrun.h"
 
 #include <QtConcurrent>
 
@@ -81,16 +77,6 @@ QDate CalendarModel::gridStart(const QDate &month)
     return month.addDays(-k);
 }
 
-int CalendarModel::voidDayIndex(const QDateTime &gridBegin, const QDateTime &start,
-                                const Zone &zone)
-{
-    const QDate first = zone.toZone(gridBegin).date();
-    if (!start.isValid() || start < gridBegin
-        || !(start < zone.startOfDay(first.addDays(GridDays))))
-        return -1;
-    return int(first.daysTo(zone.toZone(start).date()));
-}
-
 // The month and the sky are taken on the main thread, where the setters run; the run needs
 // nothing of the calculation after that.
 //
@@ -121,81 +107,20 @@ void CalendarModel::run(const QDate &month, const Sky &sky, qlonglong version,
     if (!month.isValid() || m_closing)
         return;
     const QDate first = gridStart(month);
-    auto stopping = [&] { return *cancel || m_closing; };
 
     QMutexLocker locker(&m_lock);
     if (version < m_entriesVersion)
         return; // a later run has filled the grid already
     m_entriesVersion = version;
     emit entriesVersionChanged(version);
-    if (stopping())
+    if (*cancel || m_closing)
         return;
 
-    const Zone &zone = sky.zone;
-    const QDateTime g0 = zone.startOfDay(first);
-    const QDateTime end = zone.startOfDay(first.addDays(GridDays));
-    // The signs and voids go to a second worker meanwhile, where the pool has one free.
-    auto signs = std::make_shared<SignWork>(sky, julianDay(g0), julianDay(end), cancel.get());
-    m_runs.begin();
-    // The helper holds the flag the work reads, should it start after this run has ended.
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, signs, cancel] {
-        signs->help();
-        m_runs.end();
-    });
-
-    const PhaseInstants aroundStart(sky, julianDay(g0));
-    QDateTime prev = aroundStart.minute(0.0, Direction::Backward);
-    QDateTime next = aroundStart.minute(0.0, Direction::Forward);
-    double lunation = julianDay(next) - julianDay(prev);
-    // The grid's moments are also the samples of the sign scan, should this worker make it: the
-    // body's longitude from the equinox of date at each, at most a day apart.
-    QVector<LongitudeSample> samples;
-    samples.reserve(2 * GridDays + 1);
-    Ephemeris scratch;
-    auto moment = [&](const QDateTime &t) {
-        if (!(t < next)) {
-            prev = next;
-            next = phaseMinute(sky, t, 0.0, Direction::Forward);
-            lunation = julianDay(next) - julianDay(prev);
-        }
-        const double jd = fillReduced(scratch, sky, t, prev, next);
-        samples.append({jd, normalizedDegrees(scratch.longitude() + scratch.ayanamsa())});
-        return CalendarMoment::of(scratch, lunation);
-    };
-
-    QVector<CalendarEntry> entries(GridDays);
-    for (int i = 0; i < GridDays && !stopping(); ++i) {
-        const QDate day = first.addDays(i);
-        CalendarEntry &entry = entries[i];
-        entry.first = moment(zone.startOfDay(day));
-        entry.second = moment(zone.at(day, QTime(23, 59)));
+    runDays(first, GridDays, sky, cancel, m_runs, [&](int index, CalendarEntry entry) {
         entry.version = version;
-        entry.observer = sky.observer;
-        entry.zone = sky.zone.id();
-        store(i, entry);
-        emit entryChanged(i, entry);
-    }
-    if (!stopping())
-        samples.append({julianDay(end), tropicalLongitude(sky, julianDay(end))});
-    const SignWork::Result found = signs->finish(samples);
-    if (stopping())
-        return;
-
-    // Each void interval goes to the day it begins; one that begins before the grid is
-    // dropped, and of two that begin on the same day the later wins.
-    for (const VoidOfCourse &v : found.voids) {
-        const int k = voidDayIndex(g0, v.start, zone);
-        if (k >= 0) {
-            CalendarMoment &m = entries[k].first;
-            m.voidStart = v.start;
-            m.voidEnd = v.end;
-            m.voidZodiac = v.zodiac;
-            store(k, entries[k]);
-            emit entryChanged(k, entries[k]);
-        }
-        if (stopping())
-            return;
-    }
+        store(index, entry);
+        emit entryChanged(index, entry);
+    });
 }
 
 void CalendarModel::store(int index, const CalendarEntry &entry)

@@ -58,9 +58,6 @@ public:
     // The grid's first day: the Monday before the month's first day, a full week earlier when
     // the first is itself a Monday.
     static QDate gridStart(const QDate &month);
-    // The grid day on which a void interval starting at `start` is shown, or -1 outside the
-    // 42 days from `gridBegin` (the start of the grid's first day on the zone's clock).
-    static int voidDayIndex(const QDateTime &gridBegin, const QDateTime &start, const Zone &zone);
 
 signals:
     void calculationChanged(Calculation *calculation);

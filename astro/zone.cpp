@@ -62,9 +62,14 @@ QString Zone::label(const QDateTime &at) const
 {
     if (!m_zone.isValid() || m_zone.id() == QTimeZone::systemTimeZoneId())
         return QString();
+    return describe(m_zone, at);
+}
+
+QString Zone::describe(const QTimeZone &zone, const QDateTime &at)
+{
     const QDateTime here = at.isValid() ? at : QDateTime::currentDateTimeUtc();
-    const QString offset = m_zone.displayName(here, QTimeZone::OffsetName);
-    const QString abbreviation = m_zone.abbreviation(here);
+    const QString offset = zone.displayName(here, QTimeZone::OffsetName);
+    const QString abbreviation = zone.abbreviation(here);
     // Many zones have no letters of their own: "+04" says nothing the offset does not.
     const bool letters = !abbreviation.isEmpty() && abbreviation.at(0).isLetter()
                          && !abbreviation.startsWith(QLatin1String("UTC"))

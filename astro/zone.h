@@ -40,6 +40,8 @@ public:
     // moment: its abbreviation and UTC offset ("JST, UTC+09:00"), the offset alone where the
     // abbreviation is only the offset again.
     QString label(const QDateTime &at) const;
+    // How a zone is called at a moment, whichever it is: "JST, UTC+09:00", or "UTC+04:00".
+    static QString describe(const QTimeZone &zone, const QDateTime &at);
 
     // The first existing instant of the date.
     QDateTime startOfDay(const QDate &date) const;

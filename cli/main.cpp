@@ -8,15 +8,19 @@
 #include "cli/options.h"
 #include "global/object.h"
 #include "ical/calendarfile.h"
+#include "print/pages.h"
+#include "print/pdffile.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QLoggingCategory>
 #include <QMutex>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -35,7 +39,7 @@ int outputLost(const char *what)
     return 1;
 }
 
-// %1 the range of --at, %2 and %3 the years of the other dates.
+// %1 the range of --at, %2 and %3 the years of the other dates, %4 the languages of pdf.
 const char usageText[]
     = "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
       "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
@@ -45,6 +49,9 @@ const char usageText[]
       "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "                           [--events void,ingress,phase,lunarday,rise,set]\n"
       "                           [--name TEXT] [PLACE]\n"
+      "       vendarion-ephem pdf --from YYYY-MM --to YYYY-MM --output FILE.pdf\n"
+      "                           [--language %4] [--paper a4|letter]\n"
+      "                           [--orientation portrait|landscape] [--name TEXT] [PLACE]\n"
       "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
       "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or a\n"
       "fixed offset such as UTC+05:30: times are read and shown in that zone (without it,\n"
@@ -54,9 +61,11 @@ const char usageText[]
       "places lists the known places whose name contains QUERY, best match first.\n"
       "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
       "phase unless --events chooses); --name is the place's name in its events.\n"
+      "pdf prints those months, one a page, in English or the language chosen, on the\n"
+      "paper of the language's country (else of the system's locale).\n"
       "--version prints the version; see also man vendarion-ephem.\n";
 
-int print(const QJsonDocument &document)
+int printJson(const QJsonDocument &document)
 {
     return writeOut(document.toJson(QJsonDocument::Indented)) ? 0 : outputLost("the result");
 }
@@ -97,18 +106,64 @@ int writeCalendar(const cli::Options &options)
     return writeOut(file.text) ? 0 : outputLost("the calendar");
 }
 
+// The months as pages of a PDF file, drawn as the window prints them.
+int writePages(const cli::Options &options)
+{
+    QTranslator translator;
+    const bool english = options.language.isEmpty() || options.language == QLatin1String("en");
+    if (!english
+        && translator.load(QStringLiteral(":/translations/vendarion_%1.qm").arg(options.language)))
+        QCoreApplication::installTranslator(&translator);
+    const QLocale locale
+        = options.language.isEmpty() ? QLocale::system() : QLocale(options.language);
+    print::Request request;
+    request.place = astro::Position(options.longitude, options.latitude, options.altitude);
+    request.placeName = options.name;
+    request.zone = astro::Zone::named(options.zone).value_or(astro::Zone::system());
+    request.from = options.from;
+    request.to = options.to;
+    request.names = english ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
+    request.firstDayOfWeek = locale.firstDayOfWeek();
+    const auto paper
+        = options.paper >= 0 ? QPageSize::PageSizeId(options.paper) : print::paperOf(locale);
+    QString error;
+    {
+        global::TaskGroup helpers;
+        const print::Document document
+            = print::collect(request, std::make_shared<std::atomic<bool>>(false), helpers);
+        error
+            = print::writePdf(document, options.output,
+                              print::pageLayout(paper, options.landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait));
+    }
+    qInstallMessageHandler(nullptr);
+    printLog();
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "vendarion-ephem: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments();
+    // The pages are drawn with Qt's fonts, which need the GUI application, but never a display.
+    const bool pages = argc > 1 && qstrcmp(argv[1], "pdf") == 0;
+    if (pages)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app
+        = pages ? std::make_unique<QGuiApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList arguments = app->arguments();
     arguments.removeFirst();
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
         const QString usage = QString::fromUtf8(usageText)
                                   .arg(astro::ephemerisRangeText())
                                   .arg(astro::FirstEphemerisYear)
-                                  .arg(astro::LastEphemerisYear);
+                                  .arg(astro::LastEphemerisYear)
+                                  .arg(cli::languages().join(QLatin1Char('|')));
         return writeOut(usage.toUtf8()) ? 0 : outputLost("the usage");
     }
     if (arguments.contains(QLatin1String("--version")))
@@ -129,7 +184,7 @@ int main(int argc, char **argv)
                          qPrintable(QDir::toNativeSeparators(folder)));
             return 1;
         }
-        return print(found);
+        return printJson(found);
     }
 
     qInstallMessageHandler(keepLine);
@@ -141,6 +196,8 @@ int main(int argc, char **argv)
 
     if (options.command == QLatin1String("ics"))
         return writeCalendar(options);
+    if (options.command == QLatin1String("pdf"))
+        return writePages(options);
 
     QJsonDocument result;
     if (options.command == QLatin1String("calendar"))
@@ -157,5 +214,5 @@ int main(int argc, char **argv)
         return 2;
     }
     printLog();
-    return print(result);
+    return printJson(result);
 }

@@ -4,7 +4,10 @@
 #include "astro/zone.h"
 #include "geo/places.h"
 #include "ical/events.h"
+#include "print/months.h"
 
+#include <QFile>
+#include <QPageSize>
 #include <QTimeZone>
 
 #include <cmath>
@@ -49,6 +52,20 @@ const QStringList &signNames()
     return names;
 }
 
+const QStringList &languages()
+{
+    // English is the source language; the others are the translations built in.
+    static const QStringList names = [] {
+        QStringList found{QStringLiteral("en")};
+        for (const char *code : {"de", "fr", "es", "ru"}) {
+            if (QFile::exists(QStringLiteral(":/translations/vendarion_%1.qm").arg(code)))
+                found.append(QLatin1String(code));
+        }
+        return found;
+    }();
+    return names;
+}
+
 Options parse(const QStringList &arguments, const QDateTime &now)
 {
     Options o;
@@ -58,8 +75,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
         if (command != QLatin1String("calendar") && command != QLatin1String("search")
-            && command != QLatin1String("places") && command != QLatin1String("ics")) {
-            o.error = QStringLiteral("unknown command '%1' (calendar, search, places or ics)")
+            && command != QLatin1String("places") && command != QLatin1String("ics")
+            && command != QLatin1String("pdf")) {
+            o.error = QStringLiteral("unknown command '%1' (calendar, search, places, ics or pdf)")
                           .arg(command);
             return o;
         }
@@ -94,6 +112,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     const bool search = o.command == QLatin1String("search");
     const bool places = o.command == QLatin1String("places");
     const bool ics = o.command == QLatin1String("ics");
+    const bool pdf = o.command == QLatin1String("pdf");
     if (ics)
         o.kinds = ical::DefaultKinds;
     for (int i = 0; i < args.size(); ++i) {
@@ -147,6 +166,40 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                 o.error = invalidDate("date", value, "YYYY-MM-DD");
                 return o;
             }
+        } else if ((name == QLatin1String("--from") || name == QLatin1String("--to")) && pdf) {
+            QDate &month = name == QLatin1String("--to") ? o.to : o.from;
+            month = QDate::fromString(value.trimmed() + QStringLiteral("-01"),
+                                      QStringLiteral("yyyy-MM-dd"));
+            if (!inRange(month)) {
+                o.error = invalidDate("month", value, "YYYY-MM");
+                return o;
+            }
+        } else if (name == QLatin1String("--output") && pdf) {
+            o.output = value;
+        } else if (name == QLatin1String("--language") && pdf) {
+            o.language = value.trimmed().toLower();
+            if (!languages().contains(o.language)) {
+                o.error = QStringLiteral("invalid language '%1' (%2)")
+                              .arg(value, languages().join(QLatin1Char(',')));
+                return o;
+            }
+        } else if (name == QLatin1String("--paper") && pdf) {
+            const QString paper = value.trimmed().toLower();
+            o.paper = paper == QLatin1String("a4")       ? QPageSize::A4
+                      : paper == QLatin1String("letter") ? QPageSize::Letter
+                                                         : -1;
+            if (o.paper < 0) {
+                o.error = QStringLiteral("invalid paper '%1' (a4 or letter)").arg(value);
+                return o;
+            }
+        } else if (name == QLatin1String("--orientation") && pdf) {
+            const QString orientation = value.trimmed().toLower();
+            o.landscape = orientation == QLatin1String("landscape");
+            if (!o.landscape && orientation != QLatin1String("portrait")) {
+                o.error
+                    = QStringLiteral("invalid orientation '%1' (portrait or landscape)").arg(value);
+                return o;
+            }
         } else if (name == QLatin1String("--events") && ics) {
             o.kinds = ical::kindsOf(value);
             if (!o.kinds) {
@@ -154,7 +207,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                               .arg(value, ical::kindNames().join(QLatin1Char(',')));
                 return o;
             }
-        } else if (name == QLatin1String("--name") && ics) {
+        } else if (name == QLatin1String("--name") && (ics || pdf)) {
             o.name = value;
         } else if (name == QLatin1String("--lunar-day") && search) {
             bool ok = false;
@@ -204,6 +257,10 @@ Options parse(const QStringList &arguments, const QDateTime &now)
         o.error = QStringLiteral("ics needs --from YYYY-MM-DD and --to YYYY-MM-DD");
     else if (ics)
         o.error = ical::rangeError(o.from, o.to);
+    if (pdf && (!o.from.isValid() || !o.to.isValid() || o.output.isEmpty()))
+        o.error = QStringLiteral("pdf needs --from YYYY-MM, --to YYYY-MM and --output FILE");
+    else if (pdf)
+        o.error = print::rangeError(o.from, o.to);
     return o;
 }
 

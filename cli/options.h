@@ -10,26 +10,33 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    QString command; // "ephemeris", "calendar", "search", "places" or "ics"
+    QString command; // "ephemeris", "calendar", "search", "places", "ics" or "pdf"
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
-    QDate month;      // calendar: its first day
-    QDate from;       // search, ics
-    QDate to;         // ics: the last day, included
-    int kinds = 0;    // ics: a mask of ical::Kind
-    QString name;     // ics: the place's name
-    int lunarDay = 0; // search: 0 for any
-    int sign = -1;    // search: -1 for any
-    int results = 10; // search, places
-    QString query;    // places
-    QByteArray zone;  // an IANA id; empty for the system's zone (TZ)
+    QDate month;            // calendar: its first day
+    QDate from;             // search, ics; pdf: the first month's first day
+    QDate to;               // ics: the last day, included; pdf: the last month's first day
+    int kinds = 0;          // ics: a mask of ical::Kind
+    QString name;           // ics, pdf: the place's name
+    int lunarDay = 0;       // search: 0 for any
+    int sign = -1;          // search: -1 for any
+    int results = 10;       // search, places
+    QString query;          // places
+    QString output;         // pdf: the file written
+    QString language;       // pdf: a shipped language, empty for English in the system's locale
+    int paper = -1;         // pdf: a QPageSize::PageSizeId, -1 for the locale's
+    bool landscape = false; // pdf
+    QByteArray zone;        // an IANA id; empty for the system's zone (TZ)
     QString error;
 };
 
 // `arguments` without the program name. `now` is the default moment.
 Options parse(const QStringList &arguments, const QDateTime &now);
+
+// The languages pdf writes its pages in: "en" and those whose translation is built in.
+const QStringList &languages();
 
 // Sign names as the command line accepts them, 0 Aries .. 11 Pisces.
 const QStringList &signNames();

@@ -226,6 +226,7 @@ Rectangle {
             overlay: modalOverlay
             onDateTimeSelected: panel.dateTime = value
             onExportRequested: exportDialog.open()
+            onPrintRequested: printDialog.open()
         }
     }
     Component {
@@ -257,6 +258,25 @@ Rectangle {
         onLoaded: {
             item.objectName = "exportDialog"
             item.calculation = window.calculation
+            item.overlay = modalOverlay
+        }
+    }
+
+    Loader {
+        id: printDialog
+
+        function open() {
+            active = true
+            item.open()
+        }
+
+        anchors.fill: parent
+        z: 998
+        active: false
+        source: "dialogs/PrintDialog.qml"
+        onLoaded: {
+            item.objectName = "printDialog"
+            item.calendarModel = window.calendarModel
             item.overlay = modalOverlay
         }
     }

@@ -3,18 +3,19 @@ cmake_minimum_required(VERSION 3.16)
 # graph has no cycle and no upward arrow. Run as a test: cmake -DSOURCE=<top> -P layers.cmake
 #   global        application services, the base
 #   astro geo text    the engine, the places and the texts, on global
-#   ical          calendar files, on the engine
+#   ical print    calendar files and the printed months, on the engine
 #   app cli       the window and the command line, on top
 set(allowed_global "")
 set(allowed_astro global)
 set(allowed_geo global)
 set(allowed_text global)
 set(allowed_ical global astro)
-set(allowed_app global astro geo text ical)
-set(allowed_cli global astro geo text ical)
+set(allowed_print global astro)
+set(allowed_app global astro geo text ical print)
+set(allowed_cli global astro geo text ical print)
 
 set(breaches 0)
-foreach(folder global astro geo text ical app cli)
+foreach(folder global astro geo text ical print app cli)
     file(GLOB sources ${SOURCE}/${folder}/*.cpp ${SOURCE}/${folder}/*.h)
     foreach(source ${sources})
         file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")

@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>MonthPage</name>
+    <message>
+        <source>the Moon enters the sign</source>
+        <translation>der Mond tritt ins Zeichen</translation>
+    </message>
+    <message>
+        <source>lunar day</source>
+        <translation>Mondtag</translation>
+    </message>
+    <message>
+        <source>void of course</source>
+        <translation>Mond ohne Kurs</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 ab %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Zeiten: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Places</name>
     <message>
         <source>%1° S</source>
@@ -491,6 +518,105 @@
     <message>
         <source>%1° E</source>
         <translation>%1° O</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>The last month lies before the first.</source>
+        <translation>Der letzte Monat liegt vor dem ersten.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 months between %2 and %3.</source>
+        <translation>Höchstens %1 Monate zwischen %2 und %3 wählen.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vorschau...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Als PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>Der Kalender wurde gespeichert als
+%1</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed:
+%1</source>
+        <translation>Der Kalender konnte nicht gedruckt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>3 months from this one</source>
+        <translation>3 Monate ab diesem</translation>
+    </message>
+    <message>
+        <source>12 months from this one</source>
+        <translation>12 Monate ab diesem</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>Von - bis</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Computing the months... %1%</source>
+        <translation>Monate werden berechnet... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
     </message>
 </context>
 <context>

@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>MonthPage</name>
+    <message>
+        <source>the Moon enters the sign</source>
+        <translation>la Luna entra en el signo</translation>
+    </message>
+    <message>
+        <source>lunar day</source>
+        <translation>día lunar</translation>
+    </message>
+    <message>
+        <source>void of course</source>
+        <translation>Luna fuera de curso</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 desde el %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Horas: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Places</name>
     <message>
         <source>%1° S</source>
@@ -491,6 +518,105 @@
     <message>
         <source>%1° E</source>
         <translation>%1° E</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>The last month lies before the first.</source>
+        <translation>El último mes es anterior al primero.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 months between %2 and %3.</source>
+        <translation>Elija como máximo %1 meses entre %2 y %3.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vista previa...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exportar como PDF...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exportar como PDF</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>El calendario se guardó como
+%1</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed:
+%1</source>
+        <translation>No se pudo imprimir el calendario:
+%1</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>3 months from this one</source>
+        <translation>3 meses desde este</translation>
+    </message>
+    <message>
+        <source>12 months from this one</source>
+        <translation>12 meses desde este</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>Desde - hasta</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Computing the months... %1%</source>
+        <translation>Calculando los meses... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
     </message>
 </context>
 <context>

@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>MonthPage</name>
+    <message>
+        <source>the Moon enters the sign</source>
+        <translation>la Lune entre dans le signe</translation>
+    </message>
+    <message>
+        <source>lunar day</source>
+        <translation>jour lunaire</translation>
+    </message>
+    <message>
+        <source>void of course</source>
+        <translation>Lune vide de course</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 à partir du %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Heures&#xa0;: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Places</name>
     <message>
         <source>%1° S</source>
@@ -491,6 +518,105 @@
     <message>
         <source>%1° E</source>
         <translation>%1° E</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>The last month lies before the first.</source>
+        <translation>Le dernier mois précède le premier.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 months between %2 and %3.</source>
+        <translation>Choisissez au plus %1 mois entre %2 et %3.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Aperçu...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>Le calendrier a été enregistré sous
+%1</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed:
+%1</source>
+        <translation>Le calendrier n&apos;a pas pu être imprimé&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>3 months from this one</source>
+        <translation>3 mois à partir de celui-ci</translation>
+    </message>
+    <message>
+        <source>12 months from this one</source>
+        <translation>12 mois à partir de celui-ci</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>Du - au</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Computing the months... %1%</source>
+        <translation>Calcul des mois... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
     </message>
 </context>
 <context>

@@ -475,6 +475,33 @@
     </message>
 </context>
 <context>
+    <name>MonthPage</name>
+    <message>
+        <source>the Moon enters the sign</source>
+        <translation>Луна входит в знак</translation>
+    </message>
+    <message>
+        <source>lunar day</source>
+        <translation>лунный день</translation>
+    </message>
+    <message>
+        <source>void of course</source>
+        <translation>Луна без курса</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 с %2</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>Times in %1 (%2)</source>
+        <translation>Время: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Places</name>
     <message>
         <source>%1° S</source>
@@ -491,6 +518,105 @@
     <message>
         <source>%1° E</source>
         <translation>%1° в.&#xa0;д.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>The last month lies before the first.</source>
+        <translation>Последний месяц раньше первого.</translation>
+    </message>
+    <message>
+        <source>Choose at most %1 months between %2 and %3.</source>
+        <translation>Выберите не более %1 месяцев в пределах %2–%3 годов.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Просмотр...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>Export as PDF...</source>
+        <translation>Экспорт в PDF...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>The calendar was saved as
+%1</source>
+        <translation>Календарь сохранён в файл
+%1</translation>
+    </message>
+    <message>
+        <source>The calendar could not be printed:
+%1</source>
+        <translation>Не удалось напечатать календарь:
+%1</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Месяцы</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Этот месяц</translation>
+    </message>
+    <message>
+        <source>3 months from this one</source>
+        <translation>3 месяца начиная с этого</translation>
+    </message>
+    <message>
+        <source>12 months from this one</source>
+        <translation>12 месяцев начиная с этого</translation>
+    </message>
+    <message>
+        <source>From - to</source>
+        <translation>С - по</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Computing the months... %1%</source>
+        <translation>Расчёт месяцев... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Предварительный просмотр</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,8 @@ Item {
 
     signal okClicked()
     signal cancelClicked()
+    // Any button, by its name in `buttons`.
+    signal buttonClicked(string name)
     signal closed()
 
     function close() {
@@ -111,6 +113,7 @@ Item {
                     onClicked: {
                         if (!root.keepOpen)
                             root.opacity = 0
+                        root.buttonClicked(modelData)
                         if (modelData === "ok")
                             root.okClicked()
                         else if (modelData === "cancel")

@@ -25,6 +25,8 @@ Rectangle {
     signal dateTimeSelected(date value)
     // The user asks to export the calendar to a file.
     signal exportRequested()
+    // The user asks to print the months (Ctrl+P).
+    signal printRequested()
 
     function selectDay(cell) {
         if (selectedTab === 1 && cell.voidZodiac >= 0)
@@ -76,7 +78,7 @@ Rectangle {
         CalendarMonthSwitcher {
             id: monthSwitcher
             objectName: "monthSwitcher"
-            anchors.right: parent.right
+            anchors.right: printAction.left
             width: 340 * UI.ppp
             height: parent.height
             onSelectedDateChanged: {
@@ -84,6 +86,34 @@ Rectangle {
                     root.calendarModel.activeMonth = UI.dayOf(selectedDate)
             }
         }
+
+        // The months on paper or as a PDF file.
+        Text {
+            id: printAction
+            objectName: "printAction"
+            anchors.right: parent.right
+            anchors.rightMargin: 18 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            text: Icons.FontAwesome.Print
+            color: printMouse.containsMouse ? Colors.Label.Hovered : Colors.Label.Light
+            font.family: "FontAwesome"
+            font.pixelSize: UI.fontSize(20 * UI.ppp)
+
+            MouseArea {
+                id: printMouse
+                anchors.fill: parent
+                anchors.margins: -8 * UI.ppp
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: root.printRequested()
+            }
+        }
+    }
+
+    Shortcut {
+        sequence: StandardKey.Print
+        enabled: root.visible
+        onActivated: root.printRequested()
     }
 
     Connections {

@@ -15,6 +15,7 @@ var FontAwesome = {
     AngleLeft: "\uf104",
     AngleRight: "\uf105",
     Calendar: "\uf073",
+    Print: "\uf02f",
     CaretDown: "\uf0d7",
     Square: "\uf0c8",
     CheckSquare: "\uf14a",

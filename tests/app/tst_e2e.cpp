@@ -547,6 +547,14 @@ private slots:
         clickItem(m_ui, tabs, QPointF(10, tabs->height() / 2));
         QTRY_COMPARE(calendar->property("selectedTab").toInt(), 0);
 
+        // The print dialog, made on the first Ctrl+P.
+        QTest::keyClick(m_ui, Qt::Key_P, Qt::ControlModifier);
+        QQuickItem *print = findType(root(), "PrintDialog");
+        QVERIFY(print);
+        QTRY_COMPARE(print->opacity(), 1.0);
+        save(QStringLiteral("print"));
+        print->setProperty("opacity", 0);
+
         // The update dialog over everything, as when the service announces a newer version.
         emit global::Object::instance()->updateAvailable(QStringLiteral("3.1.0"),
                                                          QStringLiteral("3.2.0"));

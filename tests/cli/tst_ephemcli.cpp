@@ -80,6 +80,15 @@ private slots:
             << QStringList{"ics", "--from=2027-01-01", "--to=2037-01-01"};
         QTest::newRow("ics unknown kind")
             << QStringList{"ics", "--from=2027-01-01", "--to=2027-01-31", "--events=void,eclipse"};
+        QTest::newRow("pdf without a file") << QStringList{"pdf", "--from=2027-03", "--to=2027-04"};
+        QTest::newRow("pdf, a day for a month")
+            << QStringList{"pdf", "--from=2027-03-05", "--to=2027-04", "--output=x.pdf"};
+        QTest::newRow("pdf over 120 months")
+            << QStringList{"pdf", "--from=2027-01", "--to=2037-01", "--output=x.pdf"};
+        QTest::newRow("pdf to before from")
+            << QStringList{"pdf", "--from=2027-04", "--to=2027-03", "--output=x.pdf"};
+        QTest::newRow("pdf unknown language") << QStringList{
+            "pdf", "--from=2027-03", "--to=2027-03", "--output=x.pdf", "--language=la"};
         QTest::newRow("unknown zone") << QStringList{"calendar", "2027-03", "--zone", "Mars/Base"};
         QTest::newRow("zone outside the zone folder")
             << QStringList{"calendar", "2027-03", "--zone", "../../etc/passwd"};

@@ -1,0 +1,3 @@
+#include "print/logging.h"
+
+Q_LOGGING_CATEGORY(lcPrint, "vendarion.print")

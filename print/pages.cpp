@@ -1,0 +1,365 @@
+#include "print/pages.h"
+
+#include "global/object.h"
+#include "print/logging.h"
+
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <mutex>
+
+namespace print {
+
+namespace {
+
+// Ink for paper: the screen's greens and blues, a little darker where they are small.
+const QColor Ink(0x1a, 0x1a, 0x1a);
+const QColor Title(0x34, 0x3a, 0x4d);
+const QColor Muted(0x55, 0x5e, 0x79);
+const QColor Rule(0x9a, 0xa0, 0xad);
+const QColor Outside(0xf3, 0xf4, 0xf7);
+const QColor SignInk(0x2b, 0x75, 0x2c);
+const QColor LunarInk(0x1f, 0x66, 0xb8);
+const QColor PhaseDark(0x34, 0x3a, 0x4d);
+
+const QString Text = QStringLiteral("PT Sans");
+const QString Glyphs = QStringLiteral("Vendarion");
+
+// The program's own fonts, so that every page looks alike on every computer and the PDF embeds
+// what it shows.
+void loadFonts()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (const char *file : {"pt-sans.ttf", "pt-sans-bold.ttf", "vendarion.ttf"}) {
+            const QString path
+                = global::Object::resourcePath() + QStringLiteral("fonts/") + QLatin1String(file);
+            if (QFontDatabase::addApplicationFont(path) < 0)
+                qCWarning(lcPrint).noquote() << QStringLiteral("no font in %1").arg(path);
+        }
+    });
+}
+
+QString capitalized(const QLocale &locale, const QString &word)
+{
+    return locale.toUpper(word.left(1)) + word.mid(1);
+}
+
+QString clock(const QDateTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm"));
+}
+
+QString signGlyph(int sign)
+{
+    return sign >= 0 && sign < 12 ? QString(QChar(0x2648 + sign)) : QString();
+}
+
+class MonthPage
+{
+    Q_DECLARE_TR_FUNCTIONS(MonthPage)
+
+public:
+    MonthPage(QPainter &painter, const Document &document, const QSizeF &size, double unit)
+        : m_painter(painter)
+        , m_request(document.request)
+        , m_size(size)
+        , m_unit(unit)
+    {}
+
+    void draw(const Month &month)
+    {
+        const int rows = weekRows(month.first, m_request.firstDayOfWeek);
+        const int lead = leadingDays(month.first, m_request.firstDayOfWeek);
+        const double titleHeight = pt(34), headerHeight = pt(16), footerHeight = pt(34);
+        drawTitle(month.first, QRectF(0, 0, m_size.width(), titleHeight));
+        const QRectF grid(0, titleHeight + headerHeight, m_size.width(),
+                          m_size.height() - titleHeight - headerHeight - footerHeight);
+        const double w = grid.width() / 7, h = grid.height() / rows;
+        // Larger cells (landscape, or Letter) get larger writing, up to half again.
+        m_cellScale = std::clamp(std::min(w / pt(76), h / pt(64)), 0.85, 1.5);
+        drawWeekdays(QRectF(0, titleHeight, m_size.width(), headerHeight), w);
+        for (int cell = 0; cell < rows * 7; ++cell) {
+            const QRectF r(grid.left() + (cell % 7) * w, grid.top() + (cell / 7) * h, w, h);
+            const int day = cell - lead;
+            if (day >= 0 && day < month.days.size())
+                drawDay(r, month.days.at(day));
+            else
+                m_painter.fillRect(r, Outside);
+        }
+        m_painter.setPen(QPen(Rule, pt(0.5)));
+        for (int c = 0; c <= 7; ++c)
+            m_painter.drawLine(QPointF(grid.left() + c * w, grid.top()),
+                               QPointF(grid.left() + c * w, grid.bottom()));
+        for (int r = 0; r <= rows; ++r)
+            m_painter.drawLine(QPointF(grid.left(), grid.top() + r * h),
+                               QPointF(grid.right(), grid.top() + r * h));
+        drawFooter(month, QRectF(0, grid.bottom() + pt(6), m_size.width(), footerHeight - pt(6)));
+    }
+
+private:
+    double pt(double points) const { return points * m_unit; }
+
+    QFont font(const QString &family, double points, bool bold = false) const
+    {
+        QFont f(family);
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        return f;
+    }
+
+    // Writes text with its left edge at x on the baseline y; returns where it ends.
+    double write(double x, double y, const QString &text, const QFont &f, const QColor &colour)
+    {
+        m_painter.setFont(f);
+        m_painter.setPen(colour);
+        m_painter.drawText(QPointF(x, y), text);
+        return x + QFontMetricsF(f, m_painter.device()).horizontalAdvance(text);
+    }
+    double width(const QString &text, const QFont &f) const
+    {
+        return QFontMetricsF(f, m_painter.device()).horizontalAdvance(text);
+    }
+
+    void drawTitle(const QDate &month, const QRectF &r)
+    {
+        const QLocale &names = m_request.names;
+        const QString title = capitalized(names, names.standaloneMonthName(month.month()))
+                              + QLatin1Char(' ') + names.toString(month, QStringLiteral("yyyy"));
+        m_painter.setFont(font(Text, 22, true));
+        m_painter.setPen(Title);
+        m_painter.drawText(r.adjusted(0, 0, 0, -pt(8)), Qt::AlignLeft | Qt::AlignBottom, title);
+    }
+
+    // Long names where the column holds the longest of them, else the short ones.
+    void drawWeekdays(const QRectF &r, double columnWidth)
+    {
+        const QLocale &names = m_request.names;
+        const QFont f = font(Text, 9);
+        QLocale::FormatType format = QLocale::LongFormat;
+        for (int d = 1; d <= 7; ++d) {
+            if (width(names.dayName(d, format), f) > columnWidth - pt(8))
+                format = QLocale::ShortFormat;
+        }
+        m_painter.setFont(f);
+        m_painter.setPen(Muted);
+        for (int c = 0; c < 7; ++c) {
+            const int day = (int(m_request.firstDayOfWeek) - 1 + c) % 7 + 1;
+            m_painter.drawText(QRectF(r.left() + c * columnWidth + pt(4), r.top(),
+                                      columnWidth - pt(8), r.height() - pt(3)),
+                               Qt::AlignLeft | Qt::AlignBottom,
+                               capitalized(names, names.dayName(day, format)));
+        }
+    }
+
+    // The day's number with its phase at the top; the sign (and the next with the minute it is
+    // entered) and the lunar day below; then the void of course and any other mark.
+    void drawDay(const QRectF &r, const Day &day)
+    {
+        m_painter.save();
+        m_painter.setClipRect(r);
+        const double k = m_cellScale;
+        auto at = [&](double points) { return pt(points * k); };
+        const double left = r.left() + at(4), right = r.right() - at(4);
+        double y = r.top() + at(17);
+        write(left, y, QString::number(day.date.day()), font(Text, 14 * k, true), Ink);
+
+        const QFont small = font(Text, 7.5 * k);
+        double x = right;
+        for (int i = day.marks.size() - 1; i >= 0; --i) {
+            const Mark &mark = day.marks.at(i);
+            if (mark.kind == Mark::Other)
+                continue;
+            x -= width(clock(mark.time), small);
+            write(x, y - at(1), clock(mark.time), small, Ink);
+            x -= at(6.5);
+            drawPhase(QPointF(x, y - at(4)), at(4), mark.kind);
+            x -= at(7);
+        }
+
+        y += at(13);
+        const QFont glyphs = font(Glyphs, 9.5 * k);
+        x = write(left, y, signGlyph(day.sign), glyphs, SignInk);
+        if (day.nextSign >= 0) {
+            x = write(x + at(1.5), y, signGlyph(day.nextSign), glyphs, SignInk);
+            write(x + at(2), y, clock(day.ingress), small, Ink);
+        }
+        const QString lunar
+            = day.lunarDayStart == day.lunarDayEnd
+                  ? QString::number(day.lunarDayStart)
+                  : QStringLiteral("%1\u2013%2").arg(day.lunarDayStart).arg(day.lunarDayEnd);
+        const QFont lunarFont = font(Text, 8.5 * k, true);
+        write(right - width(lunar, lunarFont), y, lunar, lunarFont, LunarInk);
+
+        if (day.voidCarriedEnd.isValid()) {
+            y += at(11);
+            write(left, y, QStringLiteral("\u2026\u2013%1").arg(clock(day.voidCarriedEnd)), small,
+                  Muted);
+        }
+        if (day.voidStart.isValid()) {
+            y += at(11);
+            write(left, y,
+                  QStringLiteral("%1\u2013%2").arg(clock(day.voidStart), clock(day.voidEnd)), small,
+                  Muted);
+        }
+        for (const Mark &mark : day.marks) {
+            if (mark.kind != Mark::Other)
+                continue;
+            y += at(10);
+            write(left, y, mark.text + QLatin1Char(' ') + clock(mark.time), small, Ink);
+        }
+        m_painter.restore();
+    }
+
+    // The Moon as a disc, its dark part filled: as seen from the place's hemisphere, where the
+    // waxing Moon is lit on the right north of the equator and on the left south of it.
+    void drawPhase(const QPointF &centre, double radius, Mark::Kind kind)
+    {
+        const QRectF disc(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+        m_painter.save();
+        m_painter.setRenderHint(QPainter::Antialiasing);
+        m_painter.setPen(QPen(PhaseDark, pt(0.6)));
+        m_painter.setBrush(Qt::white);
+        m_painter.drawEllipse(disc);
+        m_painter.setBrush(PhaseDark);
+        if (kind == Mark::NewMoon) {
+            m_painter.drawEllipse(disc);
+        } else if (kind == Mark::FirstQuarter || kind == Mark::LastQuarter) {
+            const bool south = m_request.place.latitude() < 0.0;
+            // The dark half: left of a waxing Moon in the north.
+            const bool darkLeft = (kind == Mark::FirstQuarter) != south;
+            QPainterPath half;
+            half.moveTo(centre);
+            half.arcTo(disc, darkLeft ? 90 : -90, 180);
+            half.closeSubpath();
+            m_painter.drawPath(half);
+        }
+        m_painter.restore();
+    }
+
+    void drawFooter(const Month &month, const QRectF &r)
+    {
+        const QFont f = font(Text, 7.5);
+        const double line = pt(10);
+        double y = r.top() + pt(7);
+        write(r.left(), y, placeText() + QStringLiteral(" \u00b7 ") + zoneText(month), f, Ink);
+        y += line;
+
+        double x = r.left();
+        static const struct
+        {
+            Mark::Kind kind;
+            const char *name;
+        } phases[] = {{Mark::NewMoon, QT_TRANSLATE_NOOP("Lunar", "New Moon")},
+                      {Mark::FirstQuarter, QT_TRANSLATE_NOOP("Lunar", "First Quarter")},
+                      {Mark::FullMoon, QT_TRANSLATE_NOOP("Lunar", "Full Moon")},
+                      {Mark::LastQuarter, QT_TRANSLATE_NOOP("Lunar", "Third Quarter")}};
+        for (const auto &phase : phases) {
+            drawPhase(QPointF(x + pt(3.5), y - pt(2.6)), pt(3.5), phase.kind);
+            x = write(x + pt(9), y, QCoreApplication::translate("Lunar", phase.name), f, Ink)
+                + pt(10);
+        }
+        x = write(x, y, signGlyph(0) + signGlyph(1), font(Glyphs, 8), SignInk);
+        x = write(x + pt(2), y, QStringLiteral("hh:mm ") + tr("the Moon enters the sign"), f, Ink);
+        x = write(x + pt(10), y, QStringLiteral("1\u201330"), font(Text, 7.5, true), LunarInk);
+        x = write(x + pt(3), y, tr("lunar day"), f, Ink);
+        x = write(x + pt(10), y, QStringLiteral("hh:mm\u2013hh:mm"), f, Muted);
+        write(x + pt(3), y, tr("void of course"), f, Ink);
+
+        const QString product
+            = global::Object::product() + QLatin1Char(' ') + global::Object::version();
+        write(r.right() - width(product, f), y + line, product, f, Muted);
+    }
+
+    // The place's name and its coordinates, with the language's decimal point.
+    QString placeText() const
+    {
+        const astro::Position &place = m_request.place;
+        const QLocale &names = m_request.names;
+        auto degrees = [&](double value) { return names.toString(std::fabs(value), 'f', 2); };
+        const QString north = place.latitude() < 0 ? QCoreApplication::translate("Places", "%1° S")
+                                                   : QCoreApplication::translate("Places", "%1° N");
+        const QString east = place.longitude() < 0 ? QCoreApplication::translate("Places", "%1° W")
+                                                   : QCoreApplication::translate("Places", "%1° E");
+        const QString coordinates = north.arg(degrees(place.latitude())) + QStringLiteral(", ")
+                                    + east.arg(degrees(place.longitude()));
+        const QString name = m_request.placeName.simplified();
+        return name.isEmpty() ? coordinates : name + QStringLiteral(" \u00b7 ") + coordinates;
+    }
+
+    // The zone by name and how it is called in the month, with the day its clock changes.
+    QString zoneText(const Month &month) const
+    {
+        const QTimeZone zone = m_request.zone.timeZone();
+        const QDateTime begin = m_request.zone.startOfDay(month.first);
+        const QDateTime end = m_request.zone.startOfDay(month.first.addMonths(1));
+        QString called = astro::Zone::describe(zone, begin);
+        const QTimeZone::OffsetData change = zone.nextTransition(begin);
+        if (change.atUtc.isValid() && change.atUtc < end) {
+            const QDate day = change.atUtc.toTimeZone(zone).date();
+            called += QStringLiteral("; ")
+                      + tr("%1 from %2")
+                            .arg(astro::Zone::describe(zone, change.atUtc),
+                                 m_request.names.toString(day, tr("d MMMM")));
+        }
+        return tr("Times in %1 (%2)").arg(QString::fromUtf8(zone.id()), called);
+    }
+
+    QPainter &m_painter;
+    const Request &m_request;
+    const QSizeF m_size;
+    const double m_unit;
+    double m_cellScale = 1.0;
+};
+
+} // namespace
+
+QPageSize::PageSizeId paperOf(const QLocale &locale)
+{
+    static const QLocale::Country letter[] = {
+        QLocale::UnitedStates, QLocale::Canada,   QLocale::Mexico,     QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia, QLocale::Venezuela,  QLocale::Guatemala,
+        QLocale::CostaRica,    QLocale::Panama,   QLocale::PuertoRico, QLocale::DominicanRepublic};
+    return std::find(std::begin(letter), std::end(letter), locale.country()) != std::end(letter)
+               ? QPageSize::Letter
+               : QPageSize::A4;
+}
+
+int leadingDays(const QDate &month, Qt::DayOfWeek firstDayOfWeek)
+{
+    const QDate first(month.year(), month.month(), 1);
+    return (first.dayOfWeek() - int(firstDayOfWeek) + 7) % 7;
+}
+
+int weekRows(const QDate &month, Qt::DayOfWeek firstDayOfWeek)
+{
+    return (leadingDays(month, firstDayOfWeek) + month.daysInMonth() + 6) / 7;
+}
+
+bool paintPages(QPagedPaintDevice &device, const Document &document)
+{
+    if (document.months.isEmpty())
+        return false;
+    loadFonts();
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    MonthPage page(painter, document, QSizeF(device.width(), device.height()),
+                   device.logicalDpiX() / 72.0);
+    for (int i = 0; i < document.months.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        page.draw(document.months.at(i));
+    }
+    return painter.end();
+}
+
+} // namespace print
