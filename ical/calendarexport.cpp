@@ -9,8 +9,6 @@
 #include <QSaveFile>
 #include <QtConcurrent>
 
-#include <cmath>
-
 namespace ical {
 
 namespace {
@@ -28,7 +26,7 @@ QDateTime pickerDay(const QDate &date)
 } // namespace
 
 CalendarExport::CalendarExport(QObject *parent)
-    : QObject(parent)
+    : BackgroundJob(parent)
 {}
 
 CalendarExport::~CalendarExport()
@@ -86,7 +84,7 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
                            const QString &placeName)
 {
     astro::Calculation *calculation = m_calculation;
-    if (m_busy || !calculation)
+    if (busy() || !calculation)
         return false;
     Request request;
     request.place = calculation->observer();
@@ -102,62 +100,36 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
         path += QStringLiteral(".ics");
 
     m_cancel = false;
-    m_busy = true;
-    emit busyChanged(true);
-    setProgress(0.0);
+    begin();
     // Counted here, on the thread that destroys this object, and ended by the task however it
     // ends.
     m_tasks.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, request, path] {
-        int shown = 0;
-        const CalendarFile made = exportCalendar(request, &m_cancel, [this, &shown](double done) {
-            // Whole percents only: the scene need not hear of every event.
-            const int percent = int(std::floor(done * 100.0));
-            if (percent == shown)
-                return;
-            shown = percent;
+    QtConcurrent::run(
+        QThreadPool::globalInstance(), [this, request, path, progress = progressReporter()] {
+            const CalendarFile made = exportCalendar(request, &m_cancel, progress);
+            const QString name = QDir::toNativeSeparators(path);
+            QString error;
+            if (!made.cancelled && made.text.isEmpty()) {
+                error = made.error;
+            } else if (!made.cancelled) {
+                // Written beside the old file and put in its place only when complete, so a failed
+                // export never leaves a calendar cut short.
+                QSaveFile out(path);
+                if (!out.open(QIODevice::WriteOnly) || out.write(made.text) != made.text.size()
+                    || !out.commit())
+                    error = QStringLiteral("%1: %2").arg(name, out.errorString());
+            }
+            const bool ok = !made.cancelled && error.isEmpty();
             QMetaObject::invokeMethod(
-                this, [this, done] { setProgress(done); }, Qt::QueuedConnection);
+                this, [this, ok, name, error] { end(ok, name, error); }, Qt::QueuedConnection);
+            m_tasks.end();
         });
-        const QString name = QDir::toNativeSeparators(path);
-        QString error;
-        if (!made.cancelled && made.text.isEmpty()) {
-            error = made.error;
-        } else if (!made.cancelled) {
-            // Written beside the old file and put in its place only when complete, so a failed
-            // export never leaves a calendar cut short.
-            QSaveFile out(path);
-            if (!out.open(QIODevice::WriteOnly) || out.write(made.text) != made.text.size()
-                || !out.commit())
-                error = QStringLiteral("%1: %2").arg(name, out.errorString());
-        }
-        const bool ok = !made.cancelled && error.isEmpty();
-        QMetaObject::invokeMethod(
-            this, [this, ok, name, error] { end(ok, name, error); }, Qt::QueuedConnection);
-        m_tasks.end();
-    });
     return true;
 }
 
 void CalendarExport::cancel()
 {
     m_cancel = true;
-}
-
-void CalendarExport::setProgress(double progress)
-{
-    if (progress == m_progress)
-        return;
-    m_progress = progress;
-    emit progressChanged(progress);
-}
-
-void CalendarExport::end(bool ok, const QString &file, const QString &error)
-{
-    setProgress(ok ? 1.0 : m_progress);
-    m_busy = false;
-    emit busyChanged(false);
-    emit finished(ok, file, error);
 }
 
 } // namespace ical

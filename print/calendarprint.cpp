@@ -8,13 +8,13 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QtConcurrent>
-
-#include <cmath>
 
 namespace print {
 
@@ -51,7 +51,7 @@ void showModal(QDialog *dialog)
 } // namespace
 
 CalendarPrint::CalendarPrint(QObject *parent)
-    : QObject(parent)
+    : BackgroundJob(parent)
 {}
 
 CalendarPrint::~CalendarPrint()
@@ -102,7 +102,7 @@ bool CalendarPrint::start(int action, const QDateTime &from, const QDateTime &to
                           const QString &localeName)
 {
     astro::Calculation *calculation = m_calendarModel ? m_calendarModel->calculation() : nullptr;
-    if (m_busy || !calculation || action < Preview || action > Pdf)
+    if (busy() || !calculation || action < Preview || action > Pdf)
         return false;
     Request request;
     request.place = calculation->observer();
@@ -117,9 +117,7 @@ bool CalendarPrint::start(int action, const QDateTime &from, const QDateTime &to
     m_landscape = landscape;
     m_action = action;
 
-    m_busy = true;
-    emit busyChanged(true);
-    setProgress(0.0);
+    begin();
     if (action == Pdf)
         askForFile(request);
     else
@@ -158,33 +156,26 @@ void CalendarPrint::compute(const Request &request, const QString &pdfPath)
 {
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     const QPageLayout pages = layout();
+    loadFonts();
     m_tasks.begin();
-    QtConcurrent::run(QThreadPool::globalInstance(), [this, request, pdfPath, pages,
-                                                      cancel = m_cancel] {
-        int shown = 0;
-        const Document document = collect(request, cancel, m_tasks, [this, &shown](double done) {
-            // Whole percents only.
-            const int percent = int(std::floor(done * 100.0));
-            if (percent == shown)
-                return;
-            shown = percent;
+    QtConcurrent::run(
+        QThreadPool::globalInstance(),
+        [this, request, pdfPath, pages, cancel = m_cancel, progress = progressReporter()] {
+            const Document document = collect(request, cancel, m_tasks, progress);
+            QString error;
+            if (!*cancel && !pdfPath.isEmpty())
+                error = writePdf(document, pdfPath, pages);
+            if (*cancel)
+                error.clear();
+            const QString file = *cancel ? QString() : QDir::toNativeSeparators(pdfPath);
             QMetaObject::invokeMethod(
-                this, [this, done] { setProgress(done); }, Qt::QueuedConnection);
+                this,
+                [this, document, file, error, cancelled = bool(*cancel)] {
+                    computed(cancelled ? Document() : document, file, error);
+                },
+                Qt::QueuedConnection);
+            m_tasks.end();
         });
-        QString error;
-        if (!*cancel && !pdfPath.isEmpty())
-            error = writePdf(document, pdfPath, pages);
-        if (*cancel)
-            error.clear();
-        const QString file = *cancel ? QString() : QDir::toNativeSeparators(pdfPath);
-        QMetaObject::invokeMethod(
-            this,
-            [this, document, file, error, cancelled = bool(*cancel)] {
-                computed(cancelled ? Document() : document, file, error);
-            },
-            Qt::QueuedConnection);
-        m_tasks.end();
-    });
 }
 
 void CalendarPrint::computed(const Document &document, const QString &file, const QString &error)
@@ -235,6 +226,9 @@ void CalendarPrint::showPreview()
     p->setPrintRange(QPrinter::AllPages);
     auto *dialog = new QPrintPreviewDialog(p);
     dialog->setWindowTitle(QCoreApplication::translate("PrintDialog", "Print Preview"));
+    // A page large enough to read.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        dialog->resize(screen->availableSize() * 0.8);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *printer) { paint(printer); });
     connect(dialog, &QDialog::finished, this,
@@ -259,22 +253,6 @@ void CalendarPrint::showPrintDialog()
             ok ? QString() : QStringLiteral("the printer refused the pages"));
     });
     showModal(dialog);
-}
-
-void CalendarPrint::setProgress(double progress)
-{
-    if (progress == m_progress)
-        return;
-    m_progress = progress;
-    emit progressChanged(progress);
-}
-
-void CalendarPrint::end(bool ok, const QString &file, const QString &error)
-{
-    setProgress(ok ? 1.0 : m_progress);
-    m_busy = false;
-    emit busyChanged(false);
-    emit finished(ok, file, error);
 }
 
 } // namespace print

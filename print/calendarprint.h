@@ -1,6 +1,7 @@
 #pragma once
 
 #include "astro/calendarmodel.h"
+#include "global/backgroundjob.h"
 #include "global/taskgroup.h"
 #include "print/months.h"
 
@@ -21,14 +22,11 @@ namespace print {
 // place and zone of the calendar model's calculation, then shown in the print preview, handed to
 // the system's print dialog or written as a PDF file. Busy, progress and the end reach the scene on
 // its own thread; the dialogs and the printer are made when first needed.
-class CalendarPrint : public QObject
+class CalendarPrint : public global::BackgroundJob
 {
     Q_OBJECT
     Q_PROPERTY(astro::CalendarModel *calendarModel READ calendarModel WRITE setCalendarModel NOTIFY
                    calendarModelChanged)
-    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
-    // 0 to 1 while busy.
-    Q_PROPERTY(double progress READ progress NOTIFY progressChanged)
     // The limits of a range, for the scene's messages.
     Q_PROPERTY(int maximumMonths READ maximumMonths CONSTANT)
     Q_PROPERTY(int firstYear READ firstYear CONSTANT)
@@ -44,8 +42,6 @@ public:
 
     astro::CalendarModel *calendarModel() const { return m_calendarModel; }
     void setCalendarModel(astro::CalendarModel *model);
-    bool busy() const { return m_busy; }
-    double progress() const { return m_progress; }
     int maximumMonths() const { return MaximumMonths; }
     int firstYear() const;
     int lastYear() const;
@@ -61,7 +57,8 @@ public:
     // the preview, the print dialog, or (after the save dialog) the PDF file. The names of
     // months and weekdays are in `language`, the weeks start as in the locale `localeName`,
     // which also chooses the paper. False, and nothing started, while busy or without a
-    // calculation. Ends with finished().
+    // calculation. Ends with finished(): ok once the pages were printed or written (the
+    // preview ends without), naming the PDF file written.
     Q_INVOKABLE bool start(int action, const QDateTime &from, const QDateTime &to, bool landscape,
                            const QString &placeName, const QString &language,
                            const QString &localeName);
@@ -76,11 +73,6 @@ public:
 
 signals:
     void calendarModelChanged(astro::CalendarModel *calendarModel);
-    void busyChanged(bool busy);
-    void progressChanged(double progress);
-    // The pages were shown, printed or written (ok), or not: with why not (in English), or
-    // with nothing when the user cancelled. `file` names a PDF written.
-    void finished(bool ok, const QString &file, const QString &error);
 
 private:
     void compute(const Request &request, const QString &pdfPath);
@@ -89,12 +81,8 @@ private:
     void showPrintDialog();
     void askForFile(const Request &request);
     QPageLayout layout() const;
-    void setProgress(double progress);
-    void end(bool ok, const QString &file, const QString &error);
 
     QPointer<astro::CalendarModel> m_calendarModel;
-    bool m_busy = false;
-    double m_progress = 0.0;
     int m_action = Preview;
     bool m_landscape = false;
     QPageSize::PageSizeId m_paper = QPageSize::A4;

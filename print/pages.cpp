@@ -32,21 +32,6 @@ const QColor PhaseDark(0x34, 0x3a, 0x4d);
 const QString Text = QStringLiteral("PT Sans");
 const QString Glyphs = QStringLiteral("Vendarion");
 
-// The program's own fonts, so that every page looks alike on every computer and the PDF embeds
-// what it shows.
-void loadFonts()
-{
-    static std::once_flag once;
-    std::call_once(once, [] {
-        for (const char *file : {"pt-sans.ttf", "pt-sans-bold.ttf", "vendarion.ttf"}) {
-            const QString path
-                = global::Object::resourcePath() + QStringLiteral("fonts/") + QLatin1String(file);
-            if (QFontDatabase::addApplicationFont(path) < 0)
-                qCWarning(lcPrint).noquote() << QStringLiteral("no font in %1").arg(path);
-        }
-    });
-}
-
 QString capitalized(const QLocale &locale, const QString &word)
 {
     return locale.toUpper(word.left(1)) + word.mid(1);
@@ -321,6 +306,19 @@ private:
 };
 
 } // namespace
+
+void loadFonts()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (const char *file : {"pt-sans.ttf", "pt-sans-bold.ttf", "vendarion.ttf"}) {
+            const QString path
+                = global::Object::resourcePath() + QStringLiteral("fonts/") + QLatin1String(file);
+            if (QFontDatabase::addApplicationFont(path) < 0)
+                qCWarning(lcPrint).noquote() << QStringLiteral("no font in %1").arg(path);
+        }
+    });
+}
 
 QPageSize::PageSizeId paperOf(const QLocale &locale)
 {

@@ -18,6 +18,11 @@ QPageSize::PageSizeId paperOf(const QLocale &locale);
 int leadingDays(const QDate &month, Qt::DayOfWeek firstDayOfWeek);
 int weekRows(const QDate &month, Qt::DayOfWeek firstDayOfWeek);
 
+// The program's own fonts, so that the pages look alike on every computer and a PDF embeds
+// what it shows. paintPages() loads them; a program that paints on other threads loads them
+// first on its own.
+void loadFonts();
+
 // Draws the months, one a page, as vectors on a printer or a PDF writer whose page is set, in
 // the area it paints on. False when nothing could be drawn (the device refused the painter).
 // The words are translated with the application's translators; the fonts come from the

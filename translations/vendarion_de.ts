@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Export as PDF...</source>
-        <translation>Als PDF exportieren...</translation>
+        <translation>PDF exportieren...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation>Als PDF exportieren</translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <source>The calendar was saved as

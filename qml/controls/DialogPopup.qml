@@ -14,6 +14,7 @@ Item {
     property real clientWidth: 380 * UI.ppp
     property real clientHeight: 240 * UI.ppp
     property var buttons: ["ok", "cancel"]
+    property real buttonWidth: 160 * UI.ppp
     property var buttonsData: ({ "ok": qsTr("Ok"), "cancel": qsTr("Cancel") })
     default property alias content: contentArea.data
     // Its buttons, backdrop and close glyph leave it open (the glyph is hidden): the owner closes
@@ -106,7 +107,7 @@ Item {
                 model: root.buttonNames
 
                 ButtonBlack {
-                    width: 160 * UI.ppp
+                    width: root.buttonWidth
                     height: 40 * UI.ppp
                     text: root.buttonsData[modelData] !== undefined ? root.buttonsData[modelData]
                                                                     : modelData

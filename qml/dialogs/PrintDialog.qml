@@ -58,8 +58,10 @@ DialogPopup {
     }
 
     title: qsTr("Print")
-    clientWidth: 710 * UI.ppp
-    clientHeight: 340 * UI.ppp
+    // Four buttons that hold the longest translation ("Exportar como PDF...").
+    clientWidth: 4 * buttonWidth + 70 * UI.ppp
+    buttonWidth: 190 * UI.ppp
+    clientHeight: 310 * UI.ppp
     keepOpen: true
     buttons: ["preview", "print", "pdf", "cancel"]
     buttonsData: ({ "preview": qsTr("Preview..."), "print": qsTr("Print..."),

@@ -547,7 +547,9 @@ private slots:
         clickItem(m_ui, tabs, QPointF(10, tabs->height() / 2));
         QTRY_COMPARE(calendar->property("selectedTab").toInt(), 0);
 
-        // The print dialog, made on the first Ctrl+P.
+        // The print dialog, made on the first Ctrl+P, a shortcut of the active window.
+        m_ui->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_ui));
         QTest::keyClick(m_ui, Qt::Key_P, Qt::ControlModifier);
         QQuickItem *print = findType(root(), "PrintDialog");
         QVERIFY(print);
