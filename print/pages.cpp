@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
 #include <mutex>
 
@@ -63,7 +64,7 @@ public:
     {
         const int rows = weekRows(month.first, m_request.firstDayOfWeek);
         const int lead = leadingDays(month.first, m_request.firstDayOfWeek);
-        const double titleHeight = pt(34), headerHeight = pt(16), footerHeight = pt(34);
+        const double titleHeight = pt(34), headerHeight = pt(16), footerHeight = pt(38);
         drawTitle(month.first, QRectF(0, 0, m_size.width(), titleHeight));
         const QRectF grid(0, titleHeight + headerHeight, m_size.width(),
                           m_size.height() - titleHeight - headerHeight - footerHeight);
@@ -230,6 +231,8 @@ private:
         m_painter.restore();
     }
 
+    // The place and zone; then the legend, its items wrapped onto a second line where the
+    // language needs it; the program's name at the right of the last line.
     void drawFooter(const Month &month, const QRectF &r)
     {
         const QFont f = font(Text, 7.5);
@@ -238,7 +241,14 @@ private:
         write(r.left(), y, placeText() + QStringLiteral(" \u00b7 ") + zoneText(month), f, Ink);
         y += line;
 
-        double x = r.left();
+        // Each item: its sample, drawn at x on the baseline y (returning where it ends), and
+        // its words.
+        struct Item
+        {
+            std::function<double(double, double, bool)> sample;
+            QString words;
+        };
+        QVector<Item> items;
         static const struct
         {
             Mark::Kind kind;
@@ -248,20 +258,40 @@ private:
                       {Mark::FullMoon, QT_TRANSLATE_NOOP("Lunar", "Full Moon")},
                       {Mark::LastQuarter, QT_TRANSLATE_NOOP("Lunar", "Third Quarter")}};
         for (const auto &phase : phases) {
-            drawPhase(QPointF(x + pt(3.5), y - pt(2.6)), pt(3.5), phase.kind);
-            x = write(x + pt(9), y, QCoreApplication::translate("Lunar", phase.name), f, Ink)
-                + pt(10);
+            const Mark::Kind kind = phase.kind;
+            items.append({[this, kind](double x, double y, bool draw) {
+                              if (draw)
+                                  drawPhase(QPointF(x + pt(3.5), y - pt(2.6)), pt(3.5), kind);
+                              return x + pt(7);
+                          },
+                          QCoreApplication::translate("Lunar", phase.name)});
         }
-        x = write(x, y, signGlyph(0) + signGlyph(1), font(Glyphs, 8), SignInk);
-        x = write(x + pt(2), y, QStringLiteral("hh:mm ") + tr("the Moon enters the sign"), f, Ink);
-        x = write(x + pt(10), y, QStringLiteral("1\u201330"), font(Text, 7.5, true), LunarInk);
-        x = write(x + pt(3), y, tr("lunar day"), f, Ink);
-        x = write(x + pt(10), y, QStringLiteral("hh:mm\u2013hh:mm"), f, Muted);
-        write(x + pt(3), y, tr("void of course"), f, Ink);
+        auto text = [this](const QString &sample, const QFont &font, const QColor &colour) {
+            return [this, sample, font, colour](double x, double y, bool draw) {
+                return draw ? write(x, y, sample, font, colour) : x + width(sample, font);
+            };
+        };
+        items.append({text(signGlyph(0) + signGlyph(1) + QStringLiteral(" hh:mm"), f, SignInk),
+                      tr("the Moon enters the sign")});
+        items.append(
+            {text(QStringLiteral("1\u201330"), font(Text, 7.5, true), LunarInk), tr("lunar day")});
+        items.append({text(QStringLiteral("hh:mm\u2013hh:mm"), f, Muted), tr("void of course")});
+
+        double x = r.left();
+        for (const Item &item : qAsConst(items)) {
+            const double end = item.sample(x, y, false) + pt(2) + width(item.words, f);
+            if (end > r.right() && x > r.left()) {
+                x = r.left();
+                y += line;
+            }
+            x = write(item.sample(x, y, true) + pt(2), y, item.words, f, Ink) + pt(10);
+        }
 
         const QString product
             = global::Object::product() + QLatin1Char(' ') + global::Object::version();
-        write(r.right() - width(product, f), y + line, product, f, Muted);
+        if (x + width(product, f) > r.right())
+            y += line;
+        write(r.right() - width(product, f), y, product, f, Muted);
     }
 
     // The place's name and its coordinates, with the language's decimal point.

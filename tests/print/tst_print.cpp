@@ -239,6 +239,13 @@ private slots:
                 dialog->grab().save(shots + QStringLiteral("/print-preview.png"));
             preview->print();
             dialog->reject();
+            // The print dialog's range counts months.
+            QPrinter second(QPrinter::HighResolution);
+            second.setOutputFileName(pdf + ".range.pdf");
+            second.setPageLayout(print::pageLayout(QPageSize::A4, QPageLayout::Portrait));
+            second.setPrintRange(QPrinter::PageRange);
+            second.setFromTo(2, 2);
+            QVERIFY(printing.paint(&second));
         } else if (action == print::CalendarPrint::Print) {
             auto *dialog = qobject_cast<QPrintDialog *>(waitForWindow("QPrintDialog"));
             QVERIFY(dialog);
@@ -262,6 +269,8 @@ private slots:
         QCOMPARE(expected.size(), 3);
         QVERIFY(expected[0].contains("Paris, France"));
         QCOMPARE(pagesOf(pdf), expected);
+        if (action == print::CalendarPrint::Preview)
+            QCOMPARE(pagesOf(pdf + ".range.pdf"), expected.mid(1, 1));
     }
 
     // Whatever else a day holds is written in its cell with its time.
