@@ -569,6 +569,7 @@ private slots:
         QTRY_COMPARE(print->opacity(), 1.0);
         save(QStringLiteral("print"));
         print->setProperty("opacity", 0);
+        QTRY_VERIFY(!print->isVisible());
 
         // The update dialog over everything, as when the service announces a newer version.
         emit global::Object::instance()->updateAvailable(QStringLiteral("3.1.0"),
