@@ -227,17 +227,27 @@ private:
                                                   : QStringLiteral("solareclipse");
     }
 
-    // "Total lunar eclipse, maximum 12:33, visible here"
+    // "Total lunar eclipse, maximum 12:33, visible here"; a solar eclipse seen here by what is
+    // seen: "Total solar eclipse, visible here: 92 % of the Sun covered at 20:17".
     QString eclipseSummary(const astro::MoonEvent &e, const QDateTime &maximum) const
     {
         const astro::Eclipse &x = e.eclipse.eclipse;
         QString type = astro::typeName(x.type);
         type[0] = type[0].toUpper();
-        return QStringLiteral("%1 %2 eclipse, maximum %3, %4")
-            .arg(type,
-                 x.body == astro::EclipseBody::Moon ? QStringLiteral("lunar")
-                                                    : QStringLiteral("solar"),
-                 maximum.toString(QStringLiteral("HH:mm")),
+        const bool lunar = x.body == astro::EclipseBody::Moon;
+        const QString name
+            = QStringLiteral("%1 %2 eclipse")
+                  .arg(type, lunar ? QStringLiteral("lunar") : QStringLiteral("solar"));
+        const auto &local = e.eclipse.local;
+        if (local) {
+            return QStringLiteral("%1, visible here: %2 % of the Sun covered at %3")
+                .arg(name)
+                .arg(qRound(local->obscuration * 100.0))
+                .arg(
+                    astro::localTime(local->maximum, m_sky.zone).toString(QStringLiteral("HH:mm")));
+        }
+        return QStringLiteral("%1, maximum %2, %3")
+            .arg(name, maximum.toString(QStringLiteral("HH:mm")),
                  e.eclipse.visible ? QStringLiteral("visible here")
                                    : QStringLiteral("not visible here"));
     }
