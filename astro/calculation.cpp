@@ -190,7 +190,12 @@ Sky Calculation::sky() const
 
 bool Calculation::isCurrent(Ephemeris *e) const
 {
-    return e && e->observer() == observer() && e->zone() == zone().id();
+    return e && isCurrentSky(e->observer(), QString::fromUtf8(e->zone()));
+}
+
+bool Calculation::isCurrentSky(const Position &observer, const QString &zone) const
+{
+    return observer == this->observer() && zone.toUtf8() == this->zone().id();
 }
 
 } // namespace astro

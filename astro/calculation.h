@@ -62,6 +62,8 @@ public:
     // True when the ephemeris was computed for the observer and zone set now: a result that
     // arrives after a change of place or zone belongs to the one before.
     Q_INVOKABLE bool isCurrent(astro::Ephemeris *e) const;
+    // The same for anything computed for an observer and a zone id.
+    Q_INVOKABLE bool isCurrentSky(const astro::Position &observer, const QString &zone) const;
     // Starts, on the thread pool, what lies ahead of a moment for the sky set now (the Moon's
     // distance, its next perigee and apogee, the next eclipse: astro/moonevents.h). Returns the
     // request's number, which outlookCalculated() carries: a receiver takes the latest only.

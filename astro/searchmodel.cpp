@@ -108,7 +108,11 @@ void SearchModel::runEclipses(const QDateTime &from, int results, const Sky &sky
             MoonEvent event;
             event.instant = next->eclipse.maximum;
             event.eclipse = *next;
-            emit eclipseFound(toVariant(sky, event));
+            QVariantMap found = toVariant(sky, event);
+            // Whoever receives it can tell a search for the place and zone before.
+            found.insert(QStringLiteral("observer"), QVariant::fromValue(sky.observer));
+            found.insert(QStringLiteral("zone"), QString::fromUtf8(sky.zone.id()));
+            emit eclipseFound(found);
             jd = next->eclipse.end + MinuteInDays;
         }
     }

@@ -47,7 +47,8 @@ public:
 signals:
     void calculationChanged(Calculation *calculation);
     void searchResult(Ephemeris *entry, bool timeout);
-    // An eclipse as moonevents.h's toVariant() gives it.
+    // An eclipse as moonevents.h's toVariant() gives it, with the observer and zone it was
+    // found for (see Calculation::isCurrentSky).
     void eclipseFound(QVariantMap eclipse);
     // The search has ended; `unanswered` hits were not looked for (the end of the data years,
     // an invalid start or a search stopped early).
