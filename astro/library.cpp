@@ -338,32 +338,40 @@ std::optional<Eclipse> calcSolarEclipse(double jd, bool backward)
     return e;
 }
 
-std::optional<double> calcLunarEclipseAltitude(double jd, const Position &observer)
+namespace {
+
+// An eclipse seen from a place at jd, through one of the library's two calls for it: their
+// answer (negative on failure, logged), the attributes written into `attributes`.
+int eclipseHow(int32 (*how)(double, int32, double *, double *, char *), const char *what, double jd,
+               const Position &observer, double *attributes)
 {
     prepareThread();
     const Visit visit;
     double place[3] = {observer.longitude(), observer.latitude(), observer.altitude()};
-    double attributes[20] = {0};
     char error[AS_MAXCH] = {0};
-    if (swe_lun_eclipse_how(jd, 0, place, attributes, error) < 0) {
-        logFailure("asLunEclipseHow() error: ", error);
+    const int answer = how(jd, 0, place, attributes, error);
+    if (answer < 0)
+        logFailure(what, error);
+    return answer;
+}
+
+} // namespace
+
+std::optional<double> calcLunarEclipseAltitude(double jd, const Position &observer)
+{
+    double attributes[20] = {0};
+    if (eclipseHow(swe_lun_eclipse_how, "asLunEclipseHow() error: ", jd, observer, attributes) < 0)
         return std::nullopt;
-    }
     return attributes[6];
 }
 
 bool calcSolarEclipseSeen(double jd, const Position &observer)
 {
-    prepareThread();
-    const Visit visit;
-    double place[3] = {observer.longitude(), observer.latitude(), observer.altitude()};
     double attributes[20] = {0};
-    char error[AS_MAXCH] = {0};
     // 0 when the Sun is below the horizon or not eclipsed there.
-    const int type = swe_sol_eclipse_how(jd, 0, place, attributes, error);
-    if (type < 0)
-        logFailure("asSolEclipseHow() error: ", error);
-    return type > 0 && attributes[2] > 0.0;
+    return eclipseHow(swe_sol_eclipse_how, "asSolEclipseHow() error: ", jd, observer, attributes)
+               > 0
+           && attributes[2] > 0.0;
 }
 
 std::optional<LocalSolarEclipse> calcLocalSolarEclipse(double jd, const Position &observer)

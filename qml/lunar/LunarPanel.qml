@@ -101,8 +101,9 @@ Rectangle {
         entry = ephe
         ready = true
         busy = false
-        // After the ephemeris, not beside it: the first one shows sooner.
-        requestOutlook(ephe.time)
+        // After the ephemeris is on the screen, not beside it: the searches would compete with
+        // the drawing of its frame for the two cores.
+        outlookDelay.restart()
     }
 
     // "12° 30' of Leo ♌", then the element day, and the void-of-course note while it lasts.
@@ -132,6 +133,12 @@ Rectangle {
 
     Ephemeris {
         id: emptyEntry
+    }
+
+    Timer {
+        id: outlookDelay
+        interval: 200
+        onTriggered: root.requestOutlook(root.entry.time)
     }
 
     Connections {
