@@ -92,7 +92,11 @@ Rectangle {
 
     Connections {
         target: root.calendarModel
-        function onActiveMonthChanged() { root.showActiveMonth() }
+        function onActiveMonthChanged() {
+            root.showActiveMonth()
+            // The glyph it told of may be gone with the month.
+            tip.hide()
+        }
     }
     // The month's first day starts at another instant on another zone's clock.
     Connections {
