@@ -2,10 +2,14 @@
 
 #include "astro/compute.h"
 #include "astro/library.h"
+#include "astro/moonevents.h"
 #include "astro/rules.h"
 #include "astro/signwork.h"
 
 #include <QtConcurrent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace astro {
 
@@ -90,6 +94,42 @@ DayRun runDays(const QDate &first, int count, const Sky &sky,
         }
         if (stopping())
             return found;
+    }
+
+    // The great days last: they take as long as a few days of the grid. A perigee a day outside
+    // the days may have its full or new moon inside.
+    const double margin = NearPerigeeHours / 24.0;
+    QVector<bool> marked(count, false);
+    auto mark = [&](const QDateTime &at, const QVariantMap &m) {
+        const int k = voidDayIndex(g0, count, at, zone);
+        if (k >= 0) {
+            days[k].marks.append(m);
+            marked[k] = true;
+        }
+    };
+    for (const MoonEvent &e :
+         moonEventsBetween(sky, julianDay(g0) - margin, julianDay(end) + margin, stop.get())) {
+        const QVariantMap m = toVariant(sky, e);
+        mark(m.value(QStringLiteral("time")).toDateTime(), m);
+        if (e.kind == MoonEvent::Kind::Perigee && std::isfinite(e.nearPhase)) {
+            QVariantMap near = m;
+            near.insert(QStringLiteral("kind"), QStringLiteral("nearperigee"));
+            near.insert(QStringLiteral("phase"), m.value(QStringLiteral("nearPhase")));
+            near.insert(QStringLiteral("time"), m.value(QStringLiteral("nearPhaseTime")));
+            near.insert(QStringLiteral("perigeeTime"), m.value(QStringLiteral("time")));
+            mark(near.value(QStringLiteral("time")).toDateTime(), near);
+        }
+    }
+    for (int k = 0; k < count && !stopping(); ++k) {
+        if (marked[k]) {
+            QVariantList &marks = days[k].marks;
+            std::stable_sort(marks.begin(), marks.end(), [](const QVariant &a, const QVariant &b) {
+                return a.toMap().value(QStringLiteral("time")).toDateTime()
+                       < b.toMap().value(QStringLiteral("time")).toDateTime();
+            });
+            if (dayDone)
+                dayDone(k, days[k]);
+        }
     }
     return found;
 }

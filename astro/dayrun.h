@@ -28,7 +28,8 @@ struct DayRun
 using DayDone = std::function<void(int index, const CalendarEntry &day)>;
 
 // The Moon on `count` days from `first`, on the sky's clock: each day at its start and at
-// 23:59, and the void interval that begins on it (of two that begin on one day, the later). The
+// 23:59, the void interval that begins on it (of two that begin on one day, the later), and
+// last its great days (eclipses, perigee, apogee, a full or new moon near a perigee). The
 // sign scan and the voids are shared with one helper from the thread pool, which `helpers`
 // counts so that its owner can wait for it; the helper holds `stop`, as it may start after the
 // run has ended. Stops early, with what it has, once *stop is set.

@@ -10,14 +10,15 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    QString command; // "ephemeris", "calendar", "search", "places", "ics" or "pdf"
+    // "ephemeris", "calendar", "search", "places", "ics", "eclipses", "apsides" or "pdf"
+    QString command;
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
     QDate month;            // calendar: its first day
-    QDate from;             // search, ics; pdf: the first month's first day
-    QDate to;               // ics: the last day, included; pdf: the last month's first day
+    QDate from;             // search, ics, eclipses, apsides; pdf: the first month's first day
+    QDate to;               // ics, eclipses, apsides: the last day, included; pdf: the last month
     int kinds = 0;          // ics: a mask of ical::Kind
     QString name;           // ics, pdf: the place's name
     int lunarDay = 0;       // search: 0 for any
@@ -31,6 +32,9 @@ struct Options
     QByteArray zone;        // an IANA id; empty for the system's zone (TZ)
     QString error;
 };
+
+// The longest range of the eclipses and apsides commands, in years.
+constexpr int MaximumEventYears = 50;
 
 // `arguments` without the program name. `now` is the default moment.
 Options parse(const QStringList &arguments, const QDateTime &now);

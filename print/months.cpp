@@ -4,6 +4,8 @@
 #include "astro/library.h"
 #include "astro/searches.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace print {
@@ -26,7 +28,7 @@ QString rangeError(const QDate &from, const QDate &to)
     return QString();
 }
 
-QVector<Mark> dayMarks(const astro::Sky &sky, const QDateTime &from, const QDateTime &to)
+QVector<Mark> phaseMarks(const astro::Sky &sky, const QDateTime &from, const QDateTime &to)
 {
     static const Mark::Kind kinds[]
         = {Mark::NewMoon, Mark::FirstQuarter, Mark::FullMoon, Mark::LastQuarter};
@@ -37,7 +39,7 @@ QVector<Mark> dayMarks(const astro::Sky &sky, const QDateTime &from, const QDate
             const QDateTime at = astro::phaseMinute(sky, t, q * 0.25, astro::Direction::Forward);
             if (!at.isValid() || !(at < to))
                 break;
-            marks.append({kinds[q], at, QString()});
+            marks.append({kinds[q], at, {}});
             t = at.addDays(1);
         }
     }
@@ -86,10 +88,26 @@ Month monthOf(const QDate &first, const astro::Sky &sky,
             month.days[0].voidCarriedEnd = v.end;
     }
     const QDateTime end = zone.startOfDay(first.addDays(count));
-    for (const Mark &mark : dayMarks(sky, begin, end)) {
+    for (const Mark &mark : phaseMarks(sky, begin, end)) {
         const int k = astro::voidDayIndex(begin, count, mark.time, zone);
         if (k >= 0)
             month.days[k].marks.append(mark);
+    }
+    static const QHash<QString, Mark::Kind> great = {{QStringLiteral("eclipse"), Mark::Eclipse},
+                                                     {QStringLiteral("perigee"), Mark::Perigee},
+                                                     {QStringLiteral("apogee"), Mark::Apogee}};
+    for (int i = 0; i < count; ++i) {
+        Day &day = month.days[i];
+        for (const QVariant &value : run.days.at(i).marks) {
+            const QVariantMap event = value.toMap();
+            const QString kind = event.value(QStringLiteral("kind")).toString();
+            day.nearPerigee |= kind == QLatin1String("nearperigee");
+            if (great.contains(kind))
+                day.marks.append(
+                    {great.value(kind), event.value(QStringLiteral("time")).toDateTime(), event});
+        }
+        std::stable_sort(day.marks.begin(), day.marks.end(),
+                         [](const Mark &a, const Mark &b) { return a.time < b.time; });
     }
     return month;
 }

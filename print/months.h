@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QVariantMap>
 #include <QVector>
 
 #include <atomic>
@@ -17,15 +18,15 @@
 
 namespace print {
 
-// Something that happens on a day at one instant. The four phases are drawn as symbols;
-// whatever else the engine comes to find on a day (an eclipse, the perigee or apogee) is an
-// Other mark that writes its text before the time, and joins in dayMarks().
+// Something that happens on a day at one instant: a phase, drawn as a symbol, or one of the
+// Moon's great days, written out.
 struct Mark
 {
-    enum Kind { NewMoon, FirstQuarter, FullMoon, LastQuarter, Other };
-    Kind kind = Other;
+    enum Kind { NewMoon, FirstQuarter, FullMoon, LastQuarter, Eclipse, Perigee, Apogee };
+    Kind kind = NewMoon;
     QDateTime time; // a whole minute on the page's clock
-    QString text;   // Other: what the day says of it ("Perigee")
+    // A great day's event as the calendar grid holds it (astro/moonevents.h's toVariant()).
+    QVariantMap event;
 };
 
 // One day of a printed month, read from the days the calendar grid shows.
@@ -43,6 +44,8 @@ struct Day
     // On a month's first day only: the end of a void of course that began the month before.
     QDateTime voidCarriedEnd;
     QVector<Mark> marks; // in order of time
+    // A full or new moon of the day lies within a day of a perigee.
+    bool nearPerigee = false;
 };
 
 struct Month
@@ -89,13 +92,12 @@ using Progress = std::function<void(double)>;
 Document collect(const Request &request, const std::shared_ptr<std::atomic<bool>> &stop,
                  global::TaskGroup &helpers, const Progress &progress = {});
 
-// The month's days from the days the grid shows and the sign changes and voids of the same run.
-// The phases and other marks come from dayMarks().
+// The month's days from the days the grid shows, with the sign changes, voids and great days of
+// the same run, and the phases of phaseMarks().
 Month monthOf(const QDate &first, const astro::Sky &sky,
               const std::shared_ptr<std::atomic<bool>> &stop, global::TaskGroup &helpers);
 
-// The marks from one instant up to another: the four phases now. The events the engine comes
-// to find (eclipses, perigee and apogee) join here, and every page shows them.
-QVector<Mark> dayMarks(const astro::Sky &sky, const QDateTime &from, const QDateTime &to);
+// The four phases from one instant up to another, in order of time.
+QVector<Mark> phaseMarks(const astro::Sky &sky, const QDateTime &from, const QDateTime &to);
 
 } // namespace print

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -29,6 +30,8 @@ const QColor Outside(0xf3, 0xf4, 0xf7);
 const QColor SignInk(0x2b, 0x75, 0x2c);
 const QColor LunarInk(0x1f, 0x66, 0xb8);
 const QColor PhaseDark(0x34, 0x3a, 0x4d);
+// Eclipses, and a full or new moon near a perigee, as the calendar marks them.
+const QColor Alert(0xc6, 0x28, 0x28);
 
 const QString Text = QStringLiteral("PT Sans");
 const QString Glyphs = QStringLiteral("Vendarion");
@@ -41,6 +44,11 @@ QString capitalized(const QLocale &locale, const QString &word)
 QString clock(const QDateTime &time)
 {
     return time.toString(QStringLiteral("HH:mm"));
+}
+
+bool isPhase(Mark::Kind kind)
+{
+    return kind <= Mark::LastQuarter;
 }
 
 QString signGlyph(int sign)
@@ -147,7 +155,7 @@ private:
     }
 
     // The day's number with its phase at the top; the sign (and the next with the minute it is
-    // entered) and the lunar day below; then the void of course and any other mark.
+    // entered) and the lunar day below; then the void of course and the great days.
     void drawDay(const QRectF &r, const Day &day)
     {
         m_painter.save();
@@ -162,12 +170,12 @@ private:
         double x = right;
         for (int i = day.marks.size() - 1; i >= 0; --i) {
             const Mark &mark = day.marks.at(i);
-            if (mark.kind == Mark::Other)
+            if (!isPhase(mark.kind))
                 continue;
             x -= width(clock(mark.time), small);
             write(x, y - at(1), clock(mark.time), small, Ink);
             x -= at(6.5);
-            drawPhase(QPointF(x, y - at(4)), at(4), mark.kind);
+            drawPhase(QPointF(x, y - at(4)), at(4), mark.kind, day.nearPerigee);
             x -= at(7);
         }
 
@@ -196,26 +204,50 @@ private:
                   QStringLiteral("%1\u2013%2").arg(clock(day.voidStart), clock(day.voidEnd)), small,
                   Muted);
         }
+        // The great days in full, wrapped to the cell's width, and smaller where the cell is
+        // short (landscape pages of six weeks).
+        y += at(4);
+        QVector<const Mark *> great;
         for (const Mark &mark : day.marks) {
-            if (mark.kind != Mark::Other)
-                continue;
-            y += at(10);
-            write(left, y, mark.text + QLatin1Char(' ') + clock(mark.time), small, Ink);
+            if (!isPhase(mark.kind))
+                great.append(&mark);
+        }
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF room(left, y, right - left, r.bottom() - y - at(2));
+        QFont words = small;
+        for (double size = 7.5 * k; size >= 5.0; size -= 0.5) {
+            words = font(Text, size);
+            m_painter.setFont(words);
+            double height = 0.0;
+            for (const Mark *mark : qAsConst(great))
+                height += m_painter.boundingRect(room, flags, greatDayText(*mark)).height() + at(2);
+            if (height <= room.height())
+                break;
+        }
+        for (const Mark *mark : qAsConst(great)) {
+            QRectF used;
+            m_painter.setFont(words);
+            m_painter.setPen(mark->kind == Mark::Eclipse ? Alert : Ink);
+            m_painter.drawText(QRectF(left, y, right - left, r.bottom() - y), flags,
+                               greatDayText(*mark), &used);
+            y += used.height() + at(2);
         }
         m_painter.restore();
     }
 
     // The Moon as a disc, its dark part filled: as seen from the place's hemisphere, where the
     // waxing Moon is lit on the right north of the equator and on the left south of it.
-    void drawPhase(const QPointF &centre, double radius, Mark::Kind kind)
+    // A full or new moon near a perigee is drawn in red.
+    void drawPhase(const QPointF &centre, double radius, Mark::Kind kind, bool nearPerigee = false)
     {
+        const QColor ink = nearPerigee ? Alert : PhaseDark;
         const QRectF disc(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
         m_painter.save();
         m_painter.setRenderHint(QPainter::Antialiasing);
-        m_painter.setPen(QPen(PhaseDark, pt(0.6)));
+        m_painter.setPen(QPen(ink, pt(nearPerigee ? 0.9 : 0.6)));
         m_painter.setBrush(Qt::white);
         m_painter.drawEllipse(disc);
-        m_painter.setBrush(PhaseDark);
+        m_painter.setBrush(ink);
         if (kind == Mark::NewMoon) {
             m_painter.drawEllipse(disc);
         } else if (kind == Mark::FirstQuarter || kind == Mark::LastQuarter) {
@@ -229,6 +261,44 @@ private:
             m_painter.drawPath(half);
         }
         m_painter.restore();
+    }
+
+    // In the words of the window's tips: "Total lunar eclipse, maximum 12:33, visible here",
+    // "Perigee 13:17, 356,980 km".
+    QString greatDayText(const Mark &mark) const
+    {
+        const QVariantMap &e = mark.event;
+        if (mark.kind == Mark::Eclipse) {
+            static const QHash<QString, const char *> names = {
+                {QStringLiteral("moon penumbral"),
+                 QT_TRANSLATE_NOOP("Events", "Penumbral lunar eclipse")},
+                {QStringLiteral("moon partial"),
+                 QT_TRANSLATE_NOOP("Events", "Partial lunar eclipse")},
+                {QStringLiteral("moon total"), QT_TRANSLATE_NOOP("Events", "Total lunar eclipse")},
+                {QStringLiteral("sun partial"),
+                 QT_TRANSLATE_NOOP("Events", "Partial solar eclipse")},
+                {QStringLiteral("sun annular"),
+                 QT_TRANSLATE_NOOP("Events", "Annular solar eclipse")},
+                {QStringLiteral("sun total"), QT_TRANSLATE_NOOP("Events", "Total solar eclipse")},
+                {QStringLiteral("sun hybrid"),
+                 QT_TRANSLATE_NOOP("Events", "Hybrid solar eclipse")}};
+            const QString key = e.value(QStringLiteral("body")).toString() + QLatin1Char(' ')
+                                + e.value(QStringLiteral("type")).toString();
+            // A solar eclipse seen from the place is told by its greatest phase there.
+            const QDateTime local = e.value(QStringLiteral("localMaximum")).toDateTime();
+            const QString text
+                = e.value(QStringLiteral("visible")).toBool()
+                      ? QCoreApplication::translate("Events", "%1, maximum %2, visible here")
+                      : QCoreApplication::translate("Events", "%1, maximum %2, not visible here");
+            return text.arg(QCoreApplication::translate("Events", names.value(key, "")),
+                            clock(local.isValid() ? local : mark.time));
+        }
+        const QString km
+            = m_request.names.toString(qRound64(e.value(QStringLiteral("distanceKm")).toDouble()));
+        const QString text = mark.kind == Mark::Perigee
+                                 ? QCoreApplication::translate("Events", "Perigee %1, %2 km")
+                                 : QCoreApplication::translate("Events", "Apogee %1, %2 km");
+        return text.arg(clock(mark.time), km);
     }
 
     // The place and zone; then the legend, its items wrapped onto a second line where the
@@ -276,6 +346,18 @@ private:
         items.append(
             {text(QStringLiteral("1\u201330"), font(Text, 7.5, true), LunarInk), tr("lunar day")});
         items.append({text(QStringLiteral("hh:mm\u2013hh:mm"), f, Muted), tr("void of course")});
+        if (std::any_of(month.days.begin(), month.days.end(),
+                        [](const Day &day) { return day.nearPerigee; })) {
+            items.append(
+                {[this](double x, double y, bool draw) {
+                     if (draw)
+                         drawPhase(QPointF(x + pt(3.5), y - pt(2.6)), pt(3.5), Mark::FullMoon,
+                                   true);
+                     return x + pt(7);
+                 },
+                 QCoreApplication::translate(
+                     "Events", "Called out: a full or new moon within 24 hours of a perigee.")});
+        }
 
         double x = r.left();
         for (const Item &item : qAsConst(items)) {

@@ -13,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -273,25 +272,38 @@ private slots:
             QCOMPARE(pagesOf(pdf + ".range.pdf"), expected.mid(1, 1));
     }
 
-    // Whatever else a day holds is written in its cell with its time.
-    void otherMarks()
+    // The great days of a month in the words of the window's tips, at the minutes the command
+    // line lists them; a file that cannot be written, or no month, is said so.
+    void greatDays()
     {
-        print::Document document;
-        print::Month month;
-        month.first = QDate(2027, 2, 1);
-        month.days.resize(28);
-        for (int d = 0; d < 28; ++d)
-            month.days[d].date = month.first.addDays(d);
-        month.days[19].marks.append(
-            {print::Mark::Other, QDateTime(QDate(2027, 2, 20), QTime(23, 13)), "Eclipse"});
-        document.months = {month};
-        const QString pdf = m_dir.filePath(QStringLiteral("marks.pdf"));
-        QCOMPARE(
-            print::writePdf(document, pdf, print::pageLayout(QPageSize::A4, QPageLayout::Portrait)),
-            QString());
-        QVERIFY(pagesOf(pdf).value(0).contains("Eclipse 23:13"));
-        QVERIFY(!print::writePdf(document, "/nonexistent/x.pdf", {}).isEmpty());
-        QVERIFY(!print::writePdf({}, pdf, {}).isEmpty());
+        const QStringList place{"--lat", "48.85", "--lon", "2.35", "--zone", "Europe/Paris"};
+        const QStringList days{"--from", "2027-02-01", "--to", "2027-02-28"};
+        const QString pdf = m_dir.filePath(QStringLiteral("greatdays.pdf"));
+        run(ephem(),
+            QStringList{"pdf", "--from", "2027-02", "--to", "2027-02", "--output", pdf} + place);
+        const QString text = QString::fromUtf8(run("pdftotext", {pdf, "-"})).simplified();
+        QStringList expected;
+        for (const QJsonValue &e :
+             QJsonDocument::fromJson(run(ephem(), QStringList{"eclipses"} + days + place))
+                 .array()) {
+            const QJsonValue local = e["local"]["maximum"];
+            expected << "maximum " + clock(local.isString() ? local : e["maximum"]);
+        }
+        for (const QJsonValue &a :
+             QJsonDocument::fromJson(run(ephem(), QStringList{"apsides"} + days + place)).array()) {
+            const QString kind = a["kind"].toString();
+            expected << kind.left(1).toUpper() + kind.mid(1) + ' ' + clock(a["time"]) + ',';
+        }
+        QVERIFY(expected.size() >= 4); // two eclipses, perigees and apogees
+        for (const QString &words : expected)
+            QVERIFY2(text.contains(words), qPrintable(words + " | " + text));
+
+        const print::Document none;
+        const QPageLayout a4 = print::pageLayout(QPageSize::A4, QPageLayout::Portrait);
+        QCOMPARE(print::writePdf(none, pdf, a4), QString("no month to print"));
+        print::Document month;
+        month.months.append(print::Month{QDate(2027, 2, 1), {}});
+        QVERIFY(print::writePdf(month, "/nonexistent/folder/x.pdf", a4).startsWith("/nonexistent"));
     }
 
     void weeks_data()
