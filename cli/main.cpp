@@ -44,7 +44,7 @@ const char usageText[]
       "       vendarion-ephem places QUERY [--results N]\n"
       "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "                           [--events void,ingress,phase,lunarday,rise,set]\n"
-      "                           [--name TEXT] [PLACE]\n"
+      "                           [--name TEXT] [--language en|de|fr|es|ru] [PLACE]\n"
       "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
       "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or a\n"
       "fixed offset such as UTC+05:30: times are read and shown in that zone (without it,\n"
@@ -53,7 +53,8 @@ const char usageText[]
       "zone it is read in; other dates lie in the years %2 to %3.\n"
       "places lists the known places whose name contains QUERY, best match first.\n"
       "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
-      "phase unless --events chooses); --name is the place's name in its events.\n"
+      "phase unless --events chooses); --name is the place's name in its events, --language\n"
+      "the language of their texts (English unless chosen).\n"
       "--version prints the version; see also man vendarion-ephem.\n";
 
 int print(const QJsonDocument &document)
@@ -87,6 +88,7 @@ int writeCalendar(const cli::Options &options)
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;
+    request.language = options.language;
     const ical::CalendarFile file = ical::exportCalendar(request);
     qInstallMessageHandler(nullptr);
     if (file.text.isEmpty()) {

@@ -156,6 +156,13 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             }
         } else if (name == QLatin1String("--name") && ics) {
             o.name = value;
+        } else if (name == QLatin1String("--language") && ics) {
+            o.language = value.trimmed().toLower();
+            if (!ical::languages().contains(o.language)) {
+                o.error = QStringLiteral("invalid language '%1' (%2)")
+                              .arg(value, ical::languages().join(QLatin1Char('|')));
+                return o;
+            }
         } else if (name == QLatin1String("--lunar-day") && search) {
             bool ok = false;
             o.lunarDay = value.toInt(&ok);

@@ -15,16 +15,17 @@ struct Options
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
-    QDate month;      // calendar: its first day
-    QDate from;       // search, ics
-    QDate to;         // ics: the last day, included
-    int kinds = 0;    // ics: a mask of ical::Kind
-    QString name;     // ics: the place's name
-    int lunarDay = 0; // search: 0 for any
-    int sign = -1;    // search: -1 for any
-    int results = 10; // search, places
-    QString query;    // places
-    QByteArray zone;  // an IANA id; empty for the system's zone (TZ)
+    QDate month;                             // calendar: its first day
+    QDate from;                              // search, ics
+    QDate to;                                // ics: the last day, included
+    int kinds = 0;                           // ics: a mask of ical::Kind
+    QString name;                            // ics: the place's name
+    QString language = QStringLiteral("en"); // ics: the language of the events' texts
+    int lunarDay = 0;                        // search: 0 for any
+    int sign = -1;                           // search: -1 for any
+    int results = 10;                        // search, places
+    QString query;                           // places
+    QByteArray zone;                         // an IANA id; empty for the system's zone (TZ)
     QString error;
 };
 

@@ -4,20 +4,60 @@
 #include "astro/planet.h"
 #include "astro/searches.h"
 
+#include <QLoggingCategory>
+#include <QTranslator>
+
 #include <algorithm>
+#include <memory>
 
 namespace ical {
 
 namespace {
 
-const char *const SignNames[12]
-    = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-       "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+Q_LOGGING_CATEGORY(lcIcal, "vendarion.ical")
 
-QString signName(int sign)
+// The signs' names are the window's own ("Lunar"), so a file names them as the window does.
+const char *const SignNames[12]
+    = {QT_TRANSLATE_NOOP("Lunar", "Aries"),       QT_TRANSLATE_NOOP("Lunar", "Taurus"),
+       QT_TRANSLATE_NOOP("Lunar", "Gemini"),      QT_TRANSLATE_NOOP("Lunar", "Cancer"),
+       QT_TRANSLATE_NOOP("Lunar", "Leo"),         QT_TRANSLATE_NOOP("Lunar", "Virgo"),
+       QT_TRANSLATE_NOOP("Lunar", "Libra"),       QT_TRANSLATE_NOOP("Lunar", "Scorpio"),
+       QT_TRANSLATE_NOOP("Lunar", "Sagittarius"), QT_TRANSLATE_NOOP("Lunar", "Capricorn"),
+       QT_TRANSLATE_NOOP("Lunar", "Aquarius"),    QT_TRANSLATE_NOOP("Lunar", "Pisces")};
+
+// The events' texts in one language, from the interface's translation files in the resources of
+// whichever program runs this: its own words, not whatever translation the process installed.
+class Words
 {
-    return sign >= 0 && sign < 12 ? QString::fromLatin1(SignNames[sign]) : QString();
-}
+public:
+    explicit Words(const QString &language)
+    {
+        if (language.isEmpty() || language == QLatin1String("en"))
+            return;
+        const QString file = QStringLiteral(":/translations/vendarion_%1.qm").arg(language);
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(file))
+            m_translator = std::move(translator);
+        else
+            qCWarning(lcIcal).noquote()
+                << QStringLiteral("no texts for the language '%1', writing English").arg(language);
+    }
+
+    QString operator()(const char *context, const char *text) const
+    {
+        const QString translated
+            = m_translator ? m_translator->translate(context, text) : QString();
+        return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+    }
+
+    QString sign(int sign) const
+    {
+        return sign >= 0 && sign < 12 ? (*this)("Lunar", SignNames[sign]) : QString();
+    }
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
+};
 
 // A void of course that begins within the days may end this long after them.
 constexpr double LongestVoid = double(astro::MaxVoidMinutes) * astro::MinuteInDays;
@@ -29,6 +69,7 @@ public:
         : m_request(request)
         , m_cancel(cancel)
         , m_progress(progress)
+        , m_words(request.language)
     {
         const QTimeZone zone = request.zone.isValid() ? request.zone : QTimeZone::utc();
         // Instants are cut to their minute on the clock they are written on.
@@ -63,12 +104,18 @@ public:
 
 private:
     bool stopped() const { return m_cancel && *m_cancel; }
-    bool inRange(const QDateTime &t) const { return t.isValid() && !(t < m_begin) && t < m_end; }
+    // Under way within the days: begun within them, or begun before and not yet over at
+    // their start.
+    bool inRange(const QDateTime &start, const QDateTime &end) const
+    {
+        return start.isValid() && start < m_end
+               && (!(start < m_begin) || (end.isValid() && m_begin < end));
+    }
 
     void add(Kind kind, const QString &key, const QDateTime &start, const QDateTime &end,
              const QString &summary)
     {
-        if (inRange(start))
+        if (inRange(start, end))
             m_events.append({kind, key, start, end, summary});
     }
 
@@ -95,18 +142,20 @@ private:
         for (const astro::Ingress &change : changes) {
             if (stopped())
                 return;
-            const QString entered = signName(change.sign);
+            const QString entered = m_words.sign(change.sign);
             if (m_request.kinds & Ingress) {
                 add(Ingress, QStringLiteral("ingress"), astro::ingressMinute(m_sky, change), {},
-                    QStringLiteral("Moon enters %1").arg(entered));
+                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Moon enters %1")).arg(entered));
             }
             if (voids) {
                 // Named after the ingress that ends it, the better fixed of its two ends.
                 const astro::VoidOfCourse v = astro::voidBefore(m_sky, change);
                 if (v.zodiac >= 0) {
+                    //: %1 the sign the Moon leaves, %2 the one it enters.
                     add(Void, QStringLiteral("void"), v.start, v.end,
-                        QStringLiteral("Moon void of course (%1 \u2192 %2)")
-                            .arg(signName(v.zodiac), entered));
+                        m_words("ical",
+                                QT_TRANSLATE_NOOP("ical", "Moon void of course (%1 \u2192 %2)"))
+                            .arg(m_words.sign(v.zodiac), entered));
                 }
             }
             report(change.instant);
@@ -121,17 +170,17 @@ private:
             double target;
             const char *key;
             const char *summary;
-        } quarters[] = {{0.0, "newmoon", "New moon"},
-                        {0.25, "firstquarter", "First quarter"},
-                        {0.5, "fullmoon", "Full moon"},
-                        {0.75, "lastquarter", "Last quarter"}};
+        } quarters[] = {{0.0, "newmoon", QT_TRANSLATE_NOOP("ical", "New moon")},
+                        {0.25, "firstquarter", QT_TRANSLATE_NOOP("ical", "First quarter")},
+                        {0.5, "fullmoon", QT_TRANSLATE_NOOP("ical", "Full moon")},
+                        {0.75, "lastquarter", QT_TRANSLATE_NOOP("ical", "Last quarter")}};
         for (const auto &q : quarters) {
             for (QDateTime t = m_begin; !stopped();) {
                 const QDateTime at
                     = astro::phaseMinute(m_sky, t, q.target, astro::Direction::Forward);
                 if (!at.isValid() || !(at < m_end))
                     break;
-                add(Phase, QString::fromLatin1(q.key), at, {}, QString::fromLatin1(q.summary));
+                add(Phase, QString::fromLatin1(q.key), at, {}, m_words("ical", q.summary));
                 t = at.addDays(1);
             }
         }
@@ -156,7 +205,7 @@ private:
                                                 : astro::phaseMinute(m_sky, start, day / length,
                                                                      Direction::Forward);
                 add(LunarDay, QStringLiteral("lunarday%1").arg(day), start, end,
-                    QStringLiteral("Lunar day %1").arg(day));
+                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Lunar day %1")).arg(day));
                 start = end;
             }
             newMoon = next;
@@ -179,7 +228,8 @@ private:
             if (!(t < m_end))
                 break;
             add(kind, kind == Rise ? QStringLiteral("rise") : QStringLiteral("set"), t, {},
-                kind == Rise ? QStringLiteral("Moonrise") : QStringLiteral("Moonset"));
+                kind == Rise ? m_words("ical", QT_TRANSLATE_NOOP("ical", "Moonrise"))
+                             : m_words("ical", QT_TRANSLATE_NOOP("ical", "Moonset")));
             // The minute holds the instant: searching from its end finds the next one.
             jd = std::max(jd, astro::julianDay(t)) + astro::MinuteInDays;
             report(jd);
@@ -190,6 +240,7 @@ private:
     const Request &m_request;
     const std::atomic<bool> *m_cancel;
     const Progress &m_progress;
+    const Words m_words;
     astro::Sky m_sky;
     QDateTime m_begin, m_end;
     double m_jdBegin = 0.0, m_jdEnd = 0.0;
@@ -206,6 +257,14 @@ const QStringList &kindNames()
         = {QStringLiteral("void"),     QStringLiteral("ingress"), QStringLiteral("phase"),
            QStringLiteral("lunarday"), QStringLiteral("rise"),    QStringLiteral("set")};
     return names;
+}
+
+const QStringList &languages()
+{
+    static const QStringList codes
+        = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+           QStringLiteral("ru")};
+    return codes;
 }
 
 int kindsOf(const QString &names)

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../controls"
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
 
@@ -8,7 +9,8 @@ Item {
     id: root
 
     property date selectedDate: UI.localTime()
-    property var locale: Qt.locale(UI.localeName)
+    // The month's name in the interface language.
+    property var locale: Qt.locale(UI.namesLocaleName)
     readonly property string title: UI.monthTitle(selectedDate, locale.name)
 
     // months: -1 the month before, 1 the month after.
@@ -52,9 +54,15 @@ Item {
             }
 
             MouseArea {
+                id: stepMouse
                 anchors.fill: parent
+                hoverEnabled: true
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.step(modelData)
+            }
+            HoverTip {
+                area: stepMouse
+                text: modelData < 0 ? qsTr("The month before") : qsTr("The month after")
             }
         }
     }

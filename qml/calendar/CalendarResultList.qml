@@ -11,7 +11,8 @@ ScrollableItem {
     readonly property int maximumItems: Calendar.MaximumResults
     // Fill counter: the highest filled index, -1 while empty.
     property int lastIndex: -1
-    readonly property real rowWidth: 340 * UI.ppp
+    // The page gives the rows the room left beside the search form.
+    property real rowWidth: 340 * UI.ppp
     readonly property real rowHeight: 30 * UI.ppp
     readonly property real rowSpacing: 5 * UI.ppp
     readonly property real topPadding: 15 * UI.ppp
@@ -98,6 +99,12 @@ ScrollableItem {
                         hoverEnabled: true
                         cursorShape: Qt.PointingHandCursor
                         onClicked: root.resultClicked(slot.entry.date)
+                    }
+                    // The row's percentage is not the panel's illuminated one: say what it
+                    // counts.
+                    HoverTip {
+                        area: mouse
+                        text: row.item ? row.item.progressTip : ""
                     }
                 }
             }

@@ -140,6 +140,10 @@ Item {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.close()
             }
+            HoverTip {
+                area: closeMouse
+                text: qsTr("Close")
+            }
         }
     }
 }
