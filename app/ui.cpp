@@ -39,12 +39,14 @@ const QString WindowGroup = QStringLiteral("window");
 const QString MoonAsInSkyKey = QStringLiteral("moonAsInSky");
 const QString SaveFolderKey = QStringLiteral("saveFolder");
 
-// A dialog of the window's stands over it, centred on it, not somewhere on the screen.
+// A dialog of the window's stands centred over it, not somewhere on the screen. Placed, not made
+// the window's transient: the platform keeps a modal dialog above the program's windows anyway,
+// and closing a transient made it hand the focus back in a way an X server without a window
+// manager refuses.
 void placeOver(QWidget *dialog, QWindow *window)
 {
-    dialog->winId();
-    if (dialog->windowHandle())
-        dialog->windowHandle()->setTransientParent(window);
+    dialog->adjustSize();
+    dialog->move(window->geometry().center() - QPoint(dialog->width() / 2, dialog->height() / 2));
 }
 
 void writeSetting(const QString &group, const QString &key, const QVariant &value)

@@ -20,7 +20,8 @@ InputFrame {
     readonly property int optionCount: options ? options.length : 0
     // The width of the longest option's text.
     readonly property real widestOption: {
-        var widest = 0
+        // Read here, so that another scale measures again.
+        var widest = optionMetrics.font.pixelSize * 0
         for (var i = 0; i < optionCount; ++i)
             widest = Math.max(widest, optionMetrics.advanceWidth(options[i]))
         return widest

@@ -79,8 +79,8 @@ Rectangle {
             id: monthSwitcher
             objectName: "monthSwitcher"
             anchors.right: todayButton.left
-            anchors.rightMargin: 10 * UI.ppp
-            width: 260 * UI.ppp
+            anchors.rightMargin: 5 * UI.ppp
+            width: implicitWidth
             height: parent.height
             onSelectedDateChanged: {
                 if (root.calendarModel && root.completed)

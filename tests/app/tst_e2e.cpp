@@ -554,11 +554,10 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("scaleIndex");
-        for (const char *language : {"en", "de", "fr", "es", "ru"}) {
+        for (const char *language : {"en", "de", "ru", "fr", "es"}) {
             QTest::addRow("%s 100 %%", language) << QString::fromLatin1(language) << 1;
             QTest::addRow("%s 150 %%", language) << QString::fromLatin1(language) << 3;
         }
-        QTest::newRow("en 125 %") << QStringLiteral("en") << 2;
     }
 
     // Every page in each language at the scale chosen on the settings page, with a long zone
@@ -647,7 +646,7 @@ private slots:
         QQuickItem *tabs = findType(calendar, "TabSwitcher");
         const QString voidCaption = QCoreApplication::translate("CalendarPage", "Void Course");
         clickItem(m_ui, findItem(tabs, [&](QQuickItem *item) {
-                      return item->inherits("QQuickText")
+                      return item->inherits("QQuickText") && item->isVisible()
                              && item->property("text").toString() == voidCaption;
                   }));
         QTRY_COMPARE(calendar->property("selectedTab").toInt(), 1);
