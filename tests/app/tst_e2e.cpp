@@ -603,6 +603,9 @@ private slots:
             m_ui->scaleOptions().at(scaleIndex).chopped(1));
         const bool saved = language != QLatin1String("fr") && language != QLatin1String("es");
         auto check = [&](const QString &name) {
+            // The change just made is drawn, and its animations have ended.
+            const qint64 changed = m_clock.elapsed();
+            (void)QTest::qWaitFor([&] { return m_lastFrame > changed; }, 1000);
             waitForStillWindow();
             const QStringList faults = layoutFaults(root());
             QVERIFY2(faults.isEmpty(), qPrintable(name + ": " + faults.join(QLatin1String(" | "))));
@@ -852,6 +855,9 @@ private slots:
     {
         m_ui->setLanguage(QStringLiteral("ru"));
         const auto english = qScopeGuard([this] { m_ui->setLanguage(QString()); });
+        // Qt's own dialogs speak it too.
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"),
+                 QStringLiteral("Сохранить как"));
         const geo::Location place = geo()->location();
         QStringList untranslated;
         for (int page : {0, 1, 2}) {
