@@ -645,6 +645,17 @@ private slots:
         apart("nextMonth", "todayButton");
         apart("signText", "zoneLine");
 
+        // The export dialog, over the page area beside the moon panel.
+        clickItem(m_ui, findName(calendar, QStringLiteral("exportAction")));
+        QQuickItem *exporter = findName(root(), QStringLiteral("exportDialog"));
+        QTRY_COMPARE(exporter->opacity(), 1.0);
+        QVERIFY(!exporter->mapRectToScene(QRectF(0, 0, exporter->width(), exporter->height()))
+                     .intersects(m_panel->mapRectToScene(
+                         QRectF(0, 0, m_panel->width(), m_panel->height()))));
+        check(QStringLiteral("export"));
+        QVERIFY(QMetaObject::invokeMethod(exporter, "close"));
+        QTRY_VERIFY(!exporter->isVisible());
+
         // The void-of-course view, through its tab caption.
         QQuickItem *tabs = findType(calendar, "TabSwitcher");
         const QString voidCaption = QCoreApplication::translate("CalendarPage", "Void Course");

@@ -158,6 +158,7 @@ private slots:
         std::unique_ptr<astro::Ephemeris> e(astro::computeEphemeris(
             c.sky(), QDateTime(QDate(2026, 7, 14), QTime(21, 30), Qt::LocalTime)));
         QCOMPARE(json, cli::propertiesOf(e.get()));
+        QVERIFY(json.contains("brightLimbAngle"));
         QCOMPARE(json.value("time").toString(), QStringLiteral("2026-07-14T21:30:00+02:00"));
         QCOMPARE(json.size(), e->metaObject()->propertyCount() - 1); // less objectName
         QCOMPARE(json.value("voidZodiac").isDouble(), true);
