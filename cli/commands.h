@@ -15,6 +15,10 @@ namespace cli {
 QJsonDocument ephemeris(astro::Calculation &calculation, const Options &options);
 QJsonDocument calendar(astro::Calculation &calculation, const Options &options);
 QJsonDocument search(astro::Calculation &calculation, const Options &options);
+// The eclipses whose greatest eclipse falls within the days, and what the place sees of each;
+// the Moon's perigees and apogees within them. Null when the library failed.
+QJsonDocument eclipses(astro::Calculation &calculation, const Options &options);
+QJsonDocument apsides(astro::Calculation &calculation, const Options &options);
 // The place tables' answer to a search by name, best first. Empty when no place file could be
 // read from placeFolder.
 QJsonDocument places(const QString &placeFolder, const Options &options);

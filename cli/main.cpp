@@ -45,6 +45,8 @@ const char usageText[]
       "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "                           [--events void,ingress,phase,lunarday,rise,set]\n"
       "                           [--name TEXT] [--language en|de|fr|es|ru] [PLACE]\n"
+      "       vendarion-ephem eclipses --from YYYY-MM-DD --to YYYY-MM-DD [PLACE]\n"
+      "       vendarion-ephem apsides --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
       "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or a\n"
       "fixed offset such as UTC+05:30: times are read and shown in that zone (without it,\n"
@@ -53,8 +55,12 @@ const char usageText[]
       "zone it is read in; other dates lie in the years %2 to %3.\n"
       "places lists the known places whose name contains QUERY, best match first.\n"
       "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
-      "phase unless --events chooses); --name is the place's name in its events, --language\n"
-      "the language of their texts (English unless chosen).\n"
+      "phase unless --events chooses: also lunarday, rise, set, eclipse, apsis); --name is the\n"
+      "place's name in its events, --language the language of their texts (English unless\n"
+      "chosen).\n"
+      "eclipses lists the eclipses of the Sun and the Moon whose greatest eclipse falls in\n"
+      "those days, and whether and how the place sees them; apsides lists the Moon's perigees\n"
+      "and apogees (at most 50 years at a time).\n"
       "--version prints the version; see also man vendarion-ephem.\n";
 
 int print(const QJsonDocument &document)
@@ -147,14 +153,25 @@ int main(int argc, char **argv)
     QJsonDocument result;
     if (options.command == QLatin1String("calendar"))
         result = cli::calendar(calculation, options);
+    else if (options.command == QLatin1String("eclipses"))
+        result = cli::eclipses(calculation, options);
+    else if (options.command == QLatin1String("apsides"))
+        result = cli::apsides(calculation, options);
     else if (options.command == QLatin1String("search"))
         result = cli::search(calculation, options);
     else
         result = cli::ephemeris(calculation, options);
     qInstallMessageHandler(nullptr);
     if (result.isNull()) {
-        std::fprintf(stderr, "vendarion-ephem: the ephemeris of %s could not be computed (%s)\n",
-                     qPrintable(options.at.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+        const bool ranged = options.command == QLatin1String("eclipses")
+                            || options.command == QLatin1String("apsides");
+        const QString what
+            = ranged ? QStringLiteral("the %1 of %2 to %3")
+                           .arg(options.command, options.from.toString(Qt::ISODate),
+                                options.to.toString(Qt::ISODate))
+                     : QStringLiteral("the ephemeris of %1")
+                           .arg(options.at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        std::fprintf(stderr, "vendarion-ephem: %s could not be computed (%s)\n", qPrintable(what),
                      qPrintable(g_log.value(0)));
         return 2;
     }

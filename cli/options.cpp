@@ -57,10 +57,12 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     QStringList args = arguments;
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
-        if (command != QLatin1String("calendar") && command != QLatin1String("search")
-            && command != QLatin1String("places") && command != QLatin1String("ics")) {
-            o.error = QStringLiteral("unknown command '%1' (calendar, search, places or ics)")
-                          .arg(command);
+        static const QStringList commands
+            = {QStringLiteral("calendar"), QStringLiteral("search"),   QStringLiteral("places"),
+               QStringLiteral("ics"),      QStringLiteral("eclipses"), QStringLiteral("apsides")};
+        if (!commands.contains(command)) {
+            o.error = QStringLiteral("unknown command '%1' (%2)")
+                          .arg(command, commands.join(QLatin1String(", ")));
             return o;
         }
         o.command = command;
@@ -94,6 +96,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     const bool search = o.command == QLatin1String("search");
     const bool places = o.command == QLatin1String("places");
     const bool ics = o.command == QLatin1String("ics");
+    // The commands over a range of days, --from to --to.
+    const bool ranged
+        = ics || o.command == QLatin1String("eclipses") || o.command == QLatin1String("apsides");
     if (ics)
         o.kinds = ical::DefaultKinds;
     for (int i = 0; i < args.size(); ++i) {
@@ -139,8 +144,8 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                               .arg(value);
                 return o;
             }
-        } else if ((name == QLatin1String("--from") && (search || ics))
-                   || (name == QLatin1String("--to") && ics)) {
+        } else if ((name == QLatin1String("--from") && (search || ranged))
+                   || (name == QLatin1String("--to") && ranged)) {
             QDate &day = name == QLatin1String("--to") ? o.to : o.from;
             day = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
             if (!inRange(day)) {
@@ -207,10 +212,10 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     }
     if (search && !o.from.isValid())
         o.error = QStringLiteral("search needs --from YYYY-MM-DD");
-    if (ics && (!o.from.isValid() || !o.to.isValid()))
-        o.error = QStringLiteral("ics needs --from YYYY-MM-DD and --to YYYY-MM-DD");
-    else if (ics)
-        o.error = ical::rangeError(o.from, o.to);
+    if (ranged && (!o.from.isValid() || !o.to.isValid()))
+        o.error = QStringLiteral("%1 needs --from YYYY-MM-DD and --to YYYY-MM-DD").arg(o.command);
+    else if (ranged)
+        o.error = ical::rangeError(o.from, o.to, ics ? ical::MaximumYears : MaximumEventYears);
     return o;
 }
 

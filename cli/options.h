@@ -10,14 +10,15 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    QString command; // "ephemeris", "calendar", "search", "places" or "ics"
+    // "ephemeris", "calendar", "search", "places", "ics", "eclipses" or "apsides"
+    QString command;
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
     QDate month;                             // calendar: its first day
-    QDate from;                              // search, ics
-    QDate to;                                // ics: the last day, included
+    QDate from;                              // search, ics, eclipses, apsides
+    QDate to;                                // ics, eclipses, apsides: the last day, included
     int kinds = 0;                           // ics: a mask of ical::Kind
     QString name;                            // ics: the place's name
     QString language = QStringLiteral("en"); // ics: the language of the events' texts
@@ -28,6 +29,9 @@ struct Options
     QByteArray zone;                         // an IANA id; empty for the system's zone (TZ)
     QString error;
 };
+
+// The longest range of the eclipses and apsides commands, in years.
+constexpr int MaximumEventYears = 50;
 
 // `arguments` without the program name. `now` is the default moment.
 Options parse(const QStringList &arguments, const QDateTime &now);

@@ -91,6 +91,19 @@
         <source>Search</source>
         <translation>Chercher</translation>
     </message>
+    <message>
+        <source>Look for</source>
+        <extracomment>What the search looks for: days, or the eclipses that can be seen from the place.</extracomment>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Eclipses seen here</source>
+        <translation>Éclipses visibles ici</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchResult</name>
@@ -110,6 +123,21 @@
     <message>
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A found eclipse: its name and the time of its greatest eclipse (at the place, for the Sun).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1% covered</source>
+        <extracomment>The share of the Sun&apos;s disc covered at the place.</extracomment>
+        <translation>%1 % couvert</translation>
+    </message>
+    <message>
+        <source>magnitude %1</source>
+        <extracomment>The magnitude of a lunar eclipse.</extracomment>
+        <translation>magnitude %1</translation>
     </message>
     <message>
         <source>Waxing: %1% of the way from new moon to full moon</source>
@@ -134,6 +162,75 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>Events</name>
+    <message>
+        <source>Penumbral lunar eclipse</source>
+        <translation>Éclipse lunaire pénombrale</translation>
+    </message>
+    <message>
+        <source>Partial lunar eclipse</source>
+        <translation>Éclipse lunaire partielle</translation>
+    </message>
+    <message>
+        <source>Total lunar eclipse</source>
+        <translation>Éclipse lunaire totale</translation>
+    </message>
+    <message>
+        <source>Partial solar eclipse</source>
+        <translation>Éclipse solaire partielle</translation>
+    </message>
+    <message>
+        <source>Annular solar eclipse</source>
+        <translation>Éclipse solaire annulaire</translation>
+    </message>
+    <message>
+        <source>Total solar eclipse</source>
+        <translation>Éclipse solaire totale</translation>
+    </message>
+    <message>
+        <source>Hybrid solar eclipse</source>
+        <extracomment>Annular along part of its path, total along the rest.</extracomment>
+        <translation>Éclipse solaire hybride</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, visible here</source>
+        <translation>%1, maximum %2, visible ici</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, not visible here</source>
+        <translation>%1, maximum %2, invisible ici</translation>
+    </message>
+    <message>
+        <source>Perigee %1, %2 km</source>
+        <extracomment>The Moon nearest the Earth (perigee) or farthest from it (apogee): when, and how far.</extracomment>
+        <translation>Périgée %1, %2 km</translation>
+    </message>
+    <message>
+        <source>Apogee %1, %2 km</source>
+        <translation>Apogée %1, %2 km</translation>
+    </message>
+    <message>
+        <source>Called out: a full or new moon within 24 hours of a perigee.</source>
+        <translation>Signalé : une pleine ou nouvelle lune à moins de 24 heures d&apos;un périgée.</translation>
+    </message>
+    <message>
+        <source>Full moon %1</source>
+        <translation>Pleine lune %1</translation>
+    </message>
+    <message>
+        <source>New moon %1</source>
+        <translation>Nouvelle lune %1</translation>
+    </message>
+    <message>
+        <source>Full moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Pleine lune %1, près du périgée de %2 (%3 km)</translation>
+    </message>
+    <message>
+        <source>New moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Nouvelle lune %1, près du périgée de %2 (%3 km)</translation>
     </message>
 </context>
 <context>
@@ -237,6 +334,14 @@
     <message>
         <source>Exporting... %1%</source>
         <translation>Export... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Éclipses</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Périgée et apogée</translation>
     </message>
 </context>
 <context>
@@ -517,6 +622,11 @@
         <translation>Heures&#xa0;: %1 (%2)</translation>
     </message>
     <message>
+        <source>%1 km</source>
+        <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
+        <translation>%1 km</translation>
+    </message>
+    <message>
         <source>The Moon rises next at %1</source>
         <translation>La Lune se lève prochainement à %1</translation>
     </message>
@@ -535,36 +645,36 @@
         <translation>Passage inférieur : la Lune franchit le méridien au plus bas, le plus souvent sous l&apos;horizon, à %1</translation>
     </message>
     <message>
-        <source>The next new moon</source>
-        <translation>La prochaine nouvelle lune</translation>
-    </message>
-    <message>
-        <source>The next first quarter</source>
-        <translation>Le prochain premier quartier</translation>
-    </message>
-    <message>
-        <source>The next full moon</source>
-        <translation>La prochaine pleine lune</translation>
-    </message>
-    <message>
-        <source>The next third quarter</source>
-        <translation>Le prochain dernier quartier</translation>
-    </message>
-    <message>
         <source>The previous new moon</source>
         <translation>La nouvelle lune précédente</translation>
+    </message>
+    <message>
+        <source>The next new moon</source>
+        <translation>La prochaine nouvelle lune</translation>
     </message>
     <message>
         <source>The previous first quarter</source>
         <translation>Le premier quartier précédent</translation>
     </message>
     <message>
+        <source>The next first quarter</source>
+        <translation>Le prochain premier quartier</translation>
+    </message>
+    <message>
         <source>The previous full moon</source>
         <translation>La pleine lune précédente</translation>
     </message>
     <message>
+        <source>The next full moon</source>
+        <translation>La prochaine pleine lune</translation>
+    </message>
+    <message>
         <source>The previous third quarter</source>
         <translation>Le dernier quartier précédent</translation>
+    </message>
+    <message>
+        <source>The next third quarter</source>
+        <translation>Le prochain dernier quartier</translation>
     </message>
 </context>
 <context>
@@ -816,6 +926,26 @@ ce jour</translation>
     <message>
         <source>Moonset</source>
         <translation>Coucher de la Lune</translation>
+    </message>
+    <message>
+        <source>%1, visible here: %2 % of the Sun covered at %3</source>
+        <translation>%1, visible ici : %2 % du Soleil couvert à %3</translation>
+    </message>
+    <message>
+        <source>Perigee, %1 km</source>
+        <translation>Périgée, %1 km</translation>
+    </message>
+    <message>
+        <source>Apogee, %1 km</source>
+        <translation>Apogée, %1 km</translation>
+    </message>
+    <message>
+        <source>(full moon within %1 hours)</source>
+        <translation>(pleine lune à moins de %1 heures)</translation>
+    </message>
+    <message>
+        <source>(new moon within %1 hours)</source>
+        <translation>(nouvelle lune à moins de %1 heures)</translation>
     </message>
 </context>
 </TS>

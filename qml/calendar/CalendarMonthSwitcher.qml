@@ -79,7 +79,7 @@ Item {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.step(modelData)
             }
-            HoverTip {
+            AreaTip {
                 area: stepMouse
                 text: modelData < 0 ? qsTr("The month before") : qsTr("The month after")
             }

@@ -47,7 +47,7 @@ Rectangle {
         onClicked: root.clicked()
     }
 
-    HoverTip {
+    AreaTip {
         area: mouse
         text: root.tip
     }

@@ -57,7 +57,7 @@ Item {
         onClicked: root.toggle()
     }
 
-    HoverTip {
+    AreaTip {
         area: mouse
         text: root.tip
     }

@@ -140,7 +140,7 @@ Item {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.close()
             }
-            HoverTip {
+            AreaTip {
                 area: closeMouse
                 text: qsTr("Close")
             }

@@ -58,7 +58,7 @@ Rectangle {
                             root.selectedIndex = index
                     }
                 }
-                HoverTip {
+                AreaTip {
                     area: mouse
                     text: root.tips[index] || ""
                 }

@@ -23,7 +23,8 @@ DialogPopup {
     property string status: ""
 
     readonly property var kindNames: [qsTr("Void of course"), qsTr("Sign changes"), qsTr("Phases"),
-                                      qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset")]
+                                      qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset"),
+                                      qsTr("Eclipses"), qsTr("Perigee and apogee")]
     readonly property bool custom: range.selectedIndex === 3
 
     function open() {

@@ -17,6 +17,8 @@ Item {
     // Said on hover over each date: which instant of which phase it is.
     property string prevTip: ""
     property string nextTip: ""
+    // The phase's picture, as wide as the row is high unless made smaller.
+    property real pictureSize: height
 
     signal clicked(date date)
 
@@ -24,8 +26,9 @@ Item {
 
     LunarView {
         id: picture
-        width: root.height
-        height: root.height
+        anchors.verticalCenter: parent.verticalCenter
+        width: root.pictureSize
+        height: root.pictureSize
         phase: root.phase
         turn: root.turn
     }
@@ -59,7 +62,7 @@ Item {
                     cursorShape: Qt.PointingHandCursor
                     onClicked: root.clicked(modelData.date)
                 }
-                HoverTip {
+                AreaTip {
                     area: lineMouse
                     text: modelData.tip
                 }

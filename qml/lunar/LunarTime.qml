@@ -182,7 +182,7 @@ Item {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.stepDays(modelData)
             }
-            HoverTip {
+            AreaTip {
                 area: arrowMouse
                 text: modelData < 0 ? qsTr("One day back") : qsTr("One day forward")
             }

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Every shipped translation holds each text of the scene and of the calendar files, finished: lupdate's refresh of a file
-# changes nothing (else: cmake --build build --target update_translations), and no entry is
-# unfinished or empty. Usage: tst_translations.sh LUPDATE SOURCE_DIR
+# Every shipped translation holds each text of the scene and of the calendar files, finished:
+# lupdate's refresh of a file changes nothing (else: cmake --build build --target
+# update_translations), and no entry is unfinished or empty. Usage: tst_translations.sh LUPDATE SOURCE_DIR
 set -eu
 cd "$2"
 fresh=$(mktemp --suffix=.ts)
