@@ -48,12 +48,12 @@ QString DateHelper::format(const QDateTime &moment, const QString &format) const
 
 QString DateHelper::formatLocal(const QDateTime &moment, const QString &format) const
 {
-    return m_locale.toString(m_zone.toZone(moment), format);
+    return ui::formatWithNames(m_zone.toZone(moment), format, m_locale, m_namesLocale);
 }
 
 QString DateHelper::formatDay(const QDateTime &sceneDay, const QString &format) const
 {
-    return m_locale.toString(calendarDay(sceneDay), format);
+    return ui::formatWithNames(calendarDay(sceneDay), format, m_locale, m_namesLocale);
 }
 
 QDateTime DateHelper::parseDay(const QString &text, const QString &format) const

@@ -36,7 +36,12 @@ public:
     // How the zone is called at that moment ("JST, UTC+09:00"); blank for this computer's.
     QString timeZoneLabel(const QDateTime &at) const { return m_zone.label(at); }
     const QLocale &locale() const { return m_locale; }
-    void setLocale(const QLocale &locale) { m_locale = locale; }
+    // The locale of dates and numbers, and the one of the names of months and weekdays.
+    void setLocales(const QLocale &locale, const QLocale &names)
+    {
+        m_locale = locale;
+        m_namesLocale = names;
+    }
 
     // With C-locale digits and names: for keys, comparisons and log lines.
     QString format(const QDateTime &moment, const QString &format) const;
@@ -82,4 +87,5 @@ private:
 
     astro::Zone m_zone;
     QLocale m_locale;
+    QLocale m_namesLocale;
 };

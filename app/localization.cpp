@@ -165,6 +165,23 @@ QString dayWithMonthName(const QLocale &locale)
     return join(tokens);
 }
 
+// The pattern with each name field replaced by its text in `names`, quoted.
+template<typename Value>
+QString withNames(const Value &value, const QString &format, const QLocale &numbers,
+                  const QLocale &names)
+{
+    QVector<Token> tokens = tokenize(format);
+    for (Token &token : tokens) {
+        if ((token.isField(QLatin1Char('M')) || token.isField(QLatin1Char('d')))
+            && token.count > 2) {
+            token.text = names.toString(value, QString(token.count, token.letter));
+            token.letter = QChar();
+            token.quoted = true;
+        }
+    }
+    return numbers.toString(value, join(tokens));
+}
+
 bool isUnitedStates(const QLocale &locale)
 {
     return locale.language() == QLocale::English && locale.country() == QLocale::UnitedStates;
@@ -213,6 +230,24 @@ QLocale interfaceLocale(const QString &setting, const QLocale &system)
         return local;
     // The language's own main locale: Qt picks the main country when it is not named.
     return QLocale(QLocale(setting).language());
+}
+
+QLocale namesLocale(const QString &interfaceLanguage, const QLocale &locale)
+{
+    return codeOf(locale) == interfaceLanguage ? locale
+                                               : QLocale(QLocale(interfaceLanguage).language());
+}
+
+QString formatWithNames(const QDateTime &value, const QString &format, const QLocale &numbers,
+                        const QLocale &names)
+{
+    return value.isValid() ? withNames(value, format, numbers, names) : QString();
+}
+
+QString formatWithNames(const QDate &value, const QString &format, const QLocale &numbers,
+                        const QLocale &names)
+{
+    return value.isValid() ? withNames(value, format, numbers, names) : QString();
 }
 
 DateFormats dateFormats(const QLocale &locale)

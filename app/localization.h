@@ -24,6 +24,19 @@ QString interfaceLanguage(const QString &setting, const QStringList &systemLangu
 // English.
 QLocale interfaceLocale(const QString &setting, const QLocale &system);
 
+// The locale whose names of months and weekdays the window shows: they follow the interface
+// language, as the window's other words do, while the locale keeps the order and digits of dates
+// and numbers. The locale itself where it speaks that language, else the language's main locale
+// (an English interface on a Brazilian system says "March", and writes 05/03/2027).
+QLocale namesLocale(const QString &interfaceLanguage, const QLocale &locale);
+
+// A date or date-time written as `format` in `numbers`, with the names of months and weekdays
+// (MMM, MMMM, ddd, dddd) taken from `names`.
+QString formatWithNames(const QDateTime &value, const QString &format, const QLocale &numbers,
+                        const QLocale &names);
+QString formatWithNames(const QDate &value, const QString &format, const QLocale &numbers,
+                        const QLocale &names);
+
 // Patterns (QDateTime::toString syntax) of the window's dates and times in one locale: the
 // locale's short date with two-digit day and month and a four-digit year, and the 24-hour
 // clock, which the tables of the Moon's times keep in every locale.

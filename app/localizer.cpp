@@ -4,12 +4,27 @@
 #include "global/object.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
 
 const QString WindowGroup = QStringLiteral("window");
 const QString LanguageKey = QStringLiteral("language");
+
+// A translation file, installed; null, with a log line, when it cannot be read.
+std::unique_ptr<QTranslator> installed(const QString &file, const QString &folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(file, folder)) {
+        qCDebug(lcApp).noquote() << QStringLiteral("window: cannot load %1")
+                                        .arg(folder.isEmpty() ? file
+                                                              : folder + QLatin1Char('/') + file);
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    return translator;
+}
 
 } // namespace
 
@@ -20,8 +35,10 @@ Localizer::Localizer()
 
 Localizer::~Localizer()
 {
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator.get());
+    for (const auto *translator : {&m_translator, &m_qtTranslator}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+    }
 }
 
 QString Localizer::language() const
@@ -63,25 +80,23 @@ void Localizer::apply()
     const QLocale system = QLocale::system();
     m_interfaceLanguage = ui::interfaceLanguage(setting, system.uiLanguages());
     m_locale = ui::interfaceLocale(setting, system);
+    m_namesLocale = ui::namesLocale(m_interfaceLanguage, m_locale);
     m_formats = ui::dateFormats(m_locale);
     // Qt's own controls (the date picker's calendar) follow the default locale.
     QLocale::setDefault(m_locale);
 
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
+    for (auto *translator : {&m_translator, &m_qtTranslator}) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(translator->get());
+            translator->reset();
+        }
     }
     // English is the source language: it needs no translation.
     if (m_interfaceLanguage != ui::shippedLanguages().first()) {
-        auto translator = std::make_unique<QTranslator>();
-        const QString file
-            = QStringLiteral(":/translations/vendarion_%1.qm").arg(m_interfaceLanguage);
-        if (translator->load(file)) {
-            QCoreApplication::installTranslator(translator.get());
-            m_translator = std::move(translator);
-        } else {
-            qCDebug(lcApp).noquote() << QStringLiteral("window: cannot load %1").arg(file);
-        }
+        m_translator = installed(
+            QStringLiteral(":/translations/vendarion_%1.qm").arg(m_interfaceLanguage), QString());
+        m_qtTranslator = installed(QStringLiteral("qtbase_%1").arg(m_interfaceLanguage),
+                                   QLibraryInfo::location(QLibraryInfo::TranslationsPath));
     }
     qCDebug(lcApp).noquote() << QStringLiteral("window: language %1, locale %2")
                                     .arg(m_interfaceLanguage, m_locale.name());

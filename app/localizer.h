@@ -13,7 +13,8 @@ class QTranslator;
 
 // The language the window speaks and the locale it writes dates and numbers in, from the
 // language setting (key "language" of group "window"): the installed translation, the default
-// locale Qt's own controls follow, and the window's date patterns.
+// locale Qt's own controls follow, and the window's date patterns. Qt's own texts (the save
+// dialog's, the message boxes' buttons) come from Qt's translations, where the system has them.
 class Localizer
 {
 public:
@@ -31,6 +32,8 @@ public:
 
     QString interfaceLanguage() const { return m_interfaceLanguage; }
     const QLocale &locale() const { return m_locale; }
+    // Where the names of months and weekdays come from (see ui::namesLocale).
+    const QLocale &namesLocale() const { return m_namesLocale; }
     // The date patterns by use: date, time, dateTime, editor, day.
     QVariantMap formats() const;
 
@@ -39,6 +42,8 @@ private:
 
     QString m_interfaceLanguage;
     QLocale m_locale;
+    QLocale m_namesLocale;
     ui::DateFormats m_formats;
     std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_qtTranslator;
 };

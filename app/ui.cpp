@@ -6,8 +6,12 @@
 #include "app/scenebackend.h"
 #include "global/object.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -16,7 +20,11 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QStandardPaths>
+#include <QStyle>
 #include <QThread>
+#include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 
 #include <new>
@@ -27,6 +35,19 @@ namespace {
 QPointer<UI> s_instance;
 
 const QString DebugGroup = QStringLiteral("debug");
+const QString WindowGroup = QStringLiteral("window");
+const QString MoonAsInSkyKey = QStringLiteral("moonAsInSky");
+const QString SaveFolderKey = QStringLiteral("saveFolder");
+
+// A dialog of the window's stands centred over it, not somewhere on the screen. Placed, not made
+// the window's transient: the platform keeps a modal dialog above the program's windows anyway,
+// and closing a transient made it hand the focus back in a way an X server without a window
+// manager refuses.
+void placeOver(QWidget *dialog, QWindow *window)
+{
+    dialog->adjustSize();
+    dialog->move(window->geometry().center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
 
 void writeSetting(const QString &group, const QString &key, const QVariant &value)
 {
@@ -57,7 +78,16 @@ UI::UI()
     connect(m_scaling, &WindowScaling::scaleIndexChanged, this, &UI::scaleIndexChanged);
     connect(m_scaling, &WindowScaling::unscaledWidthChanged, this, &UI::unscaledWidthChanged);
     connect(m_scaling, &WindowScaling::unscaledHeightChanged, this, &UI::unscaledHeightChanged);
-    m_dates.setLocale(m_localizer.locale());
+    connect(m_scaling, &WindowScaling::scaleChanged, this, &UI::scaleWidgets);
+    m_dates.setLocales(m_localizer.locale(), m_localizer.namesLocale());
+
+    // A minute's look is enough for a day's change, and it also notices one that happened
+    // while the computer slept.
+    m_todayTimer = new QTimer(this);
+    m_todayTimer->setInterval(60 * 1000);
+    connect(m_todayTimer, &QTimer::timeout, this, &UI::updateToday);
+    m_todayTimer->start();
+    m_today = m_dates.dayOf(QDateTime::currentDateTime());
 }
 
 UI::~UI() = default;
@@ -107,6 +137,7 @@ void UI::setupWindow()
         << QStringLiteral("font size: %1 px").arg(m_scaling->referencePixelSize());
 
     m_scaling->restore();
+    scaleWidgets();
 }
 
 void UI::bringToFront()
@@ -148,7 +179,7 @@ void UI::setLanguage(const QString &language)
 {
     if (!m_localizer.setLanguage(language))
         return;
-    m_dates.setLocale(m_localizer.locale());
+    m_dates.setLocales(m_localizer.locale(), m_localizer.namesLocale());
     emit languageChanged();
     // Every binding that shows a translated text reads it again.
     engine()->retranslate();
@@ -156,8 +187,32 @@ void UI::setLanguage(const QString &language)
 
 void UI::setTimeZone(const QString &timeZone)
 {
-    if (m_dates.setTimeZone(timeZone))
-        emit timeZoneChanged(m_dates.timeZone());
+    if (!m_dates.setTimeZone(timeZone))
+        return;
+    emit timeZoneChanged(m_dates.timeZone());
+    updateToday();
+}
+
+void UI::updateToday()
+{
+    const QDateTime today = m_dates.dayOf(QDateTime::currentDateTime());
+    if (today == m_today)
+        return;
+    m_today = today;
+    emit todayChanged(today);
+}
+
+bool UI::moonAsInSky() const
+{
+    return global::Object::instance()->readSetting(WindowGroup, MoonAsInSkyKey, false).toBool();
+}
+
+void UI::setMoonAsInSky(bool value)
+{
+    if (value == moonAsInSky())
+        return;
+    writeSetting(WindowGroup, MoonAsInSkyKey, value);
+    emit moonAsInSkyChanged(value);
 }
 
 bool UI::event(QEvent *e)
@@ -190,11 +245,83 @@ void UI::reportDriver(const QString &vendor, const QString &renderer, const QStr
 
 void UI::showMessageBox(const QString &title, const QString &message)
 {
-    // QMessageBox::warning, with text the user can select and copy (an address, say).
-    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok);
+    showBox(QMessageBox::Warning, title, message);
+}
+
+void UI::showInformation(const QString &title, const QString &message)
+{
+    showBox(QMessageBox::Information, title, message);
+}
+
+void UI::showBox(int icon, const QString &title, const QString &message)
+{
+    // With text the user can select and copy (an address, say).
+    QMessageBox box(QMessageBox::Icon(icon), title, message, QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::NoButton);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The style draws its sign at one size; at the window's scale it would look shrunk.
+    if (auto *sign = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        const QStyle::StandardPixmap pixmap = icon == QMessageBox::Information
+                                                  ? QStyle::SP_MessageBoxInformation
+                                                  : QStyle::SP_MessageBoxWarning;
+        const int side = qRound(box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * ppp());
+        sign->setPixmap(box.style()->standardIcon(pixmap).pixmap(side, side));
+    }
+    placeOver(&box, this);
     box.exec();
+}
+
+QUrl UI::chooseSaveFile(const QString &title, const QString &proposedName, const QString &filter)
+{
+    auto *settings = global::Object::instance();
+    QString folder = settings->readSetting(WindowGroup, SaveFolderKey, QString()).toString();
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(nullptr, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(proposedName);
+    placeOver(&dialog, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QUrl();
+    const QString file = dialog.selectedFiles().constFirst();
+    settings->writeSetting(WindowGroup, SaveFolderKey, QFileInfo(file).absolutePath());
+    return QUrl::fromLocalFile(file);
+}
+
+namespace {
+
+// Tooltips are widgets: without the widgets' application object (a test of the scene alone)
+// there are none.
+bool widgetsRun()
+{
+    return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
+}
+
+} // namespace
+
+void UI::showToolTip(QQuickItem *item, const QString &text)
+{
+    if (!item || !item->window() || text.isEmpty() || !widgetsRun())
+        return;
+    const QPointF below = item->mapToScene(QPointF(item->width() / 2, item->height()));
+    QToolTip::showText(item->window()->mapToGlobal(below.toPoint()), text);
+}
+
+void UI::hideToolTip()
+{
+    if (widgetsRun())
+        QToolTip::hideText();
+}
+
+void UI::scaleWidgets()
+{
+    if (!widgetsRun())
+        return;
+    const QFont font(QStringLiteral("Arial"), ui::referencePointSize(scale()));
+    for (const char *widget : {"QDialog", "QTipLabel"})
+        QApplication::setFont(font, widget);
 }
 
 void UI::hideMessageBox()

@@ -9,9 +9,11 @@
 #include <QQuickView>
 #include <QRect>
 #include <QStringList>
+#include <QUrl>
 #include <QVariantMap>
 
 class QQmlContext;
+class QTimer;
 class QQuickItem;
 
 // The program's one window and, at the same time, the QML singleton "UI": the scene's face of
@@ -43,10 +45,20 @@ class UI : public QQuickView
     // in; the date patterns of that locale by use: date, time, dateTime, editor, day.
     Q_PROPERTY(QString interfaceLanguage READ interfaceLanguage NOTIFY languageChanged)
     Q_PROPERTY(QString localeName READ localeName NOTIFY languageChanged)
+    // The locale the names of months and weekdays are shown in: the interface language's.
+    Q_PROPERTY(QString namesLocaleName READ namesLocaleName NOTIFY languageChanged)
+    // The locale's first day of the week, as Qt numbers it (1 Monday .. 7 Sunday).
+    Q_PROPERTY(int firstDayOfWeek READ firstDayOfWeek NOTIFY languageChanged)
     Q_PROPERTY(QVariantMap formats READ formats NOTIFY languageChanged)
     // The zone times are shown and read in: an IANA id, empty for this computer's. The scene
     // binds it to the one the engine computes in.
     Q_PROPERTY(QString timeZone READ timeZone WRITE setTimeZone NOTIFY timeZoneChanged)
+    // The option "Moon as in the sky now" (key "moonAsInSky" of group "window"): the moon picture
+    // turned as the Moon stands in the observer's sky at the moment, not only for the hemisphere.
+    Q_PROPERTY(bool moonAsInSky READ moonAsInSky WRITE setMoonAsInSky NOTIFY moonAsInSkyChanged)
+    // Today on the shown clock, as a scene day (see dayOf): what the grid and the date pickers
+    // mark. Looked at once a minute, and at once when the zone changes.
+    Q_PROPERTY(QDateTime today READ today NOTIFY todayChanged)
 
 public:
     // Throws std::bad_alloc while another window lives: there is one per process.
@@ -85,11 +97,27 @@ public:
     QStringList languages() const { return ui::shippedLanguages(); }
     QString interfaceLanguage() const { return m_localizer.interfaceLanguage(); }
     QString localeName() const { return m_localizer.locale().name(); }
+    QString namesLocaleName() const { return m_localizer.namesLocale().name(); }
+    int firstDayOfWeek() const { return m_localizer.locale().firstDayOfWeek(); }
     QVariantMap formats() const { return m_localizer.formats(); }
     QString timeZone() const { return m_dates.timeZone(); }
     void setTimeZone(const QString &timeZone);
+    bool moonAsInSky() const;
+    QDateTime today() const { return m_today; }
+    void setMoonAsInSky(bool value);
 
+    // A message the user must answer, with a warning sign; showInformation for good news.
     Q_INVOKABLE void showMessageBox(const QString &title, const QString &message);
+    Q_INVOKABLE void showInformation(const QString &title, const QString &message);
+    // The system's save dialog, over the window and at its scale: it opens in the folder last
+    // saved to (key "saveFolder" of group "window"), else the user's documents folder, with the
+    // name proposed. The file chosen, or an empty URL when the user cancelled.
+    Q_INVOKABLE QUrl chooseSaveFile(const QString &title, const QString &proposedName,
+                                    const QString &filter);
+    // What an icon or an abbreviation stands for, in a tooltip under the item, at the window's
+    // scale; hideToolTip takes it away.
+    Q_INVOKABLE void showToolTip(QQuickItem *item, const QString &text);
+    Q_INVOKABLE void hideToolTip();
     Q_INVOKABLE void hideMessageBox();
     Q_INVOKABLE QPoint getAbsolutePosition(QQuickItem *item) const;
     Q_INVOKABLE QDateTime localTime() const;
@@ -201,12 +229,18 @@ signals:
     void messageBoxVisibleChanged(bool messageBoxVisible);
     void languageChanged();
     void timeZoneChanged(const QString &timeZone);
+    void moonAsInSkyChanged(bool moonAsInSky);
+    void todayChanged(const QDateTime &today);
 
 protected:
     bool event(QEvent *e) override;
 
 private:
     void reportDriver(const QString &vendor, const QString &renderer, const QString &version);
+    // The dialogs and tooltips (widgets, outside the scene) take the window's scale.
+    void scaleWidgets();
+    void showBox(int icon, const QString &title, const QString &message);
+    void updateToday();
 
     WindowScaling *m_scaling;
     Localizer m_localizer;
@@ -214,4 +248,6 @@ private:
     QString m_messageBoxTitle;
     QString m_messageBoxInfo;
     bool m_messageBoxVisible = false;
+    QDateTime m_today;
+    QTimer *m_todayTimer;
 };

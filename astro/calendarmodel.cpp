@@ -69,9 +69,17 @@ void CalendarModel::waitForRuns()
     m_runs.waitForIdle();
 }
 
-QDate CalendarModel::gridStart(const QDate &month)
+void CalendarModel::setFirstDayOfWeek(int day)
 {
-    int k = (month.dayOfWeek() + 6) % 7;
+    if (day < Qt::Monday || day > Qt::Sunday || day == m_firstDayOfWeek)
+        return;
+    m_firstDayOfWeek = day;
+    emit firstDayOfWeekChanged(day);
+}
+
+QDate CalendarModel::gridStart(const QDate &month, int firstDayOfWeek)
+{
+    int k = (month.dayOfWeek() - firstDayOfWeek + 7) % 7;
     if (k == 0)
         k = 7;
     return month.addDays(-k);
@@ -92,21 +100,22 @@ void CalendarModel::start()
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     const qlonglong version = ++m_requested;
     const QDate month = m_activeMonth;
+    const int firstDay = m_firstDayOfWeek;
     const Sky sky = calculation->sky();
     m_runs.begin();
     QtConcurrent::run(QThreadPool::globalInstance(),
-                      [this, month, sky, version, cancel = m_cancel] {
-                          run(month, sky, version, cancel);
+                      [this, month, firstDay, sky, version, cancel = m_cancel] {
+                          run(month, firstDay, sky, version, cancel);
                           m_runs.end();
                       });
 }
 
-void CalendarModel::run(const QDate &month, const Sky &sky, qlonglong version,
+void CalendarModel::run(const QDate &month, int firstDayOfWeek, const Sky &sky, qlonglong version,
                         const std::shared_ptr<std::atomic<bool>> &cancel)
 {
     if (!month.isValid() || m_closing)
         return;
-    const QDate first = gridStart(month);
+    const QDate first = gridStart(month, firstDayOfWeek);
 
     QMutexLocker locker(&m_lock);
     if (version < m_entriesVersion)

@@ -27,6 +27,10 @@ class CalendarModel : public QObject
         QDate selectedDate READ selectedDate WRITE setSelectedDate NOTIFY selectedDateChanged)
     Q_PROPERTY(QDate activeMonth READ activeMonth WRITE setActiveMonth NOTIFY activeMonthChanged)
     Q_PROPERTY(qlonglong entriesVersion READ entriesVersion NOTIFY entriesVersionChanged)
+    // The weekday the grid's weeks start on, as Qt numbers them (1 Monday .. 7 Sunday); the
+    // window sets its locale's. Takes effect with the next run.
+    Q_PROPERTY(
+        int firstDayOfWeek READ firstDayOfWeek WRITE setFirstDayOfWeek NOTIFY firstDayOfWeekChanged)
 
 public:
     static constexpr int GridDays = 42;
@@ -39,6 +43,9 @@ public:
     QDate selectedDate() const { return m_selectedDate; }
     QDate activeMonth() const { return m_activeMonth; }
     qlonglong entriesVersion() const { return m_entriesVersion; }
+    int firstDayOfWeek() const { return m_firstDayOfWeek; }
+    // Out of 1 to 7: ignored.
+    void setFirstDayOfWeek(int day);
     // The latest entry of a grid day.
     CalendarEntry entry(int index) const;
     // True for an entry of the latest run, computed for the calculation's observer and zone now:
@@ -55,26 +62,28 @@ public:
     // Blocks until every run started so far has ended (command line, tests).
     void waitForRuns();
 
-    // The grid's first day: the Monday before the month's first day, a full week earlier when
-    // the first is itself a Monday.
-    static QDate gridStart(const QDate &month);
+    // The grid's first day: the week's first day (Monday unless said) before the month's first
+    // day, a full week earlier when the first is itself that weekday.
+    static QDate gridStart(const QDate &month, int firstDayOfWeek = Qt::Monday);
 
 signals:
     void calculationChanged(Calculation *calculation);
     void selectedDateChanged(QDate selectedDate);
     void activeMonthChanged(QDate activeMonth);
     void entriesVersionChanged(qlonglong entriesVersion);
+    void firstDayOfWeekChanged(int firstDayOfWeek);
     void entryChanged(int index, CalendarEntry entry);
 
 private:
     void start();
-    void run(const QDate &month, const Sky &sky, qlonglong version,
+    void run(const QDate &month, int firstDayOfWeek, const Sky &sky, qlonglong version,
              const std::shared_ptr<std::atomic<bool>> &cancel);
     void store(int index, const CalendarEntry &entry);
 
     QPointer<Calculation> m_calculation;
     QDate m_selectedDate;
     QDate m_activeMonth;
+    int m_firstDayOfWeek = Qt::Monday;
     QVector<CalendarEntry> m_entries; // written by the runs, under m_entriesLock
     mutable QMutex m_entriesLock;
     std::atomic<qlonglong> m_entriesVersion{0};

@@ -38,6 +38,7 @@ std::unique_ptr<Ephemeris> computeEphemeris(const Sky &sky, const QDateTime &tim
     e->setLongitude(calcPosition(sky.body, jd, sky.observer).longitude());
     e->setAyanamsa(siderealOffset(jd));
     e->setIllumination(calcPhenomena(sky.body, jd, sky.observer).illumination);
+    e->setBrightLimbAngle(brightLimbAngle(sky, jd));
     const PhaseInstants phases(sky, jd);
     e->setPhase(phases.phase());
     // A day step keeps the wall-clock time across a clock change, where a step of 24 hours

@@ -39,6 +39,9 @@ class Ephemeris : public QObject
     Q_PROPERTY(int zodiac READ zodiac CONSTANT)
     Q_PROPERTY(double zodiacDegrees READ zodiacDegrees CONSTANT)
     Q_PROPERTY(int lunarDay READ lunarDay CONSTANT)
+    // Where the lit limb lies as the observer sees the Moon in the sky: degrees counter-clockwise
+    // from straight up, in (-180, 180] (see astro::brightLimbAngle).
+    Q_PROPERTY(double brightLimbAngle READ brightLimbAngle CONSTANT)
     // The place it was computed for.
     Q_PROPERTY(astro::Position observer READ observer CONSTANT)
 
@@ -71,6 +74,7 @@ public:
     int zodiac() const;
     double zodiacDegrees() const;
     int lunarDay() const;
+    double brightLimbAngle() const { return m_brightLimbAngle; }
     Position observer() const { return m_observer; }
     // The zone its times were read on (an IANA id, empty for this computer's).
     QByteArray zone() const { return m_zone; }
@@ -97,6 +101,7 @@ public:
     void setPhase(double v) { m_phase = v; }
     void setIllumination(double v) { m_illumination = v; }
     void setAyanamsa(double v) { m_ayanamsa = v; }
+    void setBrightLimbAngle(double v) { m_brightLimbAngle = v; }
     void setObserver(const Position &v) { m_observer = v; }
     void setZone(const QByteArray &v) { m_zone = v; }
 
@@ -124,6 +129,8 @@ private:
     double m_phase = -1.0;
     double m_illumination = -1.0;
     double m_ayanamsa = -1.0;
+    // Straight up until computed: never a number the picture cannot be turned by.
+    double m_brightLimbAngle = 0.0;
     Position m_observer;
     QByteArray m_zone;
 };

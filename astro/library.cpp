@@ -17,6 +17,8 @@ namespace {
 // Flag words of the library calls: sidereal (J2000 frame), topocentric.
 constexpr int PositionFlags = SEFLG_SIDEREAL | SEFLG_TOPOCTR;
 constexpr int RiseTransFlags = SEFLG_SIDEREAL;
+// Right ascension and declination of date, topocentric: where the observer sees the body.
+constexpr int EquatorialFlags = SEFLG_EQUATORIAL | SEFLG_TOPOCTR;
 // Longitudes on the ecliptic and equinox of J2000.
 constexpr int SiderealMode = SE_SIDM_J2000 | SE_SIDBIT_ECL_T0;
 
@@ -191,16 +193,37 @@ QDateTime localTime(double jd, const Zone &zone)
     return wholeMinute(zone.toZone(utc));
 }
 
-Position calcPosition(int body, double jd, const Position &observer)
+namespace {
+
+Position calcWithFlags(int body, double jd, const Position &observer, int flags)
 {
     prepareThread();
     const Visit visit;
     swe_set_topo(observer.longitude(), observer.latitude(), observer.altitude());
     double xx[6] = {0};
     char error[AS_MAXCH] = {0};
-    if (swe_calc_ut(jd, body, PositionFlags, xx, error) < 0)
+    if (swe_calc_ut(jd, body, flags, xx, error) < 0)
         logFailure("asCalcUt() error: ", error);
     return Position(xx[0], xx[1], xx[2]);
+}
+
+} // namespace
+
+Position calcPosition(int body, double jd, const Position &observer)
+{
+    return calcWithFlags(body, jd, observer, PositionFlags);
+}
+
+Position calcEquatorial(int body, double jd, const Position &observer)
+{
+    return calcWithFlags(body, jd, observer, EquatorialFlags);
+}
+
+double siderealTime(double jd)
+{
+    prepareThread();
+    const Visit visit;
+    return swe_sidtime(jd) * 15.0;
 }
 
 Phenomena calcPhenomena(int body, double jd, const Position &observer)

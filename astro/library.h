@@ -41,6 +41,11 @@ double julianDay(const QDateTime &time);
 QDateTime localTime(double jd, const Zone &zone);
 
 Position calcPosition(int body, double jd, const Position &observer);
+// The body's apparent place of date as the observer sees it (topocentric): right ascension and
+// declination in degrees, as longitude and latitude, and the distance in AU.
+Position calcEquatorial(int body, double jd, const Position &observer);
+// Greenwich apparent sidereal time at jd, in degrees.
+double siderealTime(double jd);
 Phenomena calcPhenomena(int body, double jd, const Position &observer);
 // The next event after jd, or nothing when the body does not rise or set (it stays above or
 // below the horizon: the library answers -2) or the library failed (logged).

@@ -18,6 +18,17 @@ double normalizedDegrees(double d)
     return d;
 }
 
+double pictureTurn(double latitude)
+{
+    return latitude < 0.0 ? 180.0 : 0.0;
+}
+
+double pictureTurnInSky(double phase, double brightLimbAngle)
+{
+    const double turn = normalizedDegrees(brightLimbAngle - drawnLitSide(phase));
+    return turn > 180.0 ? turn - 360.0 : turn;
+}
+
 double phaseFraction(double a, double b)
 {
     double d = a - b;

@@ -47,6 +47,19 @@ inline int previousSign(int sign)
     return (sign + Signs - 1) % Signs;
 }
 
+// The moon picture is drawn as an observer north of the tropics sees the Moon high in the south:
+// lit on the right while waxing (phase up to 0.5), on the left while waning. These give the turn,
+// in degrees counter-clockwise, that shows it as the observer sees it: by default half a turn
+// south of the equator (at the equator, none); as in the sky at the moment, the turn that puts
+// its lit side at the bright-limb angle (see brightLimbAngle), in (-180, 180].
+double pictureTurn(double latitude);
+double pictureTurnInSky(double phase, double brightLimbAngle);
+// Where the picture, drawn as above, has its lit side: -90 waxing, 90 waning.
+inline double drawnLitSide(double phase)
+{
+    return phase <= 0.5 ? -90.0 : 90.0;
+}
+
 // Whole days of the lunation covered by the phase, counted from 1: floor(L * phase) + 1 with
 // the product in single precision, so a product a hair below a whole number counts as it.
 int lunarDayOf(double lunationDays, double phase);

@@ -31,7 +31,58 @@ double offsetOnDay(double day)
     return slot.offset;
 }
 
+struct Vector
+{
+    double x, y, z;
+
+    Vector operator-(const Vector &o) const { return {x - o.x, y - o.y, z - o.z}; }
+    Vector operator*(double f) const { return {x * f, y * f, z * f}; }
+    double dot(const Vector &o) const { return x * o.x + y * o.y + z * o.z; }
+    Vector cross(const Vector &o) const
+    {
+        return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x};
+    }
+    double length() const { return std::sqrt(dot(*this)); }
+};
+
+constexpr double Radian = M_PI / 180.0;
+
+// The unit vector of a direction on the sky: right ascension and declination in degrees.
+Vector direction(double ra, double dec)
+{
+    return {std::cos(dec * Radian) * std::cos(ra * Radian),
+            std::cos(dec * Radian) * std::sin(ra * Radian), std::sin(dec * Radian)};
+}
+
+// The part of v across the line of sight to `towards`: a direction on the sky's tangent plane
+// there.
+Vector across(const Vector &v, const Vector &towards)
+{
+    return v - towards * v.dot(towards);
+}
+
 } // namespace
+
+double brightLimbAngle(const Sky &sky, double jd)
+{
+    // On the plane of the sky at the Moon: "up" is the way towards the zenith, "left" a quarter
+    // turn counter-clockwise from it as the observer, facing the Moon, sees it; the lit limb
+    // faces the Sun along the great circle from the Moon to the Sun.
+    const Position body = calcEquatorial(sky.body, jd, sky.observer);
+    const Position sun = calcEquatorial(Planet::SUN, jd, sky.observer);
+    const Vector moon = direction(body.longitude(), body.latitude());
+    const Vector zenith
+        = direction(siderealTime(jd) + sky.observer.longitude(), sky.observer.latitude());
+    Vector up = across(zenith, moon);
+    // With the Moon in the zenith every way is up: the way to the celestial pole serves.
+    if (up.length() < 1e-9)
+        up = across(Vector{0.0, 0.0, 1.0}, moon);
+    up = up * (1.0 / up.length());
+    const Vector left = up.cross(moon);
+    const Vector toSun = across(direction(sun.longitude(), sun.latitude()), moon);
+    const double angle = std::atan2(toSun.dot(left), toSun.dot(up)) / Radian;
+    return angle <= -180.0 ? angle + 360.0 : angle;
+}
 
 double siderealOffset(double jd)
 {

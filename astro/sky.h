@@ -27,6 +27,11 @@ double phaseOf(const Sky &sky, double jd);
 double tropicalLongitude(const Sky &sky, double jd);
 // The sign the body is in, 0 Aries .. 11 Pisces.
 int signAt(const Sky &sky, double jd);
+// Where the lit limb of the body lies as the observer sees it in the sky at the moment: the
+// direction from the body's centre towards the Sun, in degrees counter-clockwise from straight
+// up (towards the zenith), in (-180, 180]. Apparent and topocentric. 90 is the left side,
+// -90 the right: a waxing moon high in the southern sky of a northern observer is near -90.
+double brightLimbAngle(const Sky &sky, double jd);
 // The sidereal offset of the moment (degrees): the precession since J2000 that turns the
 // library's sidereal longitudes into longitudes from the equinox of date.
 double siderealOffset(double jd);

@@ -8,6 +8,7 @@
 #include "cli/options.h"
 #include "global/object.h"
 #include "ical/calendarfile.h"
+#include "ical/events.h"
 #include "print/pages.h"
 #include "print/pdffile.h"
 
@@ -39,7 +40,7 @@ int outputLost(const char *what)
     return 1;
 }
 
-// %1 the range of --at, %2 and %3 the years of the other dates, %4 the languages of pdf.
+// %1 the range of --at, %2 and %3 the years of the other dates, %4 the languages of ics and pdf.
 const char usageText[]
     = "usage: vendarion-ephem [--at \"YYYY-MM-DD HH:MM\"] [PLACE]\n"
       "       vendarion-ephem calendar YYYY-MM [PLACE]\n"
@@ -48,7 +49,7 @@ const char usageText[]
       "       vendarion-ephem places QUERY [--results N]\n"
       "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "                           [--events void,ingress,phase,lunarday,rise,set]\n"
-      "                           [--name TEXT] [PLACE]\n"
+      "                           [--name TEXT] [--language %4] [PLACE]\n"
       "       vendarion-ephem eclipses --from YYYY-MM-DD --to YYYY-MM-DD [PLACE]\n"
       "       vendarion-ephem apsides --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "       vendarion-ephem pdf --from YYYY-MM --to YYYY-MM --output FILE.pdf\n"
@@ -63,7 +64,8 @@ const char usageText[]
       "places lists the known places whose name contains QUERY, best match first.\n"
       "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
       "phase unless --events chooses: also lunarday, rise, set, eclipse, apsis); --name is the\n"
-      "place's name in its events.\n"
+      "place's name in its events, --language the language of their texts (English unless\n"
+      "chosen).\n"
       "eclipses lists the eclipses of the Sun and the Moon whose greatest eclipse falls in\n"
       "those days, and whether and how the place sees them; apsides lists the Moon's perigees\n"
       "and apogees (at most 50 years at a time).\n"
@@ -102,6 +104,7 @@ int writeCalendar(const cli::Options &options)
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;
+    request.language = options.language;
     const ical::CalendarFile file = ical::exportCalendar(request);
     qInstallMessageHandler(nullptr);
     if (file.text.isEmpty()) {
@@ -169,7 +172,7 @@ int main(int argc, char **argv)
                                   .arg(astro::ephemerisRangeText())
                                   .arg(astro::FirstEphemerisYear)
                                   .arg(astro::LastEphemerisYear)
-                                  .arg(cli::languages().join(QLatin1Char('|')));
+                                  .arg(ical::languages().join(QLatin1Char('|')));
         return writeOut(usage.toUtf8()) ? 0 : outputLost("the usage");
     }
     if (arguments.contains(QLatin1String("--version")))

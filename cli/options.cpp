@@ -6,7 +6,6 @@
 #include "ical/events.h"
 #include "print/months.h"
 
-#include <QFile>
 #include <QPageSize>
 #include <QTimeZone>
 
@@ -49,20 +48,6 @@ const QStringList &signNames()
            QStringLiteral("cancer"),    QStringLiteral("leo"),      QStringLiteral("virgo"),
            QStringLiteral("libra"),     QStringLiteral("scorpio"),  QStringLiteral("sagittarius"),
            QStringLiteral("capricorn"), QStringLiteral("aquarius"), QStringLiteral("pisces")};
-    return names;
-}
-
-const QStringList &languages()
-{
-    // English is the source language; the others are the translations built in.
-    static const QStringList names = [] {
-        QStringList found{QStringLiteral("en")};
-        for (const char *code : {"de", "fr", "es", "ru"}) {
-            if (QFile::exists(QStringLiteral(":/translations/vendarion_%1.qm").arg(code)))
-                found.append(QLatin1String(code));
-        }
-        return found;
-    }();
     return names;
 }
 
@@ -181,13 +166,6 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             }
         } else if (name == QLatin1String("--output") && pdf) {
             o.output = value;
-        } else if (name == QLatin1String("--language") && pdf) {
-            o.language = value.trimmed().toLower();
-            if (!languages().contains(o.language)) {
-                o.error = QStringLiteral("invalid language '%1' (%2)")
-                              .arg(value, languages().join(QLatin1Char(',')));
-                return o;
-            }
         } else if (name == QLatin1String("--paper") && pdf) {
             const QString paper = value.trimmed().toLower();
             o.paper = paper == QLatin1String("a4")       ? QPageSize::A4
@@ -214,6 +192,13 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             }
         } else if (name == QLatin1String("--name") && (ics || pdf)) {
             o.name = value;
+        } else if (name == QLatin1String("--language") && (ics || pdf)) {
+            o.language = value.trimmed().toLower();
+            if (!ical::languages().contains(o.language)) {
+                o.error = QStringLiteral("invalid language '%1' (%2)")
+                              .arg(value, ical::languages().join(QLatin1Char('|')));
+                return o;
+            }
         } else if (name == QLatin1String("--lunar-day") && search) {
             bool ok = false;
             o.lunarDay = value.toInt(&ok);

@@ -26,7 +26,8 @@ struct Options
     int results = 10;       // search, places
     QString query;          // places
     QString output;         // pdf: the file written
-    QString language;       // pdf: a shipped language, empty for English in the system's locale
+    QString language;       // ics, pdf: a shipped language; empty for English (pdf: in the
+                            // system's locale)
     int paper = -1;         // pdf: a QPageSize::PageSizeId, -1 for the locale's
     bool landscape = false; // pdf
     QByteArray zone;        // an IANA id; empty for the system's zone (TZ)
@@ -38,9 +39,6 @@ constexpr int MaximumEventYears = 50;
 
 // `arguments` without the program name. `now` is the default moment.
 Options parse(const QStringList &arguments, const QDateTime &now);
-
-// The languages pdf writes its pages in: "en" and those whose translation is built in.
-const QStringList &languages();
 
 // Sign names as the command line accepts them, 0 Aries .. 11 Pisces.
 const QStringList &signNames();

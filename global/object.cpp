@@ -10,8 +10,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QProcess>
 #include <QQmlEngine>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <new>
@@ -81,7 +83,7 @@ Object::Object()
     m_productUrl = update::defaultProductPageUrl();
     m_helpUrl = QStringLiteral("https://www.harkel.com/vendarion/help/");
     m_today = [] { return QDate::currentDate(); };
-    m_openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    m_openUrl = [this](const QUrl &url) { return openWithDesktop(url); };
 
     const QDate epoch(1970, 1, 1);
     const QVariant lastUpdate = readSetting(GlobalGroup, LastUpdateKey, epoch);
@@ -199,6 +201,40 @@ void Object::writeSetting(const QString &group, const QString &key, const QVaria
         m_syncPending = true;
         QTimer::singleShot(0, this, &Object::syncSettings);
     }
+}
+
+// On the free desktops Qt starts xdg-open and forgets it: an xdg-open that finds no browser
+// fails quietly, and the user waits for a page that never comes. Started here, its exit status
+// is heard: anything but success is said, with the address, by urlNotOpened().
+bool Object::openWithDesktop(const QUrl &url)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString helper = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!helper.isEmpty()) {
+        auto *process = new QProcess(this);
+        connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+                [this, process, url](int code, QProcess::ExitStatus status) {
+                    process->deleteLater();
+                    if (status == QProcess::NormalExit && code == 0)
+                        return;
+                    log(QStringLiteral("xdg-open could not open %1 (exit status %2)")
+                            .arg(url.toString())
+                            .arg(code));
+                    emit urlNotOpened(url.toString());
+                });
+        connect(process, &QProcess::errorOccurred, this,
+                [this, process, url](QProcess::ProcessError error) {
+                    if (error != QProcess::FailedToStart)
+                        return;
+                    process->deleteLater();
+                    if (!QDesktopServices::openUrl(url))
+                        emit urlNotOpened(url.toString());
+                });
+        process->start(helper, {url.toString()});
+        return true;
+    }
+#endif
+    return QDesktopServices::openUrl(url);
 }
 
 bool Object::showHelp()

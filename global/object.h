@@ -72,7 +72,8 @@ public:
     void setUpdateSeamForTesting(const update::Seam &seam);
 
     // Hands the help page to the desktop; false when no browser took it (none installed, say),
-    // so that the scene can show the address instead.
+    // so that the scene can show the address instead. Where the desktop's helper answers only
+    // once it has tried, urlNotOpened() says so later.
     Q_INVOKABLE bool showHelp();
     Q_INVOKABLE void checkForUpdates();
     // 0 downloads and starts the installer; any other option opens the product page instead.
@@ -90,6 +91,8 @@ signals:
     void updateFinished(bool success);
     void updateCanceled();
     void updateDownloadClosed();
+    // The desktop's helper could not open the address after all (no browser configured).
+    void urlNotOpened(const QString &url);
 
 private slots:
     void onUpdateRequestFinished(QNetworkReply *reply);
@@ -110,6 +113,8 @@ private:
     // Writes the settings to disk and says, once a run, when that fails.
     void syncSettings();
     void sayUnwritable();
+    // Opens an address with the desktop's helper, or through Qt where there is none.
+    bool openWithDesktop(const QUrl &url);
 
     QPointer<QSettings> m_settings;
     bool m_syncPending = false;

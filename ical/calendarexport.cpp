@@ -43,18 +43,24 @@ void CalendarExport::setCalculation(astro::Calculation *calculation)
     emit calculationChanged(calculation);
 }
 
-QVariantMap CalendarExport::presetRange(int choice) const
+QVariantMap CalendarExport::presetRange(int choice, const QDateTime &shownMonth) const
 {
     const astro::Zone zone = m_calculation ? m_calculation->zone() : astro::Zone::system();
     const QDate today = zone.toZone(QDateTime::currentDateTime()).date();
     QDate from = today, to;
     if (choice == 0) {
-        from = QDate(today.year(), today.month(), 1);
+        const QDate shown = shownMonth.isValid() ? zone.toZone(shownMonth).date() : today;
+        from = QDate(shown.year(), shown.month(), 1);
         to = from.addMonths(1).addDays(-1);
     } else {
         to = today.addMonths(choice == 1 ? 3 : 12).addDays(-1);
     }
     return {{QStringLiteral("from"), pickerDay(from)}, {QStringLiteral("to"), pickerDay(to)}};
+}
+
+QString CalendarExport::proposedName(const QDateTime &from, const QDateTime &to) const
+{
+    return fileNameFor(dayOf(from), dayOf(to));
 }
 
 int CalendarExport::maximumYears() const
@@ -81,7 +87,7 @@ int CalendarExport::rangeProblem(const QDateTime &from, const QDateTime &to) con
 }
 
 bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
-                           const QString &placeName)
+                           const QString &placeName, const QString &language)
 {
     astro::Calculation *calculation = m_calculation;
     if (busy() || !calculation)
@@ -94,6 +100,7 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     request.from = dayOf(from);
     request.to = dayOf(to);
     request.kinds = kinds;
+    request.language = language;
     QString path = file.isLocalFile() ? file.toLocalFile() : file.toString();
     // Calendar programs know the file by its suffix; not every save dialog adds it.
     if (QFileInfo(path).suffix().isEmpty())

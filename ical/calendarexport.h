@@ -38,18 +38,20 @@ public:
     int firstYear() const;
     int lastYear() const;
 
-    // The days of a choice of the dialog, counted from today: 0 this month, 1 the next three
-    // months, 2 the next twelve. As the scene's date pickers hold days: {from, to}, each at this
-    // computer's midnight.
-    Q_INVOKABLE QVariantMap presetRange(int choice) const;
+    // The days of a choice of the dialog: 0 the month of `shownMonth` (the one the calendar
+    // shows), 1 the next three months from today, 2 the next twelve. As the scene's date pickers
+    // hold days: {from, to}, each at this computer's midnight.
+    Q_INVOKABLE QVariantMap presetRange(int choice, const QDateTime &shownMonth) const;
+    // The file name the save dialog proposes for the days (date pickers' midnights).
+    Q_INVOKABLE QString proposedName(const QDateTime &from, const QDateTime &to) const;
     // Whether the days (date pickers' midnights) can be exported: 0 yes, 1 the last lies
     // before the first, 2 they span more than maximumYears or leave the years of the data.
     Q_INVOKABLE int rangeProblem(const QDateTime &from, const QDateTime &to) const;
     // Starts writing the events of the chosen kinds (a mask of Kind) between the two days into
-    // the file, for the calculation's place; false, and nothing started, while busy or without a
-    // calculation. Ends with finished(), naming the file written.
+    // the file, for the calculation's place, their texts in `language` (see Request); false, and
+    // nothing started, while busy or without a calculation. Ends with finished().
     Q_INVOKABLE bool start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
-                           const QString &placeName);
+                           const QString &placeName, const QString &language);
     Q_INVOKABLE void cancel();
 
 signals:

@@ -129,14 +129,17 @@ QByteArray calendarText(const Request &request, const QVector<Event> &events)
         cal, icalproperty_new_prodid("-//Harkel//Vendarion " VENDARION_VERSION "//EN"));
     icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
 
-    // Over the days and as far as the last event ends; written even without events, so that
-    // the calendar holds the one component it must.
+    // Over the days, from where the first event begins (one under way at their start began
+    // before them) to where the last one ends; written even without events, so that the
+    // calendar holds the one component it must.
     if (!utc) {
+        QDateTime first = request.from.startOfDay(request.zone);
         QDateTime last = request.to.addDays(1).startOfDay(request.zone);
-        for (const Event &e : events)
+        for (const Event &e : events) {
+            first = std::min(first, e.start);
             last = std::max(last, e.end.isValid() ? e.end : e.start);
-        icalcomponent_add_component(
-            cal, timeZone(request.zone, request.from.startOfDay(request.zone), last));
+        }
+        icalcomponent_add_component(cal, timeZone(request.zone, first, last));
     }
 
     const astro::Position &place = request.place;
@@ -206,6 +209,16 @@ CalendarFile exportCalendar(const Request &request, const std::atomic<bool> *can
     }
     file.text = calendarText(request, events);
     return file;
+}
+
+QString fileNameFor(const QDate &from, const QDate &to)
+{
+    if (!from.isValid() || !to.isValid())
+        return QStringLiteral("moon.ics");
+    if (from.day() == 1 && to == from.addMonths(1).addDays(-1))
+        return QStringLiteral("moon-%1.ics").arg(from.toString(QStringLiteral("yyyy-MM")));
+    return QStringLiteral("moon-%1_%2.ics")
+        .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate));
 }
 
 QDateTime exportStamp()

@@ -25,6 +25,10 @@ CalendarFile exportCalendar(const Request &request, const std::atomic<bool> *can
 // events' span, or in UTC when the request has no zone (or UTC itself).
 QByteArray calendarText(const Request &request, const QVector<Event> &events);
 
+// The name proposed for a file of the days: "moon-2027-03.ics" for one whole month,
+// "moon-2027-03-05_2027-04-20.ics" for any other days.
+QString fileNameFor(const QDate &from, const QDate &to);
+
 // The moment a file is made: now, or SOURCE_DATE_EPOCH when set, so that builds and tests can
 // make files that are the same byte for byte.
 QDateTime exportStamp();

@@ -6,22 +6,61 @@
 #include "astro/searches.h"
 
 #include <QLocale>
+#include <QLoggingCategory>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace ical {
 
 namespace {
 
-const char *const SignNames[12]
-    = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
-       "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+Q_LOGGING_CATEGORY(lcIcal, "vendarion.ical")
 
-QString signName(int sign)
+// The signs' names are the window's own ("Lunar"), so a file names them as the window does.
+const char *const SignNames[12]
+    = {QT_TRANSLATE_NOOP("Lunar", "Aries"),       QT_TRANSLATE_NOOP("Lunar", "Taurus"),
+       QT_TRANSLATE_NOOP("Lunar", "Gemini"),      QT_TRANSLATE_NOOP("Lunar", "Cancer"),
+       QT_TRANSLATE_NOOP("Lunar", "Leo"),         QT_TRANSLATE_NOOP("Lunar", "Virgo"),
+       QT_TRANSLATE_NOOP("Lunar", "Libra"),       QT_TRANSLATE_NOOP("Lunar", "Scorpio"),
+       QT_TRANSLATE_NOOP("Lunar", "Sagittarius"), QT_TRANSLATE_NOOP("Lunar", "Capricorn"),
+       QT_TRANSLATE_NOOP("Lunar", "Aquarius"),    QT_TRANSLATE_NOOP("Lunar", "Pisces")};
+
+// The events' texts in one language, from the interface's translation files in the resources of
+// whichever program runs this: its own words, not whatever translation the process installed.
+class Words
 {
-    return sign >= 0 && sign < 12 ? QString::fromLatin1(SignNames[sign]) : QString();
-}
+public:
+    explicit Words(const QString &language)
+    {
+        if (language.isEmpty() || language == QLatin1String("en"))
+            return;
+        const QString file = QStringLiteral(":/translations/vendarion_%1.qm").arg(language);
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(file))
+            m_translator = std::move(translator);
+        else
+            qCWarning(lcIcal).noquote()
+                << QStringLiteral("no texts for the language '%1', writing English").arg(language);
+    }
+
+    QString operator()(const char *context, const char *text) const
+    {
+        const QString translated
+            = m_translator ? m_translator->translate(context, text) : QString();
+        return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+    }
+
+    QString sign(int sign) const
+    {
+        return sign >= 0 && sign < 12 ? (*this)("Lunar", SignNames[sign]) : QString();
+    }
+
+private:
+    std::unique_ptr<QTranslator> m_translator;
+};
 
 // A void of course that begins within the days may end this long after them.
 constexpr double LongestVoid = double(astro::MaxVoidMinutes) * astro::MinuteInDays;
@@ -33,6 +72,7 @@ public:
         : m_request(request)
         , m_cancel(cancel)
         , m_progress(progress)
+        , m_words(request.language)
     {
         const QTimeZone zone = request.zone.isValid() ? request.zone : QTimeZone::utc();
         // Instants are cut to their minute on the clock they are written on.
@@ -70,12 +110,18 @@ public:
 
 private:
     bool stopped() const { return m_cancel && *m_cancel; }
-    bool inRange(const QDateTime &t) const { return t.isValid() && !(t < m_begin) && t < m_end; }
+    // Under way within the days: begun within them, or begun before and not yet over at
+    // their start.
+    bool inRange(const QDateTime &start, const QDateTime &end) const
+    {
+        return start.isValid() && start < m_end
+               && (!(start < m_begin) || (end.isValid() && m_begin < end));
+    }
 
     void add(Kind kind, const QString &key, const QDateTime &start, const QDateTime &end,
              const QString &summary)
     {
-        if (inRange(start))
+        if (inRange(start, end))
             m_events.append({kind, key, start, end, summary});
     }
 
@@ -102,18 +148,20 @@ private:
         for (const astro::Ingress &change : changes) {
             if (stopped())
                 return;
-            const QString entered = signName(change.sign);
+            const QString entered = m_words.sign(change.sign);
             if (m_request.kinds & Ingress) {
                 add(Ingress, QStringLiteral("ingress"), astro::ingressMinute(m_sky, change), {},
-                    QStringLiteral("Moon enters %1").arg(entered));
+                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Moon enters %1")).arg(entered));
             }
             if (voids) {
                 // Named after the ingress that ends it, the better fixed of its two ends.
                 const astro::VoidOfCourse v = astro::voidBefore(m_sky, change);
                 if (v.zodiac >= 0) {
+                    //: %1 the sign the Moon leaves, %2 the one it enters.
                     add(Void, QStringLiteral("void"), v.start, v.end,
-                        QStringLiteral("Moon void of course (%1 \u2192 %2)")
-                            .arg(signName(v.zodiac), entered));
+                        m_words("ical",
+                                QT_TRANSLATE_NOOP("ical", "Moon void of course (%1 \u2192 %2)"))
+                            .arg(m_words.sign(v.zodiac), entered));
                 }
             }
             report(change.instant);
@@ -128,17 +176,17 @@ private:
             double target;
             const char *key;
             const char *summary;
-        } quarters[] = {{0.0, "newmoon", "New moon"},
-                        {0.25, "firstquarter", "First quarter"},
-                        {0.5, "fullmoon", "Full moon"},
-                        {0.75, "lastquarter", "Last quarter"}};
+        } quarters[] = {{0.0, "newmoon", QT_TRANSLATE_NOOP("ical", "New moon")},
+                        {0.25, "firstquarter", QT_TRANSLATE_NOOP("ical", "First quarter")},
+                        {0.5, "fullmoon", QT_TRANSLATE_NOOP("ical", "Full moon")},
+                        {0.75, "lastquarter", QT_TRANSLATE_NOOP("ical", "Last quarter")}};
         for (const auto &q : quarters) {
             for (QDateTime t = m_begin; !stopped();) {
                 const QDateTime at
                     = astro::phaseMinute(m_sky, t, q.target, astro::Direction::Forward);
                 if (!at.isValid() || !(at < m_end))
                     break;
-                add(Phase, QString::fromLatin1(q.key), at, {}, QString::fromLatin1(q.summary));
+                add(Phase, QString::fromLatin1(q.key), at, {}, m_words("ical", q.summary));
                 t = at.addDays(1);
             }
         }
@@ -163,7 +211,7 @@ private:
                                                 : astro::phaseMinute(m_sky, start, day / length,
                                                                      Direction::Forward);
                 add(LunarDay, QStringLiteral("lunarday%1").arg(day), start, end,
-                    QStringLiteral("Lunar day %1").arg(day));
+                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Lunar day %1")).arg(day));
                 start = end;
             }
             newMoon = next;
@@ -186,7 +234,8 @@ private:
             if (!(t < m_end))
                 break;
             add(kind, kind == Rise ? QStringLiteral("rise") : QStringLiteral("set"), t, {},
-                kind == Rise ? QStringLiteral("Moonrise") : QStringLiteral("Moonset"));
+                kind == Rise ? m_words("ical", QT_TRANSLATE_NOOP("ical", "Moonrise"))
+                             : m_words("ical", QT_TRANSLATE_NOOP("ical", "Moonset")));
             // The minute holds the instant: searching from its end finds the next one.
             jd = std::max(jd, astro::julianDay(t)) + astro::MinuteInDays;
             report(jd);
@@ -211,7 +260,8 @@ private:
                 const QDateTime begin
                     = astro::localTime(local ? local->begin : x.begin, m_sky.zone);
                 const QDateTime end = astro::localTime(local ? local->end : x.end, m_sky.zone);
-                if (inRange(at))
+                // Counted by its maximum, not by when it is under way.
+                if (inRange(at, QDateTime()))
                     m_events.append({Eclipse, eclipseKey(x), begin, end, eclipseSummary(e, at)});
             } else if (e.kind != MoonEvent::Kind::Eclipse && (kinds & Apsis)) {
                 add(Apsis, astro::kindName(e.kind), at, {}, apsisSummary(e));
@@ -228,41 +278,65 @@ private:
     }
 
     // "Total lunar eclipse, maximum 12:33, visible here"; a solar eclipse seen here by what is
-    // seen: "Total solar eclipse, visible here: 92 % of the Sun covered at 20:17".
+    // seen: "Total solar eclipse, visible here: 92 % of the Sun covered at 20:17". The names
+    // and phrases are the window's own ("Events").
     QString eclipseSummary(const astro::MoonEvent &e, const QDateTime &maximum) const
     {
         const astro::Eclipse &x = e.eclipse.eclipse;
-        QString type = astro::typeName(x.type);
-        type[0] = type[0].toUpper();
-        const bool lunar = x.body == astro::EclipseBody::Moon;
-        const QString name
-            = QStringLiteral("%1 %2 eclipse")
-                  .arg(type, lunar ? QStringLiteral("lunar") : QStringLiteral("solar"));
+        const QString name = m_words("Events", eclipseName(x));
         const auto &local = e.eclipse.local;
         if (local) {
-            return QStringLiteral("%1, visible here: %2 % of the Sun covered at %3")
+            return m_words("ical", QT_TRANSLATE_NOOP(
+                                       "ical", "%1, visible here: %2 % of the Sun covered at %3"))
                 .arg(name)
                 .arg(qRound(local->obscuration * 100.0))
                 .arg(
                     astro::localTime(local->maximum, m_sky.zone).toString(QStringLiteral("HH:mm")));
         }
-        return QStringLiteral("%1, maximum %2, %3")
-            .arg(name, maximum.toString(QStringLiteral("HH:mm")),
-                 e.eclipse.visible ? QStringLiteral("visible here")
-                                   : QStringLiteral("not visible here"));
+        return m_words("Events",
+                       e.eclipse.visible
+                           ? QT_TRANSLATE_NOOP("Events", "%1, maximum %2, visible here")
+                           : QT_TRANSLATE_NOOP("Events", "%1, maximum %2, not visible here"))
+            .arg(name, maximum.toString(QStringLiteral("HH:mm")));
     }
 
-    // "Perigee, 357 140 km", and the full or new moon near it.
-    static QString apsisSummary(const astro::MoonEvent &e)
+    static const char *eclipseName(const astro::Eclipse &x)
+    {
+        using astro::EclipseType;
+        const bool lunar = x.body == astro::EclipseBody::Moon;
+        switch (x.type) {
+        case EclipseType::Penumbral:
+            return QT_TRANSLATE_NOOP("Events", "Penumbral lunar eclipse");
+        case EclipseType::Partial:
+            return lunar ? QT_TRANSLATE_NOOP("Events", "Partial lunar eclipse")
+                         : QT_TRANSLATE_NOOP("Events", "Partial solar eclipse");
+        case EclipseType::Total:
+            return lunar ? QT_TRANSLATE_NOOP("Events", "Total lunar eclipse")
+                         : QT_TRANSLATE_NOOP("Events", "Total solar eclipse");
+        case EclipseType::Annular:
+            return QT_TRANSLATE_NOOP("Events", "Annular solar eclipse");
+        case EclipseType::Hybrid:
+            return QT_TRANSLATE_NOOP("Events", "Hybrid solar eclipse");
+        }
+        return "";
+    }
+
+    // "Perigee, 357140 km", and the full or new moon near it.
+    QString apsisSummary(const astro::MoonEvent &e) const
     {
         const QString distance = QLocale::c().toString(qRound64(e.distanceKm));
-        QString text = e.kind == astro::MoonEvent::Kind::Perigee
-                           ? QStringLiteral("Perigee, %1 km").arg(distance)
-                           : QStringLiteral("Apogee, %1 km").arg(distance);
+        QString text
+            = e.kind == astro::MoonEvent::Kind::Perigee
+                  ? m_words("ical", QT_TRANSLATE_NOOP("ical", "Perigee, %1 km")).arg(distance)
+                  : m_words("ical", QT_TRANSLATE_NOOP("ical", "Apogee, %1 km")).arg(distance);
         if (std::isfinite(e.nearPhase)) {
-            text += QStringLiteral(" (%1 moon within %2 hours)")
-                        .arg(e.nearPhase > 0.0 ? QStringLiteral("full") : QStringLiteral("new"))
-                        .arg(astro::NearPerigeeHours);
+            text += QLatin1Char(' ')
+                    + (e.nearPhase > 0.0
+                           ? m_words("ical",
+                                     QT_TRANSLATE_NOOP("ical", "(full moon within %1 hours)"))
+                           : m_words("ical",
+                                     QT_TRANSLATE_NOOP("ical", "(new moon within %1 hours)")))
+                          .arg(astro::NearPerigeeHours);
         }
         return text;
     }
@@ -270,6 +344,7 @@ private:
     const Request &m_request;
     const std::atomic<bool> *m_cancel;
     const Progress &m_progress;
+    const Words m_words;
     astro::Sky m_sky;
     QDateTime m_begin, m_end;
     double m_jdBegin = 0.0, m_jdEnd = 0.0;
@@ -287,6 +362,14 @@ const QStringList &kindNames()
            QStringLiteral("lunarday"), QStringLiteral("rise"),    QStringLiteral("set"),
            QStringLiteral("eclipse"),  QStringLiteral("apsis")};
     return names;
+}
+
+const QStringList &languages()
+{
+    static const QStringList codes
+        = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+           QStringLiteral("ru")};
+    return codes;
 }
 
 int kindsOf(const QString &names)

@@ -36,6 +36,9 @@ const QStringList &kindNames();
 // A comma-separated list of those names as a mask; 0 when a name is unknown or none is given.
 int kindsOf(const QString &names);
 
+// The languages the events' texts can be written in, English first.
+const QStringList &languages();
+
 // What to export.
 struct Request
 {
@@ -50,6 +53,10 @@ struct Request
     int kinds = DefaultKinds;
     // When the file is made, written as every event's time stamp; exportStamp() when invalid.
     QDateTime stamp;
+    // The language of the events' texts, one of the interface's ("en", "de", "fr", "es", "ru"):
+    // the window and the command line take them from the same translation files, so one
+    // language gives the same words from both. English for any other.
+    QString language = QStringLiteral("en");
 };
 
 // Empty when the days can be exported (or otherwise computed, at most maximumYears of them);
@@ -70,7 +77,8 @@ struct Event
 // Called with the share of the work done, 0 to 1.
 using Progress = std::function<void(double)>;
 
-// The events of the chosen kinds that begin within the days, in order of time, computed with
+// The events of the chosen kinds that are under way at some time within the days (an event
+// that began before the first day and still runs on it counts), in order of time, computed with
 // the engine's searches for the request's place. Stops early, with what it has, when *cancel
 // becomes true.
 QVector<Event> collectEvents(const Request &request, const std::atomic<bool> *cancel = nullptr,

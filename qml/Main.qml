@@ -28,6 +28,12 @@ Rectangle {
     }
     readonly property CalendarModel calendarModel: CalendarModel {
         calculation: window.calculation
+        // The user's locale's weeks; set before the first run, which asks for none itself.
+        firstDayOfWeek: UI.firstDayOfWeek
+        onFirstDayOfWeekChanged: {
+            if (window.completed)
+                refresh()
+        }
     }
     readonly property SearchModel calendarSearchModel: SearchModel {
         calculation: window.calculation
@@ -38,6 +44,18 @@ Rectangle {
     function showPanelDayInCalendar() {
         window.calendarModel.selectedDate = UI.dayOf(panel.dateTime)
         window.calendarModel.activeMonth = UI.dayOf(panel.dateTime)
+    }
+
+    // Without a browser to take the help, the address at least, to copy.
+    function sayNoBrowser() {
+        var text = qsTr("No web browser could be opened. The help is at\n%1")
+        UI.showMessageBox(qsTr("Help"), text.arg(Global.helpUrl))
+    }
+
+    // Back to the present: the panel follows the clock again, and the grid shows today's month.
+    function showToday() {
+        panel.showNow()
+        showPanelDayInCalendar()
     }
 
     // The calendar follows every move of the panel by the user. The clock's minute tick moves it
@@ -62,6 +80,11 @@ Rectangle {
     height: 600 * UI.ppp
     color: Colors.Background.DarkMetal
 
+
+    Shortcut {
+        sequence: "Ctrl+T"
+        onActivated: window.showToday()
+    }
 
     FontLoader { source: resourcePath + "fonts/fontawesome-webfont.ttf" }
     FontLoader { source: resourcePath + "fonts/pt-sans.ttf" }
@@ -151,6 +174,7 @@ Rectangle {
 
             Item {
                 id: pageView
+                objectName: "pageView"
 
                 readonly property int currentIndex: switcher.selectedIndex
 
@@ -199,12 +223,9 @@ Rectangle {
                 width: 50 * UI.ppp
                 height: parent.height
                 selectedIndex: 0
-                // Without a browser to take it, the address at least, to copy.
                 onHelpClicked: {
-                    if (Global.showHelp())
-                        return
-                    var text = qsTr("No web browser could be opened. The help is at\n%1")
-                    UI.showMessageBox(qsTr("Help"), text.arg(Global.helpUrl))
+                    if (!Global.showHelp())
+                        window.sayNoBrowser()
                 }
             }
         }
@@ -227,6 +248,7 @@ Rectangle {
             onDateTimeSelected: panel.dateTime = value
             onExportRequested: exportDialog.open()
             onPrintRequested: printDialog.open()
+            onTodayRequested: window.showToday()
         }
     }
     Component {
@@ -240,9 +262,8 @@ Rectangle {
         InfoPage {}
     }
 
-    // Over the whole window, under the drop-downs' overlay that its fields use. The dialogs are
-    // made when they are first needed, by file name, so that not even their imports cost the
-    // start.
+    // Under the drop-downs' overlay that its fields use. The dialogs are made when they are first
+    // needed, by file name, so that not even their imports cost the start.
     Loader {
         id: exportDialog
 
@@ -251,13 +272,20 @@ Rectangle {
             item.open()
         }
 
-        anchors.fill: parent
+        // Over the page area, centred there: the moon panel stays in view beside it.
+        x: layout.x + pageArea.x
+        y: layout.y + pageArea.y
+        width: pageArea.width
+        height: pageArea.height
         z: 998
         active: false
         source: "dialogs/ExportDialog.qml"
         onLoaded: {
             item.objectName = "exportDialog"
             item.calculation = window.calculation
+            item.shownMonth = Qt.binding(function() {
+                return UI.fromDate(window.calendarModel.activeMonth)
+            })
             item.overlay = modalOverlay
         }
     }
@@ -301,6 +329,11 @@ Rectangle {
     }
     Connections {
         target: Global
+        // The desktop's helper found no browser after all.
+        function onUrlNotOpened(url) {
+            if (url === Global.helpUrl)
+                window.sayNoBrowser()
+        }
         function onUpdateAvailable(current, latest) {
             if (updateDialog.active)
                 return

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CalendarDay</name>
+    <message>
+        <source>Void of course from %1 to %2 (%3)</source>
+        <extracomment>Tooltip of a day on the Void Course tab: %1 to %2 the times, %3 the sign.</extracomment>
+        <translation>Mond ohne Kurs von %1 bis %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sign: %1, lunar day %2</source>
+        <extracomment>Tooltip of a day on the Daily tab: %1 the sign(s), %2 the lunar day(s).</extracomment>
+        <translation>Zeichen: %1, Mondtag %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarMonthSwitcher</name>
+    <message>
+        <source>The month before</source>
+        <translation>Der Monat davor</translation>
+    </message>
+    <message>
+        <source>The month after</source>
+        <translation>Der Monat danach</translation>
+    </message>
+</context>
+<context>
     <name>CalendarPage</name>
     <message>
         <source>Daily</source>
@@ -15,6 +39,24 @@
     <message>
         <source>Export...</source>
         <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Back to today and the present moment (Ctrl+T)</source>
+        <extracomment>Tooltip of the Today button; Ctrl+T is its key.</extracomment>
+        <translation>Zurück zu heute und zum jetzigen Moment (Strg+T)</translation>
+    </message>
+    <message>
+        <source>Save the Moon&apos;s events as a calendar file</source>
+        <extracomment>Tooltip of the export button.</extracomment>
+        <translation>Die Ereignisse des Mondes als Kalenderdatei speichern</translation>
+    </message>
+    <message>
+        <source>Clear the results</source>
+        <translation>Ergebnisse leeren</translation>
     </message>
 </context>
 <context>
@@ -97,6 +139,15 @@
         <extracomment>The magnitude of a lunar eclipse.</extracomment>
         <translation>Größe %1</translation>
     </message>
+    <message>
+        <source>Waxing: %1% of the way from new moon to full moon</source>
+        <extracomment>Tooltip of a found date: what its percentage counts.</extracomment>
+        <translation>Zunehmend: %1 % des Weges vom Neumond zum Vollmond</translation>
+    </message>
+    <message>
+        <source>Waning: %1% of the way from full moon to new moon</source>
+        <translation>Abnehmend: %1 % des Weges vom Vollmond zum Neumond</translation>
+    </message>
 </context>
 <context>
     <name>DialogPopup</name>
@@ -107,6 +158,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -318,6 +373,14 @@
     <message>
         <source>Longitude</source>
         <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Type a city name</source>
+        <translation>Namen einer Stadt eingeben</translation>
+    </message>
+    <message>
+        <source>No places found</source>
+        <translation>Keine Orte gefunden</translation>
     </message>
 </context>
 <context>
@@ -563,12 +626,70 @@
         <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
         <translation>%1 km</translation>
     </message>
+    <message>
+        <source>The Moon rises next at %1</source>
+        <translation>Der Mond geht als Nächstes um %1 auf</translation>
+    </message>
+    <message>
+        <source>The Moon sets next at %1</source>
+        <translation>Der Mond geht als Nächstes um %1 unter</translation>
+    </message>
+    <message>
+        <source>Upper transit: the Moon crosses the meridian at its highest, at %1</source>
+        <extracomment>Tooltip of &quot;U/T&quot;: the upper transit in words.</extracomment>
+        <translation>Obere Kulmination: Der Mond überquert den Meridian am höchsten Punkt, um %1</translation>
+    </message>
+    <message>
+        <source>Lower transit: the Moon crosses the meridian at its lowest, mostly below the horizon, at %1</source>
+        <extracomment>Tooltip of &quot;L/T&quot;: the lower transit in words.</extracomment>
+        <translation>Untere Kulmination: Der Mond überquert den Meridian am tiefsten Punkt, meist unter dem Horizont, um %1</translation>
+    </message>
+    <message>
+        <source>The previous new moon</source>
+        <translation>Der vorige Neumond</translation>
+    </message>
+    <message>
+        <source>The next new moon</source>
+        <translation>Der nächste Neumond</translation>
+    </message>
+    <message>
+        <source>The previous first quarter</source>
+        <translation>Das vorige erste Viertel</translation>
+    </message>
+    <message>
+        <source>The next first quarter</source>
+        <translation>Das nächste erste Viertel</translation>
+    </message>
+    <message>
+        <source>The previous full moon</source>
+        <translation>Der vorige Vollmond</translation>
+    </message>
+    <message>
+        <source>The next full moon</source>
+        <translation>Der nächste Vollmond</translation>
+    </message>
+    <message>
+        <source>The previous third quarter</source>
+        <translation>Das vorige letzte Viertel</translation>
+    </message>
+    <message>
+        <source>The next third quarter</source>
+        <translation>Das nächste letzte Viertel</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
     <message>
         <source>Now</source>
         <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>One day back</source>
+        <translation>Einen Tag zurück</translation>
+    </message>
+    <message>
+        <source>One day forward</source>
+        <translation>Einen Tag vor</translation>
     </message>
 </context>
 <context>
@@ -609,6 +730,25 @@
     <message>
         <source>Times in %1 (%2)</source>
         <translation>Zeiten: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PageSwitcher</name>
+    <message>
+        <source>Texts for the day</source>
+        <translation>Texte zum Tag</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -775,6 +915,15 @@
         <source>No known city near the place: this computer&apos;s zone is used</source>
         <translation>Keine bekannte Stadt in der Nähe: Es gilt die Zeitzone dieses Computers</translation>
     </message>
+    <message>
+        <source>Moon as in the sky now</source>
+        <translation>Mond wie jetzt am Himmel</translation>
+    </message>
+    <message>
+        <source>Turn the Moon&apos;s picture as it stands in your sky at the moment shown. Otherwise it is shown as seen from your hemisphere.</source>
+        <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
+        <translation>Das Bild des Mondes so drehen, wie er im gezeigten Moment an Ihrem Himmel steht. Sonst wird er gezeigt, wie man ihn von Ihrer Erdhälfte aus sieht.</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -863,6 +1012,66 @@ geboren</translation>
     <message>
         <source>Update Now</source>
         <translation>Aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>ical</name>
+    <message>
+        <source>Moon enters %1</source>
+        <translation>Mond tritt ins Zeichen %1</translation>
+    </message>
+    <message>
+        <source>Moon void of course (%1 → %2)</source>
+        <extracomment>%1 the sign the Moon leaves, %2 the one it enters.</extracomment>
+        <translation>Mond ohne Kurs (%1 → %2)</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Letztes Viertel</translation>
+    </message>
+    <message>
+        <source>Lunar day %1</source>
+        <translation>Mondtag %1</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Monduntergang</translation>
+    </message>
+    <message>
+        <source>%1, visible here: %2 % of the Sun covered at %3</source>
+        <translation>%1, hier sichtbar: %2 % der Sonne bedeckt um %3</translation>
+    </message>
+    <message>
+        <source>Perigee, %1 km</source>
+        <translation>Perigäum, %1 km</translation>
+    </message>
+    <message>
+        <source>Apogee, %1 km</source>
+        <translation>Apogäum, %1 km</translation>
+    </message>
+    <message>
+        <source>(full moon within %1 hours)</source>
+        <translation>(Vollmond innerhalb von %1 Stunden)</translation>
+    </message>
+    <message>
+        <source>(new moon within %1 hours)</source>
+        <translation>(Neumond innerhalb von %1 Stunden)</translation>
     </message>
 </context>
 </TS>

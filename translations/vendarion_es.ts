@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CalendarDay</name>
+    <message>
+        <source>Void of course from %1 to %2 (%3)</source>
+        <extracomment>Tooltip of a day on the Void Course tab: %1 to %2 the times, %3 the sign.</extracomment>
+        <translation>Luna fuera de curso de %1 a %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sign: %1, lunar day %2</source>
+        <extracomment>Tooltip of a day on the Daily tab: %1 the sign(s), %2 the lunar day(s).</extracomment>
+        <translation>Signo: %1, día lunar %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarMonthSwitcher</name>
+    <message>
+        <source>The month before</source>
+        <translation>El mes anterior</translation>
+    </message>
+    <message>
+        <source>The month after</source>
+        <translation>El mes siguiente</translation>
+    </message>
+</context>
+<context>
     <name>CalendarPage</name>
     <message>
         <source>Daily</source>
@@ -15,6 +39,24 @@
     <message>
         <source>Export...</source>
         <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Back to today and the present moment (Ctrl+T)</source>
+        <extracomment>Tooltip of the Today button; Ctrl+T is its key.</extracomment>
+        <translation>Volver a hoy y al momento actual (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Save the Moon&apos;s events as a calendar file</source>
+        <extracomment>Tooltip of the export button.</extracomment>
+        <translation>Guardar los eventos de la Luna como archivo de calendario</translation>
+    </message>
+    <message>
+        <source>Clear the results</source>
+        <translation>Borrar los resultados</translation>
     </message>
 </context>
 <context>
@@ -97,6 +139,15 @@
         <extracomment>The magnitude of a lunar eclipse.</extracomment>
         <translation>magnitud %1</translation>
     </message>
+    <message>
+        <source>Waxing: %1% of the way from new moon to full moon</source>
+        <extracomment>Tooltip of a found date: what its percentage counts.</extracomment>
+        <translation>Creciente: %1 % del camino de la luna nueva a la luna llena</translation>
+    </message>
+    <message>
+        <source>Waning: %1% of the way from full moon to new moon</source>
+        <translation>Menguante: %1 % del camino de la luna llena a la luna nueva</translation>
+    </message>
 </context>
 <context>
     <name>DialogPopup</name>
@@ -107,6 +158,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -318,6 +373,14 @@
     <message>
         <source>Longitude</source>
         <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Type a city name</source>
+        <translation>Escriba el nombre de una ciudad</translation>
+    </message>
+    <message>
+        <source>No places found</source>
+        <translation>No se encontraron lugares</translation>
     </message>
 </context>
 <context>
@@ -563,12 +626,70 @@
         <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
         <translation>%1 km</translation>
     </message>
+    <message>
+        <source>The Moon rises next at %1</source>
+        <translation>La Luna sale la próxima vez a las %1</translation>
+    </message>
+    <message>
+        <source>The Moon sets next at %1</source>
+        <translation>La Luna se pone la próxima vez a las %1</translation>
+    </message>
+    <message>
+        <source>Upper transit: the Moon crosses the meridian at its highest, at %1</source>
+        <extracomment>Tooltip of &quot;U/T&quot;: the upper transit in words.</extracomment>
+        <translation>Tránsito superior: la Luna cruza el meridiano en su punto más alto, a las %1</translation>
+    </message>
+    <message>
+        <source>Lower transit: the Moon crosses the meridian at its lowest, mostly below the horizon, at %1</source>
+        <extracomment>Tooltip of &quot;L/T&quot;: the lower transit in words.</extracomment>
+        <translation>Tránsito inferior: la Luna cruza el meridiano en su punto más bajo, casi siempre bajo el horizonte, a las %1</translation>
+    </message>
+    <message>
+        <source>The previous new moon</source>
+        <translation>La luna nueva anterior</translation>
+    </message>
+    <message>
+        <source>The next new moon</source>
+        <translation>La próxima luna nueva</translation>
+    </message>
+    <message>
+        <source>The previous first quarter</source>
+        <translation>El cuarto creciente anterior</translation>
+    </message>
+    <message>
+        <source>The next first quarter</source>
+        <translation>El próximo cuarto creciente</translation>
+    </message>
+    <message>
+        <source>The previous full moon</source>
+        <translation>La luna llena anterior</translation>
+    </message>
+    <message>
+        <source>The next full moon</source>
+        <translation>La próxima luna llena</translation>
+    </message>
+    <message>
+        <source>The previous third quarter</source>
+        <translation>El cuarto menguante anterior</translation>
+    </message>
+    <message>
+        <source>The next third quarter</source>
+        <translation>El próximo cuarto menguante</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
     <message>
         <source>Now</source>
         <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>One day back</source>
+        <translation>Un día atrás</translation>
+    </message>
+    <message>
+        <source>One day forward</source>
+        <translation>Un día adelante</translation>
     </message>
 </context>
 <context>
@@ -609,6 +730,25 @@
     <message>
         <source>Times in %1 (%2)</source>
         <translation>Horas: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PageSwitcher</name>
+    <message>
+        <source>Texts for the day</source>
+        <translation>Textos del día</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -775,6 +915,15 @@
         <source>No known city near the place: this computer&apos;s zone is used</source>
         <translation>Ninguna ciudad conocida cerca del lugar: se usa la zona de este ordenador</translation>
     </message>
+    <message>
+        <source>Moon as in the sky now</source>
+        <translation>Luna como en el cielo</translation>
+    </message>
+    <message>
+        <source>Turn the Moon&apos;s picture as it stands in your sky at the moment shown. Otherwise it is shown as seen from your hemisphere.</source>
+        <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
+        <translation>Girar la imagen de la Luna tal como está en su cielo en el momento mostrado. Si no, se muestra como se ve desde su hemisferio.</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -863,6 +1012,66 @@ este día</translation>
     <message>
         <source>Update Now</source>
         <translation>Actualizar ahora</translation>
+    </message>
+</context>
+<context>
+    <name>ical</name>
+    <message>
+        <source>Moon enters %1</source>
+        <translation>La Luna entra en %1</translation>
+    </message>
+    <message>
+        <source>Moon void of course (%1 → %2)</source>
+        <extracomment>%1 the sign the Moon leaves, %2 the one it enters.</extracomment>
+        <translation>Luna fuera de curso (%1 → %2)</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Cuarto menguante</translation>
+    </message>
+    <message>
+        <source>Lunar day %1</source>
+        <translation>Día lunar %1</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Salida de la Luna</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Puesta de la Luna</translation>
+    </message>
+    <message>
+        <source>%1, visible here: %2 % of the Sun covered at %3</source>
+        <translation>%1, visible aquí: %2 % del Sol cubierto a las %3</translation>
+    </message>
+    <message>
+        <source>Perigee, %1 km</source>
+        <translation>Perigeo, %1 km</translation>
+    </message>
+    <message>
+        <source>Apogee, %1 km</source>
+        <translation>Apogeo, %1 km</translation>
+    </message>
+    <message>
+        <source>(full moon within %1 hours)</source>
+        <translation>(luna llena a menos de %1 horas)</translation>
+    </message>
+    <message>
+        <source>(new moon within %1 hours)</source>
+        <translation>(luna nueva a menos de %1 horas)</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CalendarDay</name>
+    <message>
+        <source>Void of course from %1 to %2 (%3)</source>
+        <extracomment>Tooltip of a day on the Void Course tab: %1 to %2 the times, %3 the sign.</extracomment>
+        <translation>Lune vide de course de %1 à %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sign: %1, lunar day %2</source>
+        <extracomment>Tooltip of a day on the Daily tab: %1 the sign(s), %2 the lunar day(s).</extracomment>
+        <translation>Signe : %1, jour lunaire %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarMonthSwitcher</name>
+    <message>
+        <source>The month before</source>
+        <translation>Le mois précédent</translation>
+    </message>
+    <message>
+        <source>The month after</source>
+        <translation>Le mois suivant</translation>
+    </message>
+</context>
+<context>
     <name>CalendarPage</name>
     <message>
         <source>Daily</source>
@@ -15,6 +39,24 @@
     <message>
         <source>Export...</source>
         <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Back to today and the present moment (Ctrl+T)</source>
+        <extracomment>Tooltip of the Today button; Ctrl+T is its key.</extracomment>
+        <translation>Revenir à aujourd&apos;hui et à l&apos;instant présent (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Save the Moon&apos;s events as a calendar file</source>
+        <extracomment>Tooltip of the export button.</extracomment>
+        <translation>Enregistrer les événements de la Lune dans un fichier de calendrier</translation>
+    </message>
+    <message>
+        <source>Clear the results</source>
+        <translation>Effacer les résultats</translation>
     </message>
 </context>
 <context>
@@ -97,6 +139,15 @@
         <extracomment>The magnitude of a lunar eclipse.</extracomment>
         <translation>magnitude %1</translation>
     </message>
+    <message>
+        <source>Waxing: %1% of the way from new moon to full moon</source>
+        <extracomment>Tooltip of a found date: what its percentage counts.</extracomment>
+        <translation>Croissante : %1 % du chemin de la nouvelle lune à la pleine lune</translation>
+    </message>
+    <message>
+        <source>Waning: %1% of the way from full moon to new moon</source>
+        <translation>Décroissante : %1 % du chemin de la pleine lune à la nouvelle lune</translation>
+    </message>
 </context>
 <context>
     <name>DialogPopup</name>
@@ -107,6 +158,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -318,6 +373,14 @@
     <message>
         <source>Longitude</source>
         <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Type a city name</source>
+        <translation>Saisissez le nom d&apos;une ville</translation>
+    </message>
+    <message>
+        <source>No places found</source>
+        <translation>Aucun lieu trouvé</translation>
     </message>
 </context>
 <context>
@@ -563,12 +626,70 @@
         <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
         <translation>%1 km</translation>
     </message>
+    <message>
+        <source>The Moon rises next at %1</source>
+        <translation>La Lune se lève prochainement à %1</translation>
+    </message>
+    <message>
+        <source>The Moon sets next at %1</source>
+        <translation>La Lune se couche prochainement à %1</translation>
+    </message>
+    <message>
+        <source>Upper transit: the Moon crosses the meridian at its highest, at %1</source>
+        <extracomment>Tooltip of &quot;U/T&quot;: the upper transit in words.</extracomment>
+        <translation>Passage supérieur : la Lune franchit le méridien au plus haut, à %1</translation>
+    </message>
+    <message>
+        <source>Lower transit: the Moon crosses the meridian at its lowest, mostly below the horizon, at %1</source>
+        <extracomment>Tooltip of &quot;L/T&quot;: the lower transit in words.</extracomment>
+        <translation>Passage inférieur : la Lune franchit le méridien au plus bas, le plus souvent sous l&apos;horizon, à %1</translation>
+    </message>
+    <message>
+        <source>The previous new moon</source>
+        <translation>La nouvelle lune précédente</translation>
+    </message>
+    <message>
+        <source>The next new moon</source>
+        <translation>La prochaine nouvelle lune</translation>
+    </message>
+    <message>
+        <source>The previous first quarter</source>
+        <translation>Le premier quartier précédent</translation>
+    </message>
+    <message>
+        <source>The next first quarter</source>
+        <translation>Le prochain premier quartier</translation>
+    </message>
+    <message>
+        <source>The previous full moon</source>
+        <translation>La pleine lune précédente</translation>
+    </message>
+    <message>
+        <source>The next full moon</source>
+        <translation>La prochaine pleine lune</translation>
+    </message>
+    <message>
+        <source>The previous third quarter</source>
+        <translation>Le dernier quartier précédent</translation>
+    </message>
+    <message>
+        <source>The next third quarter</source>
+        <translation>Le prochain dernier quartier</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
     <message>
         <source>Now</source>
         <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>One day back</source>
+        <translation>Un jour en arrière</translation>
+    </message>
+    <message>
+        <source>One day forward</source>
+        <translation>Un jour en avant</translation>
     </message>
 </context>
 <context>
@@ -609,6 +730,25 @@
     <message>
         <source>Times in %1 (%2)</source>
         <translation>Heures&#xa0;: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PageSwitcher</name>
+    <message>
+        <source>Texts for the day</source>
+        <translation>Textes du jour</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -775,6 +915,15 @@
         <source>No known city near the place: this computer&apos;s zone is used</source>
         <translation>Aucune ville connue près du lieu&#xa0;: le fuseau de cet ordinateur s&apos;applique</translation>
     </message>
+    <message>
+        <source>Moon as in the sky now</source>
+        <translation>Lune comme dans le ciel</translation>
+    </message>
+    <message>
+        <source>Turn the Moon&apos;s picture as it stands in your sky at the moment shown. Otherwise it is shown as seen from your hemisphere.</source>
+        <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
+        <translation>Tourner l&apos;image de la Lune comme elle se tient dans votre ciel à l&apos;instant affiché. Sinon, elle est montrée telle qu&apos;on la voit depuis votre hémisphère.</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -863,6 +1012,66 @@ ce jour</translation>
     <message>
         <source>Update Now</source>
         <translation>Mettre à jour</translation>
+    </message>
+</context>
+<context>
+    <name>ical</name>
+    <message>
+        <source>Moon enters %1</source>
+        <translation>La Lune entre dans le signe %1</translation>
+    </message>
+    <message>
+        <source>Moon void of course (%1 → %2)</source>
+        <extracomment>%1 the sign the Moon leaves, %2 the one it enters.</extracomment>
+        <translation>Lune vide de course (%1 → %2)</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Lunar day %1</source>
+        <translation>Jour lunaire %1</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Lever de la Lune</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Coucher de la Lune</translation>
+    </message>
+    <message>
+        <source>%1, visible here: %2 % of the Sun covered at %3</source>
+        <translation>%1, visible ici : %2 % du Soleil couvert à %3</translation>
+    </message>
+    <message>
+        <source>Perigee, %1 km</source>
+        <translation>Périgée, %1 km</translation>
+    </message>
+    <message>
+        <source>Apogee, %1 km</source>
+        <translation>Apogée, %1 km</translation>
+    </message>
+    <message>
+        <source>(full moon within %1 hours)</source>
+        <translation>(pleine lune à moins de %1 heures)</translation>
+    </message>
+    <message>
+        <source>(new moon within %1 hours)</source>
+        <translation>(nouvelle lune à moins de %1 heures)</translation>
     </message>
 </context>
 </TS>

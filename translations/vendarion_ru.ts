@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>CalendarDay</name>
+    <message>
+        <source>Void of course from %1 to %2 (%3)</source>
+        <extracomment>Tooltip of a day on the Void Course tab: %1 to %2 the times, %3 the sign.</extracomment>
+        <translation>Луна без курса с %1 до %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Sign: %1, lunar day %2</source>
+        <extracomment>Tooltip of a day on the Daily tab: %1 the sign(s), %2 the lunar day(s).</extracomment>
+        <translation>Знак: %1, лунный день %2</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarMonthSwitcher</name>
+    <message>
+        <source>The month before</source>
+        <translation>Предыдущий месяц</translation>
+    </message>
+    <message>
+        <source>The month after</source>
+        <translation>Следующий месяц</translation>
+    </message>
+</context>
+<context>
     <name>CalendarPage</name>
     <message>
         <source>Daily</source>
@@ -15,6 +39,24 @@
     <message>
         <source>Export...</source>
         <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Сегодня</translation>
+    </message>
+    <message>
+        <source>Back to today and the present moment (Ctrl+T)</source>
+        <extracomment>Tooltip of the Today button; Ctrl+T is its key.</extracomment>
+        <translation>Вернуться к сегодняшнему дню и текущему моменту (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Save the Moon&apos;s events as a calendar file</source>
+        <extracomment>Tooltip of the export button.</extracomment>
+        <translation>Сохранить события Луны в файл календаря</translation>
+    </message>
+    <message>
+        <source>Clear the results</source>
+        <translation>Очистить результаты</translation>
     </message>
 </context>
 <context>
@@ -97,6 +139,15 @@
         <extracomment>The magnitude of a lunar eclipse.</extracomment>
         <translation>фаза %1</translation>
     </message>
+    <message>
+        <source>Waxing: %1% of the way from new moon to full moon</source>
+        <extracomment>Tooltip of a found date: what its percentage counts.</extracomment>
+        <translation>Растущая: пройдено %1% пути от новолуния к полнолунию</translation>
+    </message>
+    <message>
+        <source>Waning: %1% of the way from full moon to new moon</source>
+        <translation>Убывающая: пройдено %1% пути от полнолуния к новолунию</translation>
+    </message>
 </context>
 <context>
     <name>DialogPopup</name>
@@ -107,6 +158,10 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -318,6 +373,14 @@
     <message>
         <source>Longitude</source>
         <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>Type a city name</source>
+        <translation>Введите название города</translation>
+    </message>
+    <message>
+        <source>No places found</source>
+        <translation>Места не найдены</translation>
     </message>
 </context>
 <context>
@@ -563,12 +626,70 @@
         <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
         <translation>%1 км</translation>
     </message>
+    <message>
+        <source>The Moon rises next at %1</source>
+        <translation>Следующий восход Луны в %1</translation>
+    </message>
+    <message>
+        <source>The Moon sets next at %1</source>
+        <translation>Следующий заход Луны в %1</translation>
+    </message>
+    <message>
+        <source>Upper transit: the Moon crosses the meridian at its highest, at %1</source>
+        <extracomment>Tooltip of &quot;U/T&quot;: the upper transit in words.</extracomment>
+        <translation>Верхняя кульминация: Луна пересекает меридиан в наивысшей точке, в %1</translation>
+    </message>
+    <message>
+        <source>Lower transit: the Moon crosses the meridian at its lowest, mostly below the horizon, at %1</source>
+        <extracomment>Tooltip of &quot;L/T&quot;: the lower transit in words.</extracomment>
+        <translation>Нижняя кульминация: Луна пересекает меридиан в низшей точке, обычно под горизонтом, в %1</translation>
+    </message>
+    <message>
+        <source>The previous new moon</source>
+        <translation>Предыдущее новолуние</translation>
+    </message>
+    <message>
+        <source>The next new moon</source>
+        <translation>Следующее новолуние</translation>
+    </message>
+    <message>
+        <source>The previous first quarter</source>
+        <translation>Предыдущая первая четверть</translation>
+    </message>
+    <message>
+        <source>The next first quarter</source>
+        <translation>Следующая первая четверть</translation>
+    </message>
+    <message>
+        <source>The previous full moon</source>
+        <translation>Предыдущее полнолуние</translation>
+    </message>
+    <message>
+        <source>The next full moon</source>
+        <translation>Следующее полнолуние</translation>
+    </message>
+    <message>
+        <source>The previous third quarter</source>
+        <translation>Предыдущая последняя четверть</translation>
+    </message>
+    <message>
+        <source>The next third quarter</source>
+        <translation>Следующая последняя четверть</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
     <message>
         <source>Now</source>
         <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>One day back</source>
+        <translation>На день назад</translation>
+    </message>
+    <message>
+        <source>One day forward</source>
+        <translation>На день вперёд</translation>
     </message>
 </context>
 <context>
@@ -609,6 +730,25 @@
     <message>
         <source>Times in %1 (%2)</source>
         <translation>Время: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PageSwitcher</name>
+    <message>
+        <source>Texts for the day</source>
+        <translation>Тексты на день</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Календарь</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
     </message>
 </context>
 <context>
@@ -775,6 +915,15 @@
         <source>No known city near the place: this computer&apos;s zone is used</source>
         <translation>Рядом с местом нет известного города: используется часовой пояс компьютера</translation>
     </message>
+    <message>
+        <source>Moon as in the sky now</source>
+        <translation>Луна как на небе сейчас</translation>
+    </message>
+    <message>
+        <source>Turn the Moon&apos;s picture as it stands in your sky at the moment shown. Otherwise it is shown as seen from your hemisphere.</source>
+        <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
+        <translation>Поворачивать изображение Луны так, как она стоит на вашем небе в показанный момент. Иначе она показана так, как её видно из вашего полушария.</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -864,6 +1013,66 @@ this day</source>
     <message>
         <source>Update Now</source>
         <translation>Обновить</translation>
+    </message>
+</context>
+<context>
+    <name>ical</name>
+    <message>
+        <source>Moon enters %1</source>
+        <translation>Луна входит в знак %1</translation>
+    </message>
+    <message>
+        <source>Moon void of course (%1 → %2)</source>
+        <extracomment>%1 the sign the Moon leaves, %2 the one it enters.</extracomment>
+        <translation>Луна без курса (%1 → %2)</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Новолуние</translation>
+    </message>
+    <message>
+        <source>First quarter</source>
+        <translation>Первая четверть</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Полнолуние</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Последняя четверть</translation>
+    </message>
+    <message>
+        <source>Lunar day %1</source>
+        <translation>%1-й лунный день</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Восход Луны</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Заход Луны</translation>
+    </message>
+    <message>
+        <source>%1, visible here: %2 % of the Sun covered at %3</source>
+        <translation>%1, видно здесь: %2 % Солнца закрыто в %3</translation>
+    </message>
+    <message>
+        <source>Perigee, %1 km</source>
+        <translation>Перигей, %1 км</translation>
+    </message>
+    <message>
+        <source>Apogee, %1 km</source>
+        <translation>Апогей, %1 км</translation>
+    </message>
+    <message>
+        <source>(full moon within %1 hours)</source>
+        <translation>(полнолуние в пределах %1 ч)</translation>
+    </message>
+    <message>
+        <source>(new moon within %1 hours)</source>
+        <translation>(новолуние в пределах %1 ч)</translation>
     </message>
 </context>
 </TS>

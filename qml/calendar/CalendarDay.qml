@@ -1,8 +1,10 @@
 import QtQuick 2.6
 import UI 1.0
+import "../controls"
 import "../scripts/Calendar.js" as Calendar
 import "../scripts/Colors.js" as Colors
 import "../scripts/Events.js" as Events
+import "../scripts/Lunar.js" as Lunar
 
 // One day of the month grid in its two views: the signs and lunar days ("Daily") or the
 // void-of-course interval that begins that day ("Void Course").
@@ -22,11 +24,43 @@ Rectangle {
 
     readonly property bool showsVoid: selectedTab === 1 && cell.voidZodiac >= 0
 
+    function signName(sign) {
+        var row = Lunar.zodiac(sign)
+        return row ? qsTranslate("Lunar", row.name) : ""
+    }
+
+    // The glyphs and numbers in words, on hover.
+    function tipText() {
+        if (!cell.received)
+            return ""
+        if (showsVoid)
+            //: Tooltip of a day on the Void Course tab: %1 to %2 the times, %3 the sign.
+            return qsTr("Void of course from %1 to %2 (%3)")
+                .arg(UI.formatLocal(cell.voidStart, UI.formats.time))
+                .arg(UI.formatLocal(cell.voidEnd, UI.formats.time))
+                .arg(signName(cell.voidZodiac))
+        var signs = cell.firstZodiac === cell.secondZodiac ? signName(cell.firstZodiac)
+            : signName(cell.firstZodiac) + " \u2192 " + signName(cell.secondZodiac)
+        //: Tooltip of a day on the Daily tab: %1 the sign(s), %2 the lunar day(s).
+        return qsTr("Sign: %1, lunar day %2").arg(signs)
+            .arg(Calendar.lunarDayText(cell.firstLunarDay, cell.secondLunarDay))
+    }
+
     color: !cell.isMonthVisible ? Colors.Background.Lighter
                                 : cell.isSelected ? Colors.Background.LightSilver
                                                   : Colors.Background.White
     border.width: 1 * UI.ppp
     border.color: Colors.Background.Light
+
+    // Today stays marked whatever day is selected.
+    Rectangle {
+        objectName: "todayMark"
+        anchors.fill: parent
+        color: "transparent"
+        border.width: 2 * UI.ppp
+        border.color: Colors.Label.Blue
+        visible: root.cell.isToday
+    }
 
     Rectangle {
         anchors.fill: parent
@@ -54,6 +88,7 @@ Rectangle {
             x: 5 * UI.ppp
             y: 3 * UI.ppp
             text: UI.formatDateTime(root.cell.date, "d")
+            font.bold: root.cell.isToday
             color: root.cell.isSelected ? Colors.Label.SelectedDay
                                         : root.cell.isMonthVisible ? Colors.Label.Black : Colors.Label.Grey
             font.pixelSize: UI.fontSize(17 * UI.ppp)
@@ -110,16 +145,22 @@ Rectangle {
                 font.letterSpacing: 2
             }
 
+            // Within the cell's margins at every scale: smaller where a narrow cell needs it,
+            // never cut.
             Text {
                 objectName: "voidTimes"
                 anchors.right: parent.right
                 anchors.bottom: parent.bottom
                 anchors.margins: 5 * UI.ppp
+                width: parent.width - 2 * anchors.margins
+                horizontalAlignment: Text.AlignRight
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: UI.fontSize(8 * UI.ppp)
                 text: root.cell.voidZodiac < 0 ? ""
                       : UI.formatLocal(root.cell.voidStart, UI.formats.time) + " - "
                         + UI.formatLocal(root.cell.voidEnd, UI.formats.time)
                 color: Colors.Label.Blue
-                font.pixelSize: UI.fontSize((root.width < 94 ? 12 : 14) * UI.ppp)
+                font.pixelSize: UI.fontSize(14 * UI.ppp)
             }
         }
     }
@@ -131,6 +172,10 @@ Rectangle {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: root.clicked()
+    }
+    AreaTip {
+        area: mouse
+        text: root.tipText()
     }
 
     // The eclipses, perigees and apogees of the day at the bottom left, on the daily view;

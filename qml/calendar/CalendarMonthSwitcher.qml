@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../controls"
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
 
@@ -8,7 +9,8 @@ Item {
     id: root
 
     property date selectedDate: UI.localTime()
-    property var locale: Qt.locale(UI.localeName)
+    // The month's name in the interface language.
+    property var locale: Qt.locale(UI.namesLocaleName)
     readonly property string title: UI.monthTitle(selectedDate, locale.name)
 
     // months: -1 the month before, 1 the month after.
@@ -19,8 +21,27 @@ Item {
     // Where the left arrow's glyph begins, from the left edge: the room left of it is free.
     readonly property real contentLeft: titleText.x - 42 * UI.ppp
 
-    implicitWidth: 340 * UI.ppp
+    // Room for the longest month's title of the year and both arrows' click areas: the width
+    // stays the same from month to month, and nothing beside it is overlapped.
+    readonly property real widestTitle: {
+        var year = UI.formatDateTime(selectedDate, "yyyy")
+        // Read here, so that another scale measures again.
+        var widest = titleMetrics.font.pixelSize * 0
+        for (var month = 1; month <= 12; ++month) {
+            var day = UI.parseDateTime(year + "-" + (month < 10 ? "0" : "") + month + "-15 12:00",
+                                       "yyyy-MM-dd hh:mm")
+            widest = Math.max(widest, titleMetrics.advanceWidth(UI.monthTitle(day, locale.name)))
+        }
+        return widest
+    }
+
+    implicitWidth: widestTitle + 2 * 62 * UI.ppp
     implicitHeight: 40 * UI.ppp
+
+    FontMetrics {
+        id: titleMetrics
+        font: titleText.font
+    }
 
     Text {
         id: titleText
@@ -52,9 +73,15 @@ Item {
             }
 
             MouseArea {
+                id: stepMouse
                 anchors.fill: parent
+                hoverEnabled: true
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.step(modelData)
+            }
+            AreaTip {
+                area: stepMouse
+                text: modelData < 0 ? qsTr("The month before") : qsTr("The month after")
             }
         }
     }

@@ -12,7 +12,8 @@ ScrollableItem {
     readonly property int maximumItems: Calendar.MaximumResults
     // Fill counter: the highest filled index, -1 while empty.
     property int lastIndex: -1
-    readonly property real rowWidth: 340 * UI.ppp
+    // The page gives the rows the room left beside the search form.
+    property real rowWidth: 340 * UI.ppp
     readonly property real rowHeight: 30 * UI.ppp
     readonly property real rowSpacing: 5 * UI.ppp
     readonly property real topPadding: 15 * UI.ppp
@@ -116,6 +117,12 @@ ScrollableItem {
                             else
                                 root.resultClicked(slot.entry.date)
                         }
+                    }
+                    // The row's percentage is not the panel's illuminated one: say what it
+                    // counts.
+                    AreaTip {
+                        area: mouse
+                        text: row.item ? row.item.progressTip : ""
                     }
                 }
             }

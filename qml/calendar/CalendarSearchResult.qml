@@ -21,6 +21,10 @@ Rectangle {
     readonly property string phaseText: (progress.rising ? qsTr("Rising") : qsTr("Descending"))
                                         + ", " + qsTr("%1%").arg(progress.percent) + ". "
                                         + qsTr("Day %1").arg(entry.lunarDay)
+    //: Tooltip of a found date: what its percentage counts.
+    readonly property string progressTip: progress.rising
+        ? qsTr("Waxing: %1% of the way from new moon to full moon").arg(progress.percent)
+        : qsTr("Waning: %1% of the way from full moon to new moon").arg(progress.percent)
     readonly property string signText: sign ? sign.icon + " " + qsTranslate("Lunar", sign.day) : ""
     readonly property var eclipse: entry.eclipse || null
     //: A found eclipse: its name and the time of its greatest eclipse (at the place, for the Sun).
@@ -39,8 +43,8 @@ Rectangle {
     radius: 6 * UI.ppp
     color: hovered ? Colors.Background.Hovered : Colors.Background.White
 
-    // The shipped PT Sans throughout: the three texts just fit the row in it. The middle one
-    // keeps to the room between the other two, so they never run into each other.
+    // The shipped PT Sans throughout. The middle text keeps to the room between the other two,
+    // so they never run into each other, and takes a second line where a language needs it.
     Text {
         id: dateLabel
         anchors.left: parent.left
@@ -58,6 +62,9 @@ Rectangle {
         anchors.margins: 6 * UI.ppp
         anchors.verticalCenter: parent.verticalCenter
         horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        maximumLineCount: 2
+        lineHeight: 0.9
         elide: Text.ElideRight
         text: root.eclipse ? root.eclipseText : root.phaseText
         color: Colors.Label.Blue

@@ -118,6 +118,7 @@ FocusScope {
             property date day: UI.localTime()
             readonly property bool isSelected: received && root.model !== null
                                                && UI.sameDay(day, root.model.selectedDate)
+            readonly property bool isToday: received && UI.sameDay(day, UI.today)
             property bool isMonthVisible: false
             property int firstLunarDay: 1
             property int secondLunarDay: 1

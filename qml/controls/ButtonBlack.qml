@@ -10,18 +10,23 @@ Rectangle {
 
     signal clicked()
 
-    implicitWidth: label.implicitWidth + 20 * UI.ppp
+    implicitWidth: label.implicitWidth + 8 * UI.ppp
     implicitHeight: 25 * UI.ppp
     color: mouse.pressed ? Colors.Button.BlackPressed : Colors.Button.Black
     border.width: 1 * UI.ppp
     border.color: Colors.Button.Edge
 
+    // Smaller where another language's word is longer than the button is wide.
     Text {
         id: label
         anchors.fill: parent
+        anchors.leftMargin: 6 * UI.ppp
+        anchors.rightMargin: 6 * UI.ppp
         text: root.text
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: UI.fontSize(11 * UI.ppp)
         font.family: "Arial"
         font.pixelSize: UI.fontSize(18 * UI.ppp)
         color: root.enabled ? Colors.Button.BlackLabel : Colors.Button.BlackLabelDisabled

@@ -144,6 +144,10 @@ Item {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.close()
             }
+            AreaTip {
+                area: closeMouse
+                text: qsTr("Close")
+            }
         }
     }
 }

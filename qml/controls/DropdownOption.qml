@@ -10,7 +10,7 @@ Rectangle {
 
     signal clicked()
 
-    color: mouse.containsMouse ? Colors.Background.Light : "transparent"
+    color: mouse.containsMouse && enabled ? Colors.Background.Light : "transparent"
 
     Text {
         anchors.centerIn: parent
@@ -18,7 +18,8 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
         text: root.text
-        color: Colors.Label.Grey
+        color: root.enabled ? Colors.Label.Grey : Colors.Label.Disabled
+        font.italic: !root.enabled
         font.pixelSize: UI.fontSize(12 * UI.ppp)
     }
 
@@ -26,7 +27,7 @@ Rectangle {
         id: mouse
         anchors.fill: parent
         hoverEnabled: true
-        cursorShape: Qt.PointingHandCursor
+        cursorShape: root.enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
         onClicked: root.clicked()
     }
 }

@@ -123,8 +123,10 @@ InputFrame {
             Calendar {
                 id: calendar
                 width: 200 * UI.ppp
-                height: 150 * UI.ppp
+                // The weekday header's row above the six weeks.
+                height: 168 * UI.ppp
                 selectedDate: root.inputDate
+                // The user's locale's weeks; the names, below, in the interface language.
                 locale: Qt.locale(UI.localeName)
                 frameVisible: false
                 onClicked: {
@@ -141,7 +143,19 @@ InputFrame {
 
                 style: CalendarStyle {
                     gridVisible: false
-                    dayOfWeekDelegate: Item {}
+                    dayOfWeekDelegate: Rectangle {
+                        implicitHeight: 18 * UI.ppp
+                        color: Colors.Background.Lighter
+
+                        Text {
+                            objectName: "weekdayName"
+                            anchors.centerIn: parent
+                            text: Qt.locale(UI.namesLocaleName).dayName(styleData.dayOfWeek,
+                                                                        Locale.ShortFormat)
+                            color: Colors.Label.Grey
+                            font.pixelSize: UI.fontSize(10 * UI.ppp)
+                        }
+                    }
                     // The stock bar's title does not fit 200 pixels; this one fits
                     // "September 2026".
                     navigationBar: Rectangle {
@@ -150,7 +164,11 @@ InputFrame {
 
                         Text {
                             anchors.centerIn: parent
-                            text: styleData.title
+                            // The month in the interface language; the 15th keeps the day
+                            // within the month on any zone's clock.
+                            text: UI.monthTitle(new Date(control.visibleYear, control.visibleMonth,
+                                                         15, 12),
+                                                UI.namesLocaleName)
                             color: Colors.Label.Black
                             font.pixelSize: UI.fontSize(12 * UI.ppp)
                         }
@@ -178,14 +196,20 @@ InputFrame {
                         }
                     }
                     dayDelegate: Rectangle {
+                        readonly property bool isToday: UI.sameDay(styleData.date, UI.today)
+
+                        objectName: isToday ? "todayCell" : ""
                         color: styleData.selected ? Colors.Background.LightSilver
                                                   : styleData.visibleMonth
                                                     ? Colors.Background.White
                                                     : Colors.Background.Lighter
+                        border.width: isToday ? 1 * UI.ppp : 0
+                        border.color: Colors.Label.Blue
                         Text {
                             anchors.centerIn: parent
                             text: UI.formatDay(styleData.date, "d")
                             color: styleData.visibleMonth ? Colors.Label.Black : Colors.Label.Grey
+                            font.bold: parent.isToday
                             font.pixelSize: UI.fontSize(11 * UI.ppp)
                         }
                     }

@@ -18,11 +18,14 @@ InputFrame {
     property bool inSearch: false
     // The list may be wider than the box, for options longer than the box's text.
     property real dropdownWidth: box.width
+    // Shown in the list while it holds no option: what to type, or that nothing was found.
+    property string emptyNote: ""
 
     readonly property bool listVisible: dropdown.visible
     // Room for an option's text in its row.
     readonly property real optionTextWidth: optionList.width - 10 * UI.ppp
     readonly property int optionCount: options ? options.length : 0
+    readonly property bool noteShown: optionCount === 0 && emptyNote !== ""
 
     signal searched(string lookup)
     signal optionSelected(int index)
@@ -93,7 +96,9 @@ InputFrame {
         onClicked: root.startSearch()
     }
 
+    // Clears the typing for another lookup; the search goes on.
     Text {
+        objectName: "clearButton"
         anchors.right: root.box.right
         anchors.rightMargin: 8 * UI.ppp
         anchors.verticalCenter: root.box.verticalCenter
@@ -107,8 +112,8 @@ InputFrame {
             anchors.fill: parent
             cursorShape: Qt.PointingHandCursor
             onClicked: {
-                root.input.focus = false
-                dropdown.close()
+                root.input.text = ""
+                root.input.forceActiveFocus()
             }
         }
     }
@@ -123,11 +128,25 @@ InputFrame {
         maximumHeight: root.dropdownMaximumHeight
         itemHeight: root.dropdownItemHeight
         contentWidth: optionList.width
-        contentHeight: root.optionCount * root.dropdownItemHeight
+        contentHeight: Math.max(root.optionCount, root.noteShown ? 1 : 0) * root.dropdownItemHeight
 
         Column {
             id: optionList
             width: Math.max(root.box.width, root.dropdownWidth) - 2 * dropdown.frameBorder
+
+            Text {
+                objectName: "emptyNote"
+                visible: root.noteShown
+                width: optionList.width
+                height: root.dropdownItemHeight
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+                text: root.emptyNote
+                color: Colors.Label.Grey
+                font.italic: true
+                font.pixelSize: UI.fontSize(12 * UI.ppp)
+            }
 
             Repeater {
                 model: root.optionCount

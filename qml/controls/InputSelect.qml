@@ -8,6 +8,8 @@ InputFrame {
     id: root
 
     property var options: []
+    // Indices of options shown but not offered: greyed, and a click on them chooses nothing.
+    property var disabledOptions: []
     property int selectedIndex: -1
     property int defaultIndex: 0
     property int dropdownMaximumHeight: 160 * UI.ppp
@@ -16,6 +18,14 @@ InputFrame {
     property Item overlay: null
 
     readonly property int optionCount: options ? options.length : 0
+    // The width of the longest option's text.
+    readonly property real widestOption: {
+        // Read here, so that another scale measures again.
+        var widest = optionMetrics.font.pixelSize * 0
+        for (var i = 0; i < optionCount; ++i)
+            widest = Math.max(widest, optionMetrics.advanceWidth(options[i]))
+        return widest
+    }
     readonly property bool listVisible: dropdown.visible
 
     signal optionSelected(int index)
@@ -36,7 +46,13 @@ InputFrame {
             input.text = ""
     }
 
+    function optionEnabled(index) {
+        return !disabledOptions || disabledOptions.indexOf(index) < 0
+    }
+
     function choose(index) {
+        if (!optionEnabled(index))
+            return
         optionSelected(index)
         selectedIndex = index
         dropdown.close()
@@ -67,6 +83,11 @@ InputFrame {
 
     Component.onCompleted: showSelected()
 
+    FontMetrics {
+        id: optionMetrics
+        font.pixelSize: UI.fontSize(12 * UI.ppp)
+    }
+
     Text {
         id: caret
         anchors.right: root.box.right
@@ -85,7 +106,8 @@ InputFrame {
         overlay: root.overlay
         maximumHeight: root.dropdownMaximumHeight
         itemHeight: root.dropdownItemHeight
-        contentWidth: root.box.width - 2 * frameBorder
+        // As wide as the box, or wider where an option's text needs it: none is cut.
+        contentWidth: Math.max(root.box.width, root.widestOption + 20 * UI.ppp) - 2 * frameBorder
         contentHeight: root.optionCount * root.dropdownItemHeight
 
         Column {
@@ -96,9 +118,11 @@ InputFrame {
                 model: root.optionCount
 
                 DropdownOption {
+                    objectName: "option" + index
                     width: optionList.width
                     height: root.dropdownItemHeight
                     text: root.options[index]
+                    enabled: root.optionEnabled(index)
                     onClicked: root.choose(index)
                 }
             }

@@ -13,6 +13,8 @@ Rectangle {
     // Glyphs of the page squares, in page order.
     property var icons: [Icons.FontAwesome.FileText, Icons.FontAwesome.Calendar,
         Icons.FontAwesome.Cogs]
+    // What each square opens, said on hover; the help square's last.
+    property var tips: [qsTr("Texts for the day"), qsTr("Calendar"), qsTr("Settings"), qsTr("Help")]
 
     signal helpClicked()
 
@@ -55,6 +57,10 @@ Rectangle {
                         else
                             root.selectedIndex = index
                     }
+                }
+                AreaTip {
+                    area: mouse
+                    text: root.tips[index] || ""
                 }
             }
         }

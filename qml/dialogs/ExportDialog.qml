@@ -1,5 +1,4 @@
 import QtQuick 2.6
-import QtQuick.Dialogs 1.2
 import Geo 1.0
 import Ical 1.0
 import UI 1.0
@@ -9,13 +8,16 @@ import "../scripts/Icons.js" as Icons
 
 // Exports the Moon's events of a range of days to an iCalendar file for the user's own calendar
 // program: the range and the kinds of event here, then the system's save dialog. The file is
-// made in the background; the dialog shows how far it has come and can cancel it.
+// made in the background, its texts in the interface language; the dialog shows how far it has
+// come and can cancel it.
 DialogPopup {
     id: root
 
     property var calculation: null
     // The scene's ModalOverlay, handed to the drop-downs.
     property Item overlay: null
+    // A moment of the month the calendar shows, which "This month" exports.
+    property date shownMonth: UI.localTime()
     // A mask of the kinds, in the order of kindNames: void of course, sign changes and phases.
     property int kinds: 7
     property string status: ""
@@ -34,7 +36,7 @@ DialogPopup {
     function showPreset() {
         if (custom)
             return
-        var days = exporter.presetRange(range.selectedIndex)
+        var days = exporter.presetRange(range.selectedIndex, shownMonth)
         from.inputDate = days.from
         to.inputDate = days.to
     }
@@ -50,8 +52,15 @@ DialogPopup {
                 .arg(exporter.maximumYears).arg(exporter.firstYear).arg(exporter.lastYear)
         else
             status = kinds === 0 ? qsTr("Choose at least one kind of event.") : ""
-        if (status === "")
-            saveDialog.open()
+        if (status !== "")
+            return
+        var file = UI.chooseSaveFile(qsTr("Export to Calendar"),
+                                     exporter.proposedName(from.inputDate, to.inputDate),
+                                     qsTr("iCalendar files (*.ics)"))
+        if (file.toString() !== ""
+                && exporter.start(file, from.inputDate, to.inputDate, kinds, placeName(),
+                                  UI.interfaceLanguage))
+            status = ""
     }
 
     // A city is named as the place list names it; typed coordinates are written as numbers.
@@ -66,6 +75,7 @@ DialogPopup {
     keepOpen: true
     buttonsData: ({ "ok": qsTr("Export..."), "cancel": qsTr("Cancel") })
 
+    onShownMonthChanged: showPreset()
     onOkClicked: chooseFile()
     onCancelClicked: {
         if (exporter.busy)
@@ -80,36 +90,12 @@ DialogPopup {
         onFinished: {
             if (ok) {
                 root.opacity = 0
-                UI.showMessageBox(qsTr("Export to Calendar"),
+                UI.showInformation(qsTr("Export to Calendar"),
                                   qsTr("The calendar was saved as\n%1").arg(file))
             } else {
                 root.status = error === "" ? qsTr("The export was cancelled.")
                                            : qsTr("The calendar could not be saved:\n%1").arg(error)
             }
-        }
-    }
-
-    FileDialog {
-        id: saveDialog
-        title: qsTr("Export to Calendar")
-        selectExisting: false
-        defaultSuffix: "ics"
-        nameFilters: [qsTr("iCalendar files (*.ics)")]
-        folder: shortcuts.documents
-        onAccepted: {
-            if (exporter.start(fileUrl, from.inputDate, to.inputDate, root.kinds,
-                               root.placeName()))
-                root.status = ""
-        }
-    }
-
-    // The save dialog is a window of its own, which would keep the program running after the
-    // main window has closed.
-    Connections {
-        target: UI
-        function onVisibleChanged() {
-            if (!UI.visible)
-                saveDialog.close()
         }
     }
 

@@ -40,6 +40,15 @@ Rectangle {
     property int outlookRequest: -1
     property date outlookTime: new Date(NaN)
 
+    // The observer's latitude, which way up the Moon is seen; and the picture's turn: for the
+    // hemisphere, or, with the option "Moon as in the sky now", as the Moon stands at the moment.
+    readonly property real latitude: calculation && calculation.observerVector
+                                     ? calculation.observerVector.y : 0
+    readonly property real moonTurn: Astro.pictureTurn(entry.phase, latitude,
+                                                       entry.brightLimbAngle,
+                                                       ready && UI.moonAsInSky)
+    readonly property real glyphTurn: Astro.pictureTurn(0.5, latitude, 0, false)
+
     // True while dateTime moves with the clock's tick rather than by the user's hand.
     readonly property bool clockTick: editor.ticking
     // Where the times are for, shown in a small line above the editor.
@@ -56,6 +65,14 @@ Rectangle {
         // Another place or zone: the outlook is asked for again with the ephemeris.
         outlookTime = new Date(NaN)
         request(dateTime)
+    }
+
+    // The present moment, following the clock from now on.
+    function showNow() {
+        if (editor.now)
+            editor.followClock()
+        else
+            editor.now = true
     }
 
     // The outlook follows the moment shown. While the clock moves it, once every ten minutes
@@ -196,6 +213,7 @@ Rectangle {
                 height: root.primaryMoonSize.height
                 // Full until the first result, from which it sweeps to the real phase.
                 phase: root.ready ? root.entry.phase : 0.5
+                turn: root.moonTurn
             }
 
             // The texts over the Moon stand in a halo of the panel's colour, which keeps them
@@ -268,26 +286,49 @@ Rectangle {
 
             Repeater {
                 model: [
-                    { label: qsTr("Rise: %1"), value: "nextRising", left: true, row: 0 },
-                    { label: qsTr("Set: %1"), value: "nextSetting", left: false, row: 0 },
+                    { label: qsTr("Rise: %1"), value: "nextRising", left: true, row: 0,
+                      tip: qsTr("The Moon rises next at %1") },
+                    { label: qsTr("Set: %1"), value: "nextSetting", left: false, row: 0,
+                      tip: qsTr("The Moon sets next at %1") },
                     //: The Moon's upper transit (culmination) at the time %1; keep it short.
-                    { label: qsTr("U/T: %1"), value: "upperTransit", left: true, row: 1 },
+                    { label: qsTr("U/T: %1"), value: "upperTransit", left: true, row: 1,
+                      //: Tooltip of "U/T": the upper transit in words.
+                      tip: qsTr("Upper transit: the Moon crosses the meridian at its highest, at %1") },
                     //: The Moon's lower transit (lower culmination) at the time %1.
-                    { label: qsTr("L/T: %1"), value: "lowerTransit", left: false, row: 1 }
+                    { label: qsTr("L/T: %1"), value: "lowerTransit", left: false, row: 1,
+                      //: Tooltip of "L/T": the lower transit in words.
+                      tip: qsTr("Lower transit: the Moon crosses the meridian at its lowest, mostly below the horizon, at %1") }
                 ]
 
                 LunarPanelLabel {
+                    id: timeLabel
+                    readonly property string time:
+                        UI.formatLocal(root.entry[modelData.value], UI.formats.time) || "--:--"
+
                     y: modelData.row * parent.height / 2
-                    width: parent.width
+                    width: parent.width / 2
+                    x: modelData.left ? 0 : parent.width / 2
                     height: parent.height / 2
                     horizontalAlignment: modelData.left ? Text.AlignLeft : Text.AlignRight
                     verticalAlignment: Text.AlignVCenter
+                    // A long word in another language gives way; the time never does.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: UI.fontSize(11 * UI.ppp)
                     font.pixelSize: UI.fontSize(17 * UI.ppp)
                     // Near the poles the Moon may not rise or set for days: say so, rather
                     // than leave the label hanging.
-                    text: modelData.label.arg(
-                              UI.formatLocal(root.entry[modelData.value], UI.formats.time)
-                              || "--:--")
+                    text: modelData.label.arg(time)
+
+                    MouseArea {
+                        id: timeMouse
+                        anchors.fill: parent
+                        acceptedButtons: Qt.NoButton
+                        hoverEnabled: true
+                    }
+                    AreaTip {
+                        area: timeMouse
+                        text: modelData.tip.arg(timeLabel.time)
+                    }
                 }
             }
         }
@@ -302,10 +343,16 @@ Rectangle {
 
             Repeater {
                 model: [
-                    { phase: 0.0, prev: "prevNewMoon", next: "nextNewMoon" },
-                    { phase: 0.25, prev: "prevFirstQuarter", next: "nextFirstQuarter" },
-                    { phase: 0.5, prev: "prevFullMoon", next: "nextFullMoon" },
-                    { phase: 0.75, prev: "prevThirdQuarter", next: "nextThirdQuarter" }
+                    { phase: 0.0, prev: "prevNewMoon", next: "nextNewMoon",
+                      prevTip: qsTr("The previous new moon"), nextTip: qsTr("The next new moon") },
+                    { phase: 0.25, prev: "prevFirstQuarter", next: "nextFirstQuarter",
+                      prevTip: qsTr("The previous first quarter"),
+                      nextTip: qsTr("The next first quarter") },
+                    { phase: 0.5, prev: "prevFullMoon", next: "nextFullMoon",
+                      prevTip: qsTr("The previous full moon"), nextTip: qsTr("The next full moon") },
+                    { phase: 0.75, prev: "prevThirdQuarter", next: "nextThirdQuarter",
+                      prevTip: qsTr("The previous third quarter"),
+                      nextTip: qsTr("The next third quarter") }
                 ]
 
                 LunarPhaseView {
@@ -314,6 +361,9 @@ Rectangle {
                     pictureSize: 28 * UI.ppp
                     spacing: 5 * UI.ppp
                     phase: modelData.phase
+                    prevTip: modelData.prevTip
+                    nextTip: modelData.nextTip
+                    turn: root.glyphTurn
                     prevDate: root.entry[modelData.prev]
                     nextDate: root.entry[modelData.next]
                     onClicked: root.dateTime = date
@@ -322,6 +372,7 @@ Rectangle {
         }
 
         LunarPanelLabel {
+            objectName: "signText"
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             textFormat: Text.RichText
@@ -334,6 +385,7 @@ Rectangle {
         }
 
         LunarOutlook {
+            objectName: "outlook"
             width: parent.width
             opacity: root.ready ? 1 : 0
             outlook: root.outlook
@@ -344,11 +396,14 @@ Rectangle {
     // Times shown in another zone than this computer's say which, so none is read wrongly.
     LunarPanelLabel {
         id: zoneLine
+        objectName: "zoneLine"
         anchors.bottom: placeLine.top
         anchors.horizontalCenter: parent.horizontalCenter
         width: editor.width
         horizontalAlignment: Text.AlignHCenter
-        elide: Text.ElideRight
+        // Smaller where a language makes it longer: the zone's offset is a time, never cut.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: UI.fontSize(9 * UI.ppp)
         // Read with the zone, so the line follows a change of zone.
         readonly property string label: UI.timeZone !== "" ? UI.timeZoneLabel(root.dateTime) : ""
         text: label !== "" ? qsTr("Times in %1 (%2)").arg(UI.timeZone).arg(label) : ""

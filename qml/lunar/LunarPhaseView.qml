@@ -1,6 +1,7 @@
 import QtQuick 2.6
 import Astro 1.0
 import UI 1.0
+import "../controls"
 
 // One phase row of the moon panel: a small picture of the phase and the instants of that phase
 // before and after the moment shown. Clicking an instant moves the panel there.
@@ -8,9 +9,14 @@ Item {
     id: root
 
     property real phase: 0.5
+    // The picture's turn (see LunarView).
+    property real turn: 0
     property date prevDate
     property date nextDate
     property real spacing: 25 * UI.ppp
+    // Said on hover over each date: which instant of which phase it is.
+    property string prevTip: ""
+    property string nextTip: ""
     // The phase's picture, as wide as the row is high unless made smaller.
     property real pictureSize: height
 
@@ -24,6 +30,7 @@ Item {
         width: root.pictureSize
         height: root.pictureSize
         phase: root.phase
+        turn: root.turn
     }
 
     Item {
@@ -33,7 +40,8 @@ Item {
         height: root.height * 2 / 3
 
         Repeater {
-            model: [root.prevDate, root.nextDate]
+            model: [{ date: root.prevDate, tip: root.prevTip },
+                    { date: root.nextDate, tip: root.nextTip }]
 
             LunarPanelLabel {
                 id: line
@@ -44,7 +52,7 @@ Item {
                 objectName: "phaseTime"
                 // Read with the zone: after a change of zone the instants are the same (no new
                 // value arrives), but they are shown on another clock.
-                text: UI.timeZone !== undefined ? UI.formatLocal(modelData, UI.formats.dateTime)
+                text: UI.timeZone !== undefined ? UI.formatLocal(modelData.date, UI.formats.dateTime)
                                                 : ""
 
                 MouseArea {
@@ -52,7 +60,11 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: root.clicked(modelData)
+                    onClicked: root.clicked(modelData.date)
+                }
+                AreaTip {
+                    area: lineMouse
+                    text: modelData.tip
                 }
             }
         }

@@ -3,6 +3,7 @@ import Astro 1.0
 import UI 1.0
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
+import "../controls"
 import "../scripts/Util.js" as Util
 
 // The moon panel's date-time editor: the moment as editable text, a day back and forward, and
@@ -180,6 +181,10 @@ Item {
                 hoverEnabled: true
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.stepDays(modelData)
+            }
+            AreaTip {
+                area: arrowMouse
+                text: modelData < 0 ? qsTr("One day back") : qsTr("One day forward")
             }
         }
     }

@@ -10,6 +10,9 @@ Item {
     // 0 new moon, 0.25 first quarter, 0.5 full moon, 0.75 third quarter.
     property real phase: 0.5
     property url source: resourcePath + "images/moon.png"
+    // Degrees counter-clockwise by which the picture, drawn lit on the right while waxing (as seen
+    // from the north), is turned: Astro.pictureTurn.
+    property real turn: 0
 
     implicitWidth: 174 * UI.ppp
     implicitHeight: 174 * UI.ppp
@@ -47,63 +50,75 @@ Item {
         }
     }
 
-    Image {
+    // Picture and shadow turn together.
+    Item {
+        id: disc
+        objectName: "disc"
         anchors.fill: parent
-        source: root.source
-        // Decoded at the size it is shown: a picture of any size costs no more than that, and
-        // needs no mipmaps (making them held the first frame back by a tenth of a second).
-        sourceSize: Qt.size(Math.max(1, Math.round(width)), Math.max(1, Math.round(height)))
-        asynchronous: true
-        fillMode: Image.PreserveAspectFit
-        smooth: true
-    }
+        rotation: -root.turn
 
-    Canvas {
-        id: shadow
-        anchors.fill: parent
+        Behavior on rotation {
+            RotationAnimation { duration: 500; direction: RotationAnimation.Shortest }
+        }
 
-        onPaint: {
-            var ctx = getContext("2d")
-            ctx.reset()
-            var r = height / 2
-            var cx = width / 2
-            var cy = height / 2
-            var bounds = Lunar.shadowBounds(root.drawnPhase)
-            // A point of a bound at latitude theta; factor -1 is the left limb, +1 the right.
-            function edge(factor, theta) {
-                return Qt.point(cx + factor * r * Math.cos(theta), cy + r * Math.sin(theta))
-            }
-            // Down the left bound from the north pole to the south pole, back up the right one.
-            var steps = 48
-            ctx.beginPath()
-            var start = edge(bounds.left, -Math.PI / 2)
-            ctx.moveTo(start.x, start.y)
-            for (var i = 1; i <= steps; ++i) {
-                var down = edge(bounds.left, -Math.PI / 2 + Math.PI * i / steps)
-                ctx.lineTo(down.x, down.y)
-            }
-            for (var j = steps; j >= 0; --j) {
-                var up = edge(bounds.right, -Math.PI / 2 + Math.PI * j / steps)
-                ctx.lineTo(up.x, up.y)
-            }
-            ctx.closePath()
-            ctx.fillStyle = Colors.Moon.Shade
-            ctx.fill()
+        Image {
+            anchors.fill: parent
+            source: root.source
+            // Decoded at the size it is shown: a picture of any size costs no more than that, and
+            // needs no mipmaps (making them held the first frame back by a tenth of a second).
+            sourceSize: Qt.size(Math.max(1, Math.round(width)), Math.max(1, Math.round(height)))
+            asynchronous: true
+            fillMode: Image.PreserveAspectFit
+            smooth: true
+        }
 
-            if (Lunar.showsRing(root.drawnPhase)) {
+        Canvas {
+            id: shadow
+            anchors.fill: parent
+
+            onPaint: {
+                var ctx = getContext("2d")
+                ctx.reset()
+                var r = height / 2
+                var cx = width / 2
+                var cy = height / 2
+                var bounds = Lunar.shadowBounds(root.drawnPhase)
+                // A point of a bound at latitude theta; factor -1 is the left limb, +1 the right.
+                function edge(factor, theta) {
+                    return Qt.point(cx + factor * r * Math.cos(theta), cy + r * Math.sin(theta))
+                }
+                // Down the left bound from the north pole to the south pole, back up the right one.
+                var steps = 48
                 ctx.beginPath()
-                ctx.ellipse(1, 1, width - 2, height - 2)
-                ctx.lineWidth = 2
-                ctx.strokeStyle = Colors.Moon.Rim
-                ctx.stroke()
-            }
-        }
+                var start = edge(bounds.left, -Math.PI / 2)
+                ctx.moveTo(start.x, start.y)
+                for (var i = 1; i <= steps; ++i) {
+                    var down = edge(bounds.left, -Math.PI / 2 + Math.PI * i / steps)
+                    ctx.lineTo(down.x, down.y)
+                }
+                for (var j = steps; j >= 0; --j) {
+                    var up = edge(bounds.right, -Math.PI / 2 + Math.PI * j / steps)
+                    ctx.lineTo(up.x, up.y)
+                }
+                ctx.closePath()
+                ctx.fillStyle = Colors.Moon.Shade
+                ctx.fill()
 
-        Connections {
-            target: root
-            function onDrawnPhaseChanged() { shadow.requestPaint() }
+                if (Lunar.showsRing(root.drawnPhase)) {
+                    ctx.beginPath()
+                    ctx.ellipse(1, 1, width - 2, height - 2)
+                    ctx.lineWidth = 2
+                    ctx.strokeStyle = Colors.Moon.Rim
+                    ctx.stroke()
+                }
+            }
+
+            Connections {
+                target: root
+                function onDrawnPhaseChanged() { shadow.requestPaint() }
+            }
+            onWidthChanged: requestPaint()
+            onHeightChanged: requestPaint()
         }
-        onWidthChanged: requestPaint()
-        onHeightChanged: requestPaint()
     }
 }

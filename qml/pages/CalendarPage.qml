@@ -27,6 +27,8 @@ Rectangle {
     signal exportRequested()
     // The user asks to print the months (Ctrl+P).
     signal printRequested()
+    // The user asks for today: the panel and the grid go back to the present.
+    signal todayRequested()
 
     function selectDay(cell) {
         if (selectedTab === 1 && cell.voidZodiac >= 0)
@@ -82,13 +84,26 @@ Rectangle {
         CalendarMonthSwitcher {
             id: monthSwitcher
             objectName: "monthSwitcher"
-            anchors.right: printAction.left
-            width: 340 * UI.ppp
+            anchors.right: todayButton.left
+            anchors.rightMargin: 5 * UI.ppp
+            width: implicitWidth
             height: parent.height
             onSelectedDateChanged: {
                 if (root.calendarModel && root.completed)
                     root.calendarModel.activeMonth = UI.dayOf(selectedDate)
             }
+        }
+
+        ActionButton {
+            id: todayButton
+            objectName: "todayButton"
+            anchors.right: printAction.left
+            anchors.rightMargin: 15 * UI.ppp
+            anchors.verticalCenter: parent.verticalCenter
+            text: qsTr("Today")
+            //: Tooltip of the Today button; Ctrl+T is its key.
+            tip: qsTr("Back to today and the present moment (Ctrl+T)")
+            onClicked: root.todayRequested()
         }
 
         // The months on paper or as a PDF file.
@@ -137,19 +152,23 @@ Rectangle {
         }
     }
 
-    // The short day names over the grid's columns, in the gap above it. The model's weeks
-    // start on Monday; Locale numbers the days from Sunday, 0.
+    // The short day names over the grid's columns, in the gap above it, from the weekday the
+    // model's weeks start on, in the interface language. Locale numbers the days from Sunday, 0.
     Row {
+        objectName: "weekdays"
         anchors.bottom: grid.top
         anchors.bottomMargin: 2 * UI.ppp
 
         Repeater {
-            model: [1, 2, 3, 4, 5, 6, 0]
+            model: 7
 
             Text {
+                readonly property int firstDay: root.calendarModel ? root.calendarModel.firstDayOfWeek : 1
+
                 width: grid.width / 7
                 horizontalAlignment: Text.AlignHCenter
-                text: Qt.locale(UI.localeName).dayName(modelData, Locale.ShortFormat)
+                text: Qt.locale(UI.namesLocaleName).dayName((firstDay + index) % 7,
+                                                            Locale.ShortFormat)
                 color: Colors.Label.Light
                 font.family: "PT Sans"
                 font.pixelSize: UI.fontSize(13 * UI.ppp)
@@ -200,73 +219,58 @@ Rectangle {
 
         // Beside the search button: the month's events, or any days', into the user's own
         // calendar program.
-        Rectangle {
+        ActionButton {
             id: exportAction
             objectName: "exportAction"
             x: searchForm.x + searchForm.buttonArea.x + searchForm.buttonArea.width + 12 * UI.ppp
             y: searchForm.y + searchForm.buttonArea.y
-            width: exportRow.width + 20 * UI.ppp
             height: searchForm.buttonArea.height
-            radius: 6 * UI.ppp
-            color: exportMouse.containsMouse ? Colors.Background.DarkMetal : Colors.Button.Metal
-
-            Row {
-                id: exportRow
-                anchors.centerIn: parent
-                spacing: 8 * UI.ppp
-
-                Text {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: qsTr("Export...")
-                    color: Colors.Label.White
-                    font.pixelSize: UI.fontSize(16 * UI.ppp)
-                }
-                Text {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: Icons.FontAwesome.Calendar
-                    color: Colors.Label.White
-                    font.family: "FontAwesome"
-                    font.pixelSize: UI.fontSize(16 * UI.ppp)
-                }
-            }
-
-            MouseArea {
-                id: exportMouse
-                anchors.fill: parent
-                hoverEnabled: true
-                cursorShape: Qt.PointingHandCursor
-                onClicked: root.exportRequested()
-            }
-        }
-
-        Text {
-            anchors.top: parent.top
-            anchors.topMargin: -2 * UI.ppp
-            x: resultList.x - searchArea.x - 18 * UI.ppp
-            visible: resultList.lastIndex >= 0
-            text: Icons.FontAwesome.Times
-            color: Colors.Label.Grey
-            font.family: "FontAwesome"
-            font.pixelSize: UI.fontSize(18 * UI.ppp)
-
-            MouseArea {
-                anchors.fill: parent
-                cursorShape: Qt.PointingHandCursor
-                onClicked: resultList.clear()
-            }
+            text: qsTr("Export...")
+            glyph: Icons.FontAwesome.Calendar
+            //: Tooltip of the export button.
+            tip: qsTr("Save the Moon's events as a calendar file")
+            onClicked: root.exportRequested()
         }
     }
 
+    // Right of the form and its buttons, however long another language makes them.
     CalendarResultList {
         id: resultList
         objectName: "resultList"
         anchors.top: grid.bottom
         anchors.bottom: parent.bottom
-        anchors.right: parent.right
-        width: rowWidth + 15 * UI.ppp + (scrollbarVisible ? thickness : 0)
+        x: searchArea.x + Math.max(searchForm.width, exportAction.x + exportAction.width)
+           + 15 * UI.ppp
+        width: parent.width - x
+        rowWidth: width - 15 * UI.ppp - (scrollbarVisible ? thickness : 0)
         onResultClicked: root.calendarModel.selectedDate = UI.dayOf(date)
         // An eclipse shows its greatest moment.
         onMomentClicked: root.dateTimeSelected(time)
+    }
+
+    // In the list's top margin, over its right end: clear of the form in every language.
+    Text {
+        objectName: "clearResults"
+        x: resultList.x + resultList.rowWidth - width
+        y: resultList.y - 2 * UI.ppp
+        visible: resultList.lastIndex >= 0
+        text: Icons.FontAwesome.Times
+        color: Colors.Label.Grey
+        font.family: "FontAwesome"
+        font.pixelSize: UI.fontSize(18 * UI.ppp)
+
+        MouseArea {
+            id: clearMouse
+            anchors.fill: parent
+            anchors.margins: -4 * UI.ppp
+            hoverEnabled: true
+            cursorShape: Qt.PointingHandCursor
+            onClicked: resultList.clear()
+        }
+        AreaTip {
+            area: clearMouse
+            text: qsTr("Clear the results")
+        }
     }
 
     Connections {

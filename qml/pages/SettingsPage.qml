@@ -8,7 +8,8 @@ import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
 import "../scripts/Util.js" as Util
 
-// The observer's place, the interface scale and the daily update check.
+// The observer's place on a map across the page, and below it in two columns its fields and
+// the zone on the left, the window's options on the right.
 Item {
     id: root
 
@@ -16,27 +17,41 @@ Item {
     property Item overlay: null
 
     Item {
+        id: area
         anchors.fill: parent
         anchors.margins: 15 * UI.ppp
 
+        readonly property real columnWidth: (width - 20 * UI.ppp) / 2
+
+        // The boxes' share of a column: 70 % where the longest label leaves room for it, less
+        // where a language makes a label longer.
+        function boxShare(labelWidth) {
+            return Math.min(70, 100 * (columnWidth - labelWidth - 10 * UI.ppp) / columnWidth)
+        }
+        readonly property real leftShare: boxShare(Math.max(locationForm.labelWidth,
+                                                            zoneField.labelWidth))
+        readonly property real rightShare: boxShare(Math.max(scaleField.labelWidth,
+                                                             languageField.labelWidth))
+
         Column {
-            width: 300 * UI.ppp
+            width: parent.width
             spacing: 10 * UI.ppp
 
             LocationForm {
                 id: locationForm
                 objectName: "locationForm"
                 width: parent.width
-                buttonWidth: 70
+                fieldWidth: area.columnWidth
+                buttonWidth: area.leftShare
                 overlay: root.overlay
             }
 
             InputSelect {
                 id: zoneField
                 objectName: "zoneField"
-                width: parent.width
+                width: area.columnWidth
                 labelText: qsTr("Times in")
-                buttonWidth: 70
+                buttonWidth: area.leftShare
                 overlay: root.overlay
                 defaultIndex: Geo.placeTimeZone ? 1 : 0
                 options: [qsTr("this computer's time zone"), qsTr("the place's time zone")]
@@ -49,8 +64,8 @@ Item {
             // Which zone the place has: a city's own, for typed coordinates the nearest city's.
             Text {
                 id: zoneNote
-                width: parent.width
-                leftPadding: 70 * UI.ppp
+                width: area.columnWidth
+                leftPadding: area.columnWidth * (100 - area.leftShare) / 100
                 text: Geo.location.zone !== ""
                       ? qsTr("The place's zone: %1").arg(Geo.location.zone)
                       : qsTr("No known city near the place: this computer's zone is used")
@@ -60,17 +75,24 @@ Item {
                 font.pixelSize: UI.fontSize(13 * UI.ppp)
             }
 
+        }
+
+        Column {
+            x: area.columnWidth + 20 * UI.ppp
+            y: locationForm.mapHeight + locationForm.spacing
+            width: area.columnWidth
+            spacing: 10 * UI.ppp
+
             InputSelect {
                 id: scaleField
                 objectName: "scaleField"
                 width: parent.width
                 labelText: qsTr("UI scale")
-                buttonWidth: 70
+                buttonWidth: area.rightShare
                 overlay: root.overlay
                 defaultIndex: UI.storedScaleIndex
 
-                // The options, each marked that would not fit the screen: choosing one of those
-                // gives a smaller scale.
+                // The options, each marked that would not fit the screen; those are not offered.
                 function scaleOptions() {
                     return Util.toList(UI.scaleOptions).map(function(option, index) {
                         // The stored options are data: "Auto" is read by its position.
@@ -80,9 +102,21 @@ Item {
                     })
                 }
 
+                function tooLarge() {
+                    var indices = []
+                    for (var i = 0; i < UI.scaleOptions.length; ++i) {
+                        if (!UI.scaleOptionFits(i))
+                            indices.push(i)
+                    }
+                    return indices
+                }
+
                 // A copy taken once: the field then selects the stored option, and that first
                 // selection is applied like any later one.
-                Component.onCompleted: options = scaleOptions()
+                Component.onCompleted: {
+                    disabledOptions = tooLarge()
+                    options = scaleOptions()
+                }
                 onSelectedIndexChanged: {
                     if (selectedIndex >= 0)
                         UI.scaleIndex = selectedIndex
@@ -92,6 +126,7 @@ Item {
                     target: UI
                     function onScaleIndexChanged() {
                         scaleField.selectedIndex = UI.scaleIndex
+                        scaleField.disabledOptions = scaleField.tooLarge()
                         scaleField.options = scaleField.scaleOptions()
                     }
                     function onLanguageChanged() { scaleField.options = scaleField.scaleOptions() }
@@ -104,7 +139,7 @@ Item {
                 objectName: "languageField"
                 width: parent.width
                 labelText: qsTr("Language")
-                buttonWidth: 70
+                buttonWidth: area.rightShare
                 overlay: root.overlay
                 options: [qsTr("System")].concat(Util.toList(UI.languages).map(function(code) {
                     return UI.languageName(code)
@@ -113,53 +148,26 @@ Item {
                 onOptionSelected: UI.language = index === 0 ? "" : UI.languages[index - 1]
             }
 
-            Item {
-                id: updateSwitch
+            CheckOption {
+                objectName: "moonAsInSky"
+                width: parent.width
+                text: qsTr("Moon as in the sky now")
+                //: Tooltip of the option "Moon as in the sky now".
+                tip: qsTr("Turn the Moon's picture as it stands in your sky at the moment shown. "
+                          + "Otherwise it is shown as seen from your hemisphere.")
+                checked: UI.moonAsInSky
+                onToggled: UI.moonAsInSky = checked
+            }
+
+            CheckOption {
                 objectName: "updateSwitch"
-
-                property bool checked: Global.updatesEnabled
-
-                function toggle() {
-                    checked = !checked
+                width: parent.width
+                text: qsTr("Check for updates")
+                checked: Global.updatesEnabled
+                onToggled: {
                     Global.updatesEnabled = checked
                     if (checked)
                         Global.checkForUpdates()
-                }
-
-                width: parent.width
-                height: 27 * UI.ppp
-
-                Text {
-                    id: updateLabel
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: qsTr("Check for updates")
-                    color: Colors.Label.Blue
-                    font.underline: updateMouse.containsMouse
-                    font.family: "PT Sans, Open Sans, Helvetica"
-                    font.pixelSize: UI.fontSize(18 * UI.ppp)
-                }
-
-                Text {
-                    id: updateGlyph
-                    anchors.left: updateLabel.right
-                    anchors.leftMargin: 20 * UI.ppp
-                    anchors.verticalCenter: updateLabel.verticalCenter
-                    // Off is an empty grey box, not a filled one in the colour of on.
-                    text: updateSwitch.checked ? Icons.FontAwesome.CheckSquare
-                                               : Icons.FontAwesome.SquareOutline
-                    color: updateSwitch.checked ? Colors.Label.Green : Colors.Label.Grey
-                    font.family: "FontAwesome"
-                    font.pixelSize: UI.fontSize(18 * UI.ppp)
-                }
-
-                MouseArea {
-                    id: updateMouse
-                    x: updateLabel.x
-                    width: updateGlyph.x + updateGlyph.width - updateLabel.x
-                    height: parent.height
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: updateSwitch.toggle()
                 }
             }
         }

@@ -37,7 +37,9 @@ var Label = {
     Body: "#2b2b2b",
     // A hovered tab, and the day number of the selected day.
     Hovered: "#555577",
-    SelectedDay: "#885500"
+    SelectedDay: "#885500",
+    // An option that cannot be chosen: readable, and set apart from those that can.
+    Disabled: "#7c8398"
 }
 
 // Glyphs on the dark panel and page strip, where the light pages' darker colours would fade.

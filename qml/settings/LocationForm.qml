@@ -8,7 +8,13 @@ import "../scripts/Places.js" as Places
 Column {
     id: root
 
-    property int buttonWidth: 50
+    property real buttonWidth: 50
+    // The fields' width; the map spans the whole form.
+    property real fieldWidth: width
+    readonly property real mapHeight: map.height
+    // The longest of the fields' labels, for boxes that keep clear of it.
+    readonly property real labelWidth: Math.max(city.labelWidth, latitude.labelWidth,
+                                                longitude.labelWidth)
     // The scene's ModalOverlay, handed to the drop-downs.
     property Item overlay: null
 
@@ -61,6 +67,7 @@ Column {
             if (!Places.answersLookup(names, city.lastLookup, Geo.location.name,
                                       function(text) { return Geo.foldedName(text) }))
                 return
+            city.answered = true
             city.locations = locationList
             city.options = places.map(function(place) {
                 return root.displayName(place, city.optionTextWidth)
@@ -82,7 +89,8 @@ Column {
         id: map
         objectName: "map"
         width: parent.width
-        height: 200 * UI.ppp
+        // Half as high as wide, as the world is, up to what leaves the fields their room.
+        height: Math.round(Math.min(width / 2, 240 * UI.ppp))
     }
 
     InputSearch {
@@ -91,18 +99,22 @@ Column {
 
         // The last answer of the search by name; held here so the engine keeps it.
         property var locations: null
-        // The text of the latest search.
+        // The text of the latest search, and whether its answer has come.
         property string lastLookup: ""
+        property bool answered: false
 
-        width: parent.width
+        width: root.fieldWidth
         overlay: root.overlay
         labelText: qsTr("City")
         // Wider than the box, so that more of a long name's region shows.
         dropdownWidth: Math.round(1.6 * boxWidth)
         placeholder: qsTr("Search city")
         buttonWidth: root.buttonWidth
+        emptyNote: lastLookup.trim() === "" ? qsTr("Type a city name")
+                   : answered ? qsTr("No places found") : ""
         onSearched: {
             city.lastLookup = lookup
+            city.answered = false
             Geo.search(lookup)
         }
         onOptionSelected: {
@@ -116,7 +128,7 @@ Column {
     InputText {
         id: latitude
         objectName: "latitudeField"
-        width: parent.width
+        width: root.fieldWidth
         labelText: qsTr("Latitude")
         isNumber: true
         buttonWidth: root.buttonWidth
@@ -126,7 +138,7 @@ Column {
     InputText {
         id: longitude
         objectName: "longitudeField"
-        width: parent.width
+        width: root.fieldWidth
         labelText: qsTr("Longitude")
         isNumber: true
         buttonWidth: root.buttonWidth

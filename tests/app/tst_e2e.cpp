@@ -14,6 +14,7 @@
 #include "astro/ephemeris.h"
 #include "astro/library.h"
 #include "astro/moonevents.h"
+#include "astro/rules.h"
 #include "bench/app/scenedriver.h"
 #include "common/logcapture.h"
 #include "common/qmlprobe.h"
@@ -25,6 +26,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QQmlContext>
@@ -36,6 +38,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -58,6 +61,51 @@ void clickItem(QQuickWindow *window, QQuickItem *item, QPointF at = QPointF(-1, 
     if (at.x() < 0)
         at = QPointF(item->width() / 2, item->height() / 2);
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, item->mapToScene(at).toPoint());
+}
+
+// The dialog of that kind on show, if any.
+template<typename T>
+T *visibleWidget()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<T *>(widget); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
+// Whether the item is on show: it and every item above it visible and not transparent.
+bool shown(const QQuickItem *item)
+{
+    for (; item; item = item->parentItem()) {
+        if (!item->isVisible() || item->opacity() <= 0.0)
+            return false;
+    }
+    return true;
+}
+
+// Texts on show that are cut (elided, or more lines than allowed), wider than their room, or
+// field labels that run under their box.
+QStringList layoutFaults(QQuickItem *item)
+{
+    QStringList faults;
+    if (!item || !item->isVisible() || item->opacity() <= 0.0)
+        return faults;
+    if (item->inherits("QQuickText") && shown(item)) {
+        const QString text = item->property("text").toString();
+        if (item->property("truncated").toBool())
+            faults << QStringLiteral("cut: ") + text;
+        else if (item->property("paintedWidth").toReal() > item->width() + 1)
+            faults << QStringLiteral("too wide: ") + text;
+    }
+    // A field's label runs under its box.
+    const QVariant label = item->property("labelWidth");
+    if (label.isValid() && shown(item)
+        && label.toReal() > item->width() - item->property("boxWidth").toReal())
+        faults << QStringLiteral("label under its box: ") + item->property("labelText").toString();
+    for (QQuickItem *child : item->childItems())
+        faults << layoutFaults(child);
+    return faults;
 }
 
 } // namespace
@@ -517,59 +565,119 @@ private slots:
 
     void screenshots_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("scaleIndex");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("100 %") << 1 << QStringLiteral("100");
-        QTest::newRow("125 %") << 2 << QStringLiteral("125");
-        QTest::newRow("150 %") << 3 << QStringLiteral("150");
+        for (const char *language : {"en", "de", "ru", "fr", "es"}) {
+            QTest::addRow("%s 100 %%", language) << QString::fromLatin1(language) << 1;
+            QTest::addRow("%s 150 %%", language) << QString::fromLatin1(language) << 3;
+        }
     }
 
-    // Every page at the scale chosen on the settings page, saved and checked for its content.
+    // Every page in each language at the scale chosen on the settings page, with a long zone
+    // label and the longest lunar day among the results: no text is cut or runs out of its
+    // room, and nothing lies over another. English, German and Russian are saved as
+    // <page>-<language>-<scale>.png.
     void screenshots()
     {
+        QFETCH(QString, language);
         QFETCH(int, scaleIndex);
-        QFETCH(QString, suffix);
         QString folder = qEnvironmentVariable("VENDARION_SCREENSHOTS");
         if (folder.isEmpty())
             folder = m_screenshots.path();
         QVERIFY(QDir().mkpath(folder));
+        m_ui->setLanguage(language);
+        const QString zone = QStringLiteral("Africa/Johannesburg");
+        m_calculation->setProperty("zone", zone);
+        m_ui->setTimeZone(zone);
+        const auto restore = qScopeGuard([&] {
+            m_ui->setLanguage(QString());
+            m_calculation->setProperty("zone", QString());
+            m_ui->setTimeZone(QString());
+        });
 
         showPage(2);
         QQuickItem *settings = findShown(root(), "SettingsPage");
-        choose(findName(settings, QStringLiteral("scaleField")), scaleIndex);
+        QQuickItem *scaleField = findName(settings, QStringLiteral("scaleField"));
+        choose(scaleField, scaleIndex);
         QTRY_COMPARE(m_ui->scaleIndex(), scaleIndex);
         const QSize expected(qRound(1018 * m_ui->ppp()), qRound(560 * m_ui->ppp()));
         QTRY_VERIFY(m_ui->width() >= expected.width() - 1
                     && m_ui->height() >= expected.height() - 1);
+        // Options too large for the screen are shown, and not offered.
+        QVariantList tooLarge;
+        for (int i = 0; i < m_ui->scaleOptions().size(); ++i) {
+            if (!m_ui->scaleOptionFits(i))
+                tooLarge << i;
+        }
+        QVERIFY(!tooLarge.isEmpty());
+        QCOMPARE(scaleField->property("disabledOptions").toList(), tooLarge);
 
-        auto save = [&](const QString &name) {
+        const QString suffix = QStringLiteral("%1-%2").arg(language).arg(
+            m_ui->scaleOptions().at(scaleIndex).chopped(1));
+        const bool saved = language != QLatin1String("fr") && language != QLatin1String("es");
+        auto check = [&](const QString &name) {
+            // The change just made is drawn, and its animations have ended.
+            const qint64 changed = m_clock.elapsed();
+            (void)QTest::qWaitFor([&] { return m_lastFrame > changed; }, 1000);
             waitForStillWindow();
+            const QStringList faults = layoutFaults(root());
+            QVERIFY2(faults.isEmpty(), qPrintable(name + ": " + faults.join(QLatin1String(" | "))));
+            if (!saved)
+                return;
             const QImage image = m_ui->grabWindow();
             QCOMPARE(image.size(), m_ui->size());
             const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, name, suffix);
             QVERIFY2(image.save(file), qPrintable(file));
         };
 
-        save(QStringLiteral("settings"));
+        check(QStringLiteral("settings"));
 
         showPage(0);
         QQuickItem *texts = findShown(root(), "TextsPage");
         QTRY_VERIFY_WITH_TIMEOUT(!texts->property("text").toString().isEmpty(), 10000);
         QQuickItem *topics = findType(texts, "TabSwitcher");
         QVERIFY2(topics->x() + topics->implicitWidth() <= texts->width(), "a topic tab is cut off");
-        save(QStringLiteral("texts"));
+        check(QStringLiteral("texts"));
 
         showPage(1);
         QVERIFY(waitForFullGrid());
         QQuickItem *calendar = findShown(root(), "CalendarPage");
-        save(QStringLiteral("calendar"));
+        search(calendar, 30, 5);
+        check(QStringLiteral("calendar"));
+        const auto apart = [&](const char *a, const char *b) {
+            const auto rect = [&](const char *name) {
+                QQuickItem *item = findName(root(), QString::fromLatin1(name));
+                return item ? item->mapRectToScene(QRectF(0, 0, item->width(), item->height()))
+                            : QRectF();
+            };
+            QVERIFY2(!rect(a).isEmpty() && !rect(b).isEmpty() && !rect(a).intersects(rect(b)),
+                     qPrintable(QStringLiteral("%1 and %2 overlap").arg(a, b)));
+        };
+        apart("exportAction", "resultList");
+        apart("clearResults", "searchForm");
+        apart("nextMonth", "todayButton");
+        apart("outlook", "zoneLine");
+
+        // The export dialog, over the page area beside the moon panel.
+        clickItem(m_ui, findName(calendar, QStringLiteral("exportAction")));
+        QQuickItem *exporter = findName(root(), QStringLiteral("exportDialog"));
+        QTRY_COMPARE(exporter->opacity(), 1.0);
+        QVERIFY(!exporter->mapRectToScene(QRectF(0, 0, exporter->width(), exporter->height()))
+                     .intersects(m_panel->mapRectToScene(
+                         QRectF(0, 0, m_panel->width(), m_panel->height()))));
+        check(QStringLiteral("export"));
+        QVERIFY(QMetaObject::invokeMethod(exporter, "close"));
+        QTRY_VERIFY(!exporter->isVisible());
 
         // The void-of-course view, through its tab caption.
         QQuickItem *tabs = findType(calendar, "TabSwitcher");
-        QVERIFY(tabs);
-        clickItem(m_ui, tabs, QPointF(tabs->width() * 0.45, tabs->height() / 2));
+        const QString voidCaption = QCoreApplication::translate("CalendarPage", "Void Course");
+        clickItem(m_ui, findItem(tabs, [&](QQuickItem *item) {
+                      return item->inherits("QQuickText") && item->isVisible()
+                             && item->property("text").toString() == voidCaption;
+                  }));
         QTRY_COMPARE(calendar->property("selectedTab").toInt(), 1);
-        save(QStringLiteral("calendar-void"));
+        check(QStringLiteral("calendar-void"));
         clickItem(m_ui, tabs, QPointF(10, tabs->height() / 2));
         QTRY_COMPARE(calendar->property("selectedTab").toInt(), 0);
 
@@ -580,7 +688,7 @@ private slots:
         QQuickItem *print = findType(root(), "PrintDialog");
         QVERIFY(print);
         QTRY_COMPARE(print->opacity(), 1.0);
-        save(QStringLiteral("print"));
+        check(QStringLiteral("print"));
         print->setProperty("opacity", 0);
         QTRY_VERIFY(!print->isVisible());
 
@@ -589,12 +697,191 @@ private slots:
                                                          QStringLiteral("3.2.0"));
         QQuickItem *dialog = findType(root(), "UpdateDialog");
         QVERIFY(dialog && dialog->isVisible());
-        save(QStringLiteral("update"));
-        QQuickItem *close = findItem(dialog, [](QQuickItem *item) {
-            return isOfType(item, "ButtonBlack") && item->property("text").toString() == "Close";
+        check(QStringLiteral("update"));
+        const QString closeText = QCoreApplication::translate("UpdateDialog", "Close");
+        QQuickItem *close = findItem(dialog, [&](QQuickItem *item) {
+            return isOfType(item, "ButtonBlack") && item->property("text").toString() == closeText;
         });
         clickItem(m_ui, close);
         QTRY_VERIFY(!dialog->isVisible());
+    }
+
+    // Today stays marked in the grid; Ctrl+T and the Today button bring the panel back to the
+    // present and the grid back to today's month, whatever was browsed to.
+    void todayComesBack_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("Ctrl+T") << true;
+        QTest::newRow("the Today button") << false;
+    }
+    void todayComesBack()
+    {
+        QFETCH(bool, byKey);
+        QQuickItem *page = findShown(root(), "CalendarPage");
+        const QDate today = QDate::currentDate();
+        QVERIFY(showMoment(QDateTime(today.addDays(-40), QTime(6, 30))));
+        clickItem(m_ui, findName(page, QStringLiteral("nextMonth")));
+        QVERIFY(m_calendar->property("activeMonth").toDate() < today.addDays(-1));
+        m_ui->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_ui));
+        if (byKey)
+            QTest::keyClick(m_ui, Qt::Key_T, Qt::ControlModifier);
+        else
+            clickItem(m_ui, findName(page, QStringLiteral("todayButton")));
+        QTRY_VERIFY(findType(m_panel, "LunarTime")->property("now").toBool());
+        QCOMPARE(m_calendar->property("selectedDate").toDate(), today);
+        QCOMPARE(m_calendar->property("activeMonth").toDate(),
+                 QDate(today.year(), today.month(), 1));
+        waitForPanelOn(today.toString(Qt::ISODate));
+
+        // Today is marked, and no other day.
+        QQuickItem *grid = waitForFullGrid();
+        auto *cells = grid->findChild<QObject *>(QStringLiteral("cells"));
+        int marked = 0;
+        for (int i = 0; i < astro::CalendarModel::GridDays; ++i) {
+            QQuickItem *cell = nullptr;
+            QMetaObject::invokeMethod(cells, "itemAt", Q_RETURN_ARG(QQuickItem *, cell),
+                                      Q_ARG(int, i));
+            const bool isToday = cell->property("isToday").toBool();
+            QCOMPARE(isToday, cell->property("date").toDateTime().date() == today);
+            QCOMPARE(findName(cell, QStringLiteral("todayMark"))->isVisible(), isToday);
+            marked += isToday;
+        }
+        QCOMPARE(marked, 1);
+    }
+
+    // "This month" is the month shown; the save dialog opens in the documents folder with a
+    // name for the month, at the window's scale, then where the last file went; the file's
+    // report is news, not a warning.
+    void exportSavesTheShownMonth()
+    {
+        QQuickItem *page = findShown(root(), "CalendarPage");
+        m_ui->setScaleIndex(3);
+        clickItem(m_ui, findName(page, QStringLiteral("nextMonth")));
+        const QDate shown = m_calendar->property("activeMonth").toDate();
+        const QString documents
+            = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(QDir().mkpath(documents));
+        QTemporaryDir elsewhere;
+        const QString second = elsewhere.filePath(QStringLiteral("second"));
+        QVERIFY(QDir().mkpath(second));
+        QStringList folders;
+        for (const QString &target : {elsewhere.path(), second}) {
+            clickItem(m_ui, findName(page, QStringLiteral("exportAction")));
+            QQuickItem *dialog = findName(root(), QStringLiteral("exportDialog"));
+            QTRY_COMPARE(dialog->opacity(), 1.0);
+            const QDate from = evaluate(dialog, QStringLiteral("UI.fromDay(from.inputDate)"))
+                                   .toDateTime()
+                                   .date();
+            QCOMPARE(from, shown);
+            QString proposed;
+            QTimer::singleShot(0, [&] {
+                QFileDialog *files = nullptr;
+                QTRY_VERIFY((files = visibleWidget<QFileDialog>()));
+                QVERIFY(QTest::qWaitForWindowActive(files));
+                folders << files->directory().absolutePath();
+                proposed = QFileInfo(files->selectedFiles().value(0)).fileName();
+                QCOMPARE(files->font().pointSize(), ui::referencePointSize(m_ui->scale()));
+                files->setDirectory(target);
+                QMetaObject::invokeMethod(files, "accept");
+            });
+            clickItem(m_ui, findItem(dialog, [](QQuickItem *item) {
+                          return isOfType(item, "ButtonBlack")
+                                 && item->property("text").toString() == QLatin1String("Export...");
+                      }));
+            QCOMPARE(proposed, QStringLiteral("moon-%1.ics").arg(shown.toString("yyyy-MM")));
+            // The report's box runs its own loop: answered from there.
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, [&] {
+                auto *box = visibleWidget<QMessageBox>();
+                if (box && box->isActiveWindow()) {
+                    icon = box->icon();
+                    box->accept();
+                }
+            });
+            closer.start(50);
+            QTRY_VERIFY_WITH_TIMEOUT(icon != QMessageBox::NoIcon, 60000);
+            QCOMPARE(icon, QMessageBox::Information);
+            QVERIFY(QFile::exists(target + QLatin1Char('/') + proposed));
+            QTRY_VERIFY(!dialog->isVisible());
+        }
+        QCOMPARE(folders, QStringList({QDir(documents).absolutePath(),
+                                       QDir(elsewhere.path()).absolutePath()}));
+    }
+
+    // What an icon or an abbreviation means shows on hover.
+    void tooltipsSayWhatIconsMean_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("a page square") << "calendarSquare"
+                                       << "Calendar";
+        QTest::newRow("U/T") << "U/T"
+                             << "Upper transit: the Moon crosses the meridian at its highest";
+        QTest::newRow("a phase date") << "phaseTime"
+                                      << "The previous new moon";
+    }
+    void tooltipsSayWhatIconsMean()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, tip);
+        QPoint at;
+        if (item == QLatin1String("calendarSquare")) {
+            at = pageSquare(findType(root(), "PageSwitcher"), 1);
+        } else {
+            QQuickItem *found = findItem(m_panel, [&](QQuickItem *i) {
+                return i->objectName() == item
+                       || (i->inherits("QQuickText")
+                           && i->property("text").toString().startsWith(item));
+            });
+            QVERIFY(found);
+            at = found->mapToScene(QPointF(found->width() / 2, found->height() / 2)).toPoint();
+        }
+        QTest::mouseMove(m_ui, at - QPoint(2, 2));
+        QTest::mouseMove(m_ui, at);
+        QTRY_VERIFY2(QToolTip::text().startsWith(tip), qPrintable(QToolTip::text()));
+        QTest::mouseMove(m_ui, QPoint(1, 1));
+        QTRY_VERIFY(QToolTip::text().isEmpty());
+    }
+
+    // South of the equator the moon picture and the phase glyphs are turned half round; as in
+    // the sky now, the picture turns to where the lit limb is. Saved as sydney-moon*.png.
+    void southernMoon()
+    {
+        QVERIFY(setPlace(151.21, -33.87));
+        const auto back = qScopeGuard([this] {
+            m_ui->setMoonAsInSky(false);
+            setPlace(-118.24368, 34.05223);
+        });
+        QVERIFY(showMoment(QDateTime(QDate(2027, 3, 12), QTime(5, 0))));
+        const QList<QQuickItem *> discs = [&] {
+            QList<QQuickItem *> found;
+            findItem(m_panel, [&](QQuickItem *i) {
+                if (i->objectName() == QLatin1String("disc"))
+                    found << i;
+                return false;
+            });
+            return found;
+        }();
+        QCOMPARE(discs.size(), 5);
+        for (QQuickItem *disc : discs)
+            QTRY_COMPARE(disc->rotation(), -180.0);
+        QString folder = qEnvironmentVariable("VENDARION_SCREENSHOTS");
+        if (folder.isEmpty())
+            folder = m_screenshots.path();
+        waitForStillWindow();
+        QVERIFY(m_ui->grabWindow().save(folder + QStringLiteral("/sydney-moon.png")));
+
+        m_ui->setMoonAsInSky(true);
+        QObject *e = panelEntry();
+        const double turn = astro::pictureTurnInSky(e->property("phase").toDouble(),
+                                                    e->property("brightLimbAngle").toDouble());
+        QTRY_COMPARE(discs.first()->rotation(), -turn);
+        for (QQuickItem *glyph : discs.mid(1))
+            QCOMPARE(glyph->rotation(), -180.0);
+        waitForStillWindow();
+        QVERIFY(m_ui->grabWindow().save(folder + QStringLiteral("/sydney-moon-sky.png")));
     }
 
     // In Russian, a Latin letter outside markup, the place's names and the product's line is in a
@@ -603,6 +890,9 @@ private slots:
     {
         m_ui->setLanguage(QStringLiteral("ru"));
         const auto english = qScopeGuard([this] { m_ui->setLanguage(QString()); });
+        // Qt's own dialogs speak it too.
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"),
+                 QStringLiteral("Сохранить как"));
         const geo::Location place = geo()->location();
         QStringList untranslated;
         for (int page : {0, 1, 2}) {

@@ -82,6 +82,46 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(ui::formatDegrees(angle), expected);
     }
+
+    // Months and weekdays are named in the interface language; the locale keeps the order and
+    // the digits.
+    void namesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Brazilian system, English interface") << "pt_BR"
+                                                             << "en"
+                                                             << "dd/MM/yyyy, dddd d MMMM"
+                                                             << "05/03/2027, Friday 5 March";
+        QTest::newRow("Brazilian system, German interface") << "pt_BR"
+                                                            << "de"
+                                                            << "d MMM yyyy"
+                                                            << "5 März 2027";
+        QTest::newRow("Austrian system, German interface: its own names") << "de_AT"
+                                                                          << "de"
+                                                                          << "d. MMMM yyyy"
+                                                                          << "5. März 2027";
+        QTest::newRow("quoted text and numbers alone are left") << "ru_RU"
+                                                                << "en"
+                                                                << "'MMM' dd.MM"
+                                                                << "MMM 05.03";
+    }
+    void namesFollowTheLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, language);
+        QFETCH(QString, format);
+        QFETCH(QString, expected);
+        const QLocale numbers(locale);
+        const QLocale names = ui::namesLocale(language, numbers);
+        const QDate day(2027, 3, 5);
+        QCOMPARE(ui::formatWithNames(day, format, numbers, names), expected);
+        QCOMPARE(
+            ui::formatWithNames(QDateTime(day, QTime(9, 5)), format + " HH:mm", numbers, names),
+            expected + " 09:05");
+    }
 };
 
 QTEST_APPLESS_MAIN(TestLocalization)

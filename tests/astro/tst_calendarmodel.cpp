@@ -46,18 +46,27 @@ private slots:
     void gridStart_data()
     {
         QTest::addColumn<QDate>("month");
+        QTest::addColumn<int>("weekStart");
         QTest::addColumn<QDate>("first");
         QTest::newRow("first on a Monday: a full week earlier")
-            << QDate(2026, 6, 1) << QDate(2026, 5, 25);
+            << QDate(2026, 6, 1) << 1 << QDate(2026, 5, 25);
         QTest::newRow("first on a Sunday: six days earlier")
-            << QDate(2026, 2, 1) << QDate(2026, 1, 26);
-        QTest::newRow("across the year") << QDate(2027, 1, 1) << QDate(2026, 12, 28);
+            << QDate(2026, 2, 1) << 1 << QDate(2026, 1, 26);
+        QTest::newRow("across the year") << QDate(2027, 1, 1) << 1 << QDate(2026, 12, 28);
+        QTest::newRow("weeks from Sunday, first on a Sunday: a full week earlier")
+            << QDate(2026, 2, 1) << 7 << QDate(2026, 1, 25);
+        QTest::newRow("weeks from Sunday, first on a Monday")
+            << QDate(2026, 6, 1) << 7 << QDate(2026, 5, 31);
+        QTest::newRow("weeks from Saturday") << QDate(2027, 1, 1) << 6 << QDate(2026, 12, 26);
     }
     void gridStart()
     {
         QFETCH(QDate, month);
+        QFETCH(int, weekStart);
         QFETCH(QDate, first);
-        QCOMPARE(CalendarModel::gridStart(month), first);
+        const QDate start = CalendarModel::gridStart(month, weekStart);
+        QCOMPARE(start, first);
+        QCOMPARE(start.dayOfWeek(), weekStart);
     }
 
     void voidDayIndex_data()

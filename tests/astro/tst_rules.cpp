@@ -79,6 +79,32 @@ private slots:
         QFETCH(int, day);
         QCOMPARE(astro::lunarDayOf(lunation, phase), day);
     }
+
+    // The moon picture's turn: half a turn south of the equator, none on it; as in the sky, the
+    // turn that brings the drawn lit side to the bright limb, the short way round.
+    void pictureTurn_data()
+    {
+        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("phase");
+        QTest::addColumn<double>("brightLimb");
+        QTest::addColumn<double>("hemisphere");
+        QTest::addColumn<double>("inSky");
+        QTest::newRow("north, waxing lit on the right") << 52.5 << 0.2 << -90.0 << 0.0 << 0.0;
+        QTest::newRow("on the equator: as in the north") << 0.0 << 0.2 << 0.0 << 0.0 << 90.0;
+        QTest::newRow("just south, waning lit on the left") << -0.01 << 0.7 << 90.0 << 180.0 << 0.0;
+        QTest::newRow("full moon counts as waxing") << -33.9 << 0.5 << 180.0 << 180.0 << -90.0;
+        QTest::newRow("half a turn is +180, not -180") << 10.0 << 0.8 << -90.0 << 0.0 << 180.0;
+    }
+    void pictureTurn()
+    {
+        QFETCH(double, latitude);
+        QFETCH(double, phase);
+        QFETCH(double, brightLimb);
+        QFETCH(double, hemisphere);
+        QFETCH(double, inSky);
+        QCOMPARE(astro::pictureTurn(latitude), hemisphere);
+        QCOMPARE(astro::pictureTurnInSky(phase, brightLimb), inSky);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRules)

@@ -92,6 +92,8 @@ private slots:
             << QStringList{"pdf", "--from=2027-04", "--to=2027-03", "--output=x.pdf"};
         QTest::newRow("pdf unknown language") << QStringList{
             "pdf", "--from=2027-03", "--to=2027-03", "--output=x.pdf", "--language=la"};
+        QTest::newRow("ics unknown language")
+            << QStringList{"ics", "--from", "2027-03-01", "--to", "2027-03-02", "--language", "pt"};
         QTest::newRow("unknown zone") << QStringList{"calendar", "2027-03", "--zone", "Mars/Base"};
         QTest::newRow("zone outside the zone folder")
             << QStringList{"calendar", "2027-03", "--zone", "../../etc/passwd"};
@@ -168,6 +170,7 @@ private slots:
         std::unique_ptr<astro::Ephemeris> e(astro::computeEphemeris(
             c.sky(), QDateTime(QDate(2026, 7, 14), QTime(21, 30), Qt::LocalTime)));
         QCOMPARE(json, cli::propertiesOf(e.get()));
+        QVERIFY(json.contains("brightLimbAngle"));
         QCOMPARE(json.value("time").toString(), QStringLiteral("2026-07-14T21:30:00+02:00"));
         QCOMPARE(json.size(), e->metaObject()->propertyCount() - 1); // less objectName
         QCOMPARE(json.value("voidZodiac").isDouble(), true);
@@ -310,10 +313,23 @@ private slots:
                                                       {"zone", "Europe/Berlin"}}));
     }
 
-    // The window's export writes what the command line prints, byte for byte; a file that
-    // cannot be written is reported, not claimed.
+    // The window's export writes what the command line prints, byte for byte, in each
+    // language of the interface; a file that cannot be written is reported, not claimed.
+    void icsWindowMatches_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("newMoon");
+        QTest::newRow("English, the default") << ""
+                                              << "SUMMARY:New moon";
+        QTest::newRow("German") << "de"
+                                << "SUMMARY:Neumond";
+        QTest::newRow("Russian") << "ru"
+                                 << "SUMMARY:Новолуние";
+    }
     void icsWindowMatches()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, newMoon);
         qputenv("SOURCE_DATE_EPOCH", "1767225600");
         ical::CalendarExport exporter;
         exporter.setCalculation(&m_calculation);
@@ -322,16 +338,21 @@ private slots:
         for (const char *name : {"moon", "none/moon.ics"}) {
             QVERIFY(exporter.start(QUrl::fromLocalFile(dir.filePath(name)),
                                    QDateTime(QDate(2027, 3, 1), QTime(0, 0)),
-                                   QDateTime(QDate(2027, 4, 15), QTime(0, 0)), 7, "Paris"));
+                                   QDateTime(QDate(2027, 4, 15), QTime(0, 0)), 7, "Paris",
+                                   language.isEmpty() ? QStringLiteral("en") : language));
             QVERIFY(finished.wait(60000));
         }
         QVERIFY(finished.at(0).at(0).toBool() && !finished.at(1).at(0).toBool());
         QVERIFY(finished.at(1).at(2).toString().contains("none/moon.ics"));
         QFile file(dir.filePath("moon.ics"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), run({"ics", "--from=2027-03-01", "--to=2027-04-15", "--name=Paris",
-                                      "--lat=48.85", "--lon=2.35"})
-                                     .out);
+        const QByteArray written = file.readAll();
+        QStringList arguments{"ics",          "--from=2027-03-01", "--to=2027-04-15",
+                              "--name=Paris", "--lat=48.85",       "--lon=2.35"};
+        if (!language.isEmpty())
+            arguments << "--language" << language;
+        QCOMPARE(written, run(arguments).out);
+        QVERIFY2(written.contains(newMoon.toUtf8()), written.left(2000).constData());
     }
 
 private:

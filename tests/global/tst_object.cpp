@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestObject : public QObject
@@ -22,6 +23,40 @@ private slots:
         QCOMPARE(global::Object::instance(), object);
         QCOMPARE(object->settings()->organizationName(), QStringLiteral("Harkel"));
         QCOMPARE(object->settings()->applicationName(), QStringLiteral("Vendarion"));
+    }
+
+    // A desktop helper that finds no browser says so only by its exit status: heard, with the
+    // address. One that opens it says nothing.
+    void helperFailureIsSaid_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("said");
+        QTest::newRow("no browser configured") << 3 << 1;
+        QTest::newRow("opened") << 0 << 0;
+    }
+    void helperFailureIsSaid()
+    {
+        QFETCH(int, status);
+        QFETCH(int, said);
+        QTemporaryDir bin;
+        QFile helper(bin.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(helper.open(QIODevice::WriteOnly));
+        helper.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8());
+        helper.close();
+        helper.setPermissions(helper.permissions() | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8() + ':' + path);
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+
+        global::Object *object = global::Object::instance();
+        QSignalSpy notOpened(object, &global::Object::urlNotOpened);
+        QVERIFY(object->showHelp());
+        // Heard once the helper has ended and its process is gone.
+        QVERIFY(!object->findChildren<QProcess *>().isEmpty());
+        QTRY_VERIFY(object->findChildren<QProcess *>().isEmpty());
+        QCOMPARE(notOpened.size(), said);
+        if (said)
+            QCOMPARE(notOpened.at(0).at(0).toString(), object->helpUrl());
     }
 
     void settingsAccess()

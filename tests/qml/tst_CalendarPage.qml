@@ -202,5 +202,16 @@ TestScene {
             verify(texts[0].x + texts[0].width < texts[1].x, "date and phase")
             verify(texts[1].x + texts[1].width < texts[2].x, "phase and sign")
         }
+
+        // The weekday names over the grid start where the model's weeks start.
+        function test_weekdaysFollowTheWeekStart_data() {
+            return [{ tag: "Monday", first: 1, day: 1 }, { tag: "Sunday", first: 7, day: 0 },
+                    { tag: "Saturday", first: 6, day: 6 }]
+        }
+        function test_weekdaysFollowTheWeekStart(data) {
+            page.calendarModel.firstDayOfWeek = data.first
+            var names = findChild(page, "weekdays").children
+            compare(names[0].text, Qt.locale(UI.namesLocaleName).dayName(data.day, Locale.ShortFormat))
+        }
     }
 }

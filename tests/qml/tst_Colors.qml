@@ -37,7 +37,9 @@ TestCase {
             { tag: "invalid field mark", fg: L.Red, bg: B.LightSilver, min: 3 },
             { tag: "switch off on the panel", fg: c.OnDark.Grey, bg: B.DarkGrey, min: 3 },
             { tag: "page square lit", fg: c.OnDark.Green, bg: c.Button.Metal, min: 3 },
-            { tag: "dialog button edge", fg: c.Button.Edge, bg: B.DarkGrey, min: 3 }
+            { tag: "dialog button edge", fg: c.Button.Edge, bg: B.DarkGrey, min: 3 },
+            { tag: "option that cannot be chosen", fg: L.Disabled, bg: B.Lighter, min: 3 },
+            { tag: "disabled option apart from others", fg: L.Grey, bg: L.Disabled, min: 1.5 }
         ]
     }
 

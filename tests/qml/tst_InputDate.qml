@@ -87,5 +87,17 @@ TestScene {
             verify(!picker.input.activeFocus)
             verify(!picker.calendarVisible)
         }
+
+        // The month of today shown: today's cell is marked, and the weeks have their header,
+        // from the locale's first weekday (US English: Sunday).
+        function test_todayMarkedWithHeader() {
+            picker.inputDate = UI.localTime()
+            mouseClick(picker.box)
+            var calendar = findChild(picker, "dropdown").contentItem
+            tryVerify(function() { return findChild(calendar, "todayCell") !== null })
+            var header = findChild(calendar, "weekdayName")
+            verify(header)
+            compare(header.text, Qt.locale(UI.namesLocaleName).dayName(0, Locale.ShortFormat))
+        }
     }
 }

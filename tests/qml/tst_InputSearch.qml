@@ -16,6 +16,7 @@ TestScene {
             height: 27
             overlay: window.overlay
             inputText: "Paris, France"
+            emptyNote: "Type a city name"
         }
     }
 
@@ -75,6 +76,21 @@ TestScene {
             mouseClick(search.box)
             verify(search.inSearch)
             compare(search.input.selectedText, "Paris, France")
+        }
+
+        // An empty list says what to do; the clear glyph clears the typing and the search goes
+        // on, the list open.
+        function test_emptyListSaysSoAndClearClears() {
+            var note = findChild(list, "emptyNote")
+            verify(note.visible, "no options yet: the note")
+            verify(list.height > 2 * list.frameBorder)
+            search.options = ["Bern, Switzerland"]
+            verify(!note.visible)
+            mouseClick(findChild(search, "clearButton"))
+            compare(search.input.text, "")
+            compare(searchedSpy.signalArguments[searchedSpy.count - 1][0], "")
+            verify(search.inSearch)
+            verify(search.listVisible)
         }
     }
 }

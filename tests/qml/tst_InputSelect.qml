@@ -76,5 +76,24 @@ TestScene {
             compare(selectedSpy.count, 0, "only a click announces a choice")
             compare(select.inputText, "", "choosing does not commit text")
         }
+
+        // An option shown as not offered is no choice: a click on it keeps the selection and
+        // announces nothing; its neighbours are chosen as ever.
+        function test_disabledOptionIsNoChoice() {
+            select.options = ["100%", "150%", "200% too large"]
+            select.disabledOptions = [2]
+            select.openList()
+            var rows = findChild(select, "dropdown").contentItem
+            var tooLarge = findChild(rows, "option2")
+            // Laid out in the list's own window.
+            tryVerify(function() { return tooLarge.y > 0 })
+            verify(!tooLarge.enabled)
+            mouseClick(tooLarge)
+            compare(select.selectedIndex, 0)
+            compare(selectedSpy.count, 0)
+            mouseClick(findChild(rows, "option1"))
+            compare(select.selectedIndex, 1)
+            compare(selectedSpy.count, 1)
+        }
     }
 }

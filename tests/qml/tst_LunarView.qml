@@ -31,24 +31,33 @@ Rectangle {
             return 1 - (c.r + c.g + c.b) / 3
         }
 
-        // Points on the equator at a quarter radius inside the left and right limbs, and the
-        // ring's pixel at the left limb.
+        // Points at a quarter radius inside the left, right, upper and lower limbs, in shadow
+        // or lit; and the ring's pixel at the left limb. The picture turns counter-clockwise by
+        // `turn` degrees: half a turn for the south, where the first quarter is lit on the left.
         function test_shadow_data() {
             return [
-                { tag: "first quarter: left half", phase: 0.25, left: true, right: false,
-                  ring: false },
-                { tag: "0.997: almost all, ring", phase: 0.997, left: true, right: true,
-                  ring: true }
+                { tag: "first quarter: left half", phase: 0.25, turn: 0, dark: ["left"],
+                  lit: ["right"], ring: false },
+                { tag: "first quarter in the south: right half", phase: 0.25, turn: 180,
+                  dark: ["right"], lit: ["left"], ring: false },
+                { tag: "third quarter, lit side turned up: lower half", phase: 0.75, turn: -90,
+                  dark: ["lower"], lit: ["upper"], ring: false },
+                { tag: "0.997: almost all, ring", phase: 0.997, turn: 0,
+                  dark: ["left", "right", "upper", "lower"], lit: [], ring: true }
             ]
         }
 
         function test_shadow(data) {
-            var view = createTemporaryObject(viewComponent, scene, { phase: data.phase })
-            // Created at its phase, so there is no sweep to wait for.
+            var view = createTemporaryObject(viewComponent, scene,
+                                             { phase: data.phase, turn: data.turn })
+            // Created at its phase and turn, so there is no sweep to wait for.
             waitForRendering(view)
             var image = grabImage(scene)
-            compare(darkness(image, 12, 50) > 0.5, data.left, "left")
-            compare(darkness(image, 88, 50) > 0.5, data.right, "right")
+            var points = { left: [12, 50], right: [88, 50], upper: [50, 12], lower: [50, 88] }
+            data.dark.concat(data.lit).forEach(function(side) {
+                compare(darkness(image, points[side][0], points[side][1]) > 0.5,
+                        data.dark.indexOf(side) >= 0, side)
+            })
             // The ring is pink over the shadow: red well above green.
             var ring = image.pixel(50 + 1, 50 + 50)
             compare(ring.r - ring.g > 0.1, data.ring, "ring " + ring)

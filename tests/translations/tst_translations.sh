@@ -1,6 +1,6 @@
 #!/bin/sh
-# Every shipped translation holds each text of the scene and of the printed pages, finished:
-# lupdate's refresh of a file changes nothing (else: cmake --build build --target
+# Every shipped translation holds each text of the scene, the printed pages and the calendar
+# files, finished: lupdate's refresh of a file changes nothing (else: cmake --build build --target
 # update_translations), and no entry is unfinished or empty.
 # Usage: tst_translations.sh LUPDATE SOURCE_DIR
 set -eu
@@ -10,7 +10,7 @@ trap 'rm -f "$fresh"' EXIT
 status=0
 for ts in translations/*.ts; do
     cp "$ts" "$fresh"
-    "$1" -silent -locations none -no-obsolete qml print -ts "$fresh"
+    "$1" -silent -locations none -no-obsolete qml print ical -ts "$fresh"
     diff -u "$ts" "$fresh" || status=1
     ! grep -nE 'type="unfinished"|<translation></translation>' "$ts" || status=1
 done
