@@ -81,9 +81,71 @@ Rectangle {
     color: Colors.Background.DarkMetal
 
 
+    // Shows a page as its square in the strip does; the page, made if it was not yet.
+    function showPage(index) {
+        switcher.selectedIndex = index
+        return pageLoaders.itemAt(index).item
+    }
+
+    function showHelp() {
+        if (!Global.showHelp())
+            window.sayNoBrowser()
+    }
+
+    // The keys of the window. A dialog that shows keeps them to itself (it disables the layout).
     Shortcut {
         sequence: "Ctrl+T"
+        enabled: layout.enabled
         onActivated: window.showToday()
+    }
+    Shortcut {
+        id: textsKey
+        sequence: "Ctrl+1"
+        enabled: layout.enabled
+        onActivated: window.showPage(0)
+    }
+    Shortcut {
+        id: calendarKey
+        sequence: "Ctrl+2"
+        enabled: layout.enabled
+        onActivated: window.showPage(1)
+    }
+    Shortcut {
+        id: settingsKey
+        sequence: "Ctrl+3"
+        enabled: layout.enabled
+        onActivated: window.showPage(2)
+    }
+    // The strip's fourth square, information, is the help.
+    Shortcut {
+        id: helpKey
+        sequence: StandardKey.HelpContents
+        enabled: layout.enabled
+        onActivated: window.showHelp()
+    }
+    Shortcut {
+        sequence: "Ctrl+4"
+        enabled: layout.enabled
+        onActivated: window.showHelp()
+    }
+    Shortcut {
+        sequence: StandardKey.Find
+        enabled: layout.enabled
+        onActivated: window.showPage(1).focusSearch()
+    }
+    Shortcut {
+        id: exportShortcut
+        sequence: "Ctrl+E"
+        enabled: layout.enabled
+        onActivated: {
+            window.showPage(1)
+            exportDialog.open()
+        }
+    }
+    // Closed as by the window's close button, so the geometry is kept.
+    Shortcut {
+        sequence: "Ctrl+Q"
+        onActivated: UI.close()
     }
 
     FontLoader { source: resourcePath + "fonts/fontawesome-webfont.ttf" }
@@ -223,10 +285,9 @@ Rectangle {
                 width: 50 * UI.ppp
                 height: parent.height
                 selectedIndex: 0
-                onHelpClicked: {
-                    if (!Global.showHelp())
-                        window.sayNoBrowser()
-                }
+                keys: [textsKey.nativeText, calendarKey.nativeText, settingsKey.nativeText,
+                       helpKey.nativeText]
+                onHelpClicked: window.showHelp()
             }
         }
     }
@@ -245,6 +306,7 @@ Rectangle {
             calendarModel: window.calendarModel
             searchModel: window.calendarSearchModel
             overlay: modalOverlay
+            exportKey: exportShortcut.nativeText
             onDateTimeSelected: panel.dateTime = value
             onExportRequested: exportDialog.open()
             onPrintRequested: printDialog.open()
@@ -282,6 +344,7 @@ Rectangle {
         source: "dialogs/ExportDialog.qml"
         onLoaded: {
             item.objectName = "exportDialog"
+            item.blocked = layout
             item.calculation = window.calculation
             item.shownMonth = Qt.binding(function() {
                 return UI.fromDate(window.calendarModel.activeMonth)
@@ -304,6 +367,7 @@ Rectangle {
         source: "dialogs/PrintDialog.qml"
         onLoaded: {
             item.objectName = "printDialog"
+            item.blocked = layout
             item.calendarModel = window.calendarModel
             item.overlay = modalOverlay
         }
@@ -338,6 +402,7 @@ Rectangle {
             if (updateDialog.active)
                 return
             updateDialog.active = true
+            updateDialog.item.blocked = layout
             updateDialog.item.offer(current, latest)
         }
     }

@@ -46,11 +46,57 @@ Rectangle {
             .arg(Calendar.lunarDayText(cell.firstLunarDay, cell.secondLunarDay))
     }
 
+    // The whole day in words, for a screen reader: the date, the lunar days, the signs, the void
+    // of course and the great days, times on the shown clock.
+    function spokenText() {
+        var parts = [UI.formatDay(cell.day, Qt.locale(UI.localeName).dateFormat(Locale.LongFormat))]
+        if (!cell.received)
+            return parts[0]
+        parts.push(cell.firstLunarDay === cell.secondLunarDay
+                   //: A day of the calendar, read out: its lunar day.
+                   ? qsTr("lunar day %1").arg(cell.firstLunarDay)
+                   //: A day of the calendar, read out: the lunar days it holds.
+                   : qsTr("lunar day %1 to %2").arg(cell.firstLunarDay).arg(cell.secondLunarDay))
+        var first = Lunar.zodiac(cell.firstZodiac)
+        if (first && cell.secondZodiac !== cell.firstZodiac)
+            //: A day of the calendar, read out: the Moon changes sign from %1 to %2.
+            parts.push(qsTr("Moon in %1, then %2").arg(signName(cell.firstZodiac))
+                       .arg(signName(cell.secondZodiac)))
+        else if (first)
+            parts.push(qsTranslate("Lunar", first.moonIn))
+        if (cell.voidZodiac >= 0)
+            //: A day of the calendar, read out: the void of course from %1 to %2.
+            parts.push(qsTr("void of course %1 to %2")
+                       .arg(UI.formatLocal(cell.voidStart, UI.formats.time))
+                       .arg(UI.formatLocal(cell.voidEnd, UI.formats.time)))
+        for (var i = 0; i < cell.marks.length; ++i)
+            parts.push(markText(cell.marks[i]))
+        return parts.join(", ").replace(/\n/g, ", ")
+    }
+
+    // An eclipse, perigee or apogee of the day in words, with its time on the shown clock.
+    function markText(mark) {
+        return Events.markText(mark, function(t) { return UI.formatLocal(t, UI.formats.time) },
+                               Qt.locale(UI.localeName))
+    }
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: UI.timeZone !== undefined && UI.localeName !== undefined ? spokenText() : ""
+    Accessible.selectable: true
+    Accessible.selected: cell.isSelected
+    Accessible.focusable: true
+    Accessible.onPressAction: clicked()
+
     color: !cell.isMonthVisible ? Colors.Background.Lighter
                                 : cell.isSelected ? Colors.Background.LightSilver
                                                   : Colors.Background.White
     border.width: 1 * UI.ppp
     border.color: Colors.Background.Light
+
+    FocusRing {
+        offset: -2 * UI.ppp
+        radius: 0
+    }
 
     // Today stays marked whatever day is selected.
     Rectangle {
@@ -206,9 +252,7 @@ Rectangle {
                     cursorShape: Qt.PointingHandCursor
                     onContainsMouseChanged: {
                         if (containsMouse) {
-                            root.tipRequested(parent, Events.markText(modelData, function(t) {
-                                return UI.formatLocal(t, UI.formats.time)
-                            }, Qt.locale(UI.localeName)))
+                            root.tipRequested(parent, root.markText(modelData))
                         } else {
                             root.tipHidden()
                         }

@@ -81,7 +81,15 @@ Item {
             }
             AreaTip {
                 area: stepMouse
-                text: modelData < 0 ? qsTr("The month before") : qsTr("The month after")
+                text: stepTarget.name
+            }
+            FocusTarget {
+                id: stepTarget
+                anchors.fill: parent
+                anchors.margins: 6 * UI.ppp
+                name: modelData < 0 ? qsTr("The month before") : qsTr("The month after")
+                description: root.title
+                onActivated: root.step(modelData)
             }
         }
     }

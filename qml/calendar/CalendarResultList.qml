@@ -49,6 +49,9 @@ ScrollableItem {
     }
 
     horizontalScrollBarPolicy: Qt.ScrollBarAlwaysOff
+    Accessible.role: Accessible.List
+    //: The list of found dates, as a screen reader names it.
+    Accessible.name: qsTr("Found dates")
 
     Item {
         width: root.rowWidth + 15 * UI.ppp
@@ -104,6 +107,13 @@ ScrollableItem {
                         }
                     }
 
+                    function choose() {
+                        if (entry.eclipse)
+                            root.momentClicked(entry.date)
+                        else
+                            root.resultClicked(entry.date)
+                    }
+
                     MouseArea {
                         id: mouse
                         width: parent.width
@@ -111,12 +121,17 @@ ScrollableItem {
                         enabled: slot.active
                         hoverEnabled: true
                         cursorShape: Qt.PointingHandCursor
-                        onClicked: {
-                            if (slot.entry.eclipse)
-                                root.momentClicked(slot.entry.date)
-                            else
-                                root.resultClicked(slot.entry.date)
-                        }
+                        onClicked: slot.choose()
+                    }
+                    FocusTarget {
+                        anchors.fill: mouse
+                        ringOffset: -2 * UI.ppp
+                        enabled: slot.active
+                        visible: slot.active
+                        role: Accessible.ListItem
+                        name: row.item ? row.item.spokenText : ""
+                        description: row.item ? row.item.progressTip : ""
+                        onActivated: slot.choose()
                     }
                     // The row's percentage is not the panel's illuminated one: say what it
                     // counts.

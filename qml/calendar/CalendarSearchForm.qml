@@ -178,10 +178,17 @@ Item {
             anchors.fill: parent
             hoverEnabled: true
             cursorShape: root.isSearching ? Qt.WaitCursor : Qt.PointingHandCursor
-            onClicked: {
-                if (!root.isSearching)
-                    root.requestSearch()
-            }
+            onClicked: button.press()
+        }
+        FocusTarget {
+            anchors.fill: parent
+            name: buttonLabel.text
+            onActivated: button.press()
+        }
+
+        function press() {
+            if (!root.isSearching)
+                root.requestSearch()
         }
     }
 }

@@ -39,6 +39,12 @@ Rectangle {
         //: The magnitude of a lunar eclipse.
         : qsTr("magnitude %1").arg(Number(eclipse.magnitude).toLocaleString(Qt.locale(UI.localeName), "f", 2))
 
+    // The row in words, the sign by its name rather than its glyph.
+    readonly property string spokenText: eclipse
+        ? [dateText, eclipseText, eclipseShare].join(", ")
+        : [dateText, phaseText].concat(sign ? [qsTranslate("Lunar", sign.moonIn),
+                                               qsTranslate("Lunar", sign.day)] : []).join(", ")
+
     implicitHeight: 30 * UI.ppp
     radius: 6 * UI.ppp
     color: hovered ? Colors.Background.Hovered : Colors.Background.White

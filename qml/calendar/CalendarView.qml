@@ -3,8 +3,8 @@ import UI 1.0
 
 // The six-week month grid over the calendar model. Each cell keeps a record of its day that
 // the dayItem component reads through `cell`; entry i of the model feeds cell i, so the model
-// decides the week start. With the keyboard focus, the arrows, Home, End, Page Up and Page Down
-// move the model's selected date.
+// decides the week start. With the keyboard focus, the arrows, End, Page Up and Page Down move
+// the model's selected date; Home asks for today (todayRequested).
 FocusScope {
     id: root
 
@@ -17,6 +17,8 @@ FocusScope {
     property Component dayItem: null
 
     readonly property int cellCount: weeksPerMonth * daysPerWeek
+    // What a screen reader calls the grid: its month.
+    property string title: ""
     // The latest run the grid has heard of, and how many cells hold their day of it.
     property var filledVersion: 0
     property int filledCount: 0
@@ -32,7 +34,6 @@ FocusScope {
         case Qt.Key_Right: return UI.addDays(day, 1)
         case Qt.Key_Up: return UI.addDays(day, -7)
         case Qt.Key_Down: return UI.addDays(day, 7)
-        case Qt.Key_Home: return UI.firstOfMonth(day)
         case Qt.Key_End: return UI.addDays(UI.addMonths(UI.firstOfMonth(day), 1), -1)
         // The same day number, cut to the length of the month it lands in.
         case Qt.Key_PageUp: return UI.addMonths(day, -1)
@@ -82,9 +83,21 @@ FocusScope {
         }
     }
 
+    activeFocusOnTab: true
+    Accessible.role: Accessible.List
+    Accessible.name: title
+
+    // Home: back to today, as the page's Today button.
+    signal todayRequested()
+
     Keys.onPressed: {
         if (!model)
             return
+        if (event.key === Qt.Key_Home) {
+            todayRequested()
+            event.accepted = true
+            return
+        }
         var day = dayForKey(event.key, selectedDay())
         if (!day)
             return
@@ -137,12 +150,15 @@ FocusScope {
             width: root.width / root.daysPerWeek
             height: root.height / root.weeksPerMonth
 
+            // The selected day holds the grid's focus, so a screen reader follows the arrows.
             Loader {
                 // The day item resolves these names on its Loader.
                 readonly property Item cell: cell
                 readonly property Item grid: root
                 anchors.fill: parent
+                focus: cell.isSelected
                 sourceComponent: root.dayItem
+                onLoaded: item.focus = true
             }
         }
     }

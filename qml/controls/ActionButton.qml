@@ -51,4 +51,11 @@ Rectangle {
         area: mouse
         text: root.tip
     }
+
+    FocusTarget {
+        anchors.fill: parent
+        name: root.text
+        description: root.tip
+        onActivated: root.clicked()
+    }
 }

@@ -38,4 +38,11 @@ Rectangle {
         cursorShape: Qt.PointingHandCursor
         onClicked: root.clicked()
     }
+
+    FocusTarget {
+        anchors.fill: parent
+        onDark: true
+        name: root.text
+        onActivated: root.clicked()
+    }
 }

@@ -61,4 +61,14 @@ Item {
         area: mouse
         text: root.tip
     }
+
+    FocusTarget {
+        anchors.fill: mouse
+        role: Accessible.CheckBox
+        name: root.text
+        description: root.tip
+        checkable: true
+        checked: root.checked
+        onActivated: root.toggle()
+    }
 }

@@ -6,8 +6,9 @@ import "../scripts/Icons.js" as Icons
 import "../scripts/Util.js" as Util
 
 // A modal dialog frame over its parent. Callers show it by setting opacity to 1; every way out
-// fades it back to 0.
-Item {
+// fades it back to 0. Shown, it takes the keyboard focus, and gives it back when it goes; Escape
+// is its "cancel" button (or its close glyph), Enter its "ok".
+FocusScope {
     id: root
 
     property string title: ""
@@ -20,6 +21,8 @@ Item {
     // Its buttons, backdrop and close glyph leave it open (the glyph is hidden): the owner closes
     // it, as a dialog with work under way must.
     property bool keepOpen: false
+    // What lies behind the dialog, kept from the keyboard while it shows.
+    property Item blocked: null
 
     // Anything but a list of names (a single string, say) gives no buttons rather than an error.
     readonly property var buttonNames: Util.toList(buttons)
@@ -35,8 +38,41 @@ Item {
         closed()
     }
 
+    // A button of `buttons`, by its name, pressed by the mouse or a key.
+    function press(name) {
+        if (!keepOpen)
+            opacity = 0
+        buttonClicked(name)
+        if (name === "ok")
+            okClicked()
+        else if (name === "cancel")
+            cancelClicked()
+    }
+
+    function accept() {
+        if (buttonNames.indexOf("ok") >= 0)
+            press("ok")
+    }
+
+    Keys.onEscapePressed: {
+        if (buttonNames.indexOf("cancel") >= 0)
+            press("cancel")
+        else if (!keepOpen)
+            close()
+    }
+    Keys.onReturnPressed: accept()
+    Keys.onEnterPressed: accept()
+
+    ModalFocus {
+        scope: box
+        active: root.visible
+        blocked: root.blocked
+    }
+
     anchors.fill: parent
     opacity: 0
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title
     visible: opacity > 0.01
 
     Behavior on opacity {
@@ -111,15 +147,7 @@ Item {
                     height: 40 * UI.ppp
                     text: root.buttonsData[modelData] !== undefined ? root.buttonsData[modelData]
                                                                     : modelData
-                    onClicked: {
-                        if (!root.keepOpen)
-                            root.opacity = 0
-                        root.buttonClicked(modelData)
-                        if (modelData === "ok")
-                            root.okClicked()
-                        else if (modelData === "cancel")
-                            root.cancelClicked()
-                    }
+                    onClicked: root.press(modelData)
                 }
             }
         }
@@ -147,6 +175,12 @@ Item {
             AreaTip {
                 area: closeMouse
                 text: qsTr("Close")
+            }
+            FocusTarget {
+                anchors.fill: parent
+                onDark: true
+                name: qsTr("Close")
+                onActivated: root.close()
             }
         }
     }

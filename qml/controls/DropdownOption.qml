@@ -7,10 +7,12 @@ Rectangle {
     id: root
 
     property string text: ""
+    // The row the keyboard's Up and Down have come to.
+    property bool highlighted: false
 
     signal clicked()
 
-    color: mouse.containsMouse && enabled ? Colors.Background.Light : "transparent"
+    color: (mouse.containsMouse || highlighted) && enabled ? Colors.Background.Light : "transparent"
 
     Text {
         anchors.centerIn: parent

@@ -41,6 +41,15 @@ Window {
         raise()
     }
 
+    // Scrolls the list so that the row from y, h high, is in view.
+    function showRow(y, h) {
+        var view = scroll.flickableItem
+        if (y < view.contentY)
+            view.contentY = y
+        else if (y + h > view.contentY + scroll.height)
+            view.contentY = y + h - scroll.height
+    }
+
     function toggle() {
         if (visible)
             close()

@@ -65,6 +65,15 @@ InputFrame {
         dropdown.close()
     }
 
+    // Escape closes the calendar and takes back what was typed; Enter ends the edit as usual.
+    onInputKey: {
+        if (event.key === Qt.Key_Escape && (dropdown.visible || input.text !== inputText)) {
+            input.text = inputText
+            dropdown.close()
+            event.accepted = true
+        }
+    }
+
     onInputDateChanged: showDate()
     onDateFormatChanged: showDate()
     onInputTextChanged: {

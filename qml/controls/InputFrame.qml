@@ -18,6 +18,8 @@ Item {
     property bool placeholderVisible: input.text === ""
     // Room kept free at the box's right end, for a glyph there.
     property real textRightMargin: 5 * UI.ppp
+    // The text can be typed; else the field is a screen reader's by other means (InputSelect).
+    property bool typing: true
     // The text shown is not acceptable; the box says so.
     property bool invalid: false
 
@@ -33,6 +35,9 @@ Item {
 
     // A left click on the box where the text input does not take it.
     signal boxClicked()
+    // A key pressed in the text input, before the input itself sees it; set event.accepted to
+    // keep it from the input (the suggestions' Up, Down and Enter, Escape).
+    signal inputKey(var event)
     // Enter or focus loss ended an edit. Once per edit: the fields drop the focus on Enter,
     // and the text input would report that focus loss as a second end.
     signal editFinished()
@@ -102,6 +107,11 @@ Item {
             elide: Text.ElideRight
         }
 
+        FocusRing {
+            shown: input.activeFocus
+            radius: parent.radius + offset
+        }
+
         TextInput {
             id: input
             objectName: "input"
@@ -115,6 +125,12 @@ Item {
             verticalAlignment: TextInput.AlignVCenter
             clip: true
             selectByMouse: true
+            activeFocusOnTab: enabled
+            Accessible.ignored: !root.typing
+            Accessible.name: root.labelText
+            Accessible.description: root.placeholder
+            Keys.priority: Keys.BeforeItem
+            Keys.onPressed: root.inputKey(event)
             onEditingFinished: {
                 if (root.finishingEdit)
                     return

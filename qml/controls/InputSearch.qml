@@ -2,6 +2,7 @@ import QtQuick 2.6
 import UI 1.0
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
+import "../scripts/Util.js" as Util
 
 // A labelled search field: typing asks for options through searched(), the drop-down lists
 // them, and choosing one puts its text into the field. It keeps no selected index. The
@@ -22,6 +23,8 @@ InputFrame {
     property string emptyNote: ""
 
     readonly property bool listVisible: dropdown.visible
+    // The suggestion Up and Down have come to; Enter chooses it. The first, as they arrive.
+    property int highlightedIndex: -1
     // Room for an option's text in its row.
     readonly property real optionTextWidth: optionList.width - 10 * UI.ppp
     readonly property int optionCount: options ? options.length : 0
@@ -42,6 +45,40 @@ InputFrame {
         input.focus = false
         input.text = inputText
         dropdown.close()
+    }
+
+    // The lookup given up: the field shows its committed text again and keeps the focus.
+    function cancelSearch() {
+        inSearch = false
+        input.text = inputText
+        input.selectAll()
+        dropdown.close()
+    }
+
+    // Up and Down move through the suggestions, Enter chooses the highlighted one (with none yet,
+    // the typing stays), Escape gives the lookup up; typing after that starts a new one.
+    function searchKey(event) {
+        var key = event.key
+        if (!inSearch) {
+            if (event.text !== "" && event.text.charCodeAt(0) >= 32 && key !== Qt.Key_Escape) {
+                inSearch = true
+                dropdown.open()
+            }
+            return
+        }
+        if (key === Qt.Key_Up || key === Qt.Key_Down) {
+            highlightedIndex = Util.stepIndex(highlightedIndex, key === Qt.Key_Down ? 1 : -1,
+                                              optionCount)
+            dropdown.showRow(highlightedIndex * dropdownItemHeight, dropdownItemHeight)
+        } else if (key === Qt.Key_Return || key === Qt.Key_Enter) {
+            if (highlightedIndex >= 0 && highlightedIndex < optionCount)
+                choose(highlightedIndex)
+        } else if (key === Qt.Key_Escape) {
+            cancelSearch()
+        } else {
+            return
+        }
+        event.accepted = true
     }
 
     // Focuses the field with its whole text selected, the cursor at the start, so the text's
@@ -66,6 +103,8 @@ InputFrame {
         if (!inSearch)
             input.text = inputText
     }
+    onInputKey: searchKey(event)
+    onOptionsChanged: highlightedIndex = options && options.length > 0 ? 0 : -1
 
     Connections {
         target: root.input
@@ -74,6 +113,8 @@ InputFrame {
                 if (root.inSearch)
                     return
                 root.inSearch = true
+                // Reached by Tab as by a click: typing starts a new lookup.
+                root.input.select(root.input.length, 0)
                 dropdown.open()
             } else {
                 root.inSearch = false
@@ -152,6 +193,7 @@ InputFrame {
                 model: root.optionCount
 
                 DropdownOption {
+                    highlighted: index === root.highlightedIndex
                     width: optionList.width
                     height: root.dropdownItemHeight
                     text: root.options[index]

@@ -2,6 +2,7 @@ import QtQuick 2.6
 import UI 1.0
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
+import "../scripts/Util.js" as Util
 
 // A labelled choice among options from a drop-down list.
 InputFrame {
@@ -27,10 +28,13 @@ InputFrame {
         return widest
     }
     readonly property bool listVisible: dropdown.visible
+    // The row Up and Down have come to in the open list; Enter or Space chooses it.
+    property int highlightedIndex: -1
 
     signal optionSelected(int index)
 
     function openList() {
+        highlightedIndex = selectedIndex
         dropdown.open()
     }
 
@@ -50,8 +54,27 @@ InputFrame {
         return !disabledOptions || disabledOptions.indexOf(index) < 0
     }
 
+    function moveHighlight(step) {
+        highlightedIndex = Util.stepIndex(highlightedIndex, step, optionCount, optionEnabled)
+        dropdown.showRow(highlightedIndex * dropdownItemHeight, dropdownItemHeight)
+    }
+
+    // Up and Down open the list and move through it; Escape closes it, the choice unchanged.
+    function listKey(event) {
+        if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
+            if (listVisible)
+                moveHighlight(event.key === Qt.Key_Down ? 1 : -1)
+            else
+                openList()
+            event.accepted = true
+        } else if (event.key === Qt.Key_Escape && listVisible) {
+            closeList()
+            event.accepted = true
+        }
+    }
+
     function choose(index) {
-        if (!optionEnabled(index))
+        if (index < 0 || index >= optionCount || !optionEnabled(index))
             return
         optionSelected(index)
         selectedIndex = index
@@ -63,8 +86,15 @@ InputFrame {
     textRightMargin: caret.width + 11 * UI.ppp
     boxCursorShape: Qt.PointingHandCursor
     input.enabled: false
+    typing: false
 
-    onBoxClicked: dropdown.toggle()
+    onBoxClicked: {
+        keyTarget.forceActiveFocus()
+        if (listVisible)
+            closeList()
+        else
+            openList()
+    }
 
     onOptionsChanged: {
         // Counted here: the optionCount binding may not have caught up yet.
@@ -82,6 +112,22 @@ InputFrame {
     onSelectedIndexChanged: showSelected()
 
     Component.onCompleted: showSelected()
+
+    FocusTarget {
+        id: keyTarget
+        objectName: "keyTarget"
+        anchors.fill: root.box
+        role: Accessible.ComboBox
+        name: root.labelText
+        description: root.input.text
+        onActivated: {
+            if (root.listVisible)
+                root.choose(root.highlightedIndex)
+            else
+                root.openList()
+        }
+        onKeyPressed: root.listKey(event)
+    }
 
     FontMetrics {
         id: optionMetrics
@@ -123,6 +169,7 @@ InputFrame {
                     height: root.dropdownItemHeight
                     text: root.options[index]
                     enabled: root.optionEnabled(index)
+                    highlighted: index === root.highlightedIndex
                     onClicked: root.choose(index)
                 }
             }

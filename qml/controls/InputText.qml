@@ -24,9 +24,11 @@ InputFrame {
         return Util.parseNumber(text, decimalPoint)
     }
 
+    // Shows a value from outside, which is then the value an edit is measured against.
     function setText(text) {
         invalid = false
         input.text = isNumber ? formatNumber(text) : text
+        commit()
     }
 
     onBoxClicked: input.forceActiveFocus()
@@ -36,6 +38,8 @@ InputFrame {
             input.text = formatNumber(input.text)
     }
 
+    // Only a changed value is an edit: passing through the field, or typing a number back as it
+    // was, changes nothing (for the place: does not turn a city into typed coordinates).
     onEditFinished: {
         if (isNumber) {
             var number = formatNumber(input.text)
@@ -44,10 +48,17 @@ InputFrame {
                 input.text = number
         }
         input.focus = false
-        if (invalid)
+        if (invalid || input.text === inputText)
             return
         commit()
         textEdited(input.text)
+    }
+    // Escape takes back what was typed.
+    onInputKey: {
+        if (event.key === Qt.Key_Escape && (input.text !== inputText || invalid)) {
+            setText(inputText)
+            event.accepted = true
+        }
     }
 
     Text {

@@ -15,6 +15,13 @@ Rectangle {
         Icons.FontAwesome.Cogs]
     // What each square opens, said on hover; the help square's last.
     property var tips: [qsTr("Texts for the day"), qsTr("Calendar"), qsTr("Settings"), qsTr("Help")]
+    // The keys of the squares, in the same order, said with their tips.
+    property var keys: []
+
+    function tipOf(index) {
+        var tip = tips[index] || ""
+        return keys[index] ? tip + " (" + keys[index] + ")" : tip
+    }
 
     signal helpClicked()
 
@@ -24,6 +31,9 @@ Rectangle {
     Column {
         width: parent.width
         spacing: 1
+        Accessible.role: Accessible.PageTabList
+        //: The strip of page squares, as a screen reader names it.
+        Accessible.name: qsTr("Pages")
 
         Repeater {
             model: root.icons.length + 1
@@ -32,6 +42,13 @@ Rectangle {
                 readonly property bool isHelp: index === root.icons.length
                 readonly property bool lit: (!isHelp && index === root.selectedIndex)
                                             || mouse.containsMouse
+
+                function activate() {
+                    if (isHelp)
+                        root.helpClicked()
+                    else
+                        root.selectedIndex = index
+                }
 
                 width: root.width
                 height: width
@@ -51,16 +68,22 @@ Rectangle {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onClicked: {
-                        if (isHelp)
-                            root.helpClicked()
-                        else
-                            root.selectedIndex = index
-                    }
+                    onClicked: parent.activate()
                 }
                 AreaTip {
                     area: mouse
-                    text: root.tips[index] || ""
+                    text: root.tipOf(index)
+                }
+                FocusTarget {
+                    objectName: "pageSquare" + index
+                    anchors.fill: parent
+                    onDark: true
+                    ringOffset: -3 * UI.ppp
+                    role: isHelp ? Accessible.Button : Accessible.PageTab
+                    name: root.tips[index] || ""
+                    description: root.keys[index] || ""
+                    selected: !isHelp && index === root.selectedIndex
+                    onActivated: parent.activate()
                 }
             }
         }

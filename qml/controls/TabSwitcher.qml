@@ -77,6 +77,7 @@ Item {
         id: row
         height: parent.height
         spacing: root.spacing * root.fit
+        Accessible.role: Accessible.PageTabList
 
         Repeater {
             id: captions
@@ -107,6 +108,13 @@ Item {
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
                     onClicked: root.selectedIndex = index
+                }
+                FocusTarget {
+                    anchors.fill: parent
+                    role: Accessible.PageTab
+                    name: root.names[index] !== undefined ? root.names[index].replace(/\n/g, " ") : ""
+                    selected: index === root.selectedIndex
+                    onActivated: root.selectedIndex = index
                 }
             }
         }

@@ -179,6 +179,15 @@ DialogPopup {
                         cursorShape: Qt.PointingHandCursor
                         onClicked: root.kinds ^= 1 << index
                     }
+                    FocusTarget {
+                        anchors.fill: parent
+                        onDark: true
+                        role: Accessible.CheckBox
+                        name: modelData
+                        checkable: true
+                        checked: parent.checked
+                        onActivated: root.kinds ^= 1 << index
+                    }
                 }
             }
         }
@@ -190,6 +199,9 @@ DialogPopup {
             color: Colors.Label.White
             text: exporter.busy ? qsTr("Exporting... %1%").arg(Math.floor(exporter.progress * 100))
                                 : root.status
+            // A problem or the end of the work is told to a screen reader as it comes.
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: root.status
             font.pixelSize: UI.fontSize(15 * UI.ppp)
         }
     }

@@ -159,6 +159,9 @@ DialogPopup {
             color: Colors.Label.White
             text: printer.busy && printer.progress < 1 ? qsTr("Computing the months... %1%").arg(Math.floor(printer.progress * 100))
                                : root.status
+            // A problem or the end of the work is told to a screen reader as it comes.
+            Accessible.role: Accessible.AlertMessage
+            Accessible.name: root.status
             font.pixelSize: UI.fontSize(15 * UI.ppp)
         }
     }

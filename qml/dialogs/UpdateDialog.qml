@@ -6,12 +6,14 @@ import "../controls"
 import "../scripts/Colors.js" as Colors
 
 // Offers a newer version when the update service finds one, and shows the download's progress.
-// While it shows, nothing below it can be used; only its buttons close it.
-Item {
+// While it shows, nothing below it can be used; only its buttons (or Escape, as Close) close it.
+FocusScope {
     id: root
 
     property string info: ""
     property bool downloading: false
+    // What lies behind the dialog, kept from the keyboard while it shows.
+    property Item blocked: null
 
     function show(text) {
         info = text
@@ -39,6 +41,16 @@ Item {
 
     anchors.fill: parent
     visible: false
+    Accessible.role: Accessible.Dialog
+    Accessible.name: qsTr("Update Available")
+    Accessible.description: info
+    Keys.onEscapePressed: visible = false
+
+    ModalFocus {
+        scope: box
+        active: root.visible
+        blocked: root.blocked
+    }
 
     Connections {
         target: Global

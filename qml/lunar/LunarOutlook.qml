@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import UI 1.0
+import "../controls"
 import "../scripts/Colors.js" as Colors
 import "../scripts/Events.js" as Events
 
@@ -51,6 +52,12 @@ Column {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.clicked(modelData.time)
             }
+            FocusTarget {
+                anchors.fill: parent
+                onDark: true
+                name: parent.text
+                onActivated: root.clicked(modelData.time)
+            }
         }
     }
 
@@ -72,6 +79,12 @@ Column {
             hoverEnabled: true
             cursorShape: Qt.PointingHandCursor
             onClicked: root.clicked(root.eclipseTime)
+        }
+        FocusTarget {
+            anchors.fill: parent
+            onDark: true
+            name: parent.text
+            onActivated: root.clicked(root.eclipseTime)
         }
     }
 }

@@ -137,6 +137,9 @@ Rectangle {
     }
 
     color: Colors.Background.DarkGrey
+    Accessible.role: Accessible.Pane
+    //: The moon panel, as a screen reader names it.
+    Accessible.name: qsTr("The Moon")
 
     onDateTimeChanged: {
         // Before completion the editor settles the first moment; completion asks for it once.
@@ -241,6 +244,8 @@ Rectangle {
                     anchors.horizontalCenter: parent.horizontalCenter
                     //: The Moon's illuminated fraction in percent.
                     text: qsTr("%1%").arg(Math.round(root.entry.illumination * 100))
+                    //: The Moon's illuminated fraction, read out.
+                    Accessible.name: qsTr("%1% illuminated").arg(Math.round(root.entry.illumination * 100))
                     color: Colors.Label.Pink
                     font.family: "PT Sans"
                     font.pixelSize: UI.fontSize(32 * UI.ppp)

@@ -66,6 +66,12 @@ Item {
                     area: lineMouse
                     text: modelData.tip
                 }
+                FocusTarget {
+                    anchors.fill: parent
+                    onDark: true
+                    name: modelData.tip !== "" ? modelData.tip + ": " + line.text : line.text
+                    onActivated: root.clicked(modelData.date)
+                }
             }
         }
     }

@@ -132,6 +132,22 @@ Item {
             cursorShape: Qt.PointingHandCursor
             onClicked: root.now = !root.now
         }
+        FocusTarget {
+            objectName: "nowSwitch"
+            anchors.fill: nowMouse
+            onDark: true
+            role: Accessible.CheckBox
+            name: nowLabel.text
+            checkable: true
+            checked: root.now
+            onActivated: root.now = !root.now
+        }
+    }
+
+    FocusRing {
+        anchors.fill: input
+        shown: input.activeFocus
+        onDark: true
     }
 
     TextInput {
@@ -148,6 +164,11 @@ Item {
         font.family: "PT Sans, Open Sans, Helvetica"
         font.pixelSize: UI.fontSize(21 * UI.ppp)
         selectByMouse: true
+        activeFocusOnTab: true
+        //: The moon panel's date and time field, as a screen reader names it.
+        Accessible.name: qsTr("Moment shown")
+        // Escape takes back what was typed.
+        Keys.onEscapePressed: root.showInputTime()
 
         onActiveFocusChanged: root.now = false
         onEditingFinished: {
@@ -184,7 +205,14 @@ Item {
             }
             AreaTip {
                 area: arrowMouse
-                text: modelData < 0 ? qsTr("One day back") : qsTr("One day forward")
+                text: arrowTarget.name
+            }
+            FocusTarget {
+                id: arrowTarget
+                anchors.fill: parent
+                onDark: true
+                name: modelData < 0 ? qsTr("One day back") : qsTr("One day forward")
+                onActivated: root.stepDays(modelData)
             }
         }
     }

@@ -5,6 +5,7 @@ import "../calendar"
 import "../controls"
 import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
+import "../scripts/Util.js" as Util
 
 // The month grid over the shared calendar model, in two views, and below it the date search
 // with its result list. Choosing a day, a void interval or a result moves the moon panel
@@ -21,6 +22,9 @@ Rectangle {
     // The month switcher starts out on today: until the page is complete, that is no choice of
     // the user's to move the model's month by.
     property bool completed: false
+
+    // The export's key, said in its tip (the window holds the shortcut).
+    property string exportKey: "Ctrl+E"
 
     signal dateTimeSelected(date value)
     // The user asks to export the calendar to a file.
@@ -47,6 +51,13 @@ Rectangle {
             searchModel.search(UI.fromDay(request.from), request.lunarDay, request.zodiac,
                                request.results)
         searchForm.searchCount += request.results
+    }
+
+    // Ctrl+F: the keyboard goes to the search form's first field.
+    function focusSearch() {
+        var first = Util.firstControlIn(searchForm)
+        if (first)
+            first.forceActiveFocus()
     }
 
     function showActiveMonth() {
@@ -126,10 +137,24 @@ Rectangle {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: root.printRequested()
             }
+            AreaTip {
+                area: printMouse
+                text: printTarget.name + " (" + printKey.nativeText + ")"
+            }
+            FocusTarget {
+                id: printTarget
+                anchors.fill: parent
+                anchors.margins: -4 * UI.ppp
+                //: The print glyph of the calendar page, as a screen reader names it.
+                name: qsTr("Print")
+                description: printKey.nativeText
+                onActivated: root.printRequested()
+            }
         }
     }
 
     Shortcut {
+        id: printKey
         sequence: StandardKey.Print
         enabled: root.visible
         onActivated: root.printRequested()
@@ -186,6 +211,8 @@ Rectangle {
         height: parent.height - header.height - 220 * UI.ppp
         model: root.calendarModel
         focus: true
+        title: monthSwitcher.title
+        onTodayRequested: root.todayRequested()
         dayItem: CalendarDay {
             cell: parent ? parent.cell : null
             selectedTab: root.selectedTab
@@ -228,7 +255,7 @@ Rectangle {
             text: qsTr("Export...")
             glyph: Icons.FontAwesome.Calendar
             //: Tooltip of the export button.
-            tip: qsTr("Save the Moon's events as a calendar file")
+            tip: qsTr("Save the Moon's events as a calendar file") + " (" + root.exportKey + ")"
             onClicked: root.exportRequested()
         }
     }
@@ -270,6 +297,25 @@ Rectangle {
         AreaTip {
             area: clearMouse
             text: qsTr("Clear the results")
+        }
+        FocusTarget {
+            anchors.fill: parent
+            name: qsTr("Clear the results")
+            onActivated: resultList.clear()
+        }
+    }
+
+    // The end of a search, told to a screen reader: the user waited for it, but not here.
+    Announcer {
+        id: announcer
+        objectName: "announcer"
+    }
+    Connections {
+        target: searchForm
+        function onIsSearchingChanged() {
+            if (!searchForm.isSearching)
+                //: Told to a screen reader when a search has ended; %1 the number of dates found.
+                announcer.say(qsTr("Search finished, dates found: %1").arg(resultList.lastIndex + 1))
         }
     }
 

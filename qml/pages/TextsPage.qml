@@ -193,6 +193,8 @@ Rectangle {
             anchors.fill: parent
             anchors.topMargin: languageNote.visible ? languageNote.y + languageNote.height : 0
             readOnly: true
+            //: The texts of the texts page, as a screen reader names them.
+            Accessible.name: qsTr("Texts for the moment shown")
             frameVisible: false
             backgroundVisible: false
             textFormat: TextEdit.RichText

@@ -88,5 +88,12 @@ var Map = {
     NearEdge: "#888888"
 }
 
+// The ring round the control that has the keyboard focus: a dark blue on the light pages, a light
+// blue on the dark panel, strip and dialogs; each at least 3:1 against what lies round it.
+var Focus = {
+    OnLight: "#1f66b8",
+    OnDark: "#8ab4f8"
+}
+
 // The modal overlay's strips, where it is asked to show them.
 var OverlayStrips = ["red", "green", "blue", "yellow"]

@@ -94,3 +94,23 @@ function toList(value) {
 function startOfMinute(date) {
     return new Date(Math.floor(date.getTime() / 60000) * 60000)
 }
+
+// The index a step (1 down, -1 up) moves a highlight to among `count` rows, passing over those
+// `usable` refuses; the index itself where no row lies that way.
+function stepIndex(index, step, count, usable) {
+    for (var i = index + step; i >= 0 && i < count; i += step) {
+        if (!usable || usable(i))
+            return i
+    }
+    return index
+}
+
+// The first control within `scope` in the order Tab walks, or null where it holds none.
+function firstControlIn(scope) {
+    var item = scope.nextItemInFocusChain(true)
+    for (var up = item; up; up = up.parent) {
+        if (up === scope)
+            return item
+    }
+    return null
+}

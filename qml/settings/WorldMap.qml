@@ -39,6 +39,11 @@ Item {
         ctx.stroke()
     }
 
+    Accessible.role: Accessible.Graphic
+    //: The world map of the settings page, read out with the chosen place.
+    Accessible.name: qsTr("World map, the place: %1")
+                     .arg(Places.panelName(Geo.location, Qt.locale(UI.localeName).decimalPoint))
+
     Behavior on nearOpacity {
         NumberAnimation { duration: 200; easing.type: Easing.InOutQuad }
     }

@@ -27,6 +27,11 @@ Item {
         }
     }
 
+    SignalSpy {
+        id: todaySpy
+        signalName: "todayRequested"
+    }
+
     TestCase {
         name: "CalendarView"
         when: windowShown
@@ -76,6 +81,11 @@ Item {
             keyClick(Qt.Key_Return)
             keyClick(Qt.Key_PageUp)
             compare(scene.passedOn, [Qt.Key_A, Qt.Key_Return])
+            compare(shown(model.selectedDate), "2027-02-17")
+            // Home asks for today, as the page's Today button; the grid moves nothing itself.
+            todaySpy.target = view
+            keyClick(Qt.Key_Home)
+            compare(todaySpy.count, 1)
             compare(shown(model.selectedDate), "2027-02-17")
         }
     }

@@ -39,7 +39,16 @@ TestCase {
             { tag: "page square lit", fg: c.OnDark.Green, bg: c.Button.Metal, min: 3 },
             { tag: "dialog button edge", fg: c.Button.Edge, bg: B.DarkGrey, min: 3 },
             { tag: "option that cannot be chosen", fg: L.Disabled, bg: B.Lighter, min: 3 },
-            { tag: "disabled option apart from others", fg: L.Grey, bg: L.Disabled, min: 1.5 }
+            { tag: "disabled option apart from others", fg: L.Grey, bg: L.Disabled, min: 1.5 },
+            // The focus ring, round controls on the light pages and on the dark panel, strip and
+            // dialogs.
+            { tag: "focus ring on a page", fg: c.Focus.OnLight, bg: B.White, min: 3 },
+            { tag: "focus ring on a silver page", fg: c.Focus.OnLight, bg: B.LightSilver, min: 3 },
+            { tag: "focus ring on a hovered box", fg: c.Focus.OnLight, bg: B.LightSilver,
+              shade: 0.05, min: 3 },
+            { tag: "focus ring on the panel", fg: c.Focus.OnDark, bg: B.DarkGrey, min: 3 },
+            { tag: "focus ring on a lit square", fg: c.Focus.OnDark, bg: c.Button.Metal, min: 3 },
+            { tag: "focus ring on a dialog button", fg: c.Focus.OnDark, bg: c.Button.Black, min: 3 }
         ]
     }
 

@@ -74,17 +74,26 @@ TestScene {
             verify(!picker.calendarVisible)
         }
 
-        function test_typingCommitsOnEnter() {
+        // Enter commits the typing; Escape takes it back, the calendar closed, the focus kept.
+        function test_typingEnds_data() {
+            return [{ tag: "Enter commits", key: Qt.Key_Return, text: "05/17/2019",
+                      day: "2019-05-17" },
+                    { tag: "Escape restores", key: Qt.Key_Escape, text: "03/01/2016",
+                      day: "2016-03-01", focused: true }]
+        }
+
+        function test_typingEnds(data) {
             picker.input.forceActiveFocus()
             verify(picker.calendarVisible, "focusing the text opens the calendar")
             picker.input.selectAll()
             for (var i = 0, typed = "05/17/2019"; i < typed.length; ++i)
                 keyClick(typed[i])
             compare(picker.inputText, "03/01/2016", "nothing commits while typing")
-            keyClick(Qt.Key_Return)
-            compare(picker.inputText, "05/17/2019")
-            compare(UI.formatDateTime(picker.inputDate, "yyyy-MM-dd"), "2019-05-17")
-            verify(!picker.input.activeFocus)
+            keyClick(data.key)
+            compare(picker.inputText, data.text)
+            compare(picker.input.text, data.text)
+            compare(UI.formatDateTime(picker.inputDate, "yyyy-MM-dd"), data.day)
+            compare(picker.input.activeFocus, !!data.focused)
             verify(!picker.calendarVisible)
         }
 

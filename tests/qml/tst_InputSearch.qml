@@ -21,6 +21,7 @@ TestScene {
     }
 
     SignalSpy { id: searchedSpy; signalName: "searched" }
+    SignalSpy { id: chosenSpy; signalName: "optionSelected" }
 
     TestCase {
         name: "InputSearch"
@@ -34,6 +35,8 @@ TestScene {
             list = findChild(search, "dropdown")
             searchedSpy.target = search
             searchedSpy.clear()
+            chosenSpy.target = search
+            chosenSpy.clear()
             mouseClick(search.box)
             for (var i = 0, typed = "Bern"; i < typed.length; ++i)
                 keyClick(typed[i])
@@ -58,13 +61,14 @@ TestScene {
                        - window.overlay.windowY))
         }
 
+        // Escape gives the lookup up and keeps the focus; leaving does the same.
         function test_leavingWithoutAChoiceRestores_data() {
-            return [{ tag: "Enter", enter: true }, { tag: "focus loss", enter: false }]
+            return [{ tag: "Escape", escape: true }, { tag: "focus loss", escape: false }]
         }
 
         function test_leavingWithoutAChoiceRestores(data) {
-            if (data.enter)
-                keyClick(Qt.Key_Return)
+            if (data.escape)
+                keyClick(Qt.Key_Escape)
             else
                 search.input.focus = false
             verify(!search.inSearch)
@@ -72,10 +76,45 @@ TestScene {
             compare(search.input.text, "Paris, France")
             verify(!search.listVisible)
             verify(!window.overlay.active)
-            // Focusing again keeps the name, selected, so typing replaces it.
-            mouseClick(search.box)
-            verify(search.inSearch)
+            compare(search.input.activeFocus, data.escape)
+            // Focusing again keeps the name, selected, so typing replaces it with a new lookup.
+            if (!data.escape)
+                mouseClick(search.box)
             compare(search.input.selectedText, "Paris, France")
+            keyClick("Z")
+            verify(search.inSearch)
+            compare(searchedSpy.signalArguments[searchedSpy.count - 1][0], "Z")
+        }
+
+        // Up and Down move through the suggestions from the first, Enter chooses; before any
+        // answer Enter keeps the typing, the lookup going on.
+        function test_keysThroughSuggestions_data() {
+            var two = ["Bern, Switzerland", "Bern, Indiana, United States"]
+            return [
+                { tag: "Enter: the first", options: two, keys: [Qt.Key_Return], chosen: 0 },
+                { tag: "Down, Enter: the second", options: two,
+                  keys: [Qt.Key_Down, Qt.Key_Return], chosen: 1 },
+                { tag: "Down past the last", options: two,
+                  keys: [Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Enter], chosen: 1 },
+                { tag: "Up above the first", options: two, keys: [Qt.Key_Up, Qt.Key_Return],
+                  chosen: 0 },
+                { tag: "no answer yet", options: [], keys: [Qt.Key_Return], chosen: -1 }
+            ]
+        }
+
+        function test_keysThroughSuggestions(data) {
+            search.options = data.options
+            for (var i = 0; i < data.keys.length; ++i)
+                keyClick(data.keys[i])
+            compare(chosenSpy.count, data.chosen < 0 ? 0 : 1)
+            if (data.chosen < 0) {
+                verify(search.inSearch)
+                compare(search.input.text, "Bern")
+                return
+            }
+            compare(chosenSpy.signalArguments[0][0], data.chosen)
+            compare(search.inputText, data.options[data.chosen])
+            verify(!search.listVisible)
         }
 
         // An empty list says what to do; the clear glyph clears the typing and the search goes

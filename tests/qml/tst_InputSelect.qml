@@ -95,5 +95,32 @@ TestScene {
             compare(select.selectedIndex, 1)
             compare(selectedSpy.count, 1)
         }
+
+        // From the keyboard: Down or Space opens the list on the choice, Up and Down move past
+        // what is not offered, Enter or Space chooses, Escape closes with the choice unchanged.
+        function test_keys_data() {
+            return [
+                { tag: "Down opens, Down, Enter", keys: [Qt.Key_Down, Qt.Key_Down, Qt.Key_Return],
+                  index: 3, chosen: true },
+                { tag: "Space opens, Up, Space", keys: [Qt.Key_Space, Qt.Key_Up, Qt.Key_Space],
+                  index: 0, chosen: true },
+                { tag: "past the last", keys: [Qt.Key_Down, Qt.Key_Down, Qt.Key_Down,
+                                               Qt.Key_Enter], index: 3, chosen: true },
+                { tag: "Escape restores", keys: [Qt.Key_Down, Qt.Key_Down, Qt.Key_Escape],
+                  index: 1, chosen: false }
+            ]
+        }
+
+        function test_keys(data) {
+            select.options = ["a", "b", "c", "d"]
+            select.disabledOptions = [2]
+            select.selectedIndex = 1
+            findChild(select, "keyTarget").forceActiveFocus()
+            for (var i = 0; i < data.keys.length; ++i)
+                keyClick(data.keys[i])
+            compare(select.selectedIndex, data.index)
+            compare(selectedSpy.count, data.chosen ? 1 : 0)
+            verify(!select.listVisible)
+        }
     }
 }

@@ -87,5 +87,29 @@ Item {
             if (!data.invalid)
                 compare(editedSpy.signalArguments[0][0], data.result)
         }
+
+        // Only a changed number is an edit: passing through the field, typing the number back
+        // as it was or taking the typing back with Escape leaves the value (for the place: the
+        // city stays a city).
+        function test_unchangedIsNoEdit_data() {
+            return [
+                { tag: "passing through", keys: [] },
+                { tag: "typed back as it was", keys: [Qt.Key_End, Qt.Key_Backspace, "0"] },
+                { tag: "a stray digit taken back", keys: [Qt.Key_End, "7", Qt.Key_Escape] },
+                { tag: "no number taken back", keys: ["x", Qt.Key_Escape] }
+            ]
+        }
+
+        function test_unchangedIsNoEdit(data) {
+            field.isNumber = true
+            field.setText("-33.870000")
+            field.input.forceActiveFocus()
+            for (var i = 0; i < data.keys.length; ++i)
+                keyClick(data.keys[i])
+            field.input.focus = false
+            compare(field.input.text, "-33.870000")
+            verify(!field.invalid)
+            compare(editedSpy.count, 0)
+        }
     }
 }
