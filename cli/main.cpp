@@ -44,7 +44,9 @@ const char usageText[]
       "       vendarion-ephem places QUERY [--results N]\n"
       "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "                           [--events void,ingress,phase,lunarday,rise,set]\n"
-      "                           [--name TEXT] [PLACE]\n"
+      "                           [--name TEXT] [--alarm MINUTES] [PLACE]\n"
+      "       vendarion-ephem events --from YYYY-MM-DD --to YYYY-MM-DD\n"
+      "                              [--events void,ingress,phase,lunarday,rise,set] [PLACE]\n"
       "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
       "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or a\n"
       "fixed offset such as UTC+05:30: times are read and shown in that zone (without it,\n"
@@ -53,7 +55,9 @@ const char usageText[]
       "zone it is read in; other dates lie in the years %2 to %3.\n"
       "places lists the known places whose name contains QUERY, best match first.\n"
       "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
-      "phase unless --events chooses); --name is the place's name in its events.\n"
+      "phase unless --events chooses); --name is the place's name in its events, --alarm\n"
+      "has the calendar program remind of each that many minutes before it (0 at its start).\n"
+      "events prints the same events as JSON: kind, start, end and summary of each.\n"
       "--version prints the version; see also man vendarion-ephem.\n";
 
 int print(const QJsonDocument &document)
@@ -87,6 +91,7 @@ int writeCalendar(const cli::Options &options)
     request.from = options.from;
     request.to = options.to;
     request.kinds = options.kinds;
+    request.alarmMinutes = options.alarm;
     const ical::CalendarFile file = ical::exportCalendar(request);
     qInstallMessageHandler(nullptr);
     if (file.text.isEmpty()) {
@@ -145,14 +150,21 @@ int main(int argc, char **argv)
     QJsonDocument result;
     if (options.command == QLatin1String("calendar"))
         result = cli::calendar(calculation, options);
+    else if (options.command == QLatin1String("events"))
+        result = cli::events(calculation, options);
     else if (options.command == QLatin1String("search"))
         result = cli::search(calculation, options);
     else
         result = cli::ephemeris(calculation, options);
     qInstallMessageHandler(nullptr);
     if (result.isNull()) {
-        std::fprintf(stderr, "vendarion-ephem: the ephemeris of %s could not be computed (%s)\n",
-                     qPrintable(options.at.toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+        const QString what
+            = options.command == QLatin1String("events")
+                  ? QStringLiteral("the events of %1 to %2")
+                        .arg(options.from.toString(Qt::ISODate), options.to.toString(Qt::ISODate))
+                  : QStringLiteral("the ephemeris of %1")
+                        .arg(options.at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        std::fprintf(stderr, "vendarion-ephem: %s could not be computed (%s)\n", qPrintable(what),
                      qPrintable(g_log.value(0)));
         return 2;
     }

@@ -16,6 +16,9 @@ namespace {
 using astro::FirstEphemerisYear;
 using astro::LastEphemerisYear;
 
+// A week: the longest lead a calendar program is asked for.
+constexpr int MaximumAlarm = 7 * 24 * 60;
+
 bool inRange(const QDate &date)
 {
     return date.isValid() && date.year() >= FirstEphemerisYear && date.year() <= LastEphemerisYear;
@@ -57,9 +60,11 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     QStringList args = arguments;
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
-        if (command != QLatin1String("calendar") && command != QLatin1String("search")
-            && command != QLatin1String("places") && command != QLatin1String("ics")) {
-            o.error = QStringLiteral("unknown command '%1' (calendar, search, places or ics)")
+        if (!QStringList{QStringLiteral("calendar"), QStringLiteral("search"),
+                         QStringLiteral("places"), QStringLiteral("ics"), QStringLiteral("events")}
+                 .contains(command)) {
+            o.error = QStringLiteral("unknown command '%1' (calendar, search, places, ics or "
+                                     "events)")
                           .arg(command);
             return o;
         }
@@ -94,7 +99,10 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     const bool search = o.command == QLatin1String("search");
     const bool places = o.command == QLatin1String("places");
     const bool ics = o.command == QLatin1String("ics");
-    if (ics)
+    // The same days and kinds as a calendar file, as JSON.
+    const bool events = o.command == QLatin1String("events");
+    const bool range = ics || events;
+    if (range)
         o.kinds = ical::DefaultKinds;
     for (int i = 0; i < args.size(); ++i) {
         QString name = args.at(i);
@@ -139,15 +147,15 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                               .arg(value);
                 return o;
             }
-        } else if ((name == QLatin1String("--from") && (search || ics))
-                   || (name == QLatin1String("--to") && ics)) {
+        } else if ((name == QLatin1String("--from") && (search || range))
+                   || (name == QLatin1String("--to") && range)) {
             QDate &day = name == QLatin1String("--to") ? o.to : o.from;
             day = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
             if (!inRange(day)) {
                 o.error = invalidDate("date", value, "YYYY-MM-DD");
                 return o;
             }
-        } else if (name == QLatin1String("--events") && ics) {
+        } else if (name == QLatin1String("--events") && range) {
             o.kinds = ical::kindsOf(value);
             if (!o.kinds) {
                 o.error = QStringLiteral("invalid events '%1' (a list of %2)")
@@ -156,6 +164,15 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             }
         } else if (name == QLatin1String("--name") && ics) {
             o.name = value;
+        } else if (name == QLatin1String("--alarm") && ics) {
+            bool ok = false;
+            o.alarm = value.toInt(&ok);
+            if (!ok || o.alarm < 0 || o.alarm > MaximumAlarm) {
+                o.error = QStringLiteral("invalid alarm '%1' (minutes before each event, 0 to %2)")
+                              .arg(value)
+                              .arg(MaximumAlarm);
+                return o;
+            }
         } else if (name == QLatin1String("--lunar-day") && search) {
             bool ok = false;
             o.lunarDay = value.toInt(&ok);
@@ -200,9 +217,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     }
     if (search && !o.from.isValid())
         o.error = QStringLiteral("search needs --from YYYY-MM-DD");
-    if (ics && (!o.from.isValid() || !o.to.isValid()))
-        o.error = QStringLiteral("ics needs --from YYYY-MM-DD and --to YYYY-MM-DD");
-    else if (ics)
+    if (range && (!o.from.isValid() || !o.to.isValid()))
+        o.error = QStringLiteral("%1 needs --from YYYY-MM-DD and --to YYYY-MM-DD").arg(o.command);
+    else if (range)
         o.error = ical::rangeError(o.from, o.to);
     return o;
 }

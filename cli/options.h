@@ -10,16 +10,17 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    QString command; // "ephemeris", "calendar", "search", "places" or "ics"
+    QString command; // "ephemeris", "calendar", "search", "places", "ics" or "events"
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
     QDate month;      // calendar: its first day
-    QDate from;       // search, ics
-    QDate to;         // ics: the last day, included
-    int kinds = 0;    // ics: a mask of ical::Kind
+    QDate from;       // search, ics, events
+    QDate to;         // ics, events: the last day, included
+    int kinds = 0;    // ics, events: a mask of ical::Kind
     QString name;     // ics: the place's name
+    int alarm = -1;   // ics: minutes before each event its reminder goes off; none when negative
     int lunarDay = 0; // search: 0 for any
     int sign = -1;    // search: -1 for any
     int results = 10; // search, places

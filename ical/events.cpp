@@ -14,11 +14,6 @@ const char *const SignNames[12]
     = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
        "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
-QString signName(int sign)
-{
-    return sign >= 0 && sign < 12 ? QString::fromLatin1(SignNames[sign]) : QString();
-}
-
 // A void of course that begins within the days may end this long after them.
 constexpr double LongestVoid = double(astro::MaxVoidMinutes) * astro::MinuteInDays;
 
@@ -66,10 +61,10 @@ private:
     bool inRange(const QDateTime &t) const { return t.isValid() && !(t < m_begin) && t < m_end; }
 
     void add(Kind kind, const QString &key, const QDateTime &start, const QDateTime &end,
-             const QString &summary)
+             const QString &summary, int sign = -1, int fromSign = -1, int lunarDay = 0)
     {
         if (inRange(start))
-            m_events.append({kind, key, start, end, summary});
+            m_events.append({kind, key, start, end, summary, sign, fromSign, lunarDay});
     }
 
     // Each kind is one part of the work; within it, how far through the days it has come.
@@ -98,7 +93,7 @@ private:
             const QString entered = signName(change.sign);
             if (m_request.kinds & Ingress) {
                 add(Ingress, QStringLiteral("ingress"), astro::ingressMinute(m_sky, change), {},
-                    QStringLiteral("Moon enters %1").arg(entered));
+                    QStringLiteral("Moon enters %1").arg(entered), change.sign);
             }
             if (voids) {
                 // Named after the ingress that ends it, the better fixed of its two ends.
@@ -106,7 +101,8 @@ private:
                 if (v.zodiac >= 0) {
                     add(Void, QStringLiteral("void"), v.start, v.end,
                         QStringLiteral("Moon void of course (%1 \u2192 %2)")
-                            .arg(signName(v.zodiac), entered));
+                            .arg(signName(v.zodiac), entered),
+                        change.sign, v.zodiac);
                 }
             }
             report(change.instant);
@@ -156,7 +152,7 @@ private:
                                                 : astro::phaseMinute(m_sky, start, day / length,
                                                                      Direction::Forward);
                 add(LunarDay, QStringLiteral("lunarday%1").arg(day), start, end,
-                    QStringLiteral("Lunar day %1").arg(day));
+                    QStringLiteral("Lunar day %1").arg(day), -1, -1, day);
                 start = end;
             }
             newMoon = next;
@@ -199,6 +195,11 @@ private:
 };
 
 } // namespace
+
+QString signName(int sign)
+{
+    return sign >= 0 && sign < 12 ? QString::fromLatin1(SignNames[sign]) : QString();
+}
 
 const QStringList &kindNames()
 {

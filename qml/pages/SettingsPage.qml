@@ -8,12 +8,15 @@ import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
 import "../scripts/Util.js" as Util
 
-// The observer's place, the interface scale and the daily update check.
+// The observer's place, the interface scale, the daily update check, the program's place in the
+// tray and at the desktop's start, and the way to the reminders.
 Item {
     id: root
 
     // The scene's ModalOverlay, handed to the drop-downs.
     property Item overlay: null
+
+    signal remindersRequested()
 
     Item {
         anchors.fill: parent
@@ -113,54 +116,51 @@ Item {
                 onOptionSelected: UI.language = index === 0 ? "" : UI.languages[index - 1]
             }
 
-            Item {
+            InputSwitch {
                 id: updateSwitch
                 objectName: "updateSwitch"
-
-                property bool checked: Global.updatesEnabled
-
-                function toggle() {
-                    checked = !checked
+                text: qsTr("Check for updates")
+                checked: Global.updatesEnabled
+                onToggled: {
                     Global.updatesEnabled = checked
                     if (checked)
                         Global.checkForUpdates()
                 }
+            }
+        }
 
-                width: parent.width
-                height: 27 * UI.ppp
+        // The program outside its window: the tray, the desktop's start and the reminders.
+        Column {
+            x: 330 * UI.ppp
+            width: parent.width - x
+            spacing: 10 * UI.ppp
 
-                Text {
-                    id: updateLabel
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: qsTr("Check for updates")
-                    color: Colors.Label.Blue
-                    font.underline: updateMouse.containsMouse
-                    font.family: "PT Sans, Open Sans, Helvetica"
-                    font.pixelSize: UI.fontSize(18 * UI.ppp)
+            // Offered only where the desktop has a tray to stay in.
+            InputSwitch {
+                objectName: "keepInTraySwitch"
+                visible: Companion.trayAvailable
+                text: qsTr("Keep running in the tray when the window is closed")
+                checked: Companion.keepInTray
+                onToggled: Companion.keepInTray = checked
+            }
+
+            InputSwitch {
+                id: autostartSwitch
+                objectName: "autostartSwitch"
+                text: qsTr("Start with the desktop")
+                checked: Companion.startWithDesktop
+                onToggled: Companion.startWithDesktop = checked
+                // What the file says, also when it could not be written.
+                Connections {
+                    target: Companion
+                    function onStartWithDesktopChanged(on) { autostartSwitch.checked = on }
                 }
+            }
 
-                Text {
-                    id: updateGlyph
-                    anchors.left: updateLabel.right
-                    anchors.leftMargin: 20 * UI.ppp
-                    anchors.verticalCenter: updateLabel.verticalCenter
-                    // Off is an empty grey box, not a filled one in the colour of on.
-                    text: updateSwitch.checked ? Icons.FontAwesome.CheckSquare
-                                               : Icons.FontAwesome.SquareOutline
-                    color: updateSwitch.checked ? Colors.Label.Green : Colors.Label.Grey
-                    font.family: "FontAwesome"
-                    font.pixelSize: UI.fontSize(18 * UI.ppp)
-                }
-
-                MouseArea {
-                    id: updateMouse
-                    x: updateLabel.x
-                    width: updateGlyph.x + updateGlyph.width - updateLabel.x
-                    height: parent.height
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
-                    onClicked: updateSwitch.toggle()
-                }
+            ButtonBlack {
+                objectName: "remindersButton"
+                text: qsTr("Reminders...")
+                onClicked: root.remindersRequested()
             }
         }
 

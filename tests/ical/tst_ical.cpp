@@ -36,23 +36,25 @@ private slots:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QPointF>("place"); // longitude, latitude
         QTest::addColumn<QDate>("month");
+        QTest::addColumn<int>("alarm"); // minutes before each event; none when negative
         QTest::newRow("Paris, summer time begins")
-            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2027, 3, 1);
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2027, 3, 1) << -1;
         // A moonset at 02:49 on the clock's second pass through 02:00 to 03:00.
         QTest::newRow("Paris, an hour twice")
-            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2031, 10, 1);
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2031, 10, 1) << 0;
         // Two voids begin on 20 March.
         QTest::newRow("Tokyo, no summer time")
-            << QByteArray("Asia/Tokyo") << QPointF(139.69, 35.68) << QDate(2027, 3, 1);
+            << QByteArray("Asia/Tokyo") << QPointF(139.69, 35.68) << QDate(2027, 3, 1) << 15;
         // Days on which the Moon neither rises nor sets.
         QTest::newRow("Tromso, UTC")
-            << QByteArray("UTC") << QPointF(18.96, 69.65) << QDate(2027, 6, 1);
+            << QByteArray("UTC") << QPointF(18.96, 69.65) << QDate(2027, 6, 1) << 1440;
     }
     void month()
     {
         QFETCH(QByteArray, zone);
         QFETCH(QPointF, place);
         QFETCH(QDate, month);
+        QFETCH(int, alarm);
         qputenv("TZ", zone); // the window's clock
         tzset();
         astro::Calculation calculation;
@@ -62,6 +64,7 @@ private slots:
         request.from = month;
         request.to = month.addMonths(1).addDays(-1);
         request.kinds = ical::AllKinds;
+        request.alarmMinutes = alarm;
         // Times on a zone are read with the file's VTIMEZONE.
         const QStringList events = read(ical::exportCalendar(request).text);
 
@@ -74,6 +77,7 @@ private slots:
             const QString kind = f.at(0).section('-', 1, 1);
             const QDateTime start = QDateTime::fromString(f.at(1), Qt::ISODate);
             const QDateTime end = QDateTime::fromString(f.at(2), Qt::ISODate);
+            QCOMPARE(f.at(4), alarm < 0 ? QString() : QString::number(-60 * alarm));
             const bool ahead = QStringList{"ingress", "void", "rise", "set"}.contains(kind);
             std::unique_ptr<astro::Ephemeris> e(astro::computeEphemeris(
                 calculation.sky(), (kind == "void" ? end : start).addSecs(ahead ? -60 : 60)));
