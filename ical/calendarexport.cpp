@@ -83,7 +83,7 @@ int CalendarExport::rangeProblem(const QDateTime &from, const QDateTime &to) con
 }
 
 bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
-                           const QString &placeName)
+                           const QString &placeName, int alarmMinutes)
 {
     astro::Calculation *calculation = m_calculation;
     if (m_busy || !calculation)
@@ -96,6 +96,7 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     request.from = dayOf(from);
     request.to = dayOf(to);
     request.kinds = kinds;
+    request.alarmMinutes = alarmMinutes;
     QString path = file.isLocalFile() ? file.toLocalFile() : file.toString();
     // Calendar programs know the file by its suffix; not every save dialog adds it.
     if (QFileInfo(path).suffix().isEmpty())

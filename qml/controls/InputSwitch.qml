@@ -24,7 +24,7 @@ Item {
     Text {
         id: label
         anchors.verticalCenter: parent.verticalCenter
-        width: Math.min(implicitWidth, root.width - glyph.width - glyph.anchors.leftMargin)
+        width: root.width - glyph.width - 20 * UI.ppp
         text: root.text
         wrapMode: Text.WordWrap
         color: Colors.Label.Blue
@@ -35,8 +35,9 @@ Item {
 
     Text {
         id: glyph
-        anchors.left: label.right
-        anchors.leftMargin: 20 * UI.ppp
+        // After the text's longest line, not after the room the text may take.
+        anchors.left: label.left
+        anchors.leftMargin: label.contentWidth + 20 * UI.ppp
         anchors.verticalCenter: label.verticalCenter
         // Off is an empty grey box, not a filled one in the colour of on.
         text: root.checked ? Icons.FontAwesome.CheckSquare : Icons.FontAwesome.SquareOutline

@@ -23,6 +23,8 @@ DialogPopup {
     readonly property var kindNames: [qsTr("Void of course"), qsTr("Sign changes"), qsTr("Phases"),
                                       qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset")]
     readonly property bool custom: range.selectedIndex === 3
+    // The calendar program's reminder before each event, in minutes; none first.
+    readonly property var alarmMinutes: [-1, 0, 15, 60, 1440]
 
     function open() {
         status = ""
@@ -61,7 +63,7 @@ DialogPopup {
 
     title: qsTr("Export to Calendar")
     clientWidth: 440 * UI.ppp
-    clientHeight: 380 * UI.ppp
+    clientHeight: 415 * UI.ppp
     keepOpen: true
     buttonsData: ({ "ok": qsTr("Export..."), "cancel": qsTr("Cancel") })
 
@@ -96,8 +98,9 @@ DialogPopup {
         nameFilters: [qsTr("iCalendar files (*.ics)")]
         folder: shortcuts.documents
         onAccepted: {
+            var minutes = root.alarmMinutes[Math.max(0, alarm.selectedIndex)]
             if (exporter.start(fileUrl, from.inputDate, to.inputDate, root.kinds,
-                               root.placeName()))
+                               root.placeName(), minutes))
                 root.status = ""
         }
     }
@@ -152,6 +155,18 @@ DialogPopup {
             buttonWidth: 60
             enabled: root.custom
             opacity: enabled ? 1 : 0.6
+        }
+
+        InputSelect {
+            id: alarm
+            width: parent.width
+            height: 27 * UI.ppp
+            overlay: root.overlay
+            labelText: qsTr("Reminder")
+            labelColor: Colors.Label.White
+            buttonWidth: 60
+            options: [qsTr("None"), qsTr("At the moment"), qsTr("15 minutes before"),
+                      qsTr("1 hour before"), qsTr("1 day before")]
         }
 
         Grid {
