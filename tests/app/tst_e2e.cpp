@@ -23,6 +23,7 @@
 #include "text/document.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QQmlContext>
@@ -32,6 +33,7 @@
 #include <QQuickWindow>
 #include <QScopeGuard>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,6 +41,9 @@
 #include <sys/stat.h>
 
 namespace {
+
+// How long the window must draw nothing to count as still: longer than a frame of any animation.
+constexpr int StillMs = 150;
 
 QString dayOf(const QDateTime &value)
 {
@@ -68,6 +73,11 @@ private slots:
         m_log = std::make_unique<LogCapture>();
         prepareScene();
         m_ui = UI::instance();
+        // Frames are swapped on the render thread: the time of the last one is kept there.
+        m_clock.start();
+        connect(
+            m_ui, &QQuickWindow::frameSwapped, this, [this] { m_lastFrame = m_clock.elapsed(); },
+            Qt::DirectConnection);
         m_ui->setupWindow();
         QVERIFY(QTest::qWaitForWindowExposed(m_ui));
         QCOMPARE(m_ui->status(), QQuickView::Ready);
@@ -172,6 +182,9 @@ private slots:
         QQuickItem *page = findShown(root(), "CalendarPage");
         QQuickItem *grid = waitForFullGrid();
         auto *model = objectProperty<astro::CalendarModel>(grid, "model");
+        // A run the test before asked for ends, and its days are in the grid, before a click.
+        model->waitForRuns();
+        QVERIFY(waitForFullGrid());
 
         // A day of the shown month: the panel follows, to that day and its ephemeris.
         auto *cells = grid->findChild<QObject *>(QStringLiteral("cells"));
@@ -216,7 +229,7 @@ private slots:
                  qPrintable(shown.join(' ')));
 
         // A result moves the panel to its day.
-        QTest::qWait(400);
+        waitForStillWindow();
         clickItem(m_ui, firstFound, QPointF(20, 15));
         waitForPanelOn(shown.at(0));
 
@@ -518,7 +531,7 @@ private slots:
                     && m_ui->height() >= expected.height() - 1);
 
         auto save = [&](const QString &name) {
-            QTest::qWait(600);
+            waitForStillWindow();
             const QImage image = m_ui->grabWindow();
             QCOMPARE(image.size(), m_ui->size());
             const QString file = QStringLiteral("%1/%2-%3.png").arg(folder, name, suffix);
@@ -586,7 +599,7 @@ private slots:
         QStringList untranslated;
         for (int page : {0, 1, 2}) {
             showPage(page);
-            QTest::qWait(300);
+            waitForStillWindow();
             QStringList texts;
             collectTexts(root(), texts);
             for (QString text : qAsConst(texts)) {
@@ -683,8 +696,15 @@ private slots:
         page->setProperty("builtKeys", QString());
         QVERIFY(QMetaObject::invokeMethod(page, "build"));
         QVERIFY(page->property("text").toString().contains(QLatin1String("Shown")));
-        QTest::qWait(300);
-        QCOMPARE(connections, 0);
+        // Once the window has drawn the text, a connection of ours reaches the server after any
+        // the page would have opened.
+        QSignalSpy drawn(m_ui, &QQuickWindow::frameSwapped);
+        m_ui->update();
+        QVERIFY(drawn.wait(5000));
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, server.serverPort());
+        QTRY_VERIFY(connections >= 1);
+        QCOMPARE(connections, 1);
         page->setProperty("document", shown);
         page->setProperty("builtKeys", QString());
         QVERIFY(QMetaObject::invokeMethod(page, "build"));
@@ -718,6 +738,13 @@ private:
     }
 
     // Through the squares of the page switcher at the right edge of the page area.
+    // Until the window has drawn nothing for a while: every animation has ended (the clock's
+    // tick draws once a second, well apart).
+    void waitForStillWindow()
+    {
+        QVERIFY(QTest::qWaitFor([&] { return m_clock.elapsed() - m_lastFrame >= StillMs; }, 10000));
+    }
+
     void showPage(int index)
     {
         QQuickItem *switcher = findType(root(), "PageSwitcher");
@@ -850,6 +877,8 @@ private:
     QQuickItem *m_panel = nullptr;
     astro::Calculation *m_calculation = nullptr;
     QTemporaryDir m_screenshots;
+    QElapsedTimer m_clock;
+    std::atomic<qint64> m_lastFrame{0};
     QObject *m_calendar = nullptr;
 };
 
