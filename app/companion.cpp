@@ -265,7 +265,9 @@ void Companion::updateTray()
 {
     if (!m_started)
         return;
-    const bool resident = Tray::available() && (keepInTray() || m_startedHidden);
+    // A start in the tray stays there even before the desktop's tray is up (the autostart entry
+    // may run first); the icon shows once it is.
+    const bool resident = m_startedHidden || (keepInTray() && Tray::available());
     // Closing the window hides it while the program stays in the tray; a hidden window is then
     // no reason to end either, nor is the last of the tray's menus closing.
     UI::instance()->setHideOnClose(resident);

@@ -113,6 +113,7 @@ void UI::setupWindow(bool shown)
 
     // Nothing of the companion holds back the first frame.
     if (!shown) {
+        qCDebug(lcApp).noquote() << QStringLiteral("window: started in the tray, hidden");
         QTimer::singleShot(0, this, [] { Companion::instance()->start(true); });
         return;
     }

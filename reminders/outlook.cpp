@@ -46,9 +46,9 @@ Outlook outlookAt(const astro::Sky &sky, const QDateTime &now, int kinds)
     request.place = sky.observer;
     request.zone = sky.zone.timeZone();
     const QDate today = sky.zone.toZone(now).date();
-    // From yesterday, for a void of course under way; three days on, for three events at least.
+    // From yesterday, for a void of course under way; over three weeks on, for three phases.
     request.from = today.addDays(-1);
-    request.to = today.addDays(3);
+    request.to = today.addDays(24);
     request.kinds = kinds | ical::Void | ical::LunarDay;
     for (const ical::Event &event : ical::collectEvents(request)) {
         const bool ahead = now < event.start;

@@ -93,8 +93,9 @@ QString describe(const ical::Event &e, bool atEnd, const astro::Zone &zone, cons
             return say(QT_TRANSLATE_NOOP("Reminders", "Void of course ends at %1: %2"))
                 .arg(timeText(e.end, zone, locale, now), moonInSign(e.sign));
         }
+        // The end's day is named when it is not the start's.
         return say(QT_TRANSLATE_NOOP("Reminders", "Moon void of course from %1 to %2 (%3 to %4)"))
-            .arg(start, timeText(e.end, zone, locale, now), signLabel(e.fromSign),
+            .arg(start, timeText(e.end, zone, locale, e.start), signLabel(e.fromSign),
                  signLabel(e.sign));
     case ical::Ingress:
         //: %1 "Moon in Scorpio", %2 the time the Moon enters the sign

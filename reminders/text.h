@@ -19,7 +19,8 @@ struct Notice
 };
 
 // In the interface's language, its times on the zone's clock as the window writes them ("09:22"),
-// with the day's short name in front of a time on another day than `now`.
+// with the day's short name in front of a time on another day than `now` (an end: than its
+// start's).
 
 // A time as those lines write it.
 QString timeText(const QDateTime &time, const astro::Zone &zone, const QLocale &locale,

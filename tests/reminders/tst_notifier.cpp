@@ -72,10 +72,10 @@ private slots:
             const std::unique_ptr<astro::Ephemeris> e
                 = astro::computeEphemeris(sky, r.event.end.addSecs(-60));
             QCOMPARE(e->voidStart(), r.at);
-            // The panel's times, with the day's name on another day.
+            // The panel's times, with the day's name on another day than the start's.
             const auto clock = [&](const QDateTime &t) {
                 const QDateTime local = t.toTimeZone(sky.zone.timeZone());
-                const bool today = local.date() == now.toTimeZone(sky.zone.timeZone()).date();
+                const bool today = local.date() == r.at.toTimeZone(sky.zone.timeZone()).date();
                 return (today ? QString() : QLocale::c().toString(local.date(), "ddd "))
                        + local.toString("HH:mm");
             };
