@@ -125,8 +125,8 @@ void Tray::show(int generation, const reminders::Outlook &outlook)
         return;
     m_outlook = outlook;
     if (!outlook.valid) {
-        // Tried again at the next check.
-        m_outlook.changes = QDateTime();
+        // Outside the ephemeris files: tried again in an hour.
+        m_outlook.changes = outlook.at.addSecs(3600);
         return;
     }
     m_icon.setIcon(QIcon(

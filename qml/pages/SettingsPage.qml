@@ -159,6 +159,7 @@ Item {
 
             ButtonBlack {
                 objectName: "remindersButton"
+                height: 30 * UI.ppp
                 text: qsTr("Reminders...")
                 onClicked: root.remindersRequested()
             }

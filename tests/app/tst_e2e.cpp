@@ -177,6 +177,15 @@ private slots:
         QCOMPARE(m_panel->property("dateTime").toDateTime(), midnight);
     }
 
+    // A click on a reminder (or an event of the tray's menu) shows its moment.
+    void reminderShowsItsMoment()
+    {
+        const QDateTime moment(QDate(2027, 3, 6), QTime(16, 30));
+        emit Companion::instance()->momentRequested(moment);
+        QTRY_COMPARE(m_panel->property("dateTime").toDateTime(), moment);
+        QTRY_COMPARE(m_calendar->property("selectedDate").toDate(), moment.date());
+    }
+
     void calendarSelectsAndSearches()
     {
         QQuickItem *page = findShown(root(), "CalendarPage");

@@ -201,7 +201,8 @@ private slots:
         QVERIFY2(hidden.waitForLine(QStringLiteral("window: started in the tray")),
                  qPrintable(hidden.log()));
         QVERIFY2(hidden.end(true), qPrintable(hidden.log()));
-        QVERIFY2(!hidden.log().contains(QLatin1String("OpenGL vendor: ")), qPrintable(hidden.log()));
+        QVERIFY2(!hidden.log().contains(QLatin1String("OpenGL vendor: ")),
+                 qPrintable(hidden.log()));
     }
 
     void settingsPersist_data()
