@@ -183,6 +183,30 @@
         <source>Exporting... %1%</source>
         <translation>Export... %1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>Zum Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 Minuten vorher</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 Stunde vorher</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 Tag vorher</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>

@@ -183,6 +183,30 @@
         <source>Exporting... %1%</source>
         <translation>Exportando... %1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>En el momento</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutos antes</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 hora antes</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 día antes</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>

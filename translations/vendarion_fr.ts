@@ -183,6 +183,30 @@
         <source>Exporting... %1%</source>
         <translation>Export... %1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>Au moment même</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutes avant</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 heure avant</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 jour avant</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>

@@ -183,6 +183,30 @@
         <source>Exporting... %1%</source>
         <translation>Экспорт... %1&#xa0;%</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Напоминание</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>В момент события</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>За 15 минут</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>За 1 час</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>За 1 день</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>
