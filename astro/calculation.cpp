@@ -3,6 +3,7 @@
 #include "astro/compute.h"
 #include "astro/library.h"
 #include "astro/logging.h"
+#include "astro/moonevents.h"
 
 #include <QQmlEngine>
 
@@ -157,6 +158,30 @@ void Calculation::fullEphemeris(const QDateTime &time)
     });
 }
 
+int Calculation::outlook(const QDateTime &time)
+{
+    const int request = ++m_outlooks;
+    if (!time.isValid())
+        return request;
+    m_workers.run([this, request, time, sky = sky()] {
+        // A later request has been made meanwhile: nobody waits for this one.
+        if (request != m_outlooks)
+            return;
+        QVariantMap result;
+        if (const std::optional<Outlook> o = outlookFrom(sky, julianDay(time))) {
+            result.insert(QStringLiteral("distanceKm"), o->distanceKm);
+            const std::pair<const char *, const std::optional<MoonEvent> &> events[]
+                = {{"perigee", o->perigee}, {"apogee", o->apogee}, {"eclipse", o->eclipse}};
+            for (const auto &[name, event] : events) {
+                if (event)
+                    result.insert(QLatin1String(name), toVariant(sky, *event));
+            }
+        }
+        emit outlookCalculated(request, result);
+    });
+    return request;
+}
+
 Sky Calculation::sky() const
 {
     QMutexLocker locker(&m_lock);
@@ -165,7 +190,12 @@ Sky Calculation::sky() const
 
 bool Calculation::isCurrent(Ephemeris *e) const
 {
-    return e && e->observer() == observer() && e->zone() == zone().id();
+    return e && isCurrentSky(e->observer(), QString::fromUtf8(e->zone()));
+}
+
+bool Calculation::isCurrentSky(const Position &observer, const QString &zone) const
+{
+    return observer == this->observer() && zone.toUtf8() == this->zone().id();
 }
 
 } // namespace astro

@@ -10,7 +10,10 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 #include <QVector3D>
+
+#include <atomic>
 
 namespace astro {
 
@@ -59,6 +62,12 @@ public:
     // True when the ephemeris was computed for the observer and zone set now: a result that
     // arrives after a change of place or zone belongs to the one before.
     Q_INVOKABLE bool isCurrent(astro::Ephemeris *e) const;
+    // The same for anything computed for an observer and a zone id.
+    Q_INVOKABLE bool isCurrentSky(const astro::Position &observer, const QString &zone) const;
+    // Starts, on the thread pool, what lies ahead of a moment for the sky set now (the Moon's
+    // distance, its next perigee and apogee, the next eclipse: astro/moonevents.h). Returns the
+    // request's number, which outlookCalculated() carries: a receiver takes the latest only.
+    Q_INVOKABLE int outlook(const QDateTime &time);
 
 signals:
     void bodyChanged(QString body);
@@ -69,6 +78,9 @@ signals:
     void beginEphemeris();
     void ephemerisCalculated(Ephemeris *ephe);
     void ephemerisFailed(QDateTime time);
+    // distanceKm, and perigee, apogee and eclipse as moonevents.h's toVariant() gives them
+    // (absent when not found); empty when the library failed.
+    void outlookCalculated(int request, QVariantMap outlook);
 
 private:
     // Guards the fields: the window sets them while workers started before read the sky.
@@ -78,6 +90,7 @@ private:
     CalculationMethod m_method;
     Position m_observer;
     Zone m_zone = Zone::system();
+    std::atomic<int> m_outlooks{0};
     global::TaskGroup m_workers;
 };
 

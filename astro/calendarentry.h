@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QMetaType>
 #include <QObject>
+#include <QVariantList>
 
 namespace astro {
 
@@ -52,10 +53,16 @@ struct CalendarEntry
     Q_PROPERTY(astro::CalendarMoment second MEMBER second CONSTANT)
     Q_PROPERTY(qlonglong version MEMBER version CONSTANT)
     Q_PROPERTY(astro::Position observer MEMBER observer CONSTANT)
+    Q_PROPERTY(QVariantList marks MEMBER marks CONSTANT)
 
 public:
     CalendarMoment first;
     CalendarMoment second;
+    // The Moon's great days that fall on the day, in order of time: eclipses (by their greatest
+    // eclipse), perigees and apogees as astro/moonevents.h's toVariant() gives them, and the
+    // full or new moon near a perigee, kind "nearperigee" with its time, `phase` ("full" or
+    // "new"), and the perigee's perigeeTime and distanceKm.
+    QVariantList marks;
     qlonglong version = 0;
     Position observer;
     QByteArray zone; // the clock its days were cut on

@@ -2,11 +2,15 @@
 
 #include "astro/compute.h"
 #include "astro/library.h"
+#include "astro/moonevents.h"
 #include "astro/rules.h"
 #include "astro/searches.h"
 #include "astro/signwork.h"
 
 #include <QtConcurrent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace astro {
 
@@ -195,6 +199,42 @@ void CalendarModel::run(const QDate &month, const Sky &sky, qlonglong version,
         }
         if (stopping())
             return;
+    }
+
+    // The great days last: they take as long as a few days of the grid. A perigee a day outside
+    // the grid may have its full or new moon inside.
+    const double margin = NearPerigeeHours / 24.0;
+    QVector<bool> marked(GridDays, false);
+    auto mark = [&](const QDateTime &at, const QVariantMap &m) {
+        const int k = voidDayIndex(g0, at, zone);
+        if (k >= 0) {
+            entries[k].marks.append(m);
+            marked[k] = true;
+        }
+    };
+    for (const MoonEvent &e :
+         moonEventsBetween(sky, julianDay(g0) - margin, julianDay(end) + margin, cancel.get())) {
+        const QVariantMap m = toVariant(sky, e);
+        mark(m.value(QStringLiteral("time")).toDateTime(), m);
+        if (e.kind == MoonEvent::Kind::Perigee && std::isfinite(e.nearPhase)) {
+            QVariantMap near = m;
+            near.insert(QStringLiteral("kind"), QStringLiteral("nearperigee"));
+            near.insert(QStringLiteral("phase"), m.value(QStringLiteral("nearPhase")));
+            near.insert(QStringLiteral("time"), m.value(QStringLiteral("nearPhaseTime")));
+            near.insert(QStringLiteral("perigeeTime"), m.value(QStringLiteral("time")));
+            mark(near.value(QStringLiteral("time")).toDateTime(), near);
+        }
+    }
+    for (int k = 0; k < GridDays && !stopping(); ++k) {
+        if (marked[k]) {
+            QVariantList &marks = entries[k].marks;
+            std::stable_sort(marks.begin(), marks.end(), [](const QVariant &a, const QVariant &b) {
+                return a.toMap().value(QStringLiteral("time")).toDateTime()
+                       < b.toMap().value(QStringLiteral("time")).toDateTime();
+            });
+            store(k, entries[k]);
+            emit entryChanged(k, entries[k]);
+        }
     }
 }
 

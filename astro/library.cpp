@@ -7,6 +7,7 @@
 #include <QMutex>
 
 #include <atomic>
+#include <cmath>
 #include <iterator>
 
 namespace astro {
@@ -247,6 +248,154 @@ double calcAyanamsa(double jd)
     if (swe_get_ayanamsa_ex_ut(jd, 0, &offset, error) < 0)
         logFailure("asGetAyanamsaExUt() error: ", error);
     return offset;
+}
+
+Distance calcGeocentricDistance(int body, double jd)
+{
+    prepareThread();
+    const Visit visit;
+    double xx[6] = {0};
+    char error[AS_MAXCH] = {0};
+    // The geometric distance, as perigees and apogees are counted: the apparent one is measured
+    // to where the Moon was when its light left it, seen from where the Earth is when it
+    // arrives, and the Earth moves some 40 km meanwhile.
+    if (swe_calc_ut(jd, body, SEFLG_SPEED | SEFLG_TRUEPOS, xx, error) < 0)
+        logFailure("asCalcUt() error: ", error);
+    return {xx[2], xx[5]};
+}
+
+namespace {
+
+// The eclipse functions answer 0 for an instant that does not occur.
+double instant(double jd)
+{
+    return jd > 0.0 ? jd : std::nan("");
+}
+
+} // namespace
+
+std::optional<Eclipse> calcLunarEclipse(double jd, bool backward)
+{
+    prepareThread();
+    const Visit visit;
+    double times[10] = {0};
+    char error[AS_MAXCH] = {0};
+    const int type = swe_lun_eclipse_when(jd, 0, 0, times, backward ? 1 : 0, error);
+    if (type < 0) {
+        logFailure("asLunEclipseWhen() error: ", error);
+        return std::nullopt;
+    }
+    Eclipse e;
+    e.body = EclipseBody::Moon;
+    e.type = (type & SE_ECL_TOTAL)     ? EclipseType::Total
+             : (type & SE_ECL_PARTIAL) ? EclipseType::Partial
+                                       : EclipseType::Penumbral;
+    e.maximum = times[0];
+    e.partialBegin = instant(times[2]);
+    e.partialEnd = instant(times[3]);
+    e.totalBegin = instant(times[4]);
+    e.totalEnd = instant(times[5]);
+    e.begin = instant(times[6]);
+    e.end = instant(times[7]);
+    // The magnitudes are geocentric: any place serves.
+    double place[3] = {0.0, 0.0, 0.0};
+    double attributes[20] = {0};
+    if (swe_lun_eclipse_how(e.maximum, 0, place, attributes, error) < 0) {
+        logFailure("asLunEclipseHow() error: ", error);
+        return std::nullopt;
+    }
+    e.magnitude = e.type == EclipseType::Penumbral ? attributes[1] : attributes[0];
+    return e;
+}
+
+std::optional<Eclipse> calcSolarEclipse(double jd, bool backward)
+{
+    prepareThread();
+    const Visit visit;
+    double times[10] = {0};
+    char error[AS_MAXCH] = {0};
+    const int type = swe_sol_eclipse_when_glob(jd, 0, 0, times, backward ? 1 : 0, error);
+    if (type < 0) {
+        logFailure("asSolEclipseWhenGlob() error: ", error);
+        return std::nullopt;
+    }
+    Eclipse e;
+    e.body = EclipseBody::Sun;
+    e.type = (type & SE_ECL_ANNULAR_TOTAL) ? EclipseType::Hybrid
+             : (type & SE_ECL_TOTAL)       ? EclipseType::Total
+             : (type & SE_ECL_ANNULAR)     ? EclipseType::Annular
+                                           : EclipseType::Partial;
+    e.maximum = times[0];
+    e.begin = instant(times[2]);
+    e.end = instant(times[3]);
+    double where[10] = {0};
+    double attributes[20] = {0};
+    if (swe_sol_eclipse_where(e.maximum, 0, where, attributes, error) < 0) {
+        logFailure("asSolEclipseWhere() error: ", error);
+        return std::nullopt;
+    }
+    e.magnitude = attributes[8];
+    return e;
+}
+
+namespace {
+
+// An eclipse seen from a place at jd, through one of the library's two calls for it: their
+// answer (negative on failure, logged), the attributes written into `attributes`.
+int eclipseHow(int32 (*how)(double, int32, double *, double *, char *), const char *what, double jd,
+               const Position &observer, double *attributes)
+{
+    prepareThread();
+    const Visit visit;
+    double place[3] = {observer.longitude(), observer.latitude(), observer.altitude()};
+    char error[AS_MAXCH] = {0};
+    const int answer = how(jd, 0, place, attributes, error);
+    if (answer < 0)
+        logFailure(what, error);
+    return answer;
+}
+
+} // namespace
+
+std::optional<double> calcLunarEclipseAltitude(double jd, const Position &observer)
+{
+    double attributes[20] = {0};
+    if (eclipseHow(swe_lun_eclipse_how, "asLunEclipseHow() error: ", jd, observer, attributes) < 0)
+        return std::nullopt;
+    return attributes[6];
+}
+
+bool calcSolarEclipseSeen(double jd, const Position &observer)
+{
+    double attributes[20] = {0};
+    // 0 when the Sun is below the horizon or not eclipsed there.
+    return eclipseHow(swe_sol_eclipse_how, "asSolEclipseHow() error: ", jd, observer, attributes)
+               > 0
+           && attributes[2] > 0.0;
+}
+
+std::optional<LocalSolarEclipse> calcLocalSolarEclipse(double jd, const Position &observer)
+{
+    prepareThread();
+    const Visit visit;
+    double place[3] = {observer.longitude(), observer.latitude(), observer.altitude()};
+    double times[10] = {0};
+    double attributes[20] = {0};
+    char error[AS_MAXCH] = {0};
+    const int type = swe_sol_eclipse_when_loc(jd, 0, place, times, attributes, 0, error);
+    if (type < 0) {
+        logFailure("asSolEclipseWhenLoc() error: ", error);
+        return std::nullopt;
+    }
+    LocalSolarEclipse e;
+    e.maximum = times[0];
+    e.begin = instant(times[1]);
+    e.end = instant(times[4]);
+    e.sunrise = instant(times[5]);
+    e.sunset = instant(times[6]);
+    e.obscuration = attributes[2];
+    e.visible = type & SE_ECL_VISIBLE;
+    return e;
 }
 
 int libraryFailures()

@@ -3,6 +3,7 @@
 // The only code that talks to the ephemeris library. Every other part of the engine works in
 // Julian days (UT1) and reaches local date-times through julianDay() and localTime().
 
+#include "astro/eclipse.h"
 #include "astro/phenomena.h"
 #include "astro/position.h"
 #include "astro/zone.h"
@@ -48,6 +49,28 @@ std::optional<double> calcSetting(int body, double jd, const Position &observer)
 std::optional<double> calcUpperTransit(int body, double jd, const Position &observer);
 std::optional<double> calcLowerTransit(int body, double jd, const Position &observer);
 double calcAyanamsa(double jd);
+
+// The body's geometric distance from the Earth's centre in astronomical units, and its rate in
+// astronomical units a day.
+struct Distance
+{
+    double au = 0.0;
+    double rate = 0.0;
+};
+Distance calcGeocentricDistance(int body, double jd);
+
+// The eclipses, as the library finds them. Each answers nothing when the library failed (logged).
+// The first lunar or solar eclipse whose greatest eclipse comes after jd (before it, searching
+// backward), with its magnitude.
+std::optional<Eclipse> calcLunarEclipse(double jd, bool backward);
+std::optional<Eclipse> calcSolarEclipse(double jd, bool backward);
+// The Moon seen from the place during a lunar eclipse: its apparent altitude (degrees, of its
+// centre, refraction included).
+std::optional<double> calcLunarEclipseAltitude(double jd, const Position &observer);
+// Whether the place sees the Sun eclipsed at jd: above its horizon and partly covered.
+bool calcSolarEclipseSeen(double jd, const Position &observer);
+// The first solar eclipse seen from the place after jd.
+std::optional<LocalSolarEclipse> calcLocalSolarEclipse(double jd, const Position &observer);
 
 // How many library calls have failed on the calling thread so far (each was logged): a
 // computation compares the count before and after to know whether it was completed.

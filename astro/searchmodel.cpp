@@ -3,6 +3,7 @@
 #include "astro/compute.h"
 #include "astro/library.h"
 #include "astro/logging.h"
+#include "astro/moonevents.h"
 #include "astro/rules.h"
 #include "astro/searches.h"
 
@@ -70,14 +71,59 @@ void SearchModel::waitForSearches()
     m_searches.waitForIdle();
 }
 
-void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int results)
+std::optional<Sky> SearchModel::skyToSearch() const
 {
-    Calculation *calculation = m_calculation;
+    const Calculation *calculation = m_calculation;
     if (!calculation) {
         qCDebug(lcAstro).noquote()
             << QStringLiteral("[SearchModel::search] no calculation assigned");
-        return;
+        return std::nullopt;
     }
+    return calculation->sky();
+}
+
+void SearchModel::searchEclipses(const QDateTime &from, int results)
+{
+    const std::optional<Sky> sky = skyToSearch();
+    if (!sky)
+        return;
+    results = std::clamp(results, 0, MaxResults);
+    m_searches.begin();
+    QtConcurrent::run(QThreadPool::globalInstance(), [this, from, results, sky = *sky] {
+        runEclipses(from, results, sky);
+        m_searches.end();
+    });
+}
+
+void SearchModel::runEclipses(const QDateTime &from, int results, const Sky &sky)
+{
+    QMutexLocker locker(&m_lock);
+    int found = 0;
+    if (from.isValid()) {
+        double jd = julianDay(sky.zone.startOfDay(sky.zone.toZone(from).date()));
+        for (; found < results && !m_closing; ++found) {
+            const std::optional<EclipseView> next = nextEclipse(sky, jd, true);
+            if (!next)
+                break;
+            MoonEvent event;
+            event.instant = next->eclipse.maximum;
+            event.eclipse = *next;
+            QVariantMap found = toVariant(sky, event);
+            // Whoever receives it can tell a search for the place and zone before.
+            found.insert(QStringLiteral("observer"), QVariant::fromValue(sky.observer));
+            found.insert(QStringLiteral("zone"), QString::fromUtf8(sky.zone.id()));
+            emit eclipseFound(found);
+            jd = next->eclipse.end + MinuteInDays;
+        }
+    }
+    emit searchFinished(results - found);
+}
+
+void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int results)
+{
+    const std::optional<Sky> sky = skyToSearch();
+    if (!sky)
+        return;
     if (results > MaxResults) {
         qCDebug(lcAstro).noquote()
             << QStringLiteral("[SearchModel::search] %1 results asked, searching %2")
@@ -89,7 +135,7 @@ void SearchModel::search(const QDateTime &from, int lunarDay, int zodiac, int re
     // calculation after that.
     m_searches.begin();
     QtConcurrent::run(QThreadPool::globalInstance(),
-                      [this, from, lunarDay, zodiac, results, sky = calculation->sky()] {
+                      [this, from, lunarDay, zodiac, results, sky = *sky] {
                           run(from, lunarDay, zodiac, results, sky);
                           m_searches.end();
                       });

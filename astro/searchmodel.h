@@ -8,8 +8,10 @@
 #include <QMutex>
 #include <QObject>
 #include <QPointer>
+#include <QVariantMap>
 
 #include <atomic>
+#include <optional>
 
 namespace astro {
 
@@ -32,6 +34,11 @@ public:
     // lunarDay 1 to 30 or any; zodiac 0 to 11 or any; results: how many hits (0 or less: none).
     Q_INVOKABLE void search(const QDateTime &from, int lunarDay, int zodiac, int results);
 
+    // The next eclipses seen from the calculation's place, from the start of a date's day on
+    // (one under way then included): one eclipseFound() each, in order of time, then
+    // searchFinished() with the count of those not found (none within twenty years).
+    Q_INVOKABLE void searchEclipses(const QDateTime &from, int results);
+
     // How long one hit may be looked for, 10 s. Tests shorten it to reach the time-out path.
     void setTimeBudget(int milliseconds) { m_budget = milliseconds; }
     // Blocks until every search started so far has ended (command line, tests).
@@ -40,12 +47,18 @@ public:
 signals:
     void calculationChanged(Calculation *calculation);
     void searchResult(Ephemeris *entry, bool timeout);
+    // An eclipse as moonevents.h's toVariant() gives it, with the observer and zone it was
+    // found for (see Calculation::isCurrentSky).
+    void eclipseFound(QVariantMap eclipse);
     // The search has ended; `unanswered` hits were not looked for (the end of the data years,
     // an invalid start or a search stopped early).
     void searchFinished(int unanswered);
 
 private:
     void run(QDateTime from, int lunarDay, int zodiac, int results, const Sky &sky);
+    void runEclipses(const QDateTime &from, int results, const Sky &sky);
+    // The calculation's sky, or nothing (with a log line) when no calculation is set.
+    std::optional<Sky> skyToSearch() const;
     enum class Outcome { Found, TimedOut, End, Stopped };
     // Fills e with the first matching day start from `start` on; on a time-out e describes the
     // last day examined.

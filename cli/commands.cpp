@@ -4,6 +4,7 @@
 #include "astro/calendarmodel.h"
 #include "astro/compute.h"
 #include "astro/library.h"
+#include "astro/moonevents.h"
 #include "astro/searchmodel.h"
 #include "cli/json.h"
 #include "geo/places.h"
@@ -12,6 +13,7 @@
 #include <QJsonArray>
 #include <QMutex>
 
+#include <cmath>
 #include <memory>
 
 namespace cli {
@@ -21,6 +23,19 @@ namespace {
 QJsonValue signName(int sign)
 {
     return sign >= 0 && sign < 12 ? QJsonValue(signNames().at(sign)) : QJsonValue();
+}
+
+// The days from --from to --to, included, on the sky's clock, as Julian days.
+std::pair<double, double> daysOf(const astro::Sky &sky, const Options &options)
+{
+    return {astro::julianDay(sky.zone.startOfDay(options.from)),
+            astro::julianDay(sky.zone.startOfDay(options.to.addDays(1)))};
+}
+
+// Magnitudes and fractions to four places, as tables print them.
+double rounded(double x)
+{
+    return std::round(x * 1e4) / 1e4;
 }
 
 } // namespace
@@ -120,6 +135,61 @@ QJsonDocument search(astro::Calculation &calculation, const Options &options)
         delete e;
     }
     return QJsonDocument(results);
+}
+
+QJsonDocument eclipses(astro::Calculation &calculation, const Options &options)
+{
+    const astro::Sky sky = calculation.sky();
+    const auto [from, to] = daysOf(sky, options);
+    const int failures = astro::libraryFailures();
+    auto time = [&](double jd) { return dateTimeValue(astro::localTime(jd, sky.zone)); };
+    QJsonArray found;
+    for (const astro::Eclipse &e : astro::eclipsesBetween(from, to)) {
+        const astro::EclipseView view = astro::viewFrom(sky, e);
+        QJsonValue local;
+        if (e.body == astro::EclipseBody::Moon) {
+            // The contacts the eclipse reaches, the same instants everywhere.
+            QJsonObject contacts;
+            const std::pair<const char *, double> named[]
+                = {{"penumbralBegin", e.begin},  {"partialBegin", e.partialBegin},
+                   {"totalBegin", e.totalBegin}, {"totalEnd", e.totalEnd},
+                   {"partialEnd", e.partialEnd}, {"penumbralEnd", e.end}};
+            for (const auto &[name, jd] : named) {
+                if (std::isfinite(jd))
+                    contacts.insert(QLatin1String(name), time(jd));
+            }
+            local = contacts;
+        } else if (view.local) {
+            local = QJsonObject{{QStringLiteral("begin"), time(view.local->begin)},
+                                {QStringLiteral("maximum"), time(view.local->maximum)},
+                                {QStringLiteral("end"), time(view.local->end)},
+                                {QStringLiteral("obscuration"), rounded(view.local->obscuration)}};
+        }
+        found.append(QJsonObject{{QStringLiteral("body"), astro::bodyName(e.body)},
+                                 {QStringLiteral("type"), astro::typeName(e.type)},
+                                 {QStringLiteral("maximum"), time(e.maximum)},
+                                 {QStringLiteral("magnitude"), rounded(e.magnitude)},
+                                 {QStringLiteral("visible"), view.visible},
+                                 {QStringLiteral("local"), local}});
+    }
+    return astro::libraryFailures() == failures ? QJsonDocument(found) : QJsonDocument();
+}
+
+QJsonDocument apsides(astro::Calculation &calculation, const Options &options)
+{
+    const astro::Sky sky = calculation.sky();
+    const auto [from, to] = daysOf(sky, options);
+    const int failures = astro::libraryFailures();
+    QJsonArray found;
+    for (const astro::Apsis &a : astro::apsidesBetween(from, to)) {
+        found.append(QJsonObject{
+            {QStringLiteral("kind"), a.kind == astro::Apsis::Kind::Perigee
+                                         ? QStringLiteral("perigee")
+                                         : QStringLiteral("apogee")},
+            {QStringLiteral("time"), dateTimeValue(astro::localTime(a.instant, sky.zone))},
+            {QStringLiteral("distanceKm"), double(qRound64(a.distanceKm))}});
+    }
+    return astro::libraryFailures() == failures ? QJsonDocument(found) : QJsonDocument();
 }
 
 QJsonDocument places(const QString &placeFolder, const Options &options)

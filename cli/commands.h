@@ -19,6 +19,10 @@ QJsonDocument search(astro::Calculation &calculation, const Options &options);
 // name on the command line), start, end (null for an instant) and summary, in order of time.
 // Null when the ephemeris library could not compute them all.
 QJsonDocument events(const astro::Calculation &calculation, const Options &options);
+// The eclipses whose greatest eclipse falls within the days, and what the place sees of each;
+// the Moon's perigees and apogees within them. Null when the library failed.
+QJsonDocument eclipses(astro::Calculation &calculation, const Options &options);
+QJsonDocument apsides(astro::Calculation &calculation, const Options &options);
 // The place tables' answer to a search by name, best first. Empty when no place file could be
 // read from placeFolder.
 QJsonDocument places(const QString &placeFolder, const Options &options);

@@ -46,7 +46,9 @@ const char usageText[]
       "                           [--events void,ingress,phase,lunarday,rise,set]\n"
       "                           [--name TEXT] [--alarm MINUTES] [PLACE]\n"
       "       vendarion-ephem events --from YYYY-MM-DD --to YYYY-MM-DD\n"
-      "                              [--events void,ingress,phase,lunarday,rise,set] [PLACE]\n"
+      "                              [--events void,ingress,phase,lunarday,rise,set,...] [PLACE]\n"
+      "       vendarion-ephem eclipses --from YYYY-MM-DD --to YYYY-MM-DD [PLACE]\n"
+      "       vendarion-ephem apsides --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "PLACE: --lat DEG (north positive) --lon DEG (east positive) --alt METRES\n"
       "Every command takes --zone ZONE, an IANA name such as Europe/Paris, or UTC, or a\n"
       "fixed offset such as UTC+05:30: times are read and shown in that zone (without it,\n"
@@ -55,9 +57,13 @@ const char usageText[]
       "zone it is read in; other dates lie in the years %2 to %3.\n"
       "places lists the known places whose name contains QUERY, best match first.\n"
       "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
-      "phase unless --events chooses); --name is the place's name in its events, --alarm\n"
-      "has the calendar program remind of each that many minutes before it (0 at its start).\n"
+      "phase unless --events chooses: also lunarday, rise, set, eclipse, apsis); --name is the\n"
+      "place's name in its events, --alarm has the calendar program remind of each that many\n"
+      "minutes before it (0 at its start).\n"
       "events prints the same events as JSON: kind, start, end and summary of each.\n"
+      "eclipses lists the eclipses of the Sun and the Moon whose greatest eclipse falls in\n"
+      "those days, and whether and how the place sees them; apsides lists the Moon's perigees\n"
+      "and apogees (at most 50 years at a time).\n"
       "--version prints the version; see also man vendarion-ephem.\n";
 
 int print(const QJsonDocument &document)
@@ -152,18 +158,25 @@ int main(int argc, char **argv)
         result = cli::calendar(calculation, options);
     else if (options.command == QLatin1String("events"))
         result = cli::events(calculation, options);
+    else if (options.command == QLatin1String("eclipses"))
+        result = cli::eclipses(calculation, options);
+    else if (options.command == QLatin1String("apsides"))
+        result = cli::apsides(calculation, options);
     else if (options.command == QLatin1String("search"))
         result = cli::search(calculation, options);
     else
         result = cli::ephemeris(calculation, options);
     qInstallMessageHandler(nullptr);
     if (result.isNull()) {
+        const bool ranged = options.command == QLatin1String("eclipses")
+                            || options.command == QLatin1String("apsides")
+                            || options.command == QLatin1String("events");
         const QString what
-            = options.command == QLatin1String("events")
-                  ? QStringLiteral("the events of %1 to %2")
-                        .arg(options.from.toString(Qt::ISODate), options.to.toString(Qt::ISODate))
-                  : QStringLiteral("the ephemeris of %1")
-                        .arg(options.at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+            = ranged ? QStringLiteral("the %1 of %2 to %3")
+                           .arg(options.command, options.from.toString(Qt::ISODate),
+                                options.to.toString(Qt::ISODate))
+                     : QStringLiteral("the ephemeris of %1")
+                           .arg(options.at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         std::fprintf(stderr, "vendarion-ephem: %s could not be computed (%s)\n", qPrintable(what),
                      qPrintable(g_log.value(0)));
         return 2;

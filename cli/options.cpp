@@ -60,12 +60,13 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     QStringList args = arguments;
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
-        if (!QStringList{QStringLiteral("calendar"), QStringLiteral("search"),
-                         QStringLiteral("places"), QStringLiteral("ics"), QStringLiteral("events")}
-                 .contains(command)) {
-            o.error = QStringLiteral("unknown command '%1' (calendar, search, places, ics or "
-                                     "events)")
-                          .arg(command);
+        static const QStringList commands
+            = {QStringLiteral("calendar"), QStringLiteral("search"), QStringLiteral("places"),
+               QStringLiteral("ics"),      QStringLiteral("events"), QStringLiteral("eclipses"),
+               QStringLiteral("apsides")};
+        if (!commands.contains(command)) {
+            o.error = QStringLiteral("unknown command '%1' (%2)")
+                          .arg(command, commands.join(QLatin1String(", ")));
             return o;
         }
         o.command = command;
@@ -101,8 +102,10 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     const bool ics = o.command == QLatin1String("ics");
     // The same days and kinds as a calendar file, as JSON.
     const bool events = o.command == QLatin1String("events");
-    const bool range = ics || events;
-    if (range)
+    // The commands over a range of days, --from to --to.
+    const bool ranged = ics || events || o.command == QLatin1String("eclipses")
+                        || o.command == QLatin1String("apsides");
+    if (ics || events)
         o.kinds = ical::DefaultKinds;
     for (int i = 0; i < args.size(); ++i) {
         QString name = args.at(i);
@@ -147,15 +150,15 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                               .arg(value);
                 return o;
             }
-        } else if ((name == QLatin1String("--from") && (search || range))
-                   || (name == QLatin1String("--to") && range)) {
+        } else if ((name == QLatin1String("--from") && (search || ranged))
+                   || (name == QLatin1String("--to") && ranged)) {
             QDate &day = name == QLatin1String("--to") ? o.to : o.from;
             day = QDate::fromString(value.trimmed(), QStringLiteral("yyyy-MM-dd"));
             if (!inRange(day)) {
                 o.error = invalidDate("date", value, "YYYY-MM-DD");
                 return o;
             }
-        } else if (name == QLatin1String("--events") && range) {
+        } else if (name == QLatin1String("--events") && (ics || events)) {
             o.kinds = ical::kindsOf(value);
             if (!o.kinds) {
                 o.error = QStringLiteral("invalid events '%1' (a list of %2)")
@@ -217,10 +220,11 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     }
     if (search && !o.from.isValid())
         o.error = QStringLiteral("search needs --from YYYY-MM-DD");
-    if (range && (!o.from.isValid() || !o.to.isValid()))
+    if (ranged && (!o.from.isValid() || !o.to.isValid()))
         o.error = QStringLiteral("%1 needs --from YYYY-MM-DD and --to YYYY-MM-DD").arg(o.command);
-    else if (range)
-        o.error = ical::rangeError(o.from, o.to);
+    else if (ranged)
+        o.error = ical::rangeError(o.from, o.to,
+                                   ics || events ? ical::MaximumYears : MaximumEventYears);
     return o;
 }
 

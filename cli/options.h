@@ -10,14 +10,15 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    QString command; // "ephemeris", "calendar", "search", "places", "ics" or "events"
+    // "ephemeris", "calendar", "search", "places", "ics", "events", "eclipses" or "apsides"
+    QString command;
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
     QDate month;      // calendar: its first day
-    QDate from;       // search, ics, events
-    QDate to;         // ics, events: the last day, included
+    QDate from;       // search, ics, events, eclipses, apsides
+    QDate to;         // ics, events, eclipses, apsides: the last day, included
     int kinds = 0;    // ics, events: a mask of ical::Kind
     QString name;     // ics: the place's name
     int alarm = -1;   // ics: minutes before each event its reminder goes off; none when negative
@@ -28,6 +29,9 @@ struct Options
     QByteArray zone;  // an IANA id; empty for the system's zone (TZ)
     QString error;
 };
+
+// The longest range of the eclipses and apsides commands, in years.
+constexpr int MaximumEventYears = 50;
 
 // `arguments` without the program name. `now` is the default moment.
 Options parse(const QStringList &arguments, const QDateTime &now);

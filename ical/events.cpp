@@ -1,10 +1,14 @@
 #include "ical/events.h"
 
 #include "astro/library.h"
+#include "astro/moonevents.h"
 #include "astro/planet.h"
 #include "astro/searches.h"
 
+#include <QLocale>
+
 #include <algorithm>
+#include <cmath>
 
 namespace ical {
 
@@ -33,7 +37,8 @@ public:
         m_jdBegin = astro::julianDay(m_begin);
         m_jdEnd = astro::julianDay(m_end);
         // One scan finds the ingresses and the voids: one part of the work.
-        for (int part : {Void | Ingress, int(Phase), int(LunarDay), int(Rise), int(Set)})
+        for (int part :
+             {Void | Ingress, int(Phase), int(LunarDay), int(Rise), int(Set), Eclipse | Apsis})
             m_parts += (request.kinds & part) ? 1 : 0;
     }
 
@@ -50,6 +55,8 @@ public:
             horizon(Rise);
         if (kinds & Set)
             horizon(Set);
+        if (kinds & (Eclipse | Apsis))
+            greatDays();
         std::stable_sort(m_events.begin(), m_events.end(), [](const Event &a, const Event &b) {
             return a.start < b.start || (a.start == b.start && a.kind < b.kind);
         });
@@ -183,6 +190,79 @@ private:
         partDone();
     }
 
+    // Eclipses and apsides, one search for both. An eclipse is an event from its first to its
+    // last contact (as seen from the place, for a solar eclipse seen there) and counts from its
+    // greatest eclipse: it belongs to the days its maximum falls in.
+    void greatDays()
+    {
+        using astro::MoonEvent;
+        const int kinds = m_request.kinds;
+        for (const MoonEvent &e : astro::moonEventsBetween(m_sky, m_jdBegin, m_jdEnd, m_cancel)) {
+            if (stopped())
+                return;
+            const QDateTime at = astro::localTime(e.instant, m_sky.zone);
+            if (e.kind == MoonEvent::Kind::Eclipse && (kinds & Eclipse)) {
+                const astro::Eclipse &x = e.eclipse.eclipse;
+                const auto &local = e.eclipse.local;
+                const QDateTime begin
+                    = astro::localTime(local ? local->begin : x.begin, m_sky.zone);
+                const QDateTime end = astro::localTime(local ? local->end : x.end, m_sky.zone);
+                if (inRange(at))
+                    m_events.append({Eclipse, eclipseKey(x), begin, end, eclipseSummary(e, at)});
+            } else if (e.kind != MoonEvent::Kind::Eclipse && (kinds & Apsis)) {
+                add(Apsis, astro::kindName(e.kind), at, {}, apsisSummary(e));
+            }
+            report(e.instant);
+        }
+        partDone();
+    }
+
+    static QString eclipseKey(const astro::Eclipse &e)
+    {
+        return e.body == astro::EclipseBody::Moon ? QStringLiteral("lunareclipse")
+                                                  : QStringLiteral("solareclipse");
+    }
+
+    // "Total lunar eclipse, maximum 12:33, visible here"; a solar eclipse seen here by what is
+    // seen: "Total solar eclipse, visible here: 92 % of the Sun covered at 20:17".
+    QString eclipseSummary(const astro::MoonEvent &e, const QDateTime &maximum) const
+    {
+        const astro::Eclipse &x = e.eclipse.eclipse;
+        QString type = astro::typeName(x.type);
+        type[0] = type[0].toUpper();
+        const bool lunar = x.body == astro::EclipseBody::Moon;
+        const QString name
+            = QStringLiteral("%1 %2 eclipse")
+                  .arg(type, lunar ? QStringLiteral("lunar") : QStringLiteral("solar"));
+        const auto &local = e.eclipse.local;
+        if (local) {
+            return QStringLiteral("%1, visible here: %2 % of the Sun covered at %3")
+                .arg(name)
+                .arg(qRound(local->obscuration * 100.0))
+                .arg(
+                    astro::localTime(local->maximum, m_sky.zone).toString(QStringLiteral("HH:mm")));
+        }
+        return QStringLiteral("%1, maximum %2, %3")
+            .arg(name, maximum.toString(QStringLiteral("HH:mm")),
+                 e.eclipse.visible ? QStringLiteral("visible here")
+                                   : QStringLiteral("not visible here"));
+    }
+
+    // "Perigee, 357 140 km", and the full or new moon near it.
+    static QString apsisSummary(const astro::MoonEvent &e)
+    {
+        const QString distance = QLocale::c().toString(qRound64(e.distanceKm));
+        QString text = e.kind == astro::MoonEvent::Kind::Perigee
+                           ? QStringLiteral("Perigee, %1 km").arg(distance)
+                           : QStringLiteral("Apogee, %1 km").arg(distance);
+        if (std::isfinite(e.nearPhase)) {
+            text += QStringLiteral(" (%1 moon within %2 hours)")
+                        .arg(e.nearPhase > 0.0 ? QStringLiteral("full") : QStringLiteral("new"))
+                        .arg(astro::NearPerigeeHours);
+        }
+        return text;
+    }
+
     const Request &m_request;
     const std::atomic<bool> *m_cancel;
     const Progress &m_progress;
@@ -205,7 +285,8 @@ const QStringList &kindNames()
 {
     static const QStringList names
         = {QStringLiteral("void"),     QStringLiteral("ingress"), QStringLiteral("phase"),
-           QStringLiteral("lunarday"), QStringLiteral("rise"),    QStringLiteral("set")};
+           QStringLiteral("lunarday"), QStringLiteral("rise"),    QStringLiteral("set"),
+           QStringLiteral("eclipse"),  QStringLiteral("apsis")};
     return names;
 }
 
@@ -221,7 +302,7 @@ int kindsOf(const QString &names)
     return kinds;
 }
 
-QString rangeError(const QDate &from, const QDate &to)
+QString rangeError(const QDate &from, const QDate &to, int maximumYears)
 {
     if (!from.isValid() || !to.isValid())
         return QStringLiteral("the range needs a first and a last day");
@@ -232,8 +313,8 @@ QString rangeError(const QDate &from, const QDate &to)
         return QStringLiteral("the days must lie within the years %1 to %2")
             .arg(astro::FirstEphemerisYear)
             .arg(astro::LastEphemerisYear);
-    if (!(to < from.addYears(MaximumYears)))
-        return QStringLiteral("at most %1 years at a time").arg(MaximumYears);
+    if (!(to < from.addYears(maximumYears)))
+        return QStringLiteral("at most %1 years at a time").arg(maximumYears);
     return QString();
 }
 

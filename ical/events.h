@@ -22,14 +22,16 @@ enum Kind {
     LunarDay = 1 << 3,
     Rise = 1 << 4,
     Set = 1 << 5,
+    Eclipse = 1 << 6,
+    Apsis = 1 << 7,
 };
 constexpr int DefaultKinds = Void | Ingress | Phase;
-constexpr int AllKinds = (1 << 6) - 1;
+constexpr int AllKinds = (1 << 8) - 1;
 // The longest range one file covers, in years.
 constexpr int MaximumYears = 10;
 
 // The names the command line and the reminder settings take, in the order of the bits: "void",
-// "ingress", "phase", "lunarday", "rise", "set".
+// "ingress", "phase", "lunarday", "rise", "set", "eclipse", "apsis".
 const QStringList &kindNames();
 // A comma-separated list of those names as a mask; 0 when a name is unknown or none is given.
 int kindsOf(const QString &names);
@@ -56,13 +58,15 @@ struct Request
     int alarmMinutes = -1;
 };
 
-// Empty when the days can be exported; otherwise one line that says why not.
-QString rangeError(const QDate &from, const QDate &to);
+// Empty when the days can be exported (or otherwise computed, at most maximumYears of them);
+// otherwise one line that says why not.
+QString rangeError(const QDate &from, const QDate &to, int maximumYears = MaximumYears);
 
 struct Event
 {
     Kind kind;
-    // Names the event in its identifier together with the instant ("newmoon", "lunarday15").
+    // Names the event in its identifier together with the instant ("newmoon", "lunarday15",
+    // "lunareclipse", "perigee").
     QString key;
     QDateTime start; // whole minutes, as the engine hands them out
     QDateTime end;   // invalid for an instant

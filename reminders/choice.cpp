@@ -75,6 +75,8 @@ const QVector<KindInfo> &kinds()
         {ical::LunarDay, QT_TRANSLATE_NOOP("Reminders", "A lunar day begins"), dayKeys(), {}},
         {ical::Rise, QT_TRANSLATE_NOOP("Reminders", "Moonrise"), {}, {}},
         {ical::Set, QT_TRANSLATE_NOOP("Reminders", "Moonset"), {}, {}},
+        {ical::Eclipse, QT_TRANSLATE_NOOP("Reminders", "Eclipses"), {}, {}},
+        {ical::Apsis, QT_TRANSLATE_NOOP("Reminders", "Perigee and apogee"), {}, {}},
     };
     return table;
 }

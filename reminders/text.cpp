@@ -118,6 +118,11 @@ QString describe(const ical::Event &e, bool atEnd, const astro::Zone &zone, cons
         return say(QT_TRANSLATE_NOOP("Reminders", "Moonrise at %1")).arg(start);
     case ical::Set:
         return say(QT_TRANSLATE_NOOP("Reminders", "Moonset at %1")).arg(start);
+    case ical::Eclipse:
+        // It names its maximum already, and what the place sees of it.
+        return e.summary;
+    default:
+        break;
     }
     // Kinds without words of their own here say what the calendar file says.
     return say(QT_TRANSLATE_NOOP("Reminders", "%1 at %2")).arg(e.summary, start);

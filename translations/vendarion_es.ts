@@ -49,6 +49,19 @@
         <source>Search</source>
         <translation>Buscar</translation>
     </message>
+    <message>
+        <source>Look for</source>
+        <extracomment>What the search looks for: days, or the eclipses that can be seen from the place.</extracomment>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Eclipses seen here</source>
+        <translation>Eclipses visibles aquí</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchResult</name>
@@ -69,6 +82,21 @@
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A found eclipse: its name and the time of its greatest eclipse (at the place, for the Sun).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1% covered</source>
+        <extracomment>The share of the Sun&apos;s disc covered at the place.</extracomment>
+        <translation>%1 % cubierto</translation>
+    </message>
+    <message>
+        <source>magnitude %1</source>
+        <extracomment>The magnitude of a lunar eclipse.</extracomment>
+        <translation>magnitud %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPopup</name>
@@ -79,6 +107,75 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Events</name>
+    <message>
+        <source>Penumbral lunar eclipse</source>
+        <translation>Eclipse lunar penumbral</translation>
+    </message>
+    <message>
+        <source>Partial lunar eclipse</source>
+        <translation>Eclipse lunar parcial</translation>
+    </message>
+    <message>
+        <source>Total lunar eclipse</source>
+        <translation>Eclipse lunar total</translation>
+    </message>
+    <message>
+        <source>Partial solar eclipse</source>
+        <translation>Eclipse solar parcial</translation>
+    </message>
+    <message>
+        <source>Annular solar eclipse</source>
+        <translation>Eclipse solar anular</translation>
+    </message>
+    <message>
+        <source>Total solar eclipse</source>
+        <translation>Eclipse solar total</translation>
+    </message>
+    <message>
+        <source>Hybrid solar eclipse</source>
+        <extracomment>Annular along part of its path, total along the rest.</extracomment>
+        <translation>Eclipse solar híbrido</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, visible here</source>
+        <translation>%1, máximo %2, visible aquí</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, not visible here</source>
+        <translation>%1, máximo %2, no visible aquí</translation>
+    </message>
+    <message>
+        <source>Perigee %1, %2 km</source>
+        <extracomment>The Moon nearest the Earth (perigee) or farthest from it (apogee): when, and how far.</extracomment>
+        <translation>Perigeo %1, %2 km</translation>
+    </message>
+    <message>
+        <source>Apogee %1, %2 km</source>
+        <translation>Apogeo %1, %2 km</translation>
+    </message>
+    <message>
+        <source>Called out: a full or new moon within 24 hours of a perigee.</source>
+        <translation>Destacado: una luna llena o nueva a menos de 24 horas de un perigeo.</translation>
+    </message>
+    <message>
+        <source>Full moon %1</source>
+        <translation>Luna llena %1</translation>
+    </message>
+    <message>
+        <source>New moon %1</source>
+        <translation>Luna nueva %1</translation>
+    </message>
+    <message>
+        <source>Full moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Luna llena %1, cerca del perigeo de las %2 (%3 km)</translation>
+    </message>
+    <message>
+        <source>New moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Luna nueva %1, cerca del perigeo de las %2 (%3 km)</translation>
     </message>
 </context>
 <context>
@@ -182,6 +279,14 @@
     <message>
         <source>Exporting... %1%</source>
         <translation>Exportando... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Eclipses</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Perigeo y apogeo</translation>
     </message>
     <message>
         <source>Reminder</source>
@@ -477,6 +582,11 @@
         <source>Times in %1 (%2)</source>
         <translation>Horas: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 km</source>
+        <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
+        <translation>%1 km</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -584,6 +694,14 @@
     <message>
         <source>Moonset at %1</source>
         <translation>Puesta de la Luna a las %1</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Eclipses</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Perigeo y apogeo</translation>
     </message>
 </context>
 <context>

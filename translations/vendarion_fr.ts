@@ -49,6 +49,19 @@
         <source>Search</source>
         <translation>Chercher</translation>
     </message>
+    <message>
+        <source>Look for</source>
+        <extracomment>What the search looks for: days, or the eclipses that can be seen from the place.</extracomment>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Eclipses seen here</source>
+        <translation>Éclipses visibles ici</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchResult</name>
@@ -69,6 +82,21 @@
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A found eclipse: its name and the time of its greatest eclipse (at the place, for the Sun).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1% covered</source>
+        <extracomment>The share of the Sun&apos;s disc covered at the place.</extracomment>
+        <translation>%1 % couvert</translation>
+    </message>
+    <message>
+        <source>magnitude %1</source>
+        <extracomment>The magnitude of a lunar eclipse.</extracomment>
+        <translation>magnitude %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPopup</name>
@@ -79,6 +107,75 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Events</name>
+    <message>
+        <source>Penumbral lunar eclipse</source>
+        <translation>Éclipse lunaire pénombrale</translation>
+    </message>
+    <message>
+        <source>Partial lunar eclipse</source>
+        <translation>Éclipse lunaire partielle</translation>
+    </message>
+    <message>
+        <source>Total lunar eclipse</source>
+        <translation>Éclipse lunaire totale</translation>
+    </message>
+    <message>
+        <source>Partial solar eclipse</source>
+        <translation>Éclipse solaire partielle</translation>
+    </message>
+    <message>
+        <source>Annular solar eclipse</source>
+        <translation>Éclipse solaire annulaire</translation>
+    </message>
+    <message>
+        <source>Total solar eclipse</source>
+        <translation>Éclipse solaire totale</translation>
+    </message>
+    <message>
+        <source>Hybrid solar eclipse</source>
+        <extracomment>Annular along part of its path, total along the rest.</extracomment>
+        <translation>Éclipse solaire hybride</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, visible here</source>
+        <translation>%1, maximum %2, visible ici</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, not visible here</source>
+        <translation>%1, maximum %2, invisible ici</translation>
+    </message>
+    <message>
+        <source>Perigee %1, %2 km</source>
+        <extracomment>The Moon nearest the Earth (perigee) or farthest from it (apogee): when, and how far.</extracomment>
+        <translation>Périgée %1, %2 km</translation>
+    </message>
+    <message>
+        <source>Apogee %1, %2 km</source>
+        <translation>Apogée %1, %2 km</translation>
+    </message>
+    <message>
+        <source>Called out: a full or new moon within 24 hours of a perigee.</source>
+        <translation>Signalé : une pleine ou nouvelle lune à moins de 24 heures d&apos;un périgée.</translation>
+    </message>
+    <message>
+        <source>Full moon %1</source>
+        <translation>Pleine lune %1</translation>
+    </message>
+    <message>
+        <source>New moon %1</source>
+        <translation>Nouvelle lune %1</translation>
+    </message>
+    <message>
+        <source>Full moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Pleine lune %1, près du périgée de %2 (%3 km)</translation>
+    </message>
+    <message>
+        <source>New moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Nouvelle lune %1, près du périgée de %2 (%3 km)</translation>
     </message>
 </context>
 <context>
@@ -182,6 +279,14 @@
     <message>
         <source>Exporting... %1%</source>
         <translation>Export... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Éclipses</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Périgée et apogée</translation>
     </message>
     <message>
         <source>Reminder</source>
@@ -477,6 +582,11 @@
         <source>Times in %1 (%2)</source>
         <translation>Heures&#xa0;: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 km</source>
+        <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
+        <translation>%1 km</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -584,6 +694,14 @@
     <message>
         <source>Moonset at %1</source>
         <translation>Coucher de la Lune à %1</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Éclipses</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Périgée et apogée</translation>
     </message>
 </context>
 <context>

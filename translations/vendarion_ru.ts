@@ -49,6 +49,19 @@
         <source>Search</source>
         <translation>Найти</translation>
     </message>
+    <message>
+        <source>Look for</source>
+        <extracomment>What the search looks for: days, or the eclipses that can be seen from the place.</extracomment>
+        <translation>Искать</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Дни</translation>
+    </message>
+    <message>
+        <source>Eclipses seen here</source>
+        <translation>Затмения здесь</translation>
+    </message>
 </context>
 <context>
     <name>CalendarSearchResult</name>
@@ -69,6 +82,21 @@
         <source>%1%</source>
         <translation>%1&#xa0;%</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A found eclipse: its name and the time of its greatest eclipse (at the place, for the Sun).</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1% covered</source>
+        <extracomment>The share of the Sun&apos;s disc covered at the place.</extracomment>
+        <translation>покрыто %1%</translation>
+    </message>
+    <message>
+        <source>magnitude %1</source>
+        <extracomment>The magnitude of a lunar eclipse.</extracomment>
+        <translation>фаза %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPopup</name>
@@ -79,6 +107,75 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Events</name>
+    <message>
+        <source>Penumbral lunar eclipse</source>
+        <translation>Полутеневое лунное затмение</translation>
+    </message>
+    <message>
+        <source>Partial lunar eclipse</source>
+        <translation>Частное лунное затмение</translation>
+    </message>
+    <message>
+        <source>Total lunar eclipse</source>
+        <translation>Полное лунное затмение</translation>
+    </message>
+    <message>
+        <source>Partial solar eclipse</source>
+        <translation>Частное солнечное затмение</translation>
+    </message>
+    <message>
+        <source>Annular solar eclipse</source>
+        <translation>Кольцеобразное солнечное затмение</translation>
+    </message>
+    <message>
+        <source>Total solar eclipse</source>
+        <translation>Полное солнечное затмение</translation>
+    </message>
+    <message>
+        <source>Hybrid solar eclipse</source>
+        <extracomment>Annular along part of its path, total along the rest.</extracomment>
+        <translation>Гибридное солнечное затмение</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, visible here</source>
+        <translation>%1, максимум %2, видно здесь</translation>
+    </message>
+    <message>
+        <source>%1, maximum %2, not visible here</source>
+        <translation>%1, максимум %2, здесь не видно</translation>
+    </message>
+    <message>
+        <source>Perigee %1, %2 km</source>
+        <extracomment>The Moon nearest the Earth (perigee) or farthest from it (apogee): when, and how far.</extracomment>
+        <translation>Перигей %1, %2 км</translation>
+    </message>
+    <message>
+        <source>Apogee %1, %2 km</source>
+        <translation>Апогей %1, %2 км</translation>
+    </message>
+    <message>
+        <source>Called out: a full or new moon within 24 hours of a perigee.</source>
+        <translation>Отмечено: полнолуние или новолуние в пределах 24 часов от перигея.</translation>
+    </message>
+    <message>
+        <source>Full moon %1</source>
+        <translation>Полнолуние %1</translation>
+    </message>
+    <message>
+        <source>New moon %1</source>
+        <translation>Новолуние %1</translation>
+    </message>
+    <message>
+        <source>Full moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Полнолуние %1, близко к перигею в %2 (%3 км)</translation>
+    </message>
+    <message>
+        <source>New moon %1, near the perigee of %2 (%3 km)</source>
+        <translation>Новолуние %1, близко к перигею в %2 (%3 км)</translation>
     </message>
 </context>
 <context>
@@ -182,6 +279,14 @@
     <message>
         <source>Exporting... %1%</source>
         <translation>Экспорт... %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Затмения</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Перигей и апогей</translation>
     </message>
     <message>
         <source>Reminder</source>
@@ -477,6 +582,11 @@
         <source>Times in %1 (%2)</source>
         <translation>Время: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 km</source>
+        <extracomment>The Moon&apos;s distance from the Earth now, in kilometres.</extracomment>
+        <translation>%1 км</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -584,6 +694,14 @@
     <message>
         <source>Moonset at %1</source>
         <translation>Заход Луны в %1</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Затмения</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Перигей и апогей</translation>
     </message>
 </context>
 <context>

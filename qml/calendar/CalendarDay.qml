@@ -2,6 +2,7 @@ import QtQuick 2.6
 import UI 1.0
 import "../scripts/Calendar.js" as Calendar
 import "../scripts/Colors.js" as Colors
+import "../scripts/Events.js" as Events
 
 // One day of the month grid in its two views: the signs and lunar days ("Daily") or the
 // void-of-course interval that begins that day ("Void Course").
@@ -15,6 +16,9 @@ Rectangle {
     readonly property bool hovered: mouse.containsMouse
 
     signal clicked()
+    // The mouse rests on a mark's glyph, or has left it.
+    signal tipRequested(Item item, string text)
+    signal tipHidden()
 
     readonly property bool showsVoid: selectedTab === 1 && cell.voidZodiac >= 0
 
@@ -127,5 +131,46 @@ Rectangle {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: root.clicked()
+    }
+
+    // The eclipses, perigees and apogees of the day at the bottom left, on the daily view;
+    // over the day's own mouse area, so that each glyph tells what it marks.
+    Row {
+        objectName: "marks"
+        anchors.left: parent.left
+        anchors.bottom: parent.bottom
+        anchors.margins: 5 * UI.ppp
+        spacing: 3 * UI.ppp
+        opacity: data.opacity * (root.selectedTab === 0 ? 1 : 0)
+        visible: opacity > 0
+
+        Repeater {
+            model: root.cell.marks
+
+            Text {
+                text: Events.glyph(modelData)
+                color: modelData.kind === "eclipse" || modelData.kind === "nearperigee"
+                       ? Colors.Label.Red : Colors.Label.Light
+                font.family: "FontAwesome"
+                font.pixelSize: UI.fontSize(14 * UI.ppp)
+
+                MouseArea {
+                    anchors.fill: parent
+                    anchors.margins: -1 * UI.ppp
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onContainsMouseChanged: {
+                        if (containsMouse) {
+                            root.tipRequested(parent, Events.markText(modelData, function(t) {
+                                return UI.formatLocal(t, UI.formats.time)
+                            }, Qt.locale(UI.localeName)))
+                        } else {
+                            root.tipHidden()
+                        }
+                    }
+                    onClicked: root.clicked()
+                }
+            }
+        }
     }
 }

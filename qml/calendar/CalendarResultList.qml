@@ -2,6 +2,7 @@ import QtQuick 2.6
 import UI 1.0
 import "../controls"
 import "../scripts/Calendar.js" as Calendar
+import "../scripts/Events.js" as Events
 
 // The found dates, ten rows at most, in the order the search reports them (date order) from
 // the top.
@@ -17,11 +18,24 @@ ScrollableItem {
     readonly property real topPadding: 15 * UI.ppp
 
     signal resultClicked(date date)
+    // A found eclipse was clicked: the moment it is told by.
+    signal momentClicked(date time)
 
     // Takes a hit of the search model (an Ephemeris).
     function add(ephemeris) {
+        put({ date: ephemeris.time, lunarDay: ephemeris.lunarDay, zodiac: ephemeris.zodiac,
+              phase: ephemeris.phase, eclipse: null })
+    }
+
+    // Takes an eclipse the search model found (SearchModel.eclipseFound).
+    function addEclipse(eclipse) {
+        put({ date: Events.eclipseMoment(eclipse), lunarDay: 0, zodiac: -1, phase: 0,
+              eclipse: eclipse })
+    }
+
+    function put(entry) {
         var next = Calendar.nextSlot(lastIndex)
-        slots.itemAt(next.slot).fill(ephemeris)
+        slots.itemAt(next.slot).fill(entry)
         lastIndex = next.index
     }
 
@@ -54,11 +68,10 @@ ScrollableItem {
                     // A copy of the hit's values: the search model's object itself is freed
                     // once nothing refers to it.
                     property var entry: ({ date: new Date(NaN), lunarDay: 0, zodiac: -1,
-                                           phase: 0 })
+                                           phase: 0, eclipse: null })
 
-                    function fill(ephemeris) {
-                        entry = { date: ephemeris.time, lunarDay: ephemeris.lunarDay,
-                                  zodiac: ephemeris.zodiac, phase: ephemeris.phase }
+                    function fill(values) {
+                        entry = values
                         active = true
                     }
 
@@ -97,7 +110,12 @@ ScrollableItem {
                         enabled: slot.active
                         hoverEnabled: true
                         cursorShape: Qt.PointingHandCursor
-                        onClicked: root.resultClicked(slot.entry.date)
+                        onClicked: {
+                            if (slot.entry.eclipse)
+                                root.momentClicked(slot.entry.date)
+                            else
+                                root.resultClicked(slot.entry.date)
+                        }
                     }
                 }
             }

@@ -5,8 +5,9 @@ import "../scripts/Colors.js" as Colors
 import "../scripts/Icons.js" as Icons
 import "../scripts/Lunar.js" as Lunar
 
-// What to look for: a lunar day, a sign, from when and how many dates. The page runs the search
-// and counts the answers down in searchCount; until they are all in, the form waits.
+// What to look for: days with a lunar day and a sign, or the eclipses seen from the place; from
+// when and how many. The page runs the search and counts the answers down in searchCount;
+// until they are all in, the form waits.
 Item {
     id: root
 
@@ -19,12 +20,17 @@ Item {
     // Where the search button lies in the form, for what the page sets beside it.
     readonly property rect buttonArea: Qt.rect(button.x, button.y, button.width, button.height)
 
-    // from (date), lunarDay (0 any, else 1 to 30), zodiac (-1 any, else 0 to 11), results (1 to 10)
+    // The eclipses seen from the place are looked for, not days.
+    readonly property bool eclipses: subject.selectedIndex === 1
+
+    // from (date), lunarDay (0 any, else 1 to 30), zodiac (-1 any, else 0 to 11), results (1 to
+    // 10), eclipses (bool)
     signal search(var request)
 
     function requestSearch() {
         search({ from: from.inputDate, lunarDay: moonDay.selectedIndex,
-                 zodiac: sign.selectedIndex - 1, results: results.selectedIndex + 1 })
+                 zodiac: sign.selectedIndex - 1, results: results.selectedIndex + 1,
+                 eclipses: eclipses })
     }
 
     function range(first, last) {
@@ -37,7 +43,8 @@ Item {
     // Boxes of one width beside the longest label, which another language may make longer.
     readonly property real boxWidth: 105 * UI.ppp
     readonly property real formWidth: Math.max(210 * UI.ppp, boxWidth + 8 * UI.ppp
-        + Math.max(moonDay.labelWidth, sign.labelWidth, from.labelWidth, results.labelWidth))
+        + Math.max(subject.labelWidth, moonDay.labelWidth, sign.labelWidth, from.labelWidth,
+                   results.labelWidth))
 
     implicitWidth: formWidth
     implicitHeight: fields.height + 15 * UI.ppp + button.height
@@ -45,8 +52,8 @@ Item {
     Column {
         id: fields
         width: root.formWidth
-        height: 120 * UI.ppp
-        spacing: 6 * UI.ppp
+        height: 130 * UI.ppp
+        spacing: 4 * UI.ppp
         enabled: !root.isSearching
         // Disabled fields look it: they ignore clicks until the answers are in.
         opacity: enabled ? 1 : 0.5
@@ -55,8 +62,19 @@ Item {
             NumberAnimation { duration: 150; easing.type: Easing.InOutQuad }
         }
 
-        readonly property real fieldHeight: (height - 3 * spacing) / 4
+        readonly property real fieldHeight: (height - 4 * spacing) / 5
 
+        InputSelect {
+            id: subject
+            objectName: "subjectField"
+            width: parent.width
+            height: fields.fieldHeight
+            buttonWidth: 100 * root.boxWidth / Math.max(1, width)
+            overlay: root.overlay
+            //: What the search looks for: days, or the eclipses that can be seen from the place.
+            labelText: qsTr("Look for")
+            options: [qsTr("Days"), qsTr("Eclipses seen here")]
+        }
         InputSelect {
             id: moonDay
             objectName: "moonDayField"
@@ -65,6 +83,8 @@ Item {
             buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             labelText: qsTr("Moon day")
+            enabled: !root.eclipses
+            opacity: enabled ? 1 : 0.5
             options: [qsTr("Any")].concat(root.range(1, 30))
         }
         InputSelect {
@@ -75,6 +95,8 @@ Item {
             buttonWidth: 100 * root.boxWidth / Math.max(1, width)
             overlay: root.overlay
             labelText: qsTr("In sign")
+            enabled: !root.eclipses
+            opacity: enabled ? 1 : 0.5
             options: [qsTr("Any")].concat(Lunar.Zodiacs.map(function(z) {
                 return qsTranslate("Lunar", z.name)
             }))

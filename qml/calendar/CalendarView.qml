@@ -61,6 +61,7 @@ FocusScope {
         cell.voidStart = first.voidStart
         cell.voidEnd = first.voidEnd
         cell.voidZodiac = first.voidZodiac
+        cell.marks = entry.marks
         cell.isMonthVisible = UI.sameMonth(cell.day, model.activeMonth)
         cell.received = true
         if (version > 0)
@@ -125,6 +126,8 @@ FocusScope {
             property date voidStart: UI.localTime()
             property date voidEnd: UI.localTime()
             property int voidZodiac: -1
+            // The great days on it (CalendarEntry.marks).
+            property var marks: []
             property bool received: false
             property int version: 0
 

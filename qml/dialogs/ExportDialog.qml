@@ -21,7 +21,8 @@ DialogPopup {
     property string status: ""
 
     readonly property var kindNames: [qsTr("Void of course"), qsTr("Sign changes"), qsTr("Phases"),
-                                      qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset")]
+                                      qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset"),
+                                      qsTr("Eclipses"), qsTr("Perigee and apogee")]
     readonly property bool custom: range.selectedIndex === 3
     // The calendar program's reminder before each event, in minutes; none first.
     readonly property var alarmMinutes: [-1, 0, 15, 60, 1440]

@@ -4,6 +4,7 @@ import Astro 1.0
 import UI 1.0
 import "../controls"
 import "../scripts/Colors.js" as Colors
+import "../scripts/Events.js" as Events
 import "../scripts/Lunar.js" as Lunar
 import "../scripts/Util.js" as Util
 
@@ -22,7 +23,22 @@ Rectangle {
     // that completion asks for one ephemeris, not for two.
     property date dateTime: Util.startOfMinute(UI.localTime())
     property real padding: 18 * UI.ppp
-    property size primaryMoonSize: Qt.size(174 * UI.ppp, 174 * UI.ppp)
+    // The moon picture gives up what the column lacks of room, down to the smallest size; a
+    // taller window shows it whole.
+    readonly property real largestMoon: 174 * UI.ppp
+    readonly property real smallestMoon: 140 * UI.ppp
+    readonly property real moonRoom: (zoneLine.visible ? zoneLine.y : placeLine.y) - column.y
+                                     - 4 * UI.ppp - column.heightBesideMoon
+    property size primaryMoonSize: {
+        var side = Math.max(smallestMoon, Math.min(largestMoon, moonRoom))
+        return Qt.size(side, side)
+    }
+
+    // What lies ahead of the moment (Calculation.outlookCalculated's map): shown under the sign.
+    property var outlook: ({})
+    // The outlook last asked for, and for which moment; only its answer is taken.
+    property int outlookRequest: -1
+    property date outlookTime: new Date(NaN)
 
     // True while dateTime moves with the clock's tick rather than by the user's hand.
     readonly property bool clockTick: editor.ticking
@@ -37,7 +53,32 @@ Rectangle {
     property bool completed: false
 
     function refresh() {
+        // Another place or zone: the outlook is asked for again with the ephemeris.
+        outlookTime = new Date(NaN)
         request(dateTime)
+    }
+
+    // The outlook follows the moment shown. While the clock moves it, once every ten minutes
+    // is enough (the Moon's distance changes by a few kilometres meanwhile), unless an event it
+    // names has come.
+    function outlookDue(time) {
+        if (!clockTick || isNaN(outlookTime.getTime())
+                || time.getTime() - outlookTime.getTime() >= 10 * 60 * 1000)
+            return true
+        var events = [outlook.perigee, outlook.apogee, outlook.eclipse]
+        for (var i = 0; i < events.length; ++i) {
+            var end = events[i] ? (events[i].end || events[i].time) : null
+            if (end && time.getTime() > end.getTime())
+                return true
+        }
+        return false
+    }
+
+    function requestOutlook(time) {
+        if (!calculation || !calculation.outlook || !outlookDue(time))
+            return
+        outlookTime = time
+        outlookRequest = calculation.outlook(time)
     }
 
     function request(time) {
@@ -60,6 +101,9 @@ Rectangle {
         entry = ephe
         ready = true
         busy = false
+        // After the ephemeris is on the screen, not beside it: the searches would compete with
+        // the drawing of its frame for the two cores.
+        outlookDelay.restart()
     }
 
     // "12° 30' of Leo ♌", then the element day, and the void-of-course note while it lasts.
@@ -91,11 +135,21 @@ Rectangle {
         id: emptyEntry
     }
 
+    Timer {
+        id: outlookDelay
+        interval: 200
+        onTriggered: root.requestOutlook(root.entry.time)
+    }
+
     Connections {
         target: root.calculation
         ignoreUnknownSignals: true
         function onBeginEphemeris() { root.busy = true }
         function onEphemerisCalculated(ephe) { root.accept(ephe) }
+        function onOutlookCalculated(request, outlook) {
+            if (request === root.outlookRequest)
+                root.outlook = outlook
+        }
         // Nothing to show for a moment the library cannot compute.
         function onEphemerisFailed(time) {
             if (time.getTime() === root.dateTime.getTime()) {
@@ -107,6 +161,17 @@ Rectangle {
 
     Column {
         id: column
+
+        // Everything in the column but the moon picture, spacing included.
+        readonly property real heightBesideMoon: {
+            var sum = 0
+            for (var i = 0; i < children.length; ++i) {
+                if (children[i] !== moonArea && children[i].visible)
+                    sum += children[i].height + spacing
+            }
+            return sum
+        }
+
         anchors.fill: parent
         anchors.margins: root.padding
         anchors.topMargin: root.padding / 2
@@ -120,6 +185,7 @@ Rectangle {
         }
 
         Item {
+            id: moonArea
             width: parent.width
             height: root.primaryMoonSize.height
 
@@ -168,6 +234,18 @@ Rectangle {
                     font.family: "PT Sans"
                     font.pixelSize: UI.fontSize(18 * UI.ppp)
                 }
+                // The Moon's distance from the Earth's centre now.
+                LunarPanelLabel {
+                    objectName: "distance"
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    visible: root.outlook.distanceKm !== undefined
+                    //: The Moon's distance from the Earth now, in kilometres.
+                    text: visible ? qsTr("%1 km").arg(Events.km(root.outlook.distanceKm,
+                                                                 Qt.locale(UI.localeName))) : ""
+                    color: Colors.Label.Pink
+                    font.family: "PT Sans"
+                    font.pixelSize: UI.fontSize(13 * UI.ppp)
+                }
             }
 
             Spinner {
@@ -214,21 +292,32 @@ Rectangle {
             }
         }
 
-        Repeater {
-            model: [
-                { phase: 0.0, prev: "prevNewMoon", next: "nextNewMoon" },
-                { phase: 0.25, prev: "prevFirstQuarter", next: "nextFirstQuarter" },
-                { phase: 0.5, prev: "prevFullMoon", next: "nextFullMoon" },
-                { phase: 0.75, prev: "prevThirdQuarter", next: "nextThirdQuarter" }
-            ]
+        // The four phases two by two, new moon and first quarter over full moon and last
+        // quarter: side by side they leave room for the outlook below.
+        Grid {
+            id: phaseGrid
+            columns: 2
+            columnSpacing: 8 * UI.ppp
+            rowSpacing: 6 * UI.ppp
 
-            LunarPhaseView {
-                width: column.width
-                height: 34 * UI.ppp
-                phase: modelData.phase
-                prevDate: root.entry[modelData.prev]
-                nextDate: root.entry[modelData.next]
-                onClicked: root.dateTime = date
+            Repeater {
+                model: [
+                    { phase: 0.0, prev: "prevNewMoon", next: "nextNewMoon" },
+                    { phase: 0.25, prev: "prevFirstQuarter", next: "nextFirstQuarter" },
+                    { phase: 0.5, prev: "prevFullMoon", next: "nextFullMoon" },
+                    { phase: 0.75, prev: "prevThirdQuarter", next: "nextThirdQuarter" }
+                ]
+
+                LunarPhaseView {
+                    width: (column.width - phaseGrid.columnSpacing) / 2
+                    height: 34 * UI.ppp
+                    pictureSize: 28 * UI.ppp
+                    spacing: 5 * UI.ppp
+                    phase: modelData.phase
+                    prevDate: root.entry[modelData.prev]
+                    nextDate: root.entry[modelData.next]
+                    onClicked: root.dateTime = date
+                }
             }
         }
 
@@ -242,6 +331,13 @@ Rectangle {
             lineHeight: 0.84
             opacity: root.ready ? 1 : 0
             text: root.ready ? root.signText(root.entry) : ""
+        }
+
+        LunarOutlook {
+            width: parent.width
+            opacity: root.ready ? 1 : 0
+            outlook: root.outlook
+            onClicked: root.dateTime = time
         }
     }
 

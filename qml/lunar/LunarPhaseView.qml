@@ -11,6 +11,8 @@ Item {
     property date prevDate
     property date nextDate
     property real spacing: 25 * UI.ppp
+    // The phase's picture, as wide as the row is high unless made smaller.
+    property real pictureSize: height
 
     signal clicked(date date)
 
@@ -18,8 +20,9 @@ Item {
 
     LunarView {
         id: picture
-        width: root.height
-        height: root.height
+        anchors.verticalCenter: parent.verticalCenter
+        width: root.pictureSize
+        height: root.pictureSize
         phase: root.phase
     }
 

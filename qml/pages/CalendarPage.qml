@@ -37,7 +37,11 @@ Rectangle {
 
     function startSearch(request) {
         resultList.clear()
-        searchModel.search(UI.fromDay(request.from), request.lunarDay, request.zodiac, request.results)
+        if (request.eclipses)
+            searchModel.searchEclipses(UI.fromDay(request.from), request.results)
+        else
+            searchModel.search(UI.fromDay(request.from), request.lunarDay, request.zodiac,
+                               request.results)
         searchForm.searchCount += request.results
     }
 
@@ -88,7 +92,11 @@ Rectangle {
 
     Connections {
         target: root.calendarModel
-        function onActiveMonthChanged() { root.showActiveMonth() }
+        function onActiveMonthChanged() {
+            root.showActiveMonth()
+            // The glyph it told of may be gone with the month.
+            tip.hide()
+        }
     }
     // The month's first day starts at another instant on another zone's clock.
     Connections {
@@ -125,14 +133,22 @@ Rectangle {
         anchors.top: header.bottom
         anchors.topMargin: 20 * UI.ppp
         width: parent.width
-        height: parent.height - header.height - 210 * UI.ppp
+        // Below it the search form's five fields and its buttons.
+        height: parent.height - header.height - 220 * UI.ppp
         model: root.calendarModel
         focus: true
         dayItem: CalendarDay {
             cell: parent ? parent.cell : null
             selectedTab: root.selectedTab
             onClicked: root.selectDay(cell)
+            onTipRequested: tip.show(item, 0, 0, text)
+            onTipHidden: tip.hide()
         }
+    }
+
+    HoverTip {
+        id: tip
+        objectName: "markTip"
     }
 
     Item {
@@ -219,6 +235,8 @@ Rectangle {
         anchors.right: parent.right
         width: rowWidth + 15 * UI.ppp + (scrollbarVisible ? thickness : 0)
         onResultClicked: root.calendarModel.selectedDate = UI.dayOf(date)
+        // An eclipse shows its greatest moment.
+        onMomentClicked: root.dateTimeSelected(time)
     }
 
     Connections {
@@ -229,6 +247,12 @@ Rectangle {
             var calculation = root.searchModel.calculation
             if (!timeout && (!calculation || calculation.isCurrent(entry)))
                 resultList.add(entry)
+        }
+        function onEclipseFound(eclipse) {
+            searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
+            var calculation = root.searchModel.calculation
+            if (!calculation || calculation.isCurrentSky(eclipse.observer, eclipse.zone))
+                resultList.addEclipse(eclipse)
         }
         // The end of the data years answers the rest of the count.
         function onSearchFinished(unanswered) {

@@ -13,6 +13,8 @@
 #include "astro/calendarmodel.h"
 #include "astro/compute.h"
 #include "astro/ephemeris.h"
+#include "astro/library.h"
+#include "astro/moonevents.h"
 #include "bench/app/scenedriver.h"
 #include "common/logcapture.h"
 #include "common/qmlprobe.h"
@@ -393,6 +395,17 @@ private slots:
             date(e->nextThirdQuarter()),
             moment.toString(QStringLiteral("MM / dd / yyyy hh:mm")),
         };
+        // Below the sign, once the ephemeris is shown: the next perigee and apogee.
+        const std::optional<astro::Outlook> outlook
+            = astro::outlookFrom(reference.sky(), astro::julianDay(moment));
+        QVERIFY(outlook && outlook->perigee && outlook->apogee);
+        for (const auto &[name, apsis] :
+             {std::pair{"Perigee", *outlook->perigee}, {"Apogee", *outlook->apogee}}) {
+            expected << QStringLiteral("%1 %2, %3 km")
+                            .arg(QLatin1String(name),
+                                 date(astro::localTime(apsis.instant, reference.sky().zone)),
+                                 QLocale(QLocale::English).toString(qRound64(apsis.distanceKm)));
+        }
         const QString sign
             = ui::formatDegrees(e->zodiacDegrees()) + QStringLiteral(" of ")
               + evaluate(lunar.get(), QStringLiteral("Lunar.zodiac(%1).name").arg(e->zodiac()))

@@ -83,6 +83,24 @@ private slots:
         delete e;
     }
 
+    // What lies ahead of a moment reaches the interface with the number of its request.
+    void outlook()
+    {
+        Calculation c;
+        c.setObserver(astro::Position(2.35, 48.85, 0));
+        QSignalSpy done(&c, &Calculation::outlookCalculated);
+        const int request = c.outlook(local(2026, 8, 1, 12));
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 20000);
+        QCOMPARE(done.first().at(0).toInt(), request);
+        const QVariantMap o = done.first().at(1).toMap();
+        QVERIFY(o.value("distanceKm").toDouble() > 356000
+                && o.value("distanceKm").toDouble() < 407000);
+        QCOMPARE(o.value("perigee").toMap().value("time").toDateTime(), local(2026, 8, 10, 13, 17));
+        QCOMPARE(o.value("apogee").toMap().value("time").toDateTime(), local(2026, 8, 22, 10, 20));
+        QCOMPARE(o.value("eclipse").toMap().value("localMaximum").toDateTime(),
+                 local(2026, 8, 12, 20, 17));
+    }
+
     // Destroying the calculation waits for the workers that began: each of them has delivered
     // its result by then (those still queued give up without starting).
     void destructionWaitsForWorkers()

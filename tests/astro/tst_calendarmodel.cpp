@@ -82,6 +82,37 @@ private slots:
     // Another month stores its first day, announces it and runs, filling all 42 days with that
     // run's version; another day of the same month, or none, does nothing. Two quick
     // refreshes: two versions, and the grid is the complete one of the last run.
+    // The great days on the day they fall on (Paris's clock): a full moon at 03:05 and a perigee
+    // at 09:31 on 24 December 2026 are called out as near.
+    void marks_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QStringList>("kinds");
+        QTest::newRow("perigee") << QDate(2026, 8, 10) << QStringList{"perigee"};
+        QTest::newRow("solar eclipse seen") << QDate(2026, 8, 12) << QStringList{"eclipse"};
+        QTest::newRow("apogee") << QDate(2026, 8, 22) << QStringList{"apogee"};
+        QTest::newRow("nothing") << QDate(2026, 8, 23) << QStringList{};
+        QTest::newRow("full moon near perigee")
+            << QDate(2026, 12, 24) << QStringList{"nearperigee", "perigee"};
+    }
+    void marks()
+    {
+        QFETCH(QDate, day);
+        QFETCH(QStringList, kinds);
+        CalendarModel model;
+        model.setCalculation(&m_calculation);
+        model.setActiveMonth(day);
+        model.waitForRuns();
+        const QDate first = CalendarModel::gridStart(QDate(day.year(), day.month(), 1));
+        const QVariantList marks = model.entry(int(first.daysTo(day))).marks;
+        QStringList found;
+        for (const QVariant &m : marks) {
+            found.append(m.toMap().value("kind").toString());
+            QCOMPARE(m.toMap().value("time").toDateTime().date(), day);
+        }
+        QCOMPARE(found, kinds);
+    }
+
     void activeMonthAndRefreshes()
     {
         CalendarModel model;

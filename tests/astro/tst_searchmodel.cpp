@@ -165,6 +165,25 @@ private slots:
         delete e;
     }
 
+    // The eclipses seen from Paris from the start of 2026: the lunar one of March is below its
+    // horizon, so the solar one of August comes first.
+    void eclipses()
+    {
+        SearchModel model;
+        model.setCalculation(&m_calculation);
+        QSignalSpy found(&model, &SearchModel::eclipseFound);
+        QSignalSpy finished(&model, &SearchModel::searchFinished);
+        model.searchEclipses(QDateTime(QDate(2026, 1, 1), QTime(12, 0)), 2);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.first().first().toInt(), 0);
+        QCOMPARE(found.count(), 2);
+        const QVariantMap first = found.at(0).first().toMap(), second = found.at(1).first().toMap();
+        QCOMPARE(first.value("body").toString(), "sun");
+        QCOMPARE(first.value("begin").toDateTime(), QDateTime(QDate(2026, 8, 12), QTime(19, 22)));
+        QCOMPARE(second.value("time").toDateTime(), QDateTime(QDate(2026, 8, 28), QTime(6, 12)));
+        QVERIFY(first.value("visible").toBool() && second.value("visible").toBool());
+    }
+
     void destroyedWhileSearching()
     {
         auto model = std::make_unique<SearchModel>();

@@ -79,7 +79,10 @@ private slots:
         QTest::newRow("ics over ten years")
             << QStringList{"ics", "--from=2027-01-01", "--to=2037-01-01"};
         QTest::newRow("ics unknown kind")
-            << QStringList{"ics", "--from=2027-01-01", "--to=2027-01-31", "--events=void,eclipse"};
+            << QStringList{"ics", "--from=2027-01-01", "--to=2027-01-31", "--events=void,tides"};
+        QTest::newRow("eclipses without to") << QStringList{"eclipses", "--from=2027-01-01"};
+        QTest::newRow("apsides over fifty years")
+            << QStringList{"apsides", "--from=2000-01-01", "--to=2050-01-01"};
         QTest::newRow("events without to") << QStringList{"events", "--from=2027-03-01"};
         QTest::newRow("alarm on events")
             << QStringList{"events", "--from=2027-03-01", "--to=2027-03-02", "--alarm=15"};
@@ -249,6 +252,43 @@ private slots:
         const Run none = run({"search", "--from", "2026-01-01", "--results", "0"});
         QCOMPARE(none.status, 0);
         QCOMPARE(QJsonDocument::fromJson(none.out).array().size(), 0);
+    }
+
+    // The eclipses of the days, by their greatest eclipse, with what the place sees: here an
+    // annular and a total eclipse it misses, a solar one it sees partly, a partial lunar one;
+    // then the apsides of a month.
+    void eclipsesAndApsides()
+    {
+        const Run r = run({"eclipses", "--from=2026-02-01", "--to=2026-08-31", "--lat=48.85",
+                           "--lon=2.35", "--zone=Europe/Paris"});
+        QCOMPARE(r.status, 0);
+        const QJsonArray found = QJsonDocument::fromJson(r.out).array();
+        QCOMPARE(found.size(), 4);
+        const QJsonObject annular = found.at(0).toObject(), total = found.at(1).toObject(),
+                          solar = found.at(2).toObject(), partial = found.at(3).toObject();
+        QCOMPARE(annular.value("type").toString() + annular.value("body").toString(), "annularsun");
+        QVERIFY(annular.value("local").isNull() && !annular.value("visible").toBool());
+        QCOMPARE(total.value("maximum").toString(), "2026-03-03T12:33:00+01:00");
+        QCOMPARE(total.value("local").toObject().keys(),
+                 QStringList({"partialBegin", "partialEnd", "penumbralBegin", "penumbralEnd",
+                              "totalBegin", "totalEnd"}));
+        QCOMPARE(total.value("magnitude").toDouble(), 1.1507);
+        QCOMPARE(solar.value("local").toObject(),
+                 QJsonObject({{"begin", "2026-08-12T19:22:00+02:00"},
+                              {"maximum", "2026-08-12T20:17:00+02:00"},
+                              {"end", "2026-08-12T21:09:00+02:00"},
+                              {"obscuration", 0.9213}}));
+        QVERIFY(solar.value("visible").toBool() && partial.value("visible").toBool());
+        QCOMPARE(partial.value("local").toObject().size(), 4);
+
+        const Run a = run({"apsides", "--from=2026-03-01", "--to=2026-03-31", "--zone=UTC"});
+        QCOMPARE(QJsonDocument::fromJson(a.out).array(),
+                 QJsonArray({QJsonObject({{"kind", "apogee"},
+                                          {"time", "2026-03-10T13:43:00Z"},
+                                          {"distanceKm", 404384}}),
+                             QJsonObject({{"kind", "perigee"},
+                                          {"time", "2026-03-22T11:39:00Z"},
+                                          {"distanceKm", 366857}})}));
     }
 
     // The places sub-command prints the ranked places with their population and zone.

@@ -63,7 +63,8 @@ private slots:
         request.zone = QTimeZone(zone);
         request.from = month;
         request.to = month.addMonths(1).addDays(-1);
-        request.kinds = ical::AllKinds;
+        // The great days are held to the engine's own searches below.
+        request.kinds = ical::AllKinds & ~(ical::Eclipse | ical::Apsis);
         request.alarmMinutes = alarm;
         // Times on a zone are read with the file's VTIMEZONE.
         const QStringList events = read(ical::exportCalendar(request).text);
@@ -113,6 +114,50 @@ private slots:
         }
         QCOMPARE(ingresses, 0);
         QVERIFY(voids.size() <= 1);
+    }
+
+    // Eclipses from their first to their last contact (at the place, for a solar eclipse seen
+    // there), counted on the day of their greatest eclipse on the file's clock; apsides as
+    // instants with their distance.
+    void greatDays_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QPointF>("place"); // longitude, latitude
+        QTest::addColumn<QDate>("month");
+        QTest::addColumn<QStringList>("expected"); // kind|start|end|summary, UTC
+        QTest::newRow("Paris does not see the Moon")
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2026, 3, 1)
+            << QStringList{"lunareclipse|2026-03-03T08:44:00+00:00|2026-03-03T14:23:00+00:00|"
+                           "Total lunar eclipse, maximum 12:33, not visible here",
+                           "apogee|2026-03-10T13:43:00+00:00|-|Apogee, 404384 km"};
+        // Its greatest eclipse falls on 4 March there.
+        QTest::newRow("Apia, past the date line")
+            << QByteArray("Pacific/Apia") << QPointF(-171.76, -13.83) << QDate(2026, 3, 4)
+            << QStringList{"lunareclipse|2026-03-03T08:44:00+00:00|2026-03-03T14:23:00+00:00|"
+                           "Total lunar eclipse, maximum 00:33, visible here",
+                           "apogee|2026-03-10T13:43:00+00:00|-|Apogee, 404384 km"};
+        QTest::newRow("Paris sees the Sun partly covered")
+            << QByteArray("UTC") << QPointF(2.35, 48.85) << QDate(2026, 8, 11)
+            << QStringList{"solareclipse|2026-08-12T17:22:00+00:00|2026-08-12T19:09:00+00:00|"
+                           "Total solar eclipse, visible here: 92 % of the Sun covered at 18:17",
+                           "apogee|2026-08-22T08:20:00+00:00|-|Apogee, 404642 km"};
+    }
+    void greatDays()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QPointF, place);
+        QFETCH(QDate, month);
+        QFETCH(QStringList, expected);
+        ical::Request request;
+        request.place = astro::Position(place.x(), place.y(), 0);
+        request.zone = QTimeZone(zone);
+        request.from = month;
+        request.to = month.addDays(14);
+        request.kinds = ical::Eclipse | ical::Apsis;
+        QStringList events;
+        for (const QString &line : read(ical::exportCalendar(request).text))
+            events.append(line.section('|', 0, 0).section('-', 1, 1) + '|' + line.section('|', 1));
+        QCOMPARE(events, expected);
     }
 };
 

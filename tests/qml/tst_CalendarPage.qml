@@ -22,11 +22,16 @@ TestScene {
             // Hits found for another place than the one set now carry "before".
             property var calculation: QtObject {
                 function isCurrent(e) { return e.observer !== "before" }
+                function isCurrentSky(observer, zone) { return observer !== "before" }
             }
             signal searchResult(var entry, bool timeout)
+            signal eclipseFound(var eclipse)
             signal searchFinished(int unanswered)
             function search(from, lunarDay, zodiac, results) {
                 requests.push({ from: from, lunarDay: lunarDay, zodiac: zodiac, results: results })
+            }
+            function searchEclipses(from, results) {
+                requests.push({ from: from, results: results, eclipses: true })
             }
         }
     }
@@ -132,6 +137,59 @@ TestScene {
             waitForRendering(opened)
             compare(UI.formatDateTime(UI.fromDate(model.activeMonth), "yyyy-MM"),
                     UI.formatDateTime(moved, "yyyy-MM"))
+        }
+
+        // Looking for eclipses leaves lunar day and sign aside; each found one is listed with its
+        // name, time and share, and a click shows its moment.
+        function test_eclipses() {
+            findChild(page, "subjectField").selectedIndex = 1
+            verify(!findChild(page, "moonDayField").enabled)
+            findChild(page, "resultsField").selectedIndex = 1
+            mouseClick(findChild(page, "searchButton"))
+            compare(search.requests[0].eclipses, true)
+            compare(search.requests[0].results, 2)
+            var at = UI.parseDateTime("2026-08-12 20:17", "yyyy-MM-dd hh:mm")
+            search.eclipseFound({ body: "sun", type: "total", visible: true, time: at,
+                                  localMaximum: at, obscuration: 0.9213, observer: "here" })
+            search.eclipseFound({ body: "moon", type: "partial", visible: true, time: at,
+                                  observer: "before" })
+            search.searchFinished(0)
+            compare(findChild(page, "searchForm").searchCount, 0)
+            compare(shownDates(), ["2026-08-12"])
+            var texts = findChild(page, "slots").itemAt(0).children[0].item.children
+            compare(texts[1].text, "Total solar eclipse, 20:17")
+            compare(texts[2].text, "92% covered")
+            var selected = []
+            page.dateTimeSelected.connect(function(value) { selected.push(value) })
+            mouseClick(findChild(page, "slots").itemAt(0))
+            compare(selected.length, 1)
+            compare(selected[0].getTime(), at.getTime())
+        }
+
+        // A day's great days stand as glyphs; resting on one tells what it marks, with the rule
+        // by which a full moon near a perigee is called out.
+        function test_markTips() {
+            var cell = findChild(page, "cells").itemAt(10)
+            var at = UI.parseDateTime("2026-12-24 09:31", "yyyy-MM-dd hh:mm")
+            cell.received = true
+            cell.marks = [{ kind: "nearperigee", phase: "full", distanceKm: 356650.4,
+                            time: UI.parseDateTime("2026-12-24 03:05", "yyyy-MM-dd hh:mm"),
+                            perigeeTime: at },
+                          { kind: "perigee", time: at, distanceKm: 356650.4 }]
+            var glyphs = findChild(cell, "marks").children
+            compare(glyphs[0].text, "\uf111")
+            compare(glyphs[1].text, "\uf066")
+            var tip = findChild(page, "markTip")
+            waitForRendering(page)
+            mouseMove(page, 1, 1)
+            mouseMove(glyphs[0], 2, 2)
+            tryCompare(tip, "visible", true)
+            compare(tip.text, "Full moon 03:05, near the perigee of 09:31 (356,650 km)\n"
+                    + "Called out: a full or new moon within 24 hours of a perigee.")
+            mouseMove(glyphs[1], 2, 2)
+            tryCompare(tip, "text", "Perigee 09:31, 356,650 km")
+            mouseMove(page, 1, 1)
+            tryCompare(tip, "visible", false)
         }
 
         // The widest row's three texts stand whole and side by side.

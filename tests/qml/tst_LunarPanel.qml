@@ -19,12 +19,17 @@ Item {
             signal beginEphemeris()
             signal ephemerisCalculated(var ephe)
             signal ephemerisFailed(var time)
+            signal outlookCalculated(int request, var outlook)
+            property int outlooks: 0
 
             // Results for another place than the one set now carry "before".
             function isCurrent(e) { return e.observer !== "before" }
 
             function fullEphemeris(time) {
                 requests.push(time)
+            }
+            function outlook(time) {
+                return ++outlooks
             }
         }
     }
@@ -62,6 +67,18 @@ Item {
             for (var key in fields)
                 e[key] = fields[key]
             return e
+        }
+
+        // The phase instant's line that shows the text.
+        function phaseLine(item, text) {
+            if (item.objectName === "phaseTime" && item.text === text)
+                return item
+            for (var i = 0; i < item.children.length; ++i) {
+                var found = phaseLine(item.children[i], text)
+                if (found)
+                    return found
+            }
+            return null
         }
 
         function init() {
@@ -109,12 +126,37 @@ Item {
             panel.dateTime = at
             calculation.ephemerisCalculated(ephemeris(at))
             var before = calculation.requests.length
-            // The first phase row's upper line: the previous new moon. The rows follow the
-            // day (26), the moon (174) and the times (40), 6 apart, below half the padding.
-            mouseClick(panel, 18 + 34 + 25 + 20, 9 + 26 + 6 + 174 + 6 + 40 + 6 + 8)
+            // The new moon's upper line: the previous new moon.
+            var line = phaseLine(panel, "03/08/2027 10:29")
+            waitForRendering(panel)
+            mouseClick(line, line.width / 2, line.height / 2)
             compare(UI.formatDateTime(panel.dateTime, "MM/dd/yyyy hh:mm"), "03/08/2027 10:29")
             compare(calculation.requests.length, before + 1)
             compare(calculation.requests[before].getTime(), panel.dateTime.getTime())
+        }
+
+        // The outlook is asked for once the moment's ephemeris is shown, and only the answer to
+        // the latest request is taken; its lines move the panel to their moment.
+        function test_outlook() {
+            var at = new Date(2027, 2, 14, 21, 30)
+            panel.dateTime = at
+            compare(calculation.outlooks, 0)
+            calculation.ephemerisCalculated(ephemeris(at))
+            tryCompare(calculation, "outlooks", 1)
+            var perigee = { kind: "perigee", time: new Date(2027, 2, 16, 4, 10), distanceKm: 361234 }
+            var eclipse = { kind: "eclipse", body: "moon", type: "total", visible: false,
+                            time: new Date(2027, 2, 20, 23, 13) }
+            calculation.outlookCalculated(0, { distanceKm: 1 })
+            compare(findChild(panel, "distance").visible, false, "an older answer")
+            calculation.outlookCalculated(1, { distanceKm: 370123.4, perigee: perigee,
+                                               eclipse: eclipse })
+            compare(findChild(panel, "distance").text, "370,123 km")
+            compare(findChild(panel, "perigee").text, "Perigee 03/16/2027 04:10, 361,234 km")
+            compare(findChild(panel, "apogee").visible, false)
+            var line = findChild(panel, "eclipse")
+            compare(line.text, "Total lunar eclipse, maximum 03/20/2027\u00a023:13, not visible here")
+            mouseClick(line, line.width / 2, line.height / 2)
+            compare(panel.dateTime.getTime(), eclipse.time.getTime())
         }
 
         // Another zone shows the same phase instants on its own clock.
