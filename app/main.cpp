@@ -1,3 +1,4 @@
+#include "app/companion.h"
 #include "app/instanceguard.h"
 #include "app/logging.h"
 #include "app/modules.h"
@@ -78,13 +79,15 @@ int main(int argc, char **argv)
     // Before the window shows, so that an early request to end is not the default, abrupt end;
     // it is acted on once the event loop runs.
     closeOnTerminationSignals(UI::instance());
-    UI::instance()->setupWindow();
+    // Started by the desktop's autostart entry: in the tray, without the window.
+    UI::instance()->setupWindow(!QCoreApplication::arguments().contains(QStringLiteral("--tray")));
     guard->setActivationHandler([] { UI::instance()->bringToFront(); });
 
     const int result = app->exec();
 
     // The window goes before the application object, and the settings written while it closed
-    // reach the disk before the process ends.
+    // reach the disk before the process ends. The companion's tray and timers go first.
+    delete Companion::instance();
     delete UI::instance();
     delete global::Object::instance();
     guard.reset();

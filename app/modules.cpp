@@ -1,5 +1,7 @@
 #include "app/modules.h"
 
+#include "app/companion.h"
+
 #include "app/ui.h"
 #include "astro/module.h"
 #include "geo/module.h"
@@ -18,6 +20,9 @@ void installModules()
     // UI and Global are the very objects the native side uses; the engine never owns them.
     qmlRegisterSingletonType<UI>(
         "UI", 1, 0, "UI", [](QQmlEngine *, QJSEngine *) -> QObject * { return UI::instance(); });
+    qmlRegisterSingletonType<Companion>(
+        "UI", 1, 0, "Companion",
+        [](QQmlEngine *, QJSEngine *) -> QObject * { return Companion::instance(); });
     // The text loader and Geo's service are made and owned by the engine.
     text::registerModule();
     geo::registerModule();

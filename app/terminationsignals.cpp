@@ -51,9 +51,9 @@ void onRequestToEnd()
     dismissModalDialogs();
     if (s_target && s_target->isVisible())
         s_target->close();
-    // Still there: its close was refused, or it never showed. The loops end all the same.
-    if (!s_target || s_target->isVisible())
-        QCoreApplication::quit();
+    // Its close may have been refused, only hidden it in the tray, or it never showed (a start
+    // in the tray): the loops end all the same.
+    QCoreApplication::quit();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/ui.h"
 
+#include "app/companion.h"
 #include "app/logging.h"
 #include "app/resourceguard.h"
 #include "app/scaling.h"
@@ -27,6 +28,7 @@
 #include <QToolTip>
 #include <QUrl>
 
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -99,7 +101,7 @@ UI *UI::instance()
     return s_instance;
 }
 
-void UI::setupWindow()
+void UI::setupWindow(bool shown)
 {
     m_scaling->attach();
     // The threaded render loop announces its context from the render thread, where that context
@@ -136,8 +138,20 @@ void UI::setupWindow()
     qCDebug(lcApp).noquote()
         << QStringLiteral("font size: %1 px").arg(m_scaling->referencePixelSize());
 
-    m_scaling->restore();
+    m_scaling->restore(shown);
     scaleWidgets();
+
+    // Nothing of the companion holds back the first frame.
+    if (!shown) {
+        qCDebug(lcApp).noquote() << QStringLiteral("window: started in the tray, hidden");
+        QTimer::singleShot(0, this, [] { Companion::instance()->start(true); });
+        return;
+    }
+    auto started = std::make_shared<QMetaObject::Connection>();
+    *started = connect(this, &QQuickWindow::frameSwapped, this, [this, started] {
+        disconnect(*started);
+        QTimer::singleShot(0, this, [] { Companion::instance()->start(false); });
+    });
 }
 
 void UI::bringToFront()
@@ -219,6 +233,11 @@ bool UI::event(QEvent *e)
 {
     if (e->type() == QEvent::Close) {
         m_scaling->storeGeometry();
+        if (m_hideOnClose) {
+            e->ignore();
+            hide();
+            return true;
+        }
     } else if (e->type() == QEvent::MouseButtonPress) {
         // A click anywhere outside the focused item (a text field, say) takes its focus away.
         if (QQuickItem *item = activeFocusItem()) {

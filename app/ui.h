@@ -67,8 +67,12 @@ public:
 
     static UI *instance();
 
-    // Connects the window, loads the root scene, restores geometry, scale and state, and shows it.
-    void setupWindow();
+    // Connects the window, loads the root scene, restores geometry, scale and state, and shows it
+    // (unless `shown` is false: a start in the tray). The Companion starts once the first frame
+    // is on the screen, or at once when the window stays hidden.
+    void setupWindow(bool shown = true);
+    // Closing the window then only hides it: the program stays in the tray.
+    void setHideOnClose(bool hide) { m_hideOnClose = hide; }
     // Shows the window above the others, restored to how it was before it was minimised: what a
     // second start of the program does.
     void bringToFront();
@@ -250,4 +254,5 @@ private:
     bool m_messageBoxVisible = false;
     QDateTime m_today;
     QTimer *m_todayTimer;
+    bool m_hideOnClose = false;
 };

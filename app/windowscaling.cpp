@@ -50,7 +50,7 @@ void WindowScaling::attach()
         connect(m_window, changed, this, &WindowScaling::geometryUpdate);
 }
 
-void WindowScaling::restore()
+void WindowScaling::restore(bool show)
 {
     // The stored size is in design pixels: lay it out at the current ppp, so a window on a
     // high-density screen comes back as large as it was closed.
@@ -64,6 +64,8 @@ void WindowScaling::restore()
 
     m_initialising = false;
     m_window->setWindowState(Qt::WindowState(storedWindowState()));
+    if (!show)
+        return;
     if (m_window->windowStates() & Qt::WindowMaximized)
         m_window->showMaximized();
     else

@@ -19,8 +19,9 @@ public:
 
     // Follows the window's moves, resizes and state changes from now on.
     void attach();
-    // Lays the window out as it was stored: geometry, scale option and state; then shows it.
-    void restore();
+    // Lays the window out as it was stored: geometry, scale option and state; then shows it,
+    // unless `show` is false (a start in the tray).
+    void restore(bool show = true);
     // Keeps the window on the desktop and stores its geometry, unless it is maximised.
     void storeGeometry();
 

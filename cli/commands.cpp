@@ -8,6 +8,7 @@
 #include "astro/searchmodel.h"
 #include "cli/json.h"
 #include "geo/places.h"
+#include "ical/events.h"
 
 #include <QJsonArray>
 #include <QMutex>
@@ -77,6 +78,31 @@ QJsonDocument calendar(astro::Calculation &calculation, const Options &options)
         days.append(day);
     }
     return QJsonDocument(days);
+}
+
+QJsonDocument events(const astro::Calculation &calculation, const Options &options)
+{
+    ical::Request request;
+    request.place = calculation.observer();
+    request.zone = calculation.zone().timeZone();
+    request.from = options.from;
+    request.to = options.to;
+    request.kinds = options.kinds;
+    const int failures = astro::libraryFailures();
+    const QVector<ical::Event> found = ical::collectEvents(request);
+    if (astro::libraryFailures() != failures)
+        return {};
+    QJsonArray list;
+    for (const ical::Event &e : found) {
+        QJsonObject event;
+        event.insert(QStringLiteral("kind"),
+                     ical::kindNames().value(qCountTrailingZeroBits(uint(e.kind))));
+        event.insert(QStringLiteral("start"), dateTimeValue(e.start));
+        event.insert(QStringLiteral("end"), dateTimeValue(e.end));
+        event.insert(QStringLiteral("summary"), e.summary);
+        list.append(event);
+    }
+    return QJsonDocument(list);
 }
 
 QJsonDocument search(astro::Calculation &calculation, const Options &options)

@@ -15,6 +15,10 @@ namespace cli {
 QJsonDocument ephemeris(astro::Calculation &calculation, const Options &options);
 QJsonDocument calendar(astro::Calculation &calculation, const Options &options);
 QJsonDocument search(astro::Calculation &calculation, const Options &options);
+// The events of the chosen kinds over the days, as the calendar file holds them: kind (its
+// name on the command line), start, end (null for an instant) and summary, in order of time.
+// Null when the ephemeris library could not compute them all.
+QJsonDocument events(const astro::Calculation &calculation, const Options &options);
 // The eclipses whose greatest eclipse falls within the days, and what the place sees of each;
 // the Moon's perigees and apogees within them. Null when the library failed.
 QJsonDocument eclipses(astro::Calculation &calculation, const Options &options);

@@ -49,7 +49,9 @@ const char usageText[]
       "       vendarion-ephem places QUERY [--results N]\n"
       "       vendarion-ephem ics --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "                           [--events void,ingress,phase,lunarday,rise,set]\n"
-      "                           [--name TEXT] [--language %4] [PLACE]\n"
+      "                           [--name TEXT] [--language %4] [--alarm MINUTES] [PLACE]\n"
+      "       vendarion-ephem events --from YYYY-MM-DD --to YYYY-MM-DD\n"
+      "                              [--events void,ingress,phase,lunarday,rise,set,...] [PLACE]\n"
       "       vendarion-ephem eclipses --from YYYY-MM-DD --to YYYY-MM-DD [PLACE]\n"
       "       vendarion-ephem apsides --from YYYY-MM-DD --to YYYY-MM-DD\n"
       "       vendarion-ephem pdf --from YYYY-MM --to YYYY-MM --output FILE.pdf\n"
@@ -65,7 +67,9 @@ const char usageText[]
       "ics writes the Moon's events of those days as an iCalendar file (void, ingress and\n"
       "phase unless --events chooses: also lunarday, rise, set, eclipse, apsis); --name is the\n"
       "place's name in its events, --language the language of their texts (English unless\n"
-      "chosen).\n"
+      "chosen), --alarm has the calendar program remind of each that many minutes before it\n"
+      "(0 at its start).\n"
+      "events prints the same events as JSON: kind, start, end and summary of each.\n"
       "eclipses lists the eclipses of the Sun and the Moon whose greatest eclipse falls in\n"
       "those days, and whether and how the place sees them; apsides lists the Moon's perigees\n"
       "and apogees (at most 50 years at a time).\n"
@@ -105,6 +109,7 @@ int writeCalendar(const cli::Options &options)
     request.to = options.to;
     request.kinds = options.kinds;
     request.language = options.language;
+    request.alarmMinutes = options.alarm;
     const ical::CalendarFile file = ical::exportCalendar(request);
     qInstallMessageHandler(nullptr);
     if (file.text.isEmpty()) {
@@ -211,6 +216,8 @@ int main(int argc, char **argv)
     QJsonDocument result;
     if (options.command == QLatin1String("calendar"))
         result = cli::calendar(calculation, options);
+    else if (options.command == QLatin1String("events"))
+        result = cli::events(calculation, options);
     else if (options.command == QLatin1String("eclipses"))
         result = cli::eclipses(calculation, options);
     else if (options.command == QLatin1String("apsides"))
@@ -222,7 +229,8 @@ int main(int argc, char **argv)
     qInstallMessageHandler(nullptr);
     if (result.isNull()) {
         const bool ranged = options.command == QLatin1String("eclipses")
-                            || options.command == QLatin1String("apsides");
+                            || options.command == QLatin1String("apsides")
+                            || options.command == QLatin1String("events");
         const QString what
             = ranged ? QStringLiteral("the %1 of %2 to %3")
                            .arg(options.command, options.from.toString(Qt::ISODate),

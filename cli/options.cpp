@@ -18,6 +18,9 @@ namespace {
 using astro::FirstEphemerisYear;
 using astro::LastEphemerisYear;
 
+// A week: the longest lead a calendar program is asked for.
+constexpr int MaximumAlarm = 7 * 24 * 60;
+
 bool inRange(const QDate &date)
 {
     return date.isValid() && date.year() >= FirstEphemerisYear && date.year() <= LastEphemerisYear;
@@ -60,9 +63,9 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     if (!args.isEmpty() && !args.first().startsWith(QLatin1String("--"))) {
         const QString command = args.takeFirst();
         static const QStringList commands
-            = {QStringLiteral("calendar"), QStringLiteral("search"),   QStringLiteral("places"),
-               QStringLiteral("ics"),      QStringLiteral("eclipses"), QStringLiteral("apsides"),
-               QStringLiteral("pdf")};
+            = {QStringLiteral("calendar"), QStringLiteral("search"), QStringLiteral("places"),
+               QStringLiteral("ics"),      QStringLiteral("events"), QStringLiteral("eclipses"),
+               QStringLiteral("apsides"),  QStringLiteral("pdf")};
         if (!commands.contains(command)) {
             o.error = QStringLiteral("unknown command '%1' (%2)")
                           .arg(command, commands.join(QLatin1String(", ")));
@@ -99,11 +102,13 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     const bool search = o.command == QLatin1String("search");
     const bool places = o.command == QLatin1String("places");
     const bool ics = o.command == QLatin1String("ics");
+    // The same days and kinds as a calendar file, as JSON.
+    const bool events = o.command == QLatin1String("events");
     // The commands over a range of days, --from to --to.
-    const bool ranged
-        = ics || o.command == QLatin1String("eclipses") || o.command == QLatin1String("apsides");
+    const bool ranged = ics || events || o.command == QLatin1String("eclipses")
+                        || o.command == QLatin1String("apsides");
     const bool pdf = o.command == QLatin1String("pdf");
-    if (ics)
+    if (ics || events)
         o.kinds = ical::DefaultKinds;
     for (int i = 0; i < args.size(); ++i) {
         QString name = args.at(i);
@@ -183,7 +188,7 @@ Options parse(const QStringList &arguments, const QDateTime &now)
                     = QStringLiteral("invalid orientation '%1' (portrait or landscape)").arg(value);
                 return o;
             }
-        } else if (name == QLatin1String("--events") && ics) {
+        } else if (name == QLatin1String("--events") && (ics || events)) {
             o.kinds = ical::kindsOf(value);
             if (!o.kinds) {
                 o.error = QStringLiteral("invalid events '%1' (a list of %2)")
@@ -197,6 +202,15 @@ Options parse(const QStringList &arguments, const QDateTime &now)
             if (!ical::languages().contains(o.language)) {
                 o.error = QStringLiteral("invalid language '%1' (%2)")
                               .arg(value, ical::languages().join(QLatin1Char('|')));
+                return o;
+            }
+        } else if (name == QLatin1String("--alarm") && ics) {
+            bool ok = false;
+            o.alarm = value.toInt(&ok);
+            if (!ok || o.alarm < 0 || o.alarm > MaximumAlarm) {
+                o.error = QStringLiteral("invalid alarm '%1' (minutes before each event, 0 to %2)")
+                              .arg(value)
+                              .arg(MaximumAlarm);
                 return o;
             }
         } else if (name == QLatin1String("--lunar-day") && search) {
@@ -246,7 +260,8 @@ Options parse(const QStringList &arguments, const QDateTime &now)
     if (ranged && (!o.from.isValid() || !o.to.isValid()))
         o.error = QStringLiteral("%1 needs --from YYYY-MM-DD and --to YYYY-MM-DD").arg(o.command);
     else if (ranged)
-        o.error = ical::rangeError(o.from, o.to, ics ? ical::MaximumYears : MaximumEventYears);
+        o.error = ical::rangeError(o.from, o.to,
+                                   ics || events ? ical::MaximumYears : MaximumEventYears);
     if (pdf && (!o.from.isValid() || !o.to.isValid() || o.output.isEmpty()))
         o.error = QStringLiteral("pdf needs --from YYYY-MM, --to YYYY-MM and --output FILE");
     else if (pdf)

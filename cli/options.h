@@ -10,17 +10,19 @@ namespace cli {
 // message when it is not usable.
 struct Options
 {
-    // "ephemeris", "calendar", "search", "places", "ics", "eclipses", "apsides" or "pdf"
+    // "ephemeris", "calendar", "search", "places", "ics", "events", "eclipses", "apsides" or "pdf"
     QString command;
     QDateTime at;
     double latitude = 0.0;
     double longitude = 0.0;
     double altitude = 0.0;
     QDate month;            // calendar: its first day
-    QDate from;             // search, ics, eclipses, apsides; pdf: the first month's first day
-    QDate to;               // ics, eclipses, apsides: the last day, included; pdf: the last month
-    int kinds = 0;          // ics: a mask of ical::Kind
+    QDate from;             // search, ics, events, eclipses, apsides; pdf: the first month's day 1
+    QDate to;               // ics, events, eclipses, apsides: the last day, included; pdf: the
+                            // last month
+    int kinds = 0;          // ics, events: a mask of ical::Kind
     QString name;           // ics, pdf: the place's name
+    int alarm = -1;         // ics: minutes before each event its reminder goes off; none if < 0
     int lunarDay = 0;       // search: 0 for any
     int sign = -1;          // search: -1 for any
     int results = 10;       // search, places

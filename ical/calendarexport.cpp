@@ -87,7 +87,7 @@ int CalendarExport::rangeProblem(const QDateTime &from, const QDateTime &to) con
 }
 
 bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
-                           const QString &placeName, const QString &language)
+                           const QString &placeName, const QString &language, int alarmMinutes)
 {
     astro::Calculation *calculation = m_calculation;
     if (busy() || !calculation)
@@ -101,6 +101,7 @@ bool CalendarExport::start(const QUrl &file, const QDateTime &from, const QDateT
     request.to = dayOf(to);
     request.kinds = kinds;
     request.language = language;
+    request.alarmMinutes = alarmMinutes;
     QString path = file.isLocalFile() ? file.toLocalFile() : file.toString();
     // Calendar programs know the file by its suffix; not every save dialog adds it.
     if (QFileInfo(path).suffix().isEmpty())

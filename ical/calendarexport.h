@@ -48,10 +48,12 @@ public:
     // before the first, 2 they span more than maximumYears or leave the years of the data.
     Q_INVOKABLE int rangeProblem(const QDateTime &from, const QDateTime &to) const;
     // Starts writing the events of the chosen kinds (a mask of Kind) between the two days into
-    // the file, for the calculation's place, their texts in `language` (see Request); false, and
-    // nothing started, while busy or without a calculation. Ends with finished().
+    // the file, for the calculation's place, their texts in `language` (see Request), each with a
+    // reminder `alarmMinutes` before it (none when negative); false, and nothing started, while
+    // busy or without a calculation. Ends with finished().
     Q_INVOKABLE bool start(const QUrl &file, const QDateTime &from, const QDateTime &to, int kinds,
-                           const QString &placeName, const QString &language);
+                           const QString &placeName, const QString &language,
+                           int alarmMinutes = -1);
     Q_INVOKABLE void cancel();
 
 signals:

@@ -115,6 +115,18 @@ QString textValue(const QString &text)
     return clean;
 }
 
+// A reminder shown by the calendar program `minutes` before the event's start.
+icalcomponent *alarm(int minutes, const QString &summary)
+{
+    icalcomponent *valarm = icalcomponent_new_valarm();
+    icalcomponent_add_property(valarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    icalcomponent_add_property(valarm,
+                               icalproperty_new_trigger(icaltriggertype_from_int(-minutes * 60)));
+    // A display alarm must say something.
+    icalcomponent_add_property(valarm, icalproperty_new_description(summary.toUtf8().constData()));
+    return valarm;
+}
+
 } // namespace
 
 QByteArray calendarText(const Request &request, const QVector<Event> &events)
@@ -174,6 +186,8 @@ QByteArray calendarText(const Request &request, const QVector<Event> &events)
         icalcomponent_add_property(event, icalproperty_new_geo(geo));
         // Moon events do not make the user busy.
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        if (request.alarmMinutes >= 0)
+            icalcomponent_add_component(event, alarm(request.alarmMinutes, e.summary));
         icalcomponent_add_component(cal, event);
     }
 

@@ -119,10 +119,10 @@ private:
     }
 
     void add(Kind kind, const QString &key, const QDateTime &start, const QDateTime &end,
-             const QString &summary)
+             const QString &summary, int sign = -1, int fromSign = -1, int lunarDay = 0)
     {
         if (inRange(start, end))
-            m_events.append({kind, key, start, end, summary});
+            m_events.append({kind, key, start, end, summary, sign, fromSign, lunarDay});
     }
 
     // Each kind is one part of the work; within it, how far through the days it has come.
@@ -151,7 +151,8 @@ private:
             const QString entered = m_words.sign(change.sign);
             if (m_request.kinds & Ingress) {
                 add(Ingress, QStringLiteral("ingress"), astro::ingressMinute(m_sky, change), {},
-                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Moon enters %1")).arg(entered));
+                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Moon enters %1")).arg(entered),
+                    change.sign);
             }
             if (voids) {
                 // Named after the ingress that ends it, the better fixed of its two ends.
@@ -161,7 +162,8 @@ private:
                     add(Void, QStringLiteral("void"), v.start, v.end,
                         m_words("ical",
                                 QT_TRANSLATE_NOOP("ical", "Moon void of course (%1 \u2192 %2)"))
-                            .arg(m_words.sign(v.zodiac), entered));
+                            .arg(m_words.sign(v.zodiac), entered),
+                        change.sign, v.zodiac);
                 }
             }
             report(change.instant);
@@ -211,7 +213,8 @@ private:
                                                 : astro::phaseMinute(m_sky, start, day / length,
                                                                      Direction::Forward);
                 add(LunarDay, QStringLiteral("lunarday%1").arg(day), start, end,
-                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Lunar day %1")).arg(day));
+                    m_words("ical", QT_TRANSLATE_NOOP("ical", "Lunar day %1")).arg(day), -1, -1,
+                    day);
                 start = end;
             }
             newMoon = next;
@@ -354,6 +357,11 @@ private:
 };
 
 } // namespace
+
+QString signName(int sign)
+{
+    return sign >= 0 && sign < 12 ? QString::fromLatin1(SignNames[sign]) : QString();
+}
 
 const QStringList &kindNames()
 {

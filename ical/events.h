@@ -30,11 +30,14 @@ constexpr int AllKinds = (1 << 8) - 1;
 // The longest range one file covers, in years.
 constexpr int MaximumYears = 10;
 
-// The names the command line takes, in the order of the bits: "void", "ingress", "phase",
-// "lunarday", "rise", "set", "eclipse", "apsis".
+// The names the command line and the reminder settings take, in the order of the bits: "void",
+// "ingress", "phase", "lunarday", "rise", "set", "eclipse", "apsis".
 const QStringList &kindNames();
 // A comma-separated list of those names as a mask; 0 when a name is unknown or none is given.
 int kindsOf(const QString &names);
+// A sign's English name as the summaries write it ("Aries" for 0); empty for a number that is
+// no sign.
+QString signName(int sign);
 
 // The languages the events' texts can be written in, English first.
 const QStringList &languages();
@@ -57,6 +60,9 @@ struct Request
     // the window and the command line take them from the same translation files, so one
     // language gives the same words from both. English for any other.
     QString language = QStringLiteral("en");
+    // Minutes before each event's start at which a calendar program should remind of it
+    // (0 at the start itself); none when negative.
+    int alarmMinutes = -1;
 };
 
 // Empty when the days can be exported (or otherwise computed, at most maximumYears of them);
@@ -72,6 +78,11 @@ struct Event
     QDateTime start; // whole minutes, as the engine hands them out
     QDateTime end;   // invalid for an instant
     QString summary;
+    // What a reader may pick events by: the sign an ingress enters or that ends a void of course,
+    // the sign a void of course lies in, a lunar day's number; -1 or 0 where they do not apply.
+    int sign = -1;
+    int fromSign = -1;
+    int lunarDay = 0;
 };
 
 // Called with the share of the work done, 0 to 1.

@@ -317,6 +317,7 @@ Rectangle {
         id: settingsPage
         SettingsPage {
             overlay: modalOverlay
+            onRemindersRequested: remindersDialog.open()
         }
     }
     Component {
@@ -371,6 +372,32 @@ Rectangle {
             item.calendarModel = window.calendarModel
             item.overlay = modalOverlay
         }
+    }
+
+    Loader {
+        id: remindersDialog
+
+        function open() {
+            active = true
+            item.open()
+        }
+
+        anchors.fill: parent
+        z: 998
+        active: false
+        source: "dialogs/RemindersDialog.qml"
+        onLoaded: {
+            item.objectName = "remindersDialog"
+            item.overlay = modalOverlay
+        }
+    }
+
+    // A click on a reminder or on an event of the tray's menu shows that moment; the tray's
+    // "Reminders..." opens their dialog.
+    Connections {
+        target: Companion
+        function onMomentRequested(moment) { panel.dateTime = moment }
+        function onRemindersRequested() { remindersDialog.open() }
     }
 
     ModalOverlay {

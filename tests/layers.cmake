@@ -4,6 +4,7 @@ cmake_minimum_required(VERSION 3.16)
 #   global        application services, the base
 #   astro geo text    the engine, the places and the texts, on global
 #   ical print    calendar files and the printed months, on the engine
+#   reminders     reminders of the engine's events and the desktop's notifications, on ical
 #   app cli       the window and the command line, on top
 set(allowed_global "")
 set(allowed_astro global)
@@ -11,11 +12,12 @@ set(allowed_geo global)
 set(allowed_text global)
 set(allowed_ical global astro)
 set(allowed_print global astro)
-set(allowed_app global astro geo text ical print)
+set(allowed_reminders global astro ical)
+set(allowed_app global astro geo text ical print reminders)
 set(allowed_cli global astro geo text ical print)
 
 set(breaches 0)
-foreach(folder global astro geo text ical print app cli)
+foreach(folder global astro geo text ical print reminders app cli)
     file(GLOB sources ${SOURCE}/${folder}/*.cpp ${SOURCE}/${folder}/*.h)
     foreach(source ${sources})
         file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")

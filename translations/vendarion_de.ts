@@ -343,6 +343,30 @@
         <source>Perigee and apogee</source>
         <translation>Perigäum und Apogäum</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>Zum Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 Minuten vorher</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 Stunde vorher</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 Tag vorher</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>
@@ -870,6 +894,114 @@
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>ends</source>
+        <translation>endet</translation>
+    </message>
+    <message>
+        <source>begins</source>
+        <translation>beginnt</translation>
+    </message>
+    <message>
+        <source>Void of course</source>
+        <translation>Mond ohne Kurs</translation>
+    </message>
+    <message>
+        <source>The Moon enters a sign</source>
+        <translation>Der Mond wechselt das Zeichen</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Mondphasen</translation>
+    </message>
+    <message>
+        <source>A lunar day begins</source>
+        <translation>Ein Mondtag beginnt</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Mondaufgang</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Monduntergang</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Void of course ends at %1: %2</source>
+        <translation>Mond ohne Kurs endet um %1: %2</translation>
+    </message>
+    <message>
+        <source>Moon void of course from %1 to %2 (%3 to %4)</source>
+        <translation>Mond ohne Kurs von %1 bis %2 (%3 bis %4)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <extracomment>%1 &quot;Moon in Scorpio&quot;, %2 the time the Moon enters the sign</extracomment>
+        <translation>%1 ab %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>%1 an event (&quot;Full Moon&quot;), %2 its time</extracomment>
+        <translation>%1 um %2</translation>
+    </message>
+    <message>
+        <source>Lunar day %1 begins at %2</source>
+        <translation>Mondtag %1 beginnt um %2</translation>
+    </message>
+    <message>
+        <source>Moonrise at %1</source>
+        <translation>Mondaufgang um %1</translation>
+    </message>
+    <message>
+        <source>Moonset at %1</source>
+        <translation>Monduntergang um %1</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Finsternisse</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Perigäum und Apogäum</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersDialog</name>
+    <message>
+        <source>At the moment</source>
+        <translation>Zum Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 Minuten vorher</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 Stunde vorher</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 Tag vorher</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Shown as desktop notifications while the program runs, for the place and in the time zone the window shows.</source>
+        <translation>Als Desktop-Benachrichtigungen, solange das Programm läuft, für den Ort und in der Zeitzone, die das Fenster zeigt.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>UI scale</source>
@@ -924,6 +1056,18 @@
         <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
         <translation>Das Bild des Mondes so drehen, wie er im gezeigten Moment an Ihrem Himmel steht. Sonst wird er gezeigt, wie man ihn von Ihrer Erdhälfte aus sieht.</translation>
     </message>
+    <message>
+        <source>Keep running in the tray when the window is closed</source>
+        <translation>Beim Schließen des Fensters im Infobereich weiterlaufen</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Mit dem Desktop starten</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Erinnerungen...</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -973,6 +1117,29 @@ geboren</translation>
     <message>
         <source>These texts are in English only.</source>
         <translation>Diese Texte gibt es bisher nur auf Englisch.</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Erinnerungen...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Lunar day %1, %2, %3% lit</source>
+        <translation>Mondtag %1, %2, %3 % beleuchtet</translation>
+    </message>
+    <message>
+        <source>Void of course now, until %1</source>
+        <translation>Jetzt Mond ohne Kurs, bis %1</translation>
     </message>
 </context>
 <context>

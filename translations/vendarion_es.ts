@@ -343,6 +343,30 @@
         <source>Perigee and apogee</source>
         <translation>Perigeo y apogeo</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Recordatorio</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>En el momento</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutos antes</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 hora antes</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 día antes</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>
@@ -870,6 +894,114 @@
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>ends</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>begins</source>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>Void of course</source>
+        <translation>Luna fuera de curso</translation>
+    </message>
+    <message>
+        <source>The Moon enters a sign</source>
+        <translation>La Luna entra en un signo</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Fases</translation>
+    </message>
+    <message>
+        <source>A lunar day begins</source>
+        <translation>Empieza un día lunar</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Salida de la Luna</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Puesta de la Luna</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Void of course ends at %1: %2</source>
+        <translation>La Luna fuera de curso termina a las %1: %2</translation>
+    </message>
+    <message>
+        <source>Moon void of course from %1 to %2 (%3 to %4)</source>
+        <translation>Luna fuera de curso de %1 a %2 (%3 a %4)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <extracomment>%1 &quot;Moon in Scorpio&quot;, %2 the time the Moon enters the sign</extracomment>
+        <translation>%1 desde las %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>%1 an event (&quot;Full Moon&quot;), %2 its time</extracomment>
+        <translation>%1 a las %2</translation>
+    </message>
+    <message>
+        <source>Lunar day %1 begins at %2</source>
+        <translation>El día lunar %1 empieza a las %2</translation>
+    </message>
+    <message>
+        <source>Moonrise at %1</source>
+        <translation>Salida de la Luna a las %1</translation>
+    </message>
+    <message>
+        <source>Moonset at %1</source>
+        <translation>Puesta de la Luna a las %1</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Eclipses</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Perigeo y apogeo</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersDialog</name>
+    <message>
+        <source>At the moment</source>
+        <translation>En el momento</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutos antes</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 hora antes</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 día antes</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Shown as desktop notifications while the program runs, for the place and in the time zone the window shows.</source>
+        <translation>Se muestran como notificaciones del escritorio mientras el programa se ejecuta, para el lugar y en la zona horaria de la ventana.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>UI scale</source>
@@ -924,6 +1056,18 @@
         <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
         <translation>Girar la imagen de la Luna tal como está en su cielo en el momento mostrado. Si no, se muestra como se ve desde su hemisferio.</translation>
     </message>
+    <message>
+        <source>Keep running in the tray when the window is closed</source>
+        <translation>Seguir en la bandeja del sistema al cerrar la ventana</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Iniciar con el escritorio</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Recordatorios...</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -973,6 +1117,29 @@ este día</translation>
     <message>
         <source>These texts are in English only.</source>
         <translation>Por ahora, estos textos solo están en inglés.</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Recordatorios...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Lunar day %1, %2, %3% lit</source>
+        <translation>Día lunar %1, %2, iluminada al %3 %</translation>
+    </message>
+    <message>
+        <source>Void of course now, until %1</source>
+        <translation>Luna fuera de curso ahora, hasta las %1</translation>
     </message>
 </context>
 <context>

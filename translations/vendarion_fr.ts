@@ -343,6 +343,30 @@
         <source>Perigee and apogee</source>
         <translation>Périgée et apogée</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>Au moment même</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutes avant</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 heure avant</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 jour avant</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>
@@ -870,6 +894,114 @@
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>ends</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>begins</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>Void of course</source>
+        <translation>Lune vide de course</translation>
+    </message>
+    <message>
+        <source>The Moon enters a sign</source>
+        <translation>La Lune entre dans un signe</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Phases</translation>
+    </message>
+    <message>
+        <source>A lunar day begins</source>
+        <translation>Un jour lunaire commence</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Lever de la Lune</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Coucher de la Lune</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Void of course ends at %1: %2</source>
+        <translation>Fin de la Lune vide de course à %1 : %2</translation>
+    </message>
+    <message>
+        <source>Moon void of course from %1 to %2 (%3 to %4)</source>
+        <translation>Lune vide de course de %1 à %2 (%3 à %4)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <extracomment>%1 &quot;Moon in Scorpio&quot;, %2 the time the Moon enters the sign</extracomment>
+        <translation>%1 dès %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>%1 an event (&quot;Full Moon&quot;), %2 its time</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Lunar day %1 begins at %2</source>
+        <translation>Le jour lunaire %1 commence à %2</translation>
+    </message>
+    <message>
+        <source>Moonrise at %1</source>
+        <translation>Lever de la Lune à %1</translation>
+    </message>
+    <message>
+        <source>Moonset at %1</source>
+        <translation>Coucher de la Lune à %1</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Éclipses</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Périgée et apogée</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersDialog</name>
+    <message>
+        <source>At the moment</source>
+        <translation>Au moment même</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>15 minutes avant</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>1 heure avant</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>1 jour avant</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Shown as desktop notifications while the program runs, for the place and in the time zone the window shows.</source>
+        <translation>Affichés comme notifications du bureau tant que le programme tourne, pour le lieu et dans le fuseau horaire de la fenêtre.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>UI scale</source>
@@ -924,6 +1056,18 @@
         <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
         <translation>Tourner l&apos;image de la Lune comme elle se tient dans votre ciel à l&apos;instant affiché. Sinon, elle est montrée telle qu&apos;on la voit depuis votre hémisphère.</translation>
     </message>
+    <message>
+        <source>Keep running in the tray when the window is closed</source>
+        <translation>Rester dans la zone de notification à la fermeture de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Démarrer avec le bureau</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Rappels...</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -973,6 +1117,29 @@ ce jour</translation>
     <message>
         <source>These texts are in English only.</source>
         <translation>Ces textes n&apos;existent pour l&apos;instant qu&apos;en anglais.</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Rappels...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Lunar day %1, %2, %3% lit</source>
+        <translation>Jour lunaire %1, %2, éclairée à %3 %</translation>
+    </message>
+    <message>
+        <source>Void of course now, until %1</source>
+        <translation>Lune vide de course maintenant, jusqu’à %1</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,30 @@
         <source>Perigee and apogee</source>
         <translation>Перигей и апогей</translation>
     </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Напоминание</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>At the moment</source>
+        <translation>В момент события</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>За 15 минут</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>За 1 час</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>За 1 день</translation>
+    </message>
 </context>
 <context>
     <name>InputDate</name>
@@ -870,6 +894,114 @@
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>ends</source>
+        <translation>конец</translation>
+    </message>
+    <message>
+        <source>begins</source>
+        <translation>начало</translation>
+    </message>
+    <message>
+        <source>Void of course</source>
+        <translation>Луна без курса</translation>
+    </message>
+    <message>
+        <source>The Moon enters a sign</source>
+        <translation>Луна входит в знак</translation>
+    </message>
+    <message>
+        <source>Phases</source>
+        <translation>Фазы</translation>
+    </message>
+    <message>
+        <source>A lunar day begins</source>
+        <translation>Начинается лунный день</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation>Восход Луны</translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation>Заход Луны</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Void of course ends at %1: %2</source>
+        <translation>Луна без курса заканчивается в %1: %2</translation>
+    </message>
+    <message>
+        <source>Moon void of course from %1 to %2 (%3 to %4)</source>
+        <translation>Луна без курса с %1 до %2 (%3 – %4)</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <extracomment>%1 &quot;Moon in Scorpio&quot;, %2 the time the Moon enters the sign</extracomment>
+        <translation>%1 с %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <extracomment>%1 an event (&quot;Full Moon&quot;), %2 its time</extracomment>
+        <translation>%1 в %2</translation>
+    </message>
+    <message>
+        <source>Lunar day %1 begins at %2</source>
+        <translation>%1-й лунный день начинается в %2</translation>
+    </message>
+    <message>
+        <source>Moonrise at %1</source>
+        <translation>Восход Луны в %1</translation>
+    </message>
+    <message>
+        <source>Moonset at %1</source>
+        <translation>Заход Луны в %1</translation>
+    </message>
+    <message>
+        <source>Eclipses</source>
+        <translation>Затмения</translation>
+    </message>
+    <message>
+        <source>Perigee and apogee</source>
+        <translation>Перигей и апогей</translation>
+    </message>
+</context>
+<context>
+    <name>RemindersDialog</name>
+    <message>
+        <source>At the moment</source>
+        <translation>В момент события</translation>
+    </message>
+    <message>
+        <source>15 minutes before</source>
+        <translation>За 15 минут</translation>
+    </message>
+    <message>
+        <source>1 hour before</source>
+        <translation>За 1 час</translation>
+    </message>
+    <message>
+        <source>1 day before</source>
+        <translation>За 1 день</translation>
+    </message>
+    <message>
+        <source>Reminders</source>
+        <translation>Напоминания</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Shown as desktop notifications while the program runs, for the place and in the time zone the window shows.</source>
+        <translation>Показываются как уведомления рабочего стола, пока программа работает, для места и в часовом поясе, которые показывает окно.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPage</name>
     <message>
         <source>UI scale</source>
@@ -924,6 +1056,18 @@
         <extracomment>Tooltip of the option &quot;Moon as in the sky now&quot;.</extracomment>
         <translation>Поворачивать изображение Луны так, как она стоит на вашем небе в показанный момент. Иначе она показана так, как её видно из вашего полушария.</translation>
     </message>
+    <message>
+        <source>Keep running in the tray when the window is closed</source>
+        <translation>Оставаться в системном лотке после закрытия окна</translation>
+    </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Запускать вместе с рабочим столом</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Напоминания...</translation>
+    </message>
 </context>
 <context>
     <name>TextsPage</name>
@@ -974,6 +1118,29 @@ this day</source>
     <message>
         <source>These texts are in English only.</source>
         <translation>Пока эти тексты есть только на английском.</translation>
+    </message>
+</context>
+<context>
+    <name>Tray</name>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
+        <translation>Напоминания...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выйти</translation>
+    </message>
+    <message>
+        <source>Lunar day %1, %2, %3% lit</source>
+        <translation>%1-й лунный день, %2, освещено %3%</translation>
+    </message>
+    <message>
+        <source>Void of course now, until %1</source>
+        <translation>Сейчас Луна без курса, до %1</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,8 @@ DialogPopup {
                                       qsTr("Lunar days"), qsTr("Moonrise"), qsTr("Moonset"),
                                       qsTr("Eclipses"), qsTr("Perigee and apogee")]
     readonly property bool custom: range.selectedIndex === 3
+    // The calendar program's reminder before each event, in minutes; none first.
+    readonly property var alarmMinutes: [-1, 0, 15, 60, 1440]
 
     function open() {
         status = ""
@@ -59,7 +61,8 @@ DialogPopup {
                                      qsTr("iCalendar files (*.ics)"))
         if (file.toString() !== ""
                 && exporter.start(file, from.inputDate, to.inputDate, kinds, placeName(),
-                                  UI.interfaceLanguage))
+                                  UI.interfaceLanguage,
+                                  alarmMinutes[Math.max(0, alarm.selectedIndex)]))
             status = ""
     }
 
@@ -71,7 +74,7 @@ DialogPopup {
 
     title: qsTr("Export to Calendar")
     clientWidth: 440 * UI.ppp
-    clientHeight: 380 * UI.ppp
+    clientHeight: 415 * UI.ppp
     keepOpen: true
     buttonsData: ({ "ok": qsTr("Export..."), "cancel": qsTr("Cancel") })
 
@@ -139,6 +142,18 @@ DialogPopup {
             buttonWidth: 60
             enabled: root.custom
             opacity: enabled ? 1 : 0.6
+        }
+
+        InputSelect {
+            id: alarm
+            width: parent.width
+            height: 27 * UI.ppp
+            overlay: root.overlay
+            labelText: qsTr("Reminder")
+            labelColor: Colors.Label.White
+            buttonWidth: 60
+            options: [qsTr("None"), qsTr("At the moment"), qsTr("15 minutes before"),
+                      qsTr("1 hour before"), qsTr("1 day before")]
         }
 
         Grid {

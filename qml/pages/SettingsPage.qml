@@ -9,12 +9,15 @@ import "../scripts/Icons.js" as Icons
 import "../scripts/Util.js" as Util
 
 // The observer's place on a map across the page, and below it in two columns its fields and
-// the zone on the left, the window's options on the right.
+// the zone on the left; the window's options, the program's place in the tray and at the
+// desktop's start, and the way to the reminders on the right.
 Item {
     id: root
 
     // The scene's ModalOverlay, handed to the drop-downs.
     property Item overlay: null
+
+    signal remindersRequested()
 
     Item {
         id: area
@@ -169,6 +172,37 @@ Item {
                     if (checked)
                         Global.checkForUpdates()
                 }
+            }
+
+            // Offered only where the desktop has a tray to stay in.
+            CheckOption {
+                objectName: "keepInTraySwitch"
+                width: parent.width
+                visible: Companion.trayAvailable
+                text: qsTr("Keep running in the tray when the window is closed")
+                checked: Companion.keepInTray
+                onToggled: Companion.keepInTray = checked
+            }
+
+            CheckOption {
+                id: autostartSwitch
+                objectName: "autostartSwitch"
+                width: parent.width
+                text: qsTr("Start with the desktop")
+                checked: Companion.startWithDesktop
+                onToggled: Companion.startWithDesktop = checked
+                // What the file says, also when it could not be written.
+                Connections {
+                    target: Companion
+                    function onStartWithDesktopChanged(on) { autostartSwitch.checked = on }
+                }
+            }
+
+            ButtonBlack {
+                objectName: "remindersButton"
+                height: 30 * UI.ppp
+                text: qsTr("Reminders...")
+                onClicked: root.remindersRequested()
             }
         }
 

@@ -7,6 +7,7 @@
 //
 // Screenshots of every page at 100, 125 and 150 % go to $VENDARION_SCREENSHOTS (default: a
 // temporary folder, removed when the test ends).
+#include "app/companion.h"
 #include "app/scaling.h"
 #include "astro/calculation.h"
 #include "astro/calendarmodel.h"
@@ -224,6 +225,15 @@ private slots:
         tickTo(editor, timer, midnight);
         QCOMPARE(m_calendar->property("selectedDate").toDate(), midnight.date());
         QCOMPARE(m_panel->property("dateTime").toDateTime(), midnight);
+    }
+
+    // A click on a reminder (or an event of the tray's menu) shows its moment.
+    void reminderShowsItsMoment()
+    {
+        const QDateTime moment(QDate(2027, 3, 6), QTime(16, 30));
+        emit Companion::instance()->momentRequested(moment);
+        QTRY_COMPARE(m_panel->property("dateTime").toDateTime(), moment);
+        QTRY_COMPARE(m_calendar->property("selectedDate").toDate(), moment.date());
     }
 
     void calendarSelectsAndSearches()
@@ -631,6 +641,21 @@ private slots:
         };
 
         check(QStringLiteral("settings"));
+
+        // The reminders' dialog from the settings page, void of course chosen by a click on its
+        // line, lunar days through the companion.
+        clickItem(m_ui, findName(settings, QStringLiteral("remindersButton")));
+        QQuickItem *reminders = findType(root(), "RemindersDialog");
+        QTRY_VERIFY(reminders && reminders->isVisible());
+        QQuickItem *voidLine = findName(reminders, QStringLiteral("reminder_void"));
+        clickItem(m_ui, voidLine, QPointF(10, 13 * m_ui->ppp()));
+        QTRY_VERIFY(reminders::Choice::load().kinds & ical::Void);
+        Companion::instance()->setReminderOn(QStringLiteral("lunarday"), true);
+        check(QStringLiteral("reminders"));
+        Companion::instance()->setReminderOn(QStringLiteral("lunarday"), false);
+        Companion::instance()->setReminderOn(QStringLiteral("void"), false);
+        QMetaObject::invokeMethod(reminders, "close");
+        QTRY_VERIFY(!reminders->isVisible());
 
         showPage(0);
         QQuickItem *texts = findShown(root(), "TextsPage");

@@ -27,7 +27,7 @@ class Program
 {
 public:
     Program(const QString &home, const QString &display,
-            const QMap<QString, QString> &variables = {})
+            const QMap<QString, QString> &variables = {}, const QStringList &arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -53,7 +53,7 @@ public:
             settings.setValue(QStringLiteral("global/checkForUpdates"), false);
         }
         m_process.setProcessEnvironment(env);
-        m_process.start(programPath(), QStringList());
+        m_process.start(programPath(), arguments);
     }
     ~Program()
     {
@@ -179,6 +179,30 @@ private slots:
         QVERIFY(program.end(false, &exitCode));
         QCOMPARE(exitCode, 1);
         QVERIFY2(program.log().contains(QLatin1String("xvfb-run")), qPrintable(program.log()));
+    }
+
+    // As the desktop's autostart entry starts it: no window until a second start asks for one,
+    // and the session's request to end still ends it, the window shown or not.
+    void startInTray()
+    {
+        QTemporaryDir home;
+        Program first(home.path(), m_screen->display(), {}, {QStringLiteral("--tray")});
+        QVERIFY2(first.waitForLine(QStringLiteral("window: started in the tray")),
+                 qPrintable(first.log()));
+        Program second(home.path(), m_screen->display());
+        int exitCode = -1;
+        QVERIFY2(second.end(false, &exitCode) && exitCode == 0, qPrintable(second.log()));
+        QVERIFY2(first.waitForLine(QStringLiteral("window: brought to the front")),
+                 qPrintable(first.log()));
+        QVERIFY2(first.waitForLine(QStringLiteral("OpenGL vendor: ")), qPrintable(first.log()));
+        QVERIFY2(first.end(true), qPrintable(first.log()));
+
+        Program hidden(home.path(), m_screen->display(), {}, {QStringLiteral("--tray")});
+        QVERIFY2(hidden.waitForLine(QStringLiteral("window: started in the tray")),
+                 qPrintable(hidden.log()));
+        QVERIFY2(hidden.end(true), qPrintable(hidden.log()));
+        QVERIFY2(!hidden.log().contains(QLatin1String("OpenGL vendor: ")),
+                 qPrintable(hidden.log()));
     }
 
     void settingsPersist_data()

@@ -94,6 +94,13 @@ private slots:
             "pdf", "--from=2027-03", "--to=2027-03", "--output=x.pdf", "--language=la"};
         QTest::newRow("ics unknown language")
             << QStringList{"ics", "--from", "2027-03-01", "--to", "2027-03-02", "--language", "pt"};
+        QTest::newRow("events without to") << QStringList{"events", "--from=2027-03-01"};
+        QTest::newRow("alarm on events")
+            << QStringList{"events", "--from=2027-03-01", "--to=2027-03-02", "--alarm=15"};
+        QTest::newRow("alarm beyond a week")
+            << QStringList{"ics", "--from=2027-03-01", "--to=2027-03-02", "--alarm=10081"};
+        QTest::newRow("alarm not a number")
+            << QStringList{"ics", "--from=2027-03-01", "--to=2027-03-02", "--alarm=soon"};
         QTest::newRow("unknown zone") << QStringList{"calendar", "2027-03", "--zone", "Mars/Base"};
         QTest::newRow("zone outside the zone folder")
             << QStringList{"calendar", "2027-03", "--zone", "../../etc/passwd"};
@@ -313,6 +320,37 @@ private slots:
                                                       {"zone", "Europe/Berlin"}}));
     }
 
+    // The events as JSON: the voids of the month the calendar shows, and its phases, instants.
+    void events()
+    {
+        const QStringList place = {"--lat=48.85", "--lon=2.35"};
+        const QJsonArray events
+            = QJsonDocument::fromJson(run(QStringList{"events", "--from=2027-03-01",
+                                                      "--to=2027-03-31", "--events=void,phase"}
+                                          + place)
+                                          .out)
+                  .array();
+        QSet<QString> listed;
+        int phases = 0;
+        for (const QJsonValue &e : events) {
+            const QJsonObject event = e.toObject();
+            QVERIFY(event.value("summary").toString().startsWith(
+                event.value("kind") == "void" ? "Moon void" : ""));
+            if (event.value("kind") == "phase" && event.value("end").isNull())
+                ++phases;
+            else
+                listed << event.value("start").toString() + event.value("end").toString();
+        }
+        QVERIFY(phases >= 4);
+        const QJsonArray days
+            = QJsonDocument::fromJson(run(QStringList{"calendar", "2027-03"} + place).out).array();
+        for (const QJsonValue &day : days) {
+            const QJsonObject v = day.toObject().value("void").toObject();
+            if (v.value("start").toString().startsWith("2027-03"))
+                QVERIFY(listed.contains(v.value("start").toString() + v.value("end").toString()));
+        }
+    }
+
     // The window's export writes what the command line prints, byte for byte, in each
     // language of the interface; a file that cannot be written is reported, not claimed.
     void icsWindowMatches_data()
@@ -339,7 +377,7 @@ private slots:
             QVERIFY(exporter.start(QUrl::fromLocalFile(dir.filePath(name)),
                                    QDateTime(QDate(2027, 3, 1), QTime(0, 0)),
                                    QDateTime(QDate(2027, 4, 15), QTime(0, 0)), 7, "Paris",
-                                   language.isEmpty() ? QStringLiteral("en") : language));
+                                   language.isEmpty() ? QStringLiteral("en") : language, 15));
             QVERIFY(finished.wait(60000));
         }
         QVERIFY(finished.at(0).at(0).toBool() && !finished.at(1).at(0).toBool());
@@ -347,8 +385,8 @@ private slots:
         QFile file(dir.filePath("moon.ics"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray written = file.readAll();
-        QStringList arguments{"ics",          "--from=2027-03-01", "--to=2027-04-15",
-                              "--name=Paris", "--lat=48.85",       "--lon=2.35"};
+        QStringList arguments{"ics",         "--from=2027-03-01", "--to=2027-04-15", "--name=Paris",
+                              "--lat=48.85", "--lon=2.35",        "--alarm=15"};
         if (!language.isEmpty())
             arguments << "--language" << language;
         QCOMPARE(written, run(arguments).out);

@@ -37,23 +37,25 @@ private slots:
         QTest::addColumn<QByteArray>("zone");
         QTest::addColumn<QPointF>("place"); // longitude, latitude
         QTest::addColumn<QDate>("month");
+        QTest::addColumn<int>("alarm"); // minutes before each event; none when negative
         QTest::newRow("Paris, summer time begins")
-            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2027, 3, 1);
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2027, 3, 1) << -1;
         // A moonset at 02:49 on the clock's second pass through 02:00 to 03:00.
         QTest::newRow("Paris, an hour twice")
-            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2031, 10, 1);
+            << QByteArray("Europe/Paris") << QPointF(2.35, 48.85) << QDate(2031, 10, 1) << 0;
         // Two voids begin on 20 March.
         QTest::newRow("Tokyo, no summer time")
-            << QByteArray("Asia/Tokyo") << QPointF(139.69, 35.68) << QDate(2027, 3, 1);
+            << QByteArray("Asia/Tokyo") << QPointF(139.69, 35.68) << QDate(2027, 3, 1) << 15;
         // Days on which the Moon neither rises nor sets.
         QTest::newRow("Tromso, UTC")
-            << QByteArray("UTC") << QPointF(18.96, 69.65) << QDate(2027, 6, 1);
+            << QByteArray("UTC") << QPointF(18.96, 69.65) << QDate(2027, 6, 1) << 1440;
     }
     void month()
     {
         QFETCH(QByteArray, zone);
         QFETCH(QPointF, place);
         QFETCH(QDate, month);
+        QFETCH(int, alarm);
         qputenv("TZ", zone); // the window's clock
         tzset();
         astro::Calculation calculation;
@@ -64,6 +66,7 @@ private slots:
         request.to = month.addMonths(1).addDays(-1);
         // The great days are held to the engine's own searches below.
         request.kinds = ical::AllKinds & ~(ical::Eclipse | ical::Apsis);
+        request.alarmMinutes = alarm;
         // Times on a zone are read with the file's VTIMEZONE.
         const QStringList events = read(ical::exportCalendar(request).text);
         // The lunar day under way as the month begins is in the file too.
@@ -84,6 +87,7 @@ private slots:
             const QString kind = f.at(0).section('-', 1, 1);
             const QDateTime start = QDateTime::fromString(f.at(1), Qt::ISODate);
             const QDateTime end = QDateTime::fromString(f.at(2), Qt::ISODate);
+            QCOMPARE(f.at(4), alarm < 0 ? QString() : QString::number(-60 * alarm));
             const bool ahead = QStringList{"ingress", "void", "rise", "set"}.contains(kind);
             std::unique_ptr<astro::Ephemeris> e(astro::computeEphemeris(
                 calculation.sky(), (kind == "void" ? end : start).addSecs(ahead ? -60 : 60)));
@@ -184,7 +188,8 @@ private slots:
         request.kinds = ical::Eclipse | ical::Apsis;
         QStringList events;
         for (const QString &line : read(ical::exportCalendar(request).text))
-            events.append(line.section('|', 0, 0).section('-', 1, 1) + '|' + line.section('|', 1));
+            events.append(line.section('|', 0, 0).section('-', 1, 1) + '|'
+                          + line.section('|', 1, 3));
         QCOMPARE(events, expected);
     }
 };

@@ -1,0 +1,3 @@
+#include "reminders/logging.h"
+
+Q_LOGGING_CATEGORY(lcReminders, "vendarion.reminders")
