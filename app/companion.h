@@ -68,6 +68,9 @@ public:
     // Picks or drops one part of a kind (a sign, a lunar day, a phase, an end of the void); the
     // last part picked cannot be dropped.
     Q_INVOKABLE void setReminderPick(const QString &kind, const QString &key, bool on);
+    // Ends the program, also where closing the window would only hide it in the tray (the
+    // tray's Quit, Ctrl+Q).
+    Q_INVOKABLE void quit();
 
 signals:
     void keepInTrayChanged(bool keepInTray);
@@ -87,7 +90,6 @@ private:
     // The tray shows while the program stays in it, or once it had to carry a reminder.
     void updateTray();
     void showSkyInTray();
-    void quit();
 
     bool m_started = false;
     bool m_startedHidden = false;

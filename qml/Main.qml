@@ -142,10 +142,10 @@ Rectangle {
             exportDialog.open()
         }
     }
-    // Closed as by the window's close button, so the geometry is kept.
+    // Ends the program, even where closing the window only hides it in the tray.
     Shortcut {
         sequence: "Ctrl+Q"
-        onActivated: UI.close()
+        onActivated: Companion.quit()
     }
 
     FontLoader { source: resourcePath + "fonts/fontawesome-webfont.ttf" }
@@ -388,6 +388,7 @@ Rectangle {
         source: "dialogs/RemindersDialog.qml"
         onLoaded: {
             item.objectName = "remindersDialog"
+            item.blocked = layout
             item.overlay = modalOverlay
         }
     }

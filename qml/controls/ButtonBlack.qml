@@ -7,6 +7,8 @@ Rectangle {
     id: root
 
     property string text: ""
+    // The ring for the dark dialogs; false on a light page.
+    property bool onDark: true
 
     signal clicked()
 
@@ -41,7 +43,7 @@ Rectangle {
 
     FocusTarget {
         anchors.fill: parent
-        onDark: true
+        onDark: root.onDark
         name: root.text
         onActivated: root.clicked()
     }

@@ -18,6 +18,8 @@ Item {
     property bool placeholderVisible: input.text === ""
     // Room kept free at the box's right end, for a glyph there.
     property real textRightMargin: 5 * UI.ppp
+    // What a screen reader calls the field: its label, unless it has none.
+    property string accessibleName: labelText
     // The text can be typed; else the field is a screen reader's by other means (InputSelect).
     property bool typing: true
     // The text shown is not acceptable; the box says so.
@@ -127,7 +129,7 @@ Item {
             selectByMouse: true
             activeFocusOnTab: enabled
             Accessible.ignored: !root.typing
-            Accessible.name: root.labelText
+            Accessible.name: root.accessibleName
             Accessible.description: root.placeholder
             Keys.priority: Keys.BeforeItem
             Keys.onPressed: root.inputKey(event)

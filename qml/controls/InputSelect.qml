@@ -118,7 +118,7 @@ InputFrame {
         objectName: "keyTarget"
         anchors.fill: root.box
         role: Accessible.ComboBox
-        name: root.labelText
+        name: root.accessibleName
         description: root.input.text
         onActivated: {
             if (root.listVisible)

@@ -81,12 +81,26 @@ DialogPopup {
                             color: Colors.Label.White
                             font.pixelSize: UI.fontSize(16 * UI.ppp)
                         }
+                        function toggle() {
+                            Companion.setReminderOn(kind.info.name, !kind.info.on)
+                        }
+
                         MouseArea {
+                            id: kindMouse
                             anchors.left: parent.left
                             anchors.right: label.right
                             height: parent.height
                             cursorShape: Qt.PointingHandCursor
-                            onClicked: Companion.setReminderOn(kind.info.name, !kind.info.on)
+                            onClicked: parent.toggle()
+                        }
+                        FocusTarget {
+                            anchors.fill: kindMouse
+                            onDark: true
+                            role: Accessible.CheckBox
+                            name: kind.info.label
+                            checkable: true
+                            checked: kind.info.on
+                            onActivated: parent.toggle()
                         }
 
                         InputSelect {
@@ -99,6 +113,8 @@ DialogPopup {
                             enabled: kind.info.on
                             opacity: enabled ? 1 : 0.6
                             options: root.leadNames
+                            //: A screen reader's name of a reminder's lead time; %1 the kind.
+                            accessibleName: qsTr("When to remind of: %1").arg(kind.info.label)
                             defaultIndex: Math.max(0, Companion.leadMinutes.indexOf(kind.info.lead))
                             selectedIndex: Companion.leadMinutes.indexOf(kind.info.lead)
                             onOptionSelected: Companion.setReminderLead(kind.info.name,
@@ -133,9 +149,22 @@ DialogPopup {
                                 MouseArea {
                                     anchors.fill: parent
                                     cursorShape: Qt.PointingHandCursor
-                                    onClicked: Companion.setReminderPick(kind.info.name,
-                                                                         modelData.key,
-                                                                         !modelData.on)
+                                    onClicked: parent.toggle()
+                                }
+                                FocusTarget {
+                                    anchors.fill: parent
+                                    onDark: true
+                                    role: Accessible.CheckBox
+                                    name: modelData.label
+                                    description: kind.info.label
+                                    checkable: true
+                                    checked: modelData.on
+                                    onActivated: parent.toggle()
+                                }
+
+                                function toggle() {
+                                    Companion.setReminderPick(kind.info.name, modelData.key,
+                                                              !modelData.on)
                                 }
                             }
                         }

@@ -202,6 +202,7 @@ Item {
                 objectName: "remindersButton"
                 height: 30 * UI.ppp
                 text: qsTr("Reminders...")
+                onDark: false
                 onClicked: root.remindersRequested()
             }
         }

@@ -82,7 +82,13 @@ def check_page(app, page):
                if not n.name.strip() or n.getRoleName() in ("unknown", "invalid")]
     named = len(controls) - len(unnamed)
     print("%s: %d of %d showing controls named" % (page, named, len(controls)))
-    return nodes, unnamed
+    return controls, unnamed
+
+
+def button(app, name):
+    return wait_for("a button " + name, lambda: next(
+        (n for n in showing_nodes(app) if n.getRoleName() == "push button" and n.name == name),
+        None), 10)
 
 
 def main():
@@ -109,7 +115,9 @@ def main():
 
         tabs = {n.name: n for n in showing_nodes(app) if n.getRoleName() == "page tab"}
         total = [0, 0]
-        for page in ("Texts for the day", "Calendar", "Settings"):
+        # Each page, and the dialog a button of it opens (its button, and the one that closes it).
+        for page, dialog in (("Texts for the day", None), ("Calendar", ("Export...", "Cancel")),
+                             ("Settings", ("Reminders...", "Close"))):
             if page not in tabs:
                 failures.append("no page tab named " + page)
                 continue
@@ -117,12 +125,17 @@ def main():
             if page == "Calendar":
                 wait_for("the calendar's days read out", lambda: any(
                     re.search(r"\d{4}, lunar day \d+", t) for t in texts()))
-            time.sleep(1)
-            nodes, unnamed = check_page(app, page)
-            controls = sum(1 for n in nodes if is_control(n))
-            total[0] += controls - len(unnamed)
-            total[1] += controls
-            failures += ["%s: a showing %s has no name" % (page, role) for role in unnamed]
+            views = [page] + (["%s (%s)" % (page, dialog[0])] if dialog else [])
+            for view in views:
+                if view != page:
+                    press(button(app, dialog[0]))
+                time.sleep(1)
+                controls, unnamed = check_page(app, view)
+                total[0] += len(controls) - len(unnamed)
+                total[1] += len(controls)
+                failures += ["%s: a showing %s has no name" % (view, role) for role in unnamed]
+            if dialog:
+                press(button(app, dialog[1]))
         print("all pages: %d of %d showing controls named" % tuple(total))
     finally:
         process.terminate()
