@@ -13,6 +13,26 @@
         <extracomment>Tooltip of a day on the Daily tab: %1 the sign(s), %2 the lunar day(s).</extracomment>
         <translation>Signe : %1, jour lunaire %2</translation>
     </message>
+    <message>
+        <source>lunar day %1</source>
+        <extracomment>A day of the calendar, read out: its lunar day.</extracomment>
+        <translation>jour lunaire %1</translation>
+    </message>
+    <message>
+        <source>lunar day %1 to %2</source>
+        <extracomment>A day of the calendar, read out: the lunar days it holds.</extracomment>
+        <translation>jour lunaire %1 à %2</translation>
+    </message>
+    <message>
+        <source>Moon in %1, then %2</source>
+        <extracomment>A day of the calendar, read out: the Moon changes sign from %1 to %2.</extracomment>
+        <translation>Lune en %1, puis en %2</translation>
+    </message>
+    <message>
+        <source>void of course %1 to %2</source>
+        <extracomment>A day of the calendar, read out: the void of course from %1 to %2.</extracomment>
+        <translation>Lune vide de course de %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>CalendarMonthSwitcher</name>
@@ -57,6 +77,24 @@
     <message>
         <source>Clear the results</source>
         <translation>Effacer les résultats</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>The print glyph of the calendar page, as a screen reader names it.</extracomment>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Search finished, dates found: %1</source>
+        <extracomment>Told to a screen reader when a search has ended; %1 the number of dates found.</extracomment>
+        <translation>Recherche terminée, dates trouvées : %1</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarResultList</name>
+    <message>
+        <source>Found dates</source>
+        <extracomment>The list of found dates, as a screen reader names it.</extracomment>
+        <translation>Dates trouvées</translation>
     </message>
 </context>
 <context>
@@ -700,6 +738,16 @@
         <source>The next third quarter</source>
         <translation>Le prochain dernier quartier</translation>
     </message>
+    <message>
+        <source>The Moon</source>
+        <extracomment>The moon panel, as a screen reader names it.</extracomment>
+        <translation>La Lune</translation>
+    </message>
+    <message>
+        <source>%1% illuminated</source>
+        <extracomment>The Moon&apos;s illuminated fraction, read out.</extracomment>
+        <translation>%1&#xa0;% éclairée</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -714,6 +762,11 @@
     <message>
         <source>One day forward</source>
         <translation>Un jour en avant</translation>
+    </message>
+    <message>
+        <source>Moment shown</source>
+        <extracomment>The moon panel&apos;s date and time field, as a screen reader names it.</extracomment>
+        <translation>Moment affiché</translation>
     </message>
 </context>
 <context>
@@ -773,6 +826,11 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <extracomment>The strip of page squares, as a screen reader names it.</extracomment>
+        <translation>Pages</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1058,11 @@
         <source>Shown as desktop notifications while the program runs, for the place and in the time zone the window shows.</source>
         <translation>Affichés comme notifications du bureau tant que le programme tourne, pour le lieu et dans le fuseau horaire de la fenêtre.</translation>
     </message>
+    <message>
+        <source>When to remind of: %1</source>
+        <extracomment>A screen reader&apos;s name of a reminder&apos;s lead time; %1 the kind.</extracomment>
+        <translation>Quand rappeler : %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>
@@ -1118,6 +1181,11 @@ ce jour</translation>
         <source>These texts are in English only.</source>
         <translation>Ces textes n&apos;existent pour l&apos;instant qu&apos;en anglais.</translation>
     </message>
+    <message>
+        <source>Texts for the moment shown</source>
+        <extracomment>The texts of the texts page, as a screen reader names them.</extracomment>
+        <translation>Textes pour le moment affiché</translation>
+    </message>
 </context>
 <context>
     <name>Tray</name>
@@ -1179,6 +1247,14 @@ ce jour</translation>
     <message>
         <source>Update Now</source>
         <translation>Mettre à jour</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMap</name>
+    <message>
+        <source>World map, the place: %1</source>
+        <extracomment>The world map of the settings page, read out with the chosen place.</extracomment>
+        <translation>Carte du monde, le lieu : %1</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,26 @@
         <extracomment>Tooltip of a day on the Daily tab: %1 the sign(s), %2 the lunar day(s).</extracomment>
         <translation>Знак: %1, лунный день %2</translation>
     </message>
+    <message>
+        <source>lunar day %1</source>
+        <extracomment>A day of the calendar, read out: its lunar day.</extracomment>
+        <translation>лунный день %1</translation>
+    </message>
+    <message>
+        <source>lunar day %1 to %2</source>
+        <extracomment>A day of the calendar, read out: the lunar days it holds.</extracomment>
+        <translation>лунный день с %1 по %2</translation>
+    </message>
+    <message>
+        <source>Moon in %1, then %2</source>
+        <extracomment>A day of the calendar, read out: the Moon changes sign from %1 to %2.</extracomment>
+        <translation>знак Луны: %1, затем %2</translation>
+    </message>
+    <message>
+        <source>void of course %1 to %2</source>
+        <extracomment>A day of the calendar, read out: the void of course from %1 to %2.</extracomment>
+        <translation>Луна без курса с %1 до %2</translation>
+    </message>
 </context>
 <context>
     <name>CalendarMonthSwitcher</name>
@@ -57,6 +77,24 @@
     <message>
         <source>Clear the results</source>
         <translation>Очистить результаты</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>The print glyph of the calendar page, as a screen reader names it.</extracomment>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Search finished, dates found: %1</source>
+        <extracomment>Told to a screen reader when a search has ended; %1 the number of dates found.</extracomment>
+        <translation>Поиск завершён, найдено дат: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarResultList</name>
+    <message>
+        <source>Found dates</source>
+        <extracomment>The list of found dates, as a screen reader names it.</extracomment>
+        <translation>Найденные даты</translation>
     </message>
 </context>
 <context>
@@ -700,6 +738,16 @@
         <source>The next third quarter</source>
         <translation>Следующая последняя четверть</translation>
     </message>
+    <message>
+        <source>The Moon</source>
+        <extracomment>The moon panel, as a screen reader names it.</extracomment>
+        <translation>Луна</translation>
+    </message>
+    <message>
+        <source>%1% illuminated</source>
+        <extracomment>The Moon&apos;s illuminated fraction, read out.</extracomment>
+        <translation>освещено %1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>LunarTime</name>
@@ -714,6 +762,11 @@
     <message>
         <source>One day forward</source>
         <translation>На день вперёд</translation>
+    </message>
+    <message>
+        <source>Moment shown</source>
+        <extracomment>The moon panel&apos;s date and time field, as a screen reader names it.</extracomment>
+        <translation>Показанный момент</translation>
     </message>
 </context>
 <context>
@@ -773,6 +826,11 @@
     <message>
         <source>Help</source>
         <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <extracomment>The strip of page squares, as a screen reader names it.</extracomment>
+        <translation>Страницы</translation>
     </message>
 </context>
 <context>
@@ -1000,6 +1058,11 @@
         <source>Shown as desktop notifications while the program runs, for the place and in the time zone the window shows.</source>
         <translation>Показываются как уведомления рабочего стола, пока программа работает, для места и в часовом поясе, которые показывает окно.</translation>
     </message>
+    <message>
+        <source>When to remind of: %1</source>
+        <extracomment>A screen reader&apos;s name of a reminder&apos;s lead time; %1 the kind.</extracomment>
+        <translation>Когда напомнить: %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>
@@ -1119,6 +1182,11 @@ this day</source>
         <source>These texts are in English only.</source>
         <translation>Пока эти тексты есть только на английском.</translation>
     </message>
+    <message>
+        <source>Texts for the moment shown</source>
+        <extracomment>The texts of the texts page, as a screen reader names them.</extracomment>
+        <translation>Тексты на показанный момент</translation>
+    </message>
 </context>
 <context>
     <name>Tray</name>
@@ -1180,6 +1248,14 @@ this day</source>
     <message>
         <source>Update Now</source>
         <translation>Обновить</translation>
+    </message>
+</context>
+<context>
+    <name>WorldMap</name>
+    <message>
+        <source>World map, the place: %1</source>
+        <extracomment>The world map of the settings page, read out with the chosen place.</extracomment>
+        <translation>Карта мира, место: %1</translation>
     </message>
 </context>
 <context>
