@@ -93,8 +93,9 @@ Rectangle {
     border.width: 1 * UI.ppp
     border.color: Colors.Background.Light
 
+    // Inside today's mark, so both show.
     FocusRing {
-        offset: -2 * UI.ppp
+        offset: -3 * UI.ppp
         radius: 0
     }
 

@@ -88,11 +88,12 @@ var Map = {
     NearEdge: "#888888"
 }
 
-// The ring round the control that has the keyboard focus: a dark blue on the light pages, a light
-// blue on the dark panel, strip and dialogs; each at least 3:1 against what lies round it.
+// The ring round the control that has the keyboard focus: a purple no other mark uses (today's
+// day is marked blue), dark on the light pages, light on the dark panel, strip and dialogs; each
+// at least 3:1 against what lies round it.
 var Focus = {
-    OnLight: "#1f66b8",
-    OnDark: "#8ab4f8"
+    OnLight: "#7b1fa2",
+    OnDark: "#ce93d8"
 }
 
 // The modal overlay's strips, where it is asked to show them.
