@@ -321,18 +321,19 @@ Rectangle {
 
     Connections {
         target: root.searchModel
+        // Each answer is listed before it is counted, so the end of the search finds it there.
         function onSearchResult(entry, timeout) {
-            searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
             // A search that began before a change of place or zone found days for the one before.
             var calculation = root.searchModel.calculation
             if (!timeout && (!calculation || calculation.isCurrent(entry)))
                 resultList.add(entry)
+            searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
         }
         function onEclipseFound(eclipse) {
-            searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
             var calculation = root.searchModel.calculation
             if (!calculation || calculation.isCurrentSky(eclipse.observer, eclipse.zone))
                 resultList.addEclipse(eclipse)
+            searchForm.searchCount = Math.max(0, searchForm.searchCount - 1)
         }
         // The end of the data years answers the rest of the count.
         function onSearchFinished(unanswered) {

@@ -1,5 +1,6 @@
 import QtQuick 2.6
 import QtTest 1.1
+import QtQuick.Window 2.2
 import Astro 1.0
 import UI 1.0
 import "qrc:/qml/pages"
@@ -115,6 +116,28 @@ TestScene {
             verify(moonDay.enabled)
             compare(shownDates(), data.shown)
             compare(findChild(page, "resultList").lastIndex, data.shown.length - 1)
+            // Told to a screen reader, which the user did not ask for.
+            compare(findChild(page, "announcer").message,
+                    "Search finished, dates found: " + data.shown.length)
+        }
+
+        // Ctrl+F's way in: the form's first field; Tab then walks the form in reading order,
+        // and Space on the button searches.
+        function test_searchFromTheKeyboard() {
+            page.focusSearch()
+            var walked = []
+            for (var i = 0; i < 7; ++i) {
+                var item = window.Window.activeFocusItem
+                // A typed field is named by its frame's label.
+                walked.push(item.name !== undefined ? item.name : item.parent.parent.labelText)
+                if (i < 6)
+                    keyClick(Qt.Key_Tab)
+            }
+            compare(walked, ["Look for", "Moon day", "In sign", "From", "Results", "Search",
+                             "Export..."])
+            keyClick(Qt.Key_Backtab)
+            keyClick(Qt.Key_Space)
+            compare(search.requests.length, 1)
         }
 
         function test_newSearchStartsEmpty() {
