@@ -775,6 +775,38 @@ private slots:
         QCOMPARE(marked, 1);
     }
 
+    // The window's keys: the pages in the strip's order, the search's first field, the export
+    // dialog with the keyboard on its first field, which Escape closes.
+    void windowKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("Ctrl+1") << int(Qt::Key_1) << 0 << QString();
+        QTest::newRow("Ctrl+3") << int(Qt::Key_3) << 2 << QString();
+        QTest::newRow("Ctrl+F") << int(Qt::Key_F) << 1
+                                << QCoreApplication::translate("CalendarSearchForm", "Look for");
+        QTest::newRow("Ctrl+E") << int(Qt::Key_E) << 1
+                                << QCoreApplication::translate("ExportDialog", "Range");
+    }
+    void windowKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, page);
+        QFETCH(QString, focused);
+        m_ui->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_ui));
+        QTest::keyClick(m_ui, Qt::Key(key), Qt::ControlModifier);
+        QTRY_COMPARE(findName(root(), QStringLiteral("pageView"))->property("currentIndex").toInt(),
+                     page);
+        if (!focused.isEmpty())
+            QTRY_COMPARE(m_ui->activeFocusItem()->property("name").toString(), focused);
+        if (key == Qt::Key_E) {
+            QTest::keyClick(m_ui, Qt::Key_Escape);
+            QTRY_VERIFY(!findName(root(), QStringLiteral("exportDialog"))->isVisible());
+        }
+    }
+
     // "This month" is the month shown; the save dialog opens in the documents folder with a
     // name for the month, at the window's scale, then where the last file went; the file's
     // report is news, not a warning.
