@@ -323,6 +323,8 @@ Rectangle {
                     // Near the poles the Moon may not rise or set for days: say so, rather
                     // than leave the label hanging.
                     text: modelData.label.arg(time)
+                    // Read out in words, as the tip says it.
+                    Accessible.name: modelData.tip.arg(time)
 
                     MouseArea {
                         id: timeMouse

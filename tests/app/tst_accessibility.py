@@ -109,7 +109,7 @@ def main():
                  lambda: any(re.search(r"\d+% illuminated", t) for t in texts()))
         names = texts()
         for what, pattern in (("lunar day", r"^Day \d+$"), ("illumination", r"% illuminated$"),
-                              ("sign", r" of [A-Z][a-z]+"), ("rise", r"^Rise: ")):
+                              ("sign", r" of [A-Z][a-z]+"), ("rise", r"^The Moon rises next at ")):
             if not any(re.search(pattern, t) for t in names):
                 failures.append("the moon panel tells no %s" % what)
 
