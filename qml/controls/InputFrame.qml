@@ -18,6 +18,8 @@ Item {
     property bool placeholderVisible: input.text === ""
     // Room kept free at the box's right end, for a glyph there.
     property real textRightMargin: 5 * UI.ppp
+    // On a dark dialog, the light focus ring; a light label says the field stands on one.
+    property bool onDark: labelColor.hslLightness > 0.6
     // What a screen reader calls the field: its label, unless it has none.
     property string accessibleName: labelText
     // The text can be typed; else the field is a screen reader's by other means (InputSelect).
@@ -111,6 +113,7 @@ Item {
 
         FocusRing {
             shown: input.activeFocus
+            onDark: root.onDark
             radius: parent.radius + offset
         }
 

@@ -118,6 +118,7 @@ InputFrame {
         objectName: "keyTarget"
         anchors.fill: root.box
         role: Accessible.ComboBox
+        onDark: root.onDark
         name: root.accessibleName
         description: root.input.text
         onActivated: {

@@ -109,6 +109,7 @@ DialogPopup {
                             width: 240 * UI.ppp
                             height: parent.height
                             buttonWidth: 100
+                            onDark: true
                             overlay: root.overlay
                             enabled: kind.info.on
                             opacity: enabled ? 1 : 0.6
