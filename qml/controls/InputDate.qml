@@ -61,7 +61,7 @@ InputFrame {
 
     onEditFinished: {
         commit()
-        input.focus = false
+        releaseFocus()
         dropdown.close()
     }
 

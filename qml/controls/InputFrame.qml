@@ -48,6 +48,15 @@ Item {
 
     property bool finishingEdit: false
 
+    // Ends an edit: the text input lets the focus go, as a click elsewhere takes it, but the
+    // keyboard's place stays on the field, so that Tab goes on from here, not from the start.
+    function releaseFocus() {
+        root.forceActiveFocus()
+    }
+
+    Keys.onTabPressed: input.nextItemInFocusChain(true).forceActiveFocus()
+    Keys.onBacktabPressed: input.nextItemInFocusChain(false).forceActiveFocus()
+
     // The text input's text becomes the committed text.
     function commit() {
         inputText = input.text

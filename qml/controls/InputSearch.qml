@@ -42,7 +42,7 @@ InputFrame {
         // optionSelected may put their own text for it.
         inputText = options[index]
         optionSelected(index)
-        input.focus = false
+        releaseFocus()
         input.text = inputText
         dropdown.close()
     }
@@ -95,7 +95,7 @@ InputFrame {
     onEditFinished: {
         // The search ends first, so putting the text back is no lookup.
         inSearch = false
-        input.focus = false
+        releaseFocus()
         input.text = inputText
         dropdown.close()
     }

@@ -47,7 +47,7 @@ InputFrame {
             if (!invalid)
                 input.text = number
         }
-        input.focus = false
+        releaseFocus()
         if (invalid || input.text === inputText)
             return
         commit()

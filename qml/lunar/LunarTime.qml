@@ -71,6 +71,8 @@ Item {
         showInputTime()
     }
     onFormatChanged: showInputTime()
+    Keys.onTabPressed: input.nextItemInFocusChain(true).forceActiveFocus()
+    Keys.onBacktabPressed: input.nextItemInFocusChain(false).forceActiveFocus()
     onNowChanged: {
         if (now)
             followClock()
@@ -177,7 +179,8 @@ Item {
                 return
             finishing = true
             root.commitText()
-            focus = false
+            // The keyboard's place stays here (see InputFrame.releaseFocus).
+            root.forceActiveFocus()
             finishing = false
         }
     }
