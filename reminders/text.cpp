@@ -1,4 +1,5 @@
 #include "reminders/text.h"
+#include "ical/events.h"
 
 #include <QCoreApplication>
 
@@ -31,14 +32,9 @@ QString timeText(const QDateTime &t, const astro::Zone &zone, const QLocale &loc
 
 QString signLabel(int sign)
 {
-    static const char *const names[12]
-        = {QT_TRANSLATE_NOOP("Lunar", "Aries"),       QT_TRANSLATE_NOOP("Lunar", "Taurus"),
-           QT_TRANSLATE_NOOP("Lunar", "Gemini"),      QT_TRANSLATE_NOOP("Lunar", "Cancer"),
-           QT_TRANSLATE_NOOP("Lunar", "Leo"),         QT_TRANSLATE_NOOP("Lunar", "Virgo"),
-           QT_TRANSLATE_NOOP("Lunar", "Libra"),       QT_TRANSLATE_NOOP("Lunar", "Scorpio"),
-           QT_TRANSLATE_NOOP("Lunar", "Sagittarius"), QT_TRANSLATE_NOOP("Lunar", "Capricorn"),
-           QT_TRANSLATE_NOOP("Lunar", "Aquarius"),    QT_TRANSLATE_NOOP("Lunar", "Pisces")};
-    return sign >= 0 && sign < 12 ? lunar(names[sign]) : QString();
+    // The English name is the window's text to translate ("Lunar").
+    const QString name = ical::signName(sign);
+    return name.isEmpty() ? name : lunar(name.toLatin1().constData());
 }
 
 QString moonInSign(int sign)

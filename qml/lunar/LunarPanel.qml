@@ -51,6 +51,8 @@ Rectangle {
 
     // True while dateTime moves with the clock's tick rather than by the user's hand.
     readonly property bool clockTick: editor.ticking
+    // The last request was the clock's tick, not the user's.
+    property bool quietRequest: false
     // Where the times are for, shown in a small line above the editor.
     property string placeName: ""
 
@@ -101,6 +103,7 @@ Rectangle {
     function request(time) {
         if (!calculation || isNaN(time.getTime()))
             return
+        quietRequest = clockTick
         calculation.fullEphemeris(time)
     }
 
@@ -164,7 +167,9 @@ Rectangle {
     Connections {
         target: root.calculation
         ignoreUnknownSignals: true
-        function onBeginEphemeris() { root.busy = true }
+        // The clock's minute keeps the values shown until the new ones arrive: a fade every
+        // minute would blink and keep the idle window drawing.
+        function onBeginEphemeris() { root.busy = !root.quietRequest }
         function onEphemerisCalculated(ephe) { root.accept(ephe) }
         function onOutlookCalculated(request, outlook) {
             if (request === root.outlookRequest)

@@ -14,6 +14,11 @@ Item {
     // from the north), is turned: Astro.pictureTurn.
     property real turn: 0
 
+    // Below this step of the phase (about an hour of the Moon's) or of the turn, the picture
+    // changes at once.
+    readonly property real smallPhaseStep: 0.0015
+    readonly property real smallTurn: 1.0
+
     implicitWidth: 174 * UI.ppp
     implicitHeight: 174 * UI.ppp
 
@@ -27,13 +32,30 @@ Item {
     Component.onCompleted: {
         sweep.stop()
         shownPhase = phase
+        turning.enabled = false
+        disc.rotation = -turn
+        turning.enabled = true
+    }
+
+    // Set here, not bound, so that a small turn is not animated.
+    onTurnChanged: {
+        var change = ((-turn - disc.rotation) % 360 + 540) % 360 - 180
+        turning.enabled = Math.abs(change) >= smallTurn
+        disc.rotation = -turn
+        turning.enabled = true
     }
 
     onPhaseChanged: {
         var from = drawnPhase
+        var step = Lunar.phaseStep(from, phase)
         sweep.stop()
+        // A minute's step of the clock is not to be seen moving: drawn once, not 30 times.
+        if (Math.abs(step) < smallPhaseStep) {
+            shownPhase = phase
+            return
+        }
         sweep.from = from
-        sweep.to = from + Lunar.phaseStep(from, phase)
+        sweep.to = from + step
         sweep.start()
     }
 
@@ -55,9 +77,9 @@ Item {
         id: disc
         objectName: "disc"
         anchors.fill: parent
-        rotation: -root.turn
 
         Behavior on rotation {
+            id: turning
             RotationAnimation { duration: 500; direction: RotationAnimation.Shortest }
         }
 
