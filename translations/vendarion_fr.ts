@@ -650,6 +650,17 @@
     </message>
 </context>
 <context>
+    <name>LunarDayArrow</name>
+    <message>
+        <source>One day back</source>
+        <translation>Un jour en arrière</translation>
+    </message>
+    <message>
+        <source>One day forward</source>
+        <translation>Un jour en avant</translation>
+    </message>
+</context>
+<context>
     <name>LunarPanel</name>
     <message>
         <source>Void Course</source>
@@ -754,14 +765,6 @@
     <message>
         <source>Now</source>
         <translation>Maintenant</translation>
-    </message>
-    <message>
-        <source>One day back</source>
-        <translation>Un jour en arrière</translation>
-    </message>
-    <message>
-        <source>One day forward</source>
-        <translation>Un jour en avant</translation>
     </message>
     <message>
         <source>Moment shown</source>

@@ -650,6 +650,17 @@
     </message>
 </context>
 <context>
+    <name>LunarDayArrow</name>
+    <message>
+        <source>One day back</source>
+        <translation>На день назад</translation>
+    </message>
+    <message>
+        <source>One day forward</source>
+        <translation>На день вперёд</translation>
+    </message>
+</context>
+<context>
     <name>LunarPanel</name>
     <message>
         <source>Void Course</source>
@@ -754,14 +765,6 @@
     <message>
         <source>Now</source>
         <translation>Сейчас</translation>
-    </message>
-    <message>
-        <source>One day back</source>
-        <translation>На день назад</translation>
-    </message>
-    <message>
-        <source>One day forward</source>
-        <translation>На день вперёд</translation>
     </message>
     <message>
         <source>Moment shown</source>

@@ -1,4 +1,4 @@
-import QtQuick 2.6
+import QtQuick 2.9
 import Astro 1.0
 import UI 1.0
 import "../scripts/Colors.js" as Colors
@@ -55,8 +55,16 @@ Item {
     // ephemeris files cover, leaves it as it was and is shown again.
     function commitText() {
         var parsed = UI.readDateTime(input.text, format)
-        if (!isNaN(parsed.getTime()) && Astro.covers(parsed))
+        // Another moment typed leaves the clock; the moment it showed, typed or untouched,
+        // keeps following it.
+        if (!isNaN(parsed.getTime()) && Astro.covers(parsed)
+                && parsed.getTime() !== inputTime.getTime()) {
+            now = false
             inputTime = parsed
+        } else if (input.resumeNow) {
+            now = true
+        }
+        input.resumeNow = false
         showInputTime()
         updateTime(inputTime)
     }
@@ -146,6 +154,13 @@ Item {
         }
     }
 
+    // Back before the field in the keyboard's order, forward after it.
+    LunarDayArrow {
+        days: -1
+        anchors.verticalCenter: input.verticalCenter
+        onActivated: root.stepDays(days)
+    }
+
     FocusRing {
         anchors.fill: input
         shown: input.activeFocus
@@ -157,6 +172,8 @@ Item {
         objectName: "input"
 
         property bool finishing: false
+        // The Now switch was on when typing began; Escape turns it on again.
+        property bool resumeNow: false
 
         anchors.top: nowRow.bottom
         width: parent.width
@@ -169,10 +186,21 @@ Item {
         activeFocusOnTab: true
         //: The moon panel's date and time field, as a screen reader names it.
         Accessible.name: qsTr("Moment shown")
-        // Escape takes back what was typed.
-        Keys.onEscapePressed: root.showInputTime()
+        // Escape takes back what was typed, the clock included.
+        Keys.onEscapePressed: {
+            root.showInputTime()
+            if (resumeNow)
+                root.now = true
+            resumeNow = false
+        }
 
-        onActiveFocusChanged: root.now = false
+        // Typing stops the clock, so that its tick does not overwrite the text; the keyboard
+        // passing through the field leaves it running.
+        onTextEdited: {
+            if (root.now)
+                resumeNow = true
+            root.now = false
+        }
         onEditingFinished: {
             // Dropping the focus below ends the edit a second time.
             if (finishing)
@@ -185,38 +213,10 @@ Item {
         }
     }
 
-    Repeater {
-        model: [-1, 1]
-
-        Text {
-            id: arrow
-            anchors.verticalCenter: input.verticalCenter
-            x: modelData < 0 ? 0 : root.width - width
-            text: modelData < 0 ? Icons.FontAwesome.AngleLeft : Icons.FontAwesome.AngleRight
-            color: arrowMouse.containsMouse ? Colors.Label.PinkHovered : Colors.Label.Pink
-            font.family: "FontAwesome"
-            font.pixelSize: UI.fontSize(30 * UI.ppp)
-
-            MouseArea {
-                id: arrowMouse
-                anchors.fill: parent
-                anchors.margins: -5 * UI.ppp
-                acceptedButtons: Qt.LeftButton
-                hoverEnabled: true
-                cursorShape: Qt.PointingHandCursor
-                onClicked: root.stepDays(modelData)
-            }
-            AreaTip {
-                area: arrowMouse
-                text: arrowTarget.name
-            }
-            FocusTarget {
-                id: arrowTarget
-                anchors.fill: parent
-                onDark: true
-                name: modelData < 0 ? qsTr("One day back") : qsTr("One day forward")
-                onActivated: root.stepDays(modelData)
-            }
-        }
+    LunarDayArrow {
+        days: 1
+        x: root.width - width
+        anchors.verticalCenter: input.verticalCenter
+        onActivated: root.stepDays(days)
     }
 }

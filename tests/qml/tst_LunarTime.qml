@@ -89,6 +89,26 @@ Rectangle {
             compare(shown(editor.time), "2016-06-21 22:10:00")
         }
 
+        // Tab passing through the field leaves the clock running; a key typed stops it, and
+        // Escape takes the key and the stop back.
+        function test_focusAndEscape() {
+            var input = findChild(editor, "input")
+            input.forceActiveFocus()
+            verify(input.activeFocus)
+            verify(editor.now, "focus alone keeps Now")
+            keyClick(Qt.Key_End)
+            keyClick(Qt.Key_Backspace)
+            verify(!editor.now, "typing stops the clock")
+            compare(editor.text, "06 / 21 / 2016 22:1")
+            keyClick(Qt.Key_Escape)
+            compare(editor.text, "06 / 21 / 2016 22:10")
+            verify(editor.now, "Escape restores Now")
+            keyClick(Qt.Key_Backspace)
+            keyClick("0")
+            keyClick(Qt.Key_Return)
+            verify(editor.now, "the moment shown typed again keeps Now")
+        }
+
         function test_typing_data() {
             return [
                 { tag: "without blanks, single digits", typed: "7/4/2015 9:05",
@@ -115,7 +135,6 @@ Rectangle {
             // Focus through a click on the text, as a user does.
             editor.now = true
             mouseClick(editor, editor.width / 2, editor.height - 12)
-            verify(!editor.now, "focus turns Now off")
             findChild(editor, "input").text = data.typed
             updateSpy.clear()
             keyClick(Qt.Key_Return)
