@@ -50,21 +50,31 @@ Item {
         updateTime(inputTime)
     }
 
+    // Ends an edit that gave no other moment: the clock goes on if typing stopped it, and its
+    // moment is announced by following it. True when it did.
+    function resumeClock() {
+        var resume = input.resumeNow
+        input.resumeNow = false
+        if (resume)
+            now = true
+        return resume
+    }
+
     // The text as typed, read back the way it is shown (blanks round the date's separators and
     // leading zeros may be left out). Text that is no such moment, or one outside the years the
-    // ephemeris files cover, leaves it as it was and is shown again.
+    // ephemeris files cover, leaves it as it was and is shown again. Another moment typed leaves
+    // the clock; the moment it showed, typed or untouched, keeps following it.
     function commitText() {
         var parsed = UI.readDateTime(input.text, format)
-        // Another moment typed leaves the clock; the moment it showed, typed or untouched,
-        // keeps following it.
         if (!isNaN(parsed.getTime()) && Astro.covers(parsed)
                 && parsed.getTime() !== inputTime.getTime()) {
+            input.resumeNow = false
             now = false
             inputTime = parsed
-        } else if (input.resumeNow) {
-            now = true
+        } else if (resumeClock()) {
+            showInputTime()
+            return
         }
-        input.resumeNow = false
         showInputTime()
         updateTime(inputTime)
     }
@@ -189,9 +199,7 @@ Item {
         // Escape takes back what was typed, the clock included.
         Keys.onEscapePressed: {
             root.showInputTime()
-            if (resumeNow)
-                root.now = true
-            resumeNow = false
+            root.resumeClock()
         }
 
         // Typing stops the clock, so that its tick does not overwrite the text; the keyboard
