@@ -97,11 +97,21 @@ def main():
         return in_private_session(program)
 
     import pyatspi
+    # As an X11 desktop session has it before any program starts: the accessibility bus and its
+    # registry running, and the bus's address on the root window. Qt reads that address at once;
+    # without it, a program that finds the bus already running registers before it has connected
+    # and never shows in the registry, and one that comes first registers only if the bus comes
+    # up late enough.
+    desktop = pyatspi.Registry.getDesktop(0)
+    address = subprocess.check_output(
+        ["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus",
+         "/org/a11y/bus", "org.a11y.Bus.GetAddress"], text=True).strip()
+    subprocess.check_call(["xprop", "-root", "-f", "AT_SPI_BUS", "8s", "-set", "AT_SPI_BUS",
+                           address])
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     process = subprocess.Popen([program], env=env)
     failures = []
     try:
-        desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for("the program on the accessibility bus", lambda: next(
             (a for a in desktop if a is not None and a.name.lower() == "vendarion"), None))
         texts = lambda: [n.name for n in showing_nodes(app)]
